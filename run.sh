@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Orva and starts it; arguments go to Orva
+# (for example: ./run.sh --data-dir ~/orva-data).
+set -euo pipefail
+top="$(cd "$(dirname "$0")" && pwd)"
+source "$top/tools/deps.sh"
+ensure_packages "${ORVA_BUILD_PACKAGES[@]}"
+configure_and_build "$top"
+exec "$top/build/src/app/orva" "$@"

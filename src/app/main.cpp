@@ -1,0 +1,3 @@
+#include "core/Startup.h"
+
+int main(int argc, char** argv) { return RunOrva(argc, argv); }

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Where the program keeps its files (AppPath): the folder given with --data-dir; else the
+// executable's own folder when it holds Appl.Bt (a portable installation); else the user's
+// application data folder.
+QString ChooseDataFolder(const QStringList& arguments, const QString& executableFolder);
+
+// A folder holding neither Appl.Bt nor IntTvx.db is new: it gets a fresh application
+// record, an empty database with its schema, Orva.ini with its commented defaults and the
+// shipped pictures and documents. A folder holding only one of the two is left as it is,
+// so that the start-up messages for the missing file apply. Returns "" or the error text.
+QString PrepareDataFolder(const QString& folder);
+
+bool IsNewDataFolder(const QString& folder);

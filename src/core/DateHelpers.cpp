@@ -1,0 +1,70 @@
+#include "DateHelpers.h"
+
+#include <QStringList>
+
+QString DayName(const QDate& date) {
+    static const QStringList names = {QStringLiteral("Δευτέρα"),   QStringLiteral("Τρίτη"),
+                                      QStringLiteral("Τετάρτη"),   QStringLiteral("Πέμπτη"),
+                                      QStringLiteral("Παρασκευή"), QStringLiteral("Σάββατο"),
+                                      QStringLiteral("Κυριακή")};
+    if (!date.isValid())
+        return {};
+    return names.at(date.dayOfWeek() - 1);
+}
+
+int DaysInMonth(int year, int month) {
+    if (month < 1 || month > 12)
+        return 0;
+    return QDate(year, month, 1).daysInMonth();
+}
+
+QDate ParseScreenDate(const QString& text) {
+    if (text.size() != 10 || text.at(2) != QLatin1Char('/') || text.at(5) != QLatin1Char('/'))
+        return {};
+    bool dayOk = false, monthOk = false, yearOk = false;
+    const int day = text.left(2).toInt(&dayOk);
+    const int month = text.mid(3, 2).toInt(&monthOk);
+    const int year = text.mid(6, 4).toInt(&yearOk);
+    if (!dayOk || !monthOk || !yearOk)
+        return {};
+    return QDate(year, month, day);
+}
+
+QString ScreenDate(const QDate& date) { return date.toString(QStringLiteral("dd/MM/yyyy")); }
+
+namespace {
+bool isNumeric(const QString& text) {
+    bool ok = false;
+    text.toLongLong(&ok);
+    return ok;
+}
+QString twoDigits(int value) { return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0')); }
+} // namespace
+
+bool CompleteDate(QString& text, const QDate& workDate) {
+    text = text.trimmed();
+    if (!isNumeric(text) && text.size() != 10)
+        text.clear();
+    const QString year = QString::number(workDate.year()).rightJustified(4, QLatin1Char('0'));
+    switch (text.size()) {
+    case 2:
+        text = text + QLatin1Char('/') + twoDigits(workDate.month()) + QLatin1Char('/') + year;
+        break;
+    case 4:
+        text = text.left(2) + QLatin1Char('/') + text.mid(2, 2) + QLatin1Char('/') + year;
+        break;
+    case 6:
+        text = text.left(2) + QLatin1Char('/') + text.mid(2, 2) + QLatin1Char('/') + year.left(2) + text.mid(4, 2);
+        break;
+    case 8:
+        text = text.left(2) + QLatin1Char('/') + text.mid(2, 2) + QLatin1Char('/') + text.mid(4, 4);
+        break;
+    case 10:
+        text = text.left(2) + QLatin1Char('/') + text.mid(3, 2) + QLatin1Char('/') + text.mid(6, 4);
+        break;
+    default:
+        text.clear();
+        break;
+    }
+    return ParseScreenDate(text).isValid();
+}

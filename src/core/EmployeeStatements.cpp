@@ -1,0 +1,85 @@
+#include "EmployeeStatements.h"
+
+#include "SqlExec.h"
+
+namespace {
+Employee employeeFrom(const QSqlQuery& query) {
+    return {query.value(QStringLiteral("Eafm")).toString(), query.value(QStringLiteral("Eepon")).toString(),
+            query.value(QStringLiteral("Eypo")).toString()};
+}
+
+} // namespace
+
+std::optional<Employee> SelectEmployee(const QString& afm, DbStatus* status) {
+    QSqlQuery query(DbConnection());
+    const DbStatus result = RunStatement(query, QStringLiteral("Select * From Ergaz Where Eafm=?"), {afm});
+    ReportStatus(status, result);
+    if (!result.ok() || !query.next())
+        return std::nullopt;
+    return employeeFrom(query);
+}
+
+DbStatus InsertEmployee(const Employee& e) {
+    QSqlQuery query(DbConnection());
+    return RunStatement(query, QStringLiteral("Insert Into Ergaz (Eafm,Eepon,Eypo) Values (?,?,?)"),
+                        {e.Eafm, e.Eepon, e.Eypo});
+}
+
+DbStatus UpdateEmployee(const Employee& e) {
+    QSqlQuery query(DbConnection());
+    return RunStatement(query, QStringLiteral("Update Ergaz Set Eepon=?,Eypo=? Where Eafm=?"),
+                        {e.Eepon, e.Eypo, e.Eafm});
+}
+
+DbStatus DeleteEmployeeAndEntries(const QString& afm) {
+    QSqlDatabase db = DbConnection();
+    if (!db.transaction())
+        return DbStatus::fromError(db.lastError());
+    QSqlQuery query(db);
+    DbStatus status = RunStatement(query, QStringLiteral("Delete From Ergaz Where Eafm=?"), {afm});
+    if (status.ok())
+        status = RunStatement(query, QStringLiteral("Delete From Kins Where Eafm=?"), {afm});
+    query.finish();
+    if (!status.ok()) {
+        db.rollback();
+        return status;
+    }
+    if (!db.commit()) {
+        const DbStatus commitStatus = DbStatus::fromError(db.lastError());
+        db.rollback();
+        return commitStatus;
+    }
+    return status;
+}
+
+QSqlQuery SelectEmployees(EmployeeOrder order, DbStatus* status) {
+    QSqlQuery query(DbConnection());
+    const QString statement = QStringLiteral("Select * From Ergaz ") +
+                              (order == EmployeeOrder::ByAfm ? QStringLiteral("Order By Eafm")
+                                                             : QStringLiteral("Order By Eepon"));
+    ReportStatus(status, RunStatement(query, statement, {}));
+    return query;
+}
+
+std::optional<Employee> SelectEmployeeNameAndBranch(const QString& afm, DbStatus* status) {
+    QSqlQuery query(DbConnection());
+    const DbStatus result = RunStatement(query, QStringLiteral("Select Eepon,Eypo From Ergaz Where Eafm=?"), {afm});
+    ReportStatus(status, result);
+    if (!result.ok() || !query.next())
+        return std::nullopt;
+    return Employee{afm, query.value(0).toString(), query.value(1).toString()};
+}
+
+std::optional<QString> SelectEmployeeName(const QString& afm, DbStatus* status) {
+    QSqlQuery query(DbConnection());
+    const DbStatus result = RunStatement(query, QStringLiteral("Select Eepon From Ergaz Where Eafm=?"), {afm});
+    ReportStatus(status, result);
+    if (!result.ok() || !query.next())
+        return std::nullopt;
+    return query.value(0).toString();
+}
+
+DbStatus InsertImportedEmployee(const QString& afm, const QString& name) {
+    QSqlQuery query(DbConnection());
+    return RunStatement(query, QStringLiteral("Insert Into Ergaz (Eafm,Eepon,Eypo) Values (?,?,'0')"), {afm, name});
+}

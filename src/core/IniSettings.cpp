@@ -1,0 +1,59 @@
+#include "IniSettings.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringList>
+
+const std::vector<SettingDefinition>& KnownSettings() {
+    static const std::vector<SettingDefinition> settings = {
+        {QStringLiteral("Mail/SmtpMailProgram"), QStringLiteral("SmtpMail"),
+         QStringLiteral("The mail tool started at exit to tell the accountant of the day's "
+                        "submissions; a bare name is looked up in the data folder.")},
+        {QStringLiteral("Mail/SmtpMailLicense"), QString(),
+         QStringLiteral("The licence value of the installed mail tool, passed to it as License=.")},
+    };
+    return settings;
+}
+
+QString DefaultSettingValue(const QString& key) {
+    for (const SettingDefinition& setting : KnownSettings()) {
+        if (setting.key == key)
+            return setting.defaultValue;
+    }
+    return {};
+}
+
+QString DefaultSettings::value(const QString& key) const {
+    return m_overrides.value(key, DefaultSettingValue(key));
+}
+
+IniSettings::IniSettings(const QString& path) : m_ini(path, QSettings::IniFormat) {}
+
+QString IniSettings::value(const QString& key) const {
+    return m_ini.value(key, DefaultSettingValue(key)).toString();
+}
+
+bool WriteDefaultSettingsFile(const QString& path) {
+    QStringList lines;
+    lines << QStringLiteral("; Orva settings. Lines starting with ; are comments; a setting left out")
+          << QStringLiteral("; takes the default shown here.");
+    QString group;
+    for (const SettingDefinition& setting : KnownSettings()) {
+        const QString settingGroup = setting.key.section(QLatin1Char('/'), 0, 0);
+        const QString name = setting.key.section(QLatin1Char('/'), 1);
+        if (settingGroup != group) {
+            group = settingGroup;
+            lines << QString() << QStringLiteral("[%1]").arg(group);
+        }
+        lines << QStringLiteral("; %1").arg(setting.comment);
+        // Quoted, so that a comma stays part of the value instead of making a list.
+        QString quoted = setting.defaultValue;
+        quoted.replace(QLatin1Char('\\'), QStringLiteral("\\\\")).replace(QLatin1Char('"'), QStringLiteral("\\\""));
+        lines << QStringLiteral("%1=\"%2\"").arg(name, quoted);
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(lines.join(QLatin1Char('\n')).toUtf8() + '\n');
+    return file.commit();
+}

@@ -1,0 +1,251 @@
+#include "Main.h"
+
+#include "ApplicationRecord.h"
+#include "ColourSettings.h"
+#include "Database.h"
+#include "DateHelpers.h"
+#include "AccountantMail.h"
+#include "MainCommands.h"
+#include "MdiHost.h"
+#include "Messages.h"
+#include "ProgramValues.h"
+#include "Services.h"
+#include "UserLock.h"
+#include "WindowCatalogue.h"
+#include "records/LbPopUp.h"
+#include "maintenance/BmpFrm.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QStatusBar>
+
+const QString Main::BaseCaption = QStringLiteral("Ηλεκτρονική Αποστολή Συμπληρωματικού Ωραρίου ");
+
+namespace {
+Main* g_main = nullptr;
+constexpr int UpdateCheckDelayMs = 45000;
+} // namespace
+
+Main::Main(QWidget* parent) : QMainWindow(parent) {
+    g_main = this;
+    setObjectName(QStringLiteral("Main"));
+    setWindowTitle(BaseCaption);
+    m_mdi = new MdiHost(this);
+    setCentralWidget(m_mdi);
+    m_intTmr.setObjectName(QStringLiteral("IntTmr"));
+    m_intTmr.setParent(this);
+    connect(&m_intTmr, &QTimer::timeout, this, [this] {
+        // The check itself stops the timer first, so it fires once per start.
+        setUpdateTimerInterval(0);
+        emit updateTimerFired();
+    });
+    BuildMainMenus(*this);
+    BuildMainToolbar(*this);
+    m_panels = BuildMainStatusBar(*this);
+    load();
+}
+
+Main::~Main() {
+    if (!m_unloaded)
+        unload();
+    if (g_main == this)
+        g_main = nullptr;
+}
+
+Main* Main::instance() { return g_main; }
+
+void Main::load() {
+    Program.WorkDate = Services::clock().now().date();
+    LoadSettings();
+    m_mdi->setBackground(ToQColor(Program.Colours.MainBack));
+    m_background = new BmpFrm(m_mdi->viewport());
+    m_background->centreIn(m_mdi->viewport()->size());
+    m_startupSucceeded = true;
+    m_firstActivationDone = false;
+    if (!AccessApplicationRecord(RecordAccess::Read))
+        m_startupSucceeded = false;
+    m_recordRead = m_startupSucceeded;
+    if (!OpenDatabase())
+        m_startupSucceeded = false;
+}
+
+void Main::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!m_firstActivationQueued) {
+        m_firstActivationQueued = true;
+        QMetaObject::invokeMethod(this, &Main::firstActivation, Qt::QueuedConnection);
+    }
+}
+
+void Main::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (m_background)
+        m_background->centreIn(m_mdi->viewport()->size());
+}
+
+void Main::firstActivation() {
+    if (m_ended || m_firstActivationDone)
+        return;
+    if (!m_startupSucceeded) {
+        endProgram(1);
+        return;
+    }
+    m_panels.at(4)->setText(QStringLiteral("Access"));
+    m_panels.at(5)->setText(Program.AppPath);
+    if (!TakeUserLock()) {
+        endProgram(1);
+        return;
+    }
+    m_mdi->showModal(QStringLiteral("Lbenter"));
+    if (m_ended)
+        return;
+    if (!Program.WorkDate.isValid()) {
+        endProgram(0);
+        return;
+    }
+    if (!versionStep())
+        return;
+    m_firstActivationDone = true;
+    setTitle();
+}
+
+bool Main::versionStep() {
+    setUpdateTimerInterval(0);
+    if (Program.DataVersion == QLatin1String("1.00"))
+        Program.DataVersion = QStringLiteral("1.01");
+    setTitle();
+    if (!AccessApplicationRecord(RecordAccess::Write)) {
+        endProgram(1);
+        return false;
+    }
+    if (Program.DataVersion != QLatin1String("1.01")) {
+        ShowMsg(51);
+        endProgram(1);
+        return false;
+    }
+    if (Program.InternetEnabled == 1)
+        setUpdateTimerInterval(UpdateCheckDelayMs);
+    return true;
+}
+
+void Main::setTitle() {
+    setWindowTitle(windowTitle().left(44) + QStringLiteral(" | Ver. ") + Program.DataVersion + QStringLiteral(" | ") +
+                   DayName(Program.WorkDate).left(3) + QLatin1Char(' ') + ScreenDate(Program.WorkDate));
+}
+
+void Main::setUpdateTimerInterval(int milliseconds) {
+    m_intTmr.stop();
+    if (milliseconds > 0) {
+        m_intTmr.setInterval(milliseconds);
+        m_intTmr.start();
+    }
+}
+
+int Main::updateTimerInterval() const { return m_intTmr.isActive() ? m_intTmr.interval() : 0; }
+
+int Main::loadedWindowCount() const {
+    // The main window and its background picture, then every open child window.
+    int background = 0;
+    for (const QPointer<QWidget>& window : m_backgroundWindows)
+        background += window ? 1 : 0;
+    return 2 + background + int(m_mdi->subWindowList().size());
+}
+
+void Main::openByName(const QString& name) {
+    const WindowEntry* entry = WindowCatalogue::find(name);
+    if (entry && entry->createModal)
+        m_mdi->showModal(name);
+    else
+        m_mdi->openChild(name);
+}
+
+void Main::addBackgroundWindow(QWidget* window) { m_backgroundWindows << window; }
+
+void Main::openBackupRestore() {
+    if (loadedWindowCount() > 4) {
+        ShowMsg(24);
+        return;
+    }
+    const MsgAnswer answer =
+        ShowBox(QStringLiteral("Φύλαξη-Φόρτωση Αρχείων"),
+                QStringLiteral("ΠΡΟΣΟΧΗ!!!\r\nΒεβαιωθείται οτι ΔΕΝ υπάρχει άλλος χρήστης συνδεδεμένος στο πρόγραμμα."),
+                MsgIcon::Critical, MsgButtons::OkCancel, MsgAnswer::Cancel);
+    if (answer == MsgAnswer::Ok)
+        m_mdi->showModal(QStringLiteral("BackRest"));
+}
+
+void Main::openPortalLogins() {
+    Program.PopUpItems = QStringLiteral("Ο Λογαριασμός μου(ΤΑΞΙΣ)|Υ.Ε.Κ.Α.|Ι.Κ.Α.|");
+    LoadLbPopUp();
+    if (Program.PopUpChoice != 0)
+        m_mdi->showModal(QStringLiteral("InterMyLog"));
+}
+
+void Main::exitFromToolbar() {
+    offerMailToAccountant();
+    if (confirmExit())
+        endProgram(0);
+}
+
+void Main::exitFromMenu() {
+    if (confirmExit())
+        endProgram(0);
+}
+
+void Main::offerMailToAccountant() {
+    const ParamValues& p = Program.Params;
+    if (p.SmtpServer.isEmpty() || p.Cemail.isEmpty() || p.Lemail.isEmpty() || Program.SubmissionLog.isEmpty())
+        return;
+    if (!AskYesNo(QStringLiteral("Email Ενημέρωση"),
+                  QStringLiteral("Θέλετε να ενημερώσετε τον λογιστή σας, με τις σημερινές ηλεκτρονικές σας αποστολές;"),
+                  MsgIcon::Information))
+        return;
+    const MailToolCommand command = AccountantMailCommand();
+    QString error;
+    if (!Services::processes().startDetached(command.program, command.arguments, Program.AppPath, &error)) {
+        ShowBox(QStringLiteral("ΠΡΟΣΟΧΗ"),
+                QStringLiteral("Το πρόγραμμα αποστολής email δεν μπορεί να ξεκινήσει.\r\n") + error, MsgIcon::Critical);
+    }
+}
+
+bool Main::confirmExit() {
+    return AskYesNo(QStringLiteral("Επιβεβαίωση εξόδου"), QStringLiteral("Τέλος λειτουργίας προγράμματος"));
+}
+
+void Main::closeEvent(QCloseEvent* event) {
+    if (!m_ended) {
+        m_ended = true;
+        m_exitCode = 0;
+        unload();
+        QCoreApplication::exit(0);
+    }
+    event->accept();
+}
+
+void Main::endProgram(int exitCode) {
+    if (m_ended)
+        return;
+    m_ended = true;
+    m_exitCode = exitCode;
+    unload();
+    hide();
+    QCoreApplication::exit(exitCode);
+}
+
+void Main::unload() {
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    m_intTmr.stop();
+    m_mdi->closeAllSubWindows();
+    for (const QPointer<QWidget>& window : m_backgroundWindows)
+        delete window.data();
+    m_backgroundWindows.clear();
+    CloseDatabase();
+    // A record that could not be read is not written back, and a copy that did not get the
+    // lock leaves the folder to the copy that holds it.
+    if (m_recordRead && UserLockHeld())
+        AccessApplicationRecord(RecordAccess::Write);
+    ReleaseUserLock();
+}

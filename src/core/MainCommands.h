@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <functional>
+
+class Main;
+class QLabel;
+
+// Commands of the main window's toolbar that are not windows (the update check, the
+// remote-support tools). A toolbar button whose command is not registered is disabled.
+namespace MainCommands {
+void add(const QString& name, std::function<void()> command);
+bool has(const QString& name);
+void run(const QString& name);
+} // namespace MainCommands
+
+// The main window's menus, toolbar and status bar, built from their tables.
+void BuildMainMenus(Main& main);
+void BuildMainToolbar(Main& main);
+// The six status-bar panels, left to right.
+QList<QLabel*> BuildMainStatusBar(Main& main);

@@ -1,0 +1,100 @@
+#include "MdiHost.h"
+
+#include "ChildWindow.h"
+#include "WindowCatalogue.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QMdiSubWindow>
+
+namespace {
+MdiHost* g_host = nullptr;
+}
+
+MdiHost::MdiHost(QWidget* parent) : QMdiArea(parent) {
+    setObjectName(QStringLiteral("MdiArea"));
+    g_host = this;
+    connect(this, &QMdiArea::subWindowActivated, this, &MdiHost::onSubWindowActivated);
+}
+
+MdiHost::~MdiHost() {
+    if (g_host == this)
+        g_host = nullptr;
+}
+
+MdiHost* MdiHost::instance() { return g_host; }
+
+ChildWindow* MdiHost::findChildWindow(const QString& name) const {
+    for (QMdiSubWindow* frame : subWindowList()) {
+        auto* window = qobject_cast<ChildWindow*>(frame->widget());
+        if (window && window->objectName() == name)
+            return window;
+    }
+    return nullptr;
+}
+
+QList<ChildWindow*> MdiHost::childWindows() const {
+    QList<ChildWindow*> windows;
+    for (QMdiSubWindow* frame : subWindowList()) {
+        if (auto* window = qobject_cast<ChildWindow*>(frame->widget()))
+            windows << window;
+    }
+    return windows;
+}
+
+ChildWindow* MdiHost::openChild(const QString& name) {
+    if (ChildWindow* open = findChildWindow(name)) {
+        QMdiSubWindow* frame = open->subWindow();
+        if (frame->isMinimized())
+            frame->showNormal();
+        setActiveSubWindow(frame);
+        return open;
+    }
+    const WindowEntry* entry = WindowCatalogue::find(name);
+    if (!entry || !entry->createChild)
+        return nullptr;
+    return addChild(entry->createChild());
+}
+
+ChildWindow* MdiHost::addChild(ChildWindow* window) {
+    // Laid out before it gets its frame, so that the frame is made to the window's size.
+    const QPoint wanted = window->pos();
+    window->ensurePolished();
+    QMdiSubWindow* frame = addSubWindow(window);
+    frame->setAttribute(Qt::WA_DeleteOnClose);
+    frame->setWindowIcon(QApplication::windowIcon());
+    frame->adjustSize();
+    frame->move(wanted);
+    window->move(0, 0);
+    frame->show();
+    window->setFocus();
+    setActiveSubWindow(frame);
+    return window;
+}
+
+int MdiHost::showModal(const QString& name) {
+    const WindowEntry* entry = WindowCatalogue::find(name);
+    if (!entry || !entry->createModal)
+        return -1;
+    QDialog* dialog = entry->createModal(window());
+    const int result = dialog->exec();
+    delete dialog;
+    return result;
+}
+
+void MdiHost::onSubWindowActivated(QMdiSubWindow* frame) {
+    // "No active child" also comes when the whole main window loses the focus (a modal
+    // dialog, another program); the child that was active stays the program's active one.
+    if (!frame && (QApplication::activeModalWidget() || !window()->isActiveWindow()) && m_active &&
+        m_active->isVisible())
+        return;
+    auto* child = frame ? qobject_cast<ChildWindow*>(frame->widget()) : nullptr;
+    if (child == m_active)
+        return;
+    QPointer<ChildWindow> previous = m_active;
+    m_active = child;
+    if (previous && previous->isVisible())
+        previous->deactivated();
+    if (child && m_active == child && !child->isMinimizedChild())
+        child->activated();
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Starting outside programs: always a program and a list of arguments, never a shell line.
+class Processes {
+public:
+    virtual ~Processes() = default;
+    // Starts the program without waiting for it; false when it could not be started,
+    // with the reason in errorText.
+    virtual bool startDetached(const QString& program, const QStringList& arguments,
+                               const QString& workingFolder, QString* errorText) = 0;
+};

@@ -1,0 +1,7 @@
+#include "ProgramValues.h"
+
+ProgramValues Program;
+
+void ResetProgramValues() { Program = ProgramValues{}; }
+
+QString AppFile(const QString& name) { return Program.AppPath + QLatin1Char('/') + name; }

@@ -1,0 +1,41 @@
+#include "Startup.h"
+
+#include "DataFolder.h"
+#include "IniSettings.h"
+#include "Main.h"
+#include "ProgramValues.h"
+#include "Services.h"
+#include "SystemServices.h"
+#include "WidgetDialogs.h"
+#include "WindowCatalogue.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QIcon>
+
+int RunOrva(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Orva"));
+    QApplication::setOrganizationName(QStringLiteral("Orva"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/shipped/Orva.png")));
+
+    Services::install(std::make_unique<WidgetDialogs>());
+    Services::install(std::make_unique<SystemClock>());
+    Services::install(std::make_unique<SystemProcesses>());
+
+    const QString folder = ChooseDataFolder(QApplication::arguments(), QApplication::applicationDirPath());
+    if (const QString error = PrepareDataFolder(folder); !error.isEmpty()) {
+        ShowBox(QStringLiteral("ΠΡΟΣΟΧΗ"), error, MsgIcon::Critical);
+        return 1;
+    }
+    Program.AppPath = QDir::cleanPath(folder);
+    Services::install(std::make_unique<IniSettings>(AppFile(QStringLiteral("Orva.ini"))));
+
+    RegisterWindows();
+    Main main;
+    if (main.hasEnded())
+        return main.exitCode();
+    main.showMaximized();
+    const int code = app.exec();
+    return main.hasEnded() ? main.exitCode() : code;
+}

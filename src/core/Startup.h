@@ -1,0 +1,5 @@
+#pragma once
+
+// Starts Orva: chooses and prepares the data folder, installs the services, shows the main
+// window and runs until the program ends. Returns the exit code.
+int RunOrva(int argc, char** argv);

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "Clock.h"
+#include "Processes.h"
+
+class SystemClock : public Clock {
+public:
+    QDateTime now() const override;
+};
+
+class SystemProcesses : public Processes {
+public:
+    bool startDetached(const QString& program, const QStringList& arguments, const QString& workingFolder,
+                       QString* errorText) override;
+};

@@ -1,0 +1,32 @@
+#include "WindowCatalogue.h"
+
+#include "ChildWindow.h"
+
+#include <QDialog>
+#include <QHash>
+
+namespace {
+QHash<QString, WindowEntry>& entries() {
+    static QHash<QString, WindowEntry> catalogue;
+    return catalogue;
+}
+} // namespace
+
+namespace WindowCatalogue {
+
+void addChild(const QString& name, std::function<ChildWindow*()> create) {
+    entries()[name] = WindowEntry{std::move(create), {}};
+}
+
+void addModal(const QString& name, std::function<QDialog*(QWidget* parent)> create) {
+    entries()[name] = WindowEntry{{}, std::move(create)};
+}
+
+const WindowEntry* find(const QString& name) {
+    const auto it = entries().constFind(name);
+    return it == entries().constEnd() ? nullptr : &*it;
+}
+
+bool has(const QString& name) { return entries().contains(name); }
+
+} // namespace WindowCatalogue

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+class QDialog;
+class ChildWindow;
+
+// Every window the main window and the other windows open by name. A window is either a
+// child of the MDI area or a modal dialog. Menu items whose window is not in the catalogue
+// are shown disabled.
+struct WindowEntry {
+    std::function<ChildWindow*()> createChild;
+    std::function<QDialog*(QWidget* parent)> createModal;
+};
+
+namespace WindowCatalogue {
+void addChild(const QString& name, std::function<ChildWindow*()> create);
+void addModal(const QString& name, std::function<QDialog*(QWidget* parent)> create);
+const WindowEntry* find(const QString& name);
+bool has(const QString& name);
+} // namespace WindowCatalogue
+
+// Fills the catalogue with the program's windows; called once at start-up (and by tests).
+void RegisterWindows();

@@ -1,0 +1,27 @@
+#include "BmpFrm.h"
+
+#include "core/ProgramValues.h"
+
+#include <QLabel>
+#include <QPixmap>
+
+BmpFrm::BmpFrm(QWidget* area) : QWidget(area) {
+    setObjectName(QStringLiteral("BmpFrm"));
+    m_img = new QLabel(this);
+    m_img->setObjectName(QStringLiteral("Img"));
+    m_img->setScaledContents(true);
+    const QPixmap picture(AppFile(QStringLiteral("Int.Bmp")));
+    m_img->setPixmap(picture);
+    m_natural = picture.isNull() ? QSize(0, 0) : picture.size();
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    lower();
+    show();
+}
+
+void BmpFrm::centreIn(const QSize& area) {
+    const QSize size = m_natural.isEmpty() ? QSize(0, 0) : m_natural.scaled(area, Qt::KeepAspectRatio).boundedTo(m_natural);
+    resize(size);
+    m_img->setGeometry(rect());
+    move((area.width() - size.width()) / 2, (area.height() - size.height()) / 2);
+    lower();
+}

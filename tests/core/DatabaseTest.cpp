@@ -1,0 +1,190 @@
+#include "ScriptedDialogs.h"
+#include "TestDataFolder.h"
+#include "core/Database.h"
+#include "core/EmployeeStatements.h"
+#include "core/EntryStatements.h"
+#include "core/ParamStatements.h"
+#include "core/ProgramValues.h"
+#include "core/ReportStatements.h"
+
+#include <QSqlQuery>
+#include <QTest>
+
+// The database layer against a real SQLite file in a new data folder.
+class DatabaseTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { m_dialogs = &InstallScriptedDialogs(); }
+
+    void newFolderHasSchemaAndOneEmptyParamRow() {
+        TestDataFolder folder;
+        QVERIFY(folder.openDatabase());
+        QSqlQuery count(DbConnection());
+        QVERIFY(count.exec(QStringLiteral("Select Count(*) From Param")));
+        QVERIFY(count.next());
+        QCOMPARE(count.value(0).toInt(), 1);
+        QCOMPARE(Program.Params, ParamValues{});
+        QVERIFY(m_dialogs->boxes.isEmpty());
+    }
+
+    void emptyParamTableLeavesValuesEmpty() {
+        TestDataFolder folder;
+        QVERIFY(folder.openDatabase());
+        folder.exec(QStringLiteral("Delete From Param"));
+        Program.Params.IkaCode = QStringLiteral("stale");
+        CloseDatabase();
+        QVERIFY(folder.openDatabase());
+        QCOMPARE(Program.Params, ParamValues{});
+    }
+
+    void parameterValuesAreTrimmedOnLoading() {
+        TestDataFolder folder;
+        QVERIFY(folder.openDatabase());
+        folder.exec(QStringLiteral("Update Param Set IkaCode='  user ',Cepon=' Εταιρεία Α.Ε.  '"));
+        CloseDatabase();
+        QVERIFY(folder.openDatabase());
+        QCOMPARE(Program.Params.IkaCode, QStringLiteral("user"));
+        QCOMPARE(Program.Params.Cepon, QStringLiteral("Εταιρεία Α.Ε."));
+    }
+
+    void missingDatabaseFileIsReportedAndNotCreated() {
+        TestDataFolder folder(false);
+        QVERIFY(!folder.openDatabase());
+        QCOMPARE(m_dialogs->boxes.size(), 1);
+        QCOMPARE(m_dialogs->boxes.first().title, QStringLiteral("ΠΡΟΣΟΧΗ"));
+        QCOMPARE(m_dialogs->boxes.first().icon, MsgIcon::Critical);
+        QVERIFY(!QFile::exists(folder.file(QStringLiteral("IntTvx.db"))));
+    }
+
+    void quotesAreStoredAndReadBackUnchanged() {
+        TestDataFolder folder;
+        QVERIFY(folder.openDatabase());
+        const Employee tricky{QStringLiteral("090000045"), QStringLiteral("Ο'Νήλ \"Μπάμπης\"; Drop Table Kins"),
+                              QStringLiteral("12'")};
+        QVERIFY(InsertEmployee(tricky).ok());
+        QCOMPARE(SelectEmployee(tricky.Eafm).value(), tricky);
+        ParamValues params;
+        params.IkaPass = QStringLiteral("pa'ss\"word");
+        params.Cepon = QStringLiteral("Α'Β");
+        QVERIFY(UpdateParam(params).ok());
+        QCOMPARE(SelectParam().value(), params);
+    }
+
+    void duplicateKeyIsRecognised() {
+        TestDataFolder folder;
+        QVERIFY(folder.openDatabase());
+        QVERIFY(InsertEmployee({QStringLiteral("123456789"), QStringLiteral("Α"), QStringLiteral("1")}).ok());
+        const DbStatus again = InsertEmployee({QStringLiteral("123456789"), QStringLiteral("Β"), QStringLiteral("2")});
+        QVERIFY(again.duplicate());
+        QVERIFY(InsertEntry({QStringLiteral("123456789"), QStringLiteral("20160305"), QStringLiteral("9-17"), {}}).ok());
+        QVERIFY(InsertEntry({QStringLiteral("123456789"), QStringLiteral("20160305"), QStringLiteral("8-16"), {}})
+                    .duplicate());
+    }
+
+    void afmLookupsIgnoreTrailingBlanks() {
+        TestDataFolder folder;
+        QVERIFY(folder.openDatabase());
+        QVERIFY(InsertEmployee({QStringLiteral("123456789"), QStringLiteral("Α"), QStringLiteral("1")}).ok());
+        QVERIFY(SelectEmployee(QStringLiteral("123456789   ")).has_value());
+        QVERIFY(InsertEmployee({QStringLiteral("123456789 "), QStringLiteral("Β"), QStringLiteral("2")}).duplicate());
+        QVERIFY(!SelectEmployee(QStringLiteral(" 123456789")).has_value());
+    }
+
+    void nullValuesAreStoredAsEmptyText() {
+        TestDataFolder folder;
+        QVERIFY(folder.openDatabase());
+        QVERIFY(InsertEntry({QStringLiteral("1"), QStringLiteral("20160101"), QString(), QString()}).ok());
+        QSqlQuery query(DbConnection());
+        QVERIFY(query.exec(QStringLiteral("Select Count(*) From Kins Where Korario='' And Kparat=''")));
+        QVERIFY(query.next());
+        QCOMPARE(query.value(0).toInt(), 1);
+    }
+
+    void monthFilterTakesEveryDayOfTheMonthFromTheChosenDay() {
+        TestDataFolder folder;
+        QVERIFY(folder.openDatabase());
+        QVERIFY(InsertEmployee({QStringLiteral("111111111"), QStringLiteral("Α"), QStringLiteral("1")}).ok());
+        for (const char* day : {"20160229", "20160301", "20160315", "20160331", "20160401"})
+            QVERIFY(InsertEntry({QStringLiteral("111111111"), QString::fromLatin1(day), QStringLiteral("x"), {}}).ok());
+        // An entry whose employee is gone is not listed.
+        QVERIFY(InsertEntry({QStringLiteral("999999999"), QStringLiteral("20160310"), QStringLiteral("x"), {}}).ok());
+
+        auto days = [](QSqlQuery query) {
+            QStringList found;
+            while (query.next())
+                found << query.value(QStringLiteral("Kdate")).toString();
+            return found;
+        };
+        QCOMPARE(days(SelectMonthEntries(QStringLiteral("201603"), QStringLiteral("01"), EntryOrder::ByDate)),
+                 (QStringList{"20160301", "20160315", "20160331"}));
+        QCOMPARE(days(SelectMonthEntries(QStringLiteral("201603"), QStringLiteral("15"), EntryOrder::ByAfm)),
+                 (QStringList{"20160315", "20160331"}));
+    }
+
+    void deletingAnEmployeeDeletesHisEntriesToo() {
+        TestDataFolder folder;
+        QVERIFY(folder.openDatabase());
+        QVERIFY(InsertEmployee({QStringLiteral("111111111"), QStringLiteral("Α"), QStringLiteral("1")}).ok());
+        QVERIFY(InsertEmployee({QStringLiteral("222222222"), QStringLiteral("Β"), QStringLiteral("1")}).ok());
+        QVERIFY(InsertEntry({QStringLiteral("111111111"), QStringLiteral("20160301"), QStringLiteral("x"), {}}).ok());
+        QVERIFY(InsertEntry({QStringLiteral("111111111"), QStringLiteral("20160302"), QStringLiteral("x"), {}}).ok());
+        QVERIFY(InsertEntry({QStringLiteral("222222222"), QStringLiteral("20160301"), QStringLiteral("x"), {}}).ok());
+        QVERIFY(DeleteEmployeeAndEntries(QStringLiteral("111111111")).ok());
+        QVERIFY(!SelectEmployee(QStringLiteral("111111111")));
+        QSqlQuery query(DbConnection());
+        QVERIFY(query.exec(QStringLiteral("Select Eafm From Kins")));
+        QVERIFY(query.next());
+        QCOMPARE(query.value(0).toString(), QStringLiteral("222222222"));
+        QVERIFY(!query.next());
+    }
+
+    void failedEntryDeleteKeepsTheEmployee() {
+        TestDataFolder folder;
+        QVERIFY(folder.openDatabase());
+        QVERIFY(InsertEmployee({QStringLiteral("111111111"), QStringLiteral("Α"), QStringLiteral("1")}).ok());
+        QVERIFY(InsertEntry({QStringLiteral("111111111"), QStringLiteral("20160301"), QStringLiteral("x"), {}}).ok());
+        // A trigger makes the second delete fail: the first must be undone.
+        folder.exec(QStringLiteral("Create Trigger NoKinsDelete Before Delete On Kins "
+                                   "Begin Select Raise(Abort, 'kins locked'); End"));
+        const DbStatus status = DeleteEmployeeAndEntries(QStringLiteral("111111111"));
+        QVERIFY(!status.ok());
+        QVERIFY(!status.duplicate());
+        QVERIFY(SelectEmployee(QStringLiteral("111111111")).has_value());
+        QVERIFY(SelectEntry(QStringLiteral("111111111"), QStringLiteral("20160301")).has_value());
+    }
+
+    void entryIndexHonoursRangeMaskDatesAndOrder() {
+        TestDataFolder folder;
+        QVERIFY(folder.openDatabase());
+        for (const char* afm : {"120000001", "130000001", "200000001"})
+            QVERIFY(InsertEmployee({QString::fromLatin1(afm), QStringLiteral("Ν"), QStringLiteral("1")}).ok());
+        QVERIFY(InsertEntry({QStringLiteral("120000001"), QStringLiteral("20160302"), QStringLiteral("x"), {}}).ok());
+        QVERIFY(InsertEntry({QStringLiteral("130000001"), QStringLiteral("20160301"), QStringLiteral("x"), {}}).ok());
+        QVERIFY(InsertEntry({QStringLiteral("200000001"), QStringLiteral("20160301"), QStringLiteral("x"), {}}).ok());
+        QVERIFY(InsertEntry({QStringLiteral("120000001"), QStringLiteral("20160501"), QStringLiteral("x"), {}}).ok());
+        const QString low = QStringLiteral("         ");
+        const QString high(9, QChar(255));
+        auto keys = [](QSqlQuery query) {
+            QStringList found;
+            while (query.next())
+                found << query.value(QStringLiteral("Eafm")).toString() + QLatin1Char('/') +
+                             query.value(QStringLiteral("Kdate")).toString();
+            return found;
+        };
+        QCOMPARE(keys(SelectEntryIndex({low, high, QStringLiteral("1%")}, QStringLiteral("20160301"),
+                                       QStringLiteral("20160331"), EntryOrder::ByAfm)),
+                 (QStringList{"120000001/20160302", "130000001/20160301"}));
+        QCOMPARE(keys(SelectEntryIndex({low, high, QStringLiteral("*********")}, QStringLiteral("20160301"),
+                                       QStringLiteral("20160331"), EntryOrder::ByDate)),
+                 (QStringList{"130000001/20160301", "200000001/20160301", "120000001/20160302"}));
+        QCOMPARE(keys(SelectEntryIndex({QStringLiteral("130000001"), QStringLiteral("130000001"), {}},
+                                       QStringLiteral("20160101"), QStringLiteral("20161231"), EntryOrder::ByAfm)),
+                 (QStringList{"130000001/20160301"}));
+    }
+
+private:
+    ScriptedDialogs* m_dialogs = nullptr;
+};
+
+QTEST_GUILESS_MAIN(DatabaseTest)
+#include "DatabaseTest.moc"

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Debian packages Orva needs to build, run and test. Sourced by run.sh and test.sh,
+# which call ensure_packages with the list they need.
+
+ORVA_BUILD_PACKAGES=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite
+  qt6-webengine-dev qt6-pdf-dev
+  libxlsxwriter-dev libarchive-dev libcurl4-openssl-dev
+  fonts-liberation2 adwaita-icon-theme
+)
+ORVA_TEST_PACKAGES=(libbenchmark-dev)
+
+ensure_packages() {
+  local missing=()
+  local pkg
+  for pkg in "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
+      missing+=("$pkg")
+    fi
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "Orva needs these Debian packages: ${missing[*]}" >&2
+    echo "Install them as root with:" >&2
+    echo "  apt-get update && apt-get install -y ${missing[*]}" >&2
+    return 1
+  fi
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq || return 1
+  apt-get install -y -qq --no-install-recommends "${missing[@]}" || return 1
+}
+
+configure_and_build() {
+  local top="$1"
+  local launcher=()
+  command -v ccache >/dev/null 2>&1 && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  cmake -S "$top" -B "$top/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" || return 1
+  cmake --build "$top/build" || return 1
+}
