@@ -8,5 +8,6 @@ void LoadLbPopUp() {
     Program.PopUpChoice = 0;
     const QStringList items = PopUpMenuItems(Program.PopUpItems);
     // The menu always has its first item, so that it is never empty.
-    Program.PopUpChoice = qint16(Services::dialogs().popUpMenu(items.isEmpty() ? QStringList{QString()} : items));
+    Program.PopUpChoice =
+        qint16(Services::dialogs().popUpMenu(items.isEmpty() ? QStringList{QString()} : items));
 }
