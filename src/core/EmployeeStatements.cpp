@@ -54,6 +54,8 @@ DbStatus DeleteEmployeeAndEntries(const QString& afm) {
 
 QSqlQuery SelectEmployees(EmployeeOrder order, DbStatus* status) {
     QSqlQuery query(DbConnection());
+    // Read once from the first row to the last: no copy of the rows is kept for going back.
+    query.setForwardOnly(true);
     const QString statement = QStringLiteral("Select * From Ergaz ") +
                               (order == EmployeeOrder::ByAfm ? QStringLiteral("Order By Eafm")
                                                              : QStringLiteral("Order By Eepon"));

@@ -20,7 +20,8 @@ DbStatus InsertEmployee(const Employee& employee);
 DbStatus UpdateEmployee(const Employee& employee);
 // Deletes the employee and all his schedule entries in one transaction: both or neither.
 DbStatus DeleteEmployeeAndEntries(const QString& afm);
-// All employees in the order asked; the query is positioned before the first row.
+// All employees in the order asked, to be read forward once; the query is positioned
+// before the first row.
 QSqlQuery SelectEmployees(EmployeeOrder order, DbStatus* status = nullptr);
 // Name and branch of one employee, for the schedule entry form.
 std::optional<Employee> SelectEmployeeNameAndBranch(const QString& afm, DbStatus* status = nullptr);

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "Database.h"
+
+#include <QSqlQuery>
+
+// The statements of the employee import, prepared once and run for every line of a file
+// inside one transaction, each line under a savepoint of its own so that a line that
+// fails leaves the lines before and after it in place.
+class ImportStatements {
+public:
+    ImportStatements();
+
+    DbStatus begin();
+    DbStatus commit();
+    void rollback();
+
+    DbStatus startLine();
+    DbStatus keepLine();
+    DbStatus undoLine();
+
+    // "Select * From ergaz Where Eafm=afm": whether the employee is there already.
+    bool employeeExists(const QString& afm, DbStatus* status);
+    // "Insert Into Ergaz (Eafm,Eepon,Eypo) Values (afm,name,'0')".
+    DbStatus insertEmployee(const QString& afm, const QString& name);
+
+private:
+    DbStatus prepare(QSqlQuery& query, const QString& statement);
+    static DbStatus run(QSqlQuery& query);
+
+    QSqlDatabase m_db;
+    QSqlQuery m_savepoint;
+    QSqlQuery m_release;
+    QSqlQuery m_rollbackTo;
+    QSqlQuery m_select;
+    QSqlQuery m_insert;
+};

@@ -1,0 +1,79 @@
+#include "AscImport.h"
+
+#include "core/ImportStatements.h"
+#include "records/AscFile.h"
+
+namespace {
+constexpr int ProgressStep = 500;
+constexpr int ReportedLines = 10;
+
+void noteSkipped(AscImportResult& result, int lineNumber) {
+    ++result.skipped;
+    if (result.skippedLines.size() < ReportedLines)
+        result.skippedLines.append(lineNumber);
+}
+
+// Stores one employee under the line's savepoint; false when the line has to be skipped.
+bool importOne(ImportStatements& statements, const AscEmployee& employee, AscImportResult& result) {
+    if (!statements.startLine().ok())
+        return false;
+    DbStatus status;
+    if (statements.employeeExists(employee.afm, &status)) {
+        ++result.present;
+        statements.keepLine();
+        return true;
+    }
+    if (status.ok())
+        status = statements.insertEmployee(employee.afm, employee.name);
+    if (!status.ok()) {
+        statements.undoLine();
+        return false;
+    }
+    if (!statements.keepLine().ok()) {
+        statements.undoLine();
+        return false;
+    }
+    ++result.added;
+    return true;
+}
+} // namespace
+
+AscImportResult ImportAscLines(const QStringList& lines, const std::function<void(int, int)>& progress) {
+    AscImportResult result;
+    ImportStatements statements;
+    result.status = statements.begin();
+    if (!result.status.ok())
+        return result;
+    const int total = int(lines.size());
+    for (int i = 0; i < total; ++i) {
+        if (const std::optional<AscEmployee> employee = ParseAscLine(lines.at(i))) {
+            if (!importOne(statements, *employee, result))
+                noteSkipped(result, i + 1);
+        }
+        if (progress && (i + 1) % ProgressStep == 0)
+            progress(i + 1, total);
+    }
+    result.status = statements.commit();
+    if (!result.status.ok()) {
+        result.added = 0;
+        result.present = 0;
+    }
+    if (progress)
+        progress(total, total);
+    return result;
+}
+
+QString SkippedLinesText(const AscImportResult& result) {
+    if (result.skipped == 0)
+        return {};
+    QStringList numbers;
+    for (int line : result.skippedLines)
+        numbers << QString::number(line);
+    if (result.skipped > result.skippedLines.size())
+        numbers << QStringLiteral("...");
+    const bool one = result.skipped == 1;
+    return (one ? QStringLiteral("Δεν καταχωρήθηκε %1 γραμμή του αρχείου (γραμμή %2).")
+                : QStringLiteral("Δεν καταχωρήθηκαν %1 γραμμές του αρχείου (γραμμές %2)."))
+        .arg(result.skipped)
+        .arg(numbers.join(QStringLiteral(", ")));
+}

@@ -1,0 +1,38 @@
+#include "EntryRecord.h"
+
+#include "records/RecordKeys.h"
+
+EntryEmployeeLookup LookUpEntryEmployee(const QString& afmText) {
+    EntryEmployeeLookup lookup;
+    lookup.searchText = afmText.trimmed();
+    if (lookup.searchText.isEmpty())
+        return lookup;
+    if (!IsNumericText(afmText)) {
+        lookup.outcome = EntryEmployeeLookup::PickByName;
+        return lookup;
+    }
+    if (const std::optional<Employee> employee = SelectEmployeeNameAndBranch(afmText)) {
+        lookup.outcome = EntryEmployeeLookup::Found;
+        lookup.employee = *employee;
+        return lookup;
+    }
+    lookup.outcome = EntryEmployeeLookup::PickByAfm;
+    return lookup;
+}
+
+std::optional<Entry> FindEntry(const QString& afm, const QString& screenDate) {
+    if (afm.trimmed().isEmpty() || screenDate.trimmed().isEmpty())
+        return std::nullopt;
+    return SelectEntry(afm, ScreenToStoredDate(screenDate));
+}
+
+RecordSave SaveEntry(qint16 mode, const QString& afm, const QString& screenDate, const QString& korario,
+                     const QString& kparat) {
+    if (afm.trimmed().isEmpty() || screenDate.trimmed().isEmpty() || korario.isEmpty())
+        return {RecordSave::Incomplete, {}};
+    const Entry entry{afm, ScreenToStoredDate(screenDate), korario, kparat};
+    const DbStatus status = mode == EntryMode::Change ? UpdateEntry(entry) : InsertEntry(entry);
+    if (status.ok())
+        return {};
+    return {status.duplicate() ? RecordSave::Duplicate : RecordSave::Failed, status};
+}

@@ -1,0 +1,169 @@
+#include "records/AscImport.h"
+#include "AscLines.h"
+#include "ScriptedDialogs.h"
+#include "TestDataFolder.h"
+#include "core/EmployeeStatements.h"
+#include "records/AscFile.h"
+
+#include <QSqlQuery>
+#include <QTest>
+
+namespace {
+int employeeCount() {
+    QSqlQuery query(DbConnection());
+    query.exec(QStringLiteral("Select Count(*) From Ergaz"));
+    query.next();
+    return query.value(0).toInt();
+}
+} // namespace
+
+// Reading the employee file and storing its employees.
+class AscImportTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { InstallScriptedDialogs(); }
+
+    void linesEndWithCrLfCrOrLf() {
+        QCOMPARE(SplitAscLines("a\r\nb\r\n"), (QStringList{"a", "b"}));
+        QCOMPARE(SplitAscLines("a\rb\rc"), (QStringList{"a", "b", "c"}));
+        QCOMPARE(SplitAscLines("a\nb\r\n\r\nc\r"), (QStringList{"a", "b", "", "c"}));
+        QCOMPARE(SplitAscLines(""), QStringList{});
+    }
+
+    void textIsReadAsWindowsGreek() {
+        // 0xC1 0xC8 0xC7 0xCD 0xC1 is "ΑΘΗΝΑ" in code page 1253.
+        QCOMPARE(SplitAscLines("\xC1\xC8\xC7\xCD\xC1\r\n"), QStringList{QStringLiteral("ΑΘΗΝΑ")});
+    }
+
+    void employeeLinesAreRecognisedByTheDigitAt131() {
+        const QString employee = AscEmployeeLine(1, QStringLiteral("ΠΑΠΑΔΟΠΟΥΛΟΣ"), QStringLiteral("ΓΙΩΡΓΟΣ"),
+                                                 QStringLiteral("090000045"));
+        QCOMPARE(ParseAscLine(employee),
+                 (AscEmployee{QStringLiteral("090000045"), QStringLiteral("ΠΑΠΑΔΟΠΟΥΛΟΣ ΓΙΩΡΓΟΣ")}));
+        QVERIFY(!ParseAscLine(AscHeadingLine()));
+        QVERIFY(!ParseAscLine(AscTotalsLine(3)));
+        QVERIFY(!ParseAscLine(QString()));
+        QVERIFY(!ParseAscLine(QString(200, QLatin1Char(' '))));
+        // Cut just before position 131, and just after it.
+        QVERIFY(!ParseAscLine(employee.left(130)));
+        QCOMPARE(ParseAscLine(employee.left(131))->afm, QStringLiteral("0"));
+        // A Greek letter or a sign at 131 is no digit.
+        QString withLetter = employee;
+        withLetter[130] = QChar(0x0391);
+        QVERIFY(!ParseAscLine(withLetter));
+    }
+
+    void nameIsSurnameBlankFirstNameCutTo30() {
+        const auto noFirst =
+            ParseAscLine(AscEmployeeLine(1, QStringLiteral("  ΝΙΚΟΛΑΟΥ "), {}, QStringLiteral("1")));
+        QCOMPARE(noFirst->name, QStringLiteral("ΝΙΚΟΛΑΟΥ "));
+        const auto cut = ParseAscLine(AscEmployeeLine(
+            2, QStringLiteral("ΚΩΝΣΤΑΝΤΙΝΟΠΟΥΛΟΥ"), QStringLiteral("ΑΙΚΑΤΕΡΙΝΗ-ΜΑΡΙΑ"), QStringLiteral("2")));
+        QCOMPARE(cut->name, QStringLiteral("ΚΩΝΣΤΑΝΤΙΝΟΠΟΥΛΟΥ ΑΙΚΑΤΕΡΙΝΗ-Μ"));
+        QCOMPARE(cut->name.size(), 30);
+        const auto quoted = ParseAscLine(
+            AscEmployeeLine(3, QStringLiteral("O'NEIL"), QStringLiteral("D'ARCY"), QStringLiteral("123'")));
+        QCOMPARE(quoted->name, QStringLiteral("O`NEIL D`ARCY"));
+        QCOMPARE(quoted->afm, QStringLiteral("123`"));
+    }
+
+    void headingThreeEmployeesAndTotalsImportThree() {
+        TestDataFolder folder;
+        QVERIFY(folder.openDatabase());
+        const QStringList lines = SplitAscLines(AscFileBytes(threeEmployeeFile(), "\r"));
+        QCOMPARE(lines.size(), 5);
+        const AscImportResult result = ImportAscLines(lines);
+        QVERIFY(result.status.ok());
+        QCOMPARE(result.added, 3);
+        QCOMPARE(result.skipped, 0);
+        QCOMPARE(employeeCount(), 3);
+        QCOMPARE(
+            SelectEmployee(QStringLiteral("090000045")).value(),
+            (Employee{QStringLiteral("090000045"), QStringLiteral("ΑΛΕΞΙΟΥ ΜΑΡΙΑ"), QStringLiteral("0")}));
+        QCOMPARE(SelectEmployee(QStringLiteral("094019245"))->Eepon, QStringLiteral("ΒΑΣΙΛΕΙΟΥ "));
+
+        const AscImportResult again = ImportAscLines(lines);
+        QCOMPARE(again.added, 0);
+        QCOMPARE(again.present, 3);
+        QCOMPARE(employeeCount(), 3);
+    }
+
+    void presentEmployeeKeepsNameAndBranch() {
+        TestDataFolder folder;
+        QVERIFY(folder.openDatabase());
+        QVERIFY(
+            InsertEmployee({QStringLiteral("090000045"), QStringLiteral("ΑΛΛΟ ΟΝΟΜΑ"), QStringLiteral("12")})
+                .ok());
+        const AscImportResult result = ImportAscLines(threeEmployeeFile());
+        QCOMPARE(result.added, 2);
+        QCOMPARE(result.present, 1);
+        QCOMPARE(SelectEmployee(QStringLiteral("090000045")).value(),
+                 (Employee{QStringLiteral("090000045"), QStringLiteral("ΑΛΛΟ ΟΝΟΜΑ"), QStringLiteral("12")}));
+    }
+
+    void linesThatCannotBeStoredAreCountedAndTheRestStays() {
+        TestDataFolder folder;
+        QVERIFY(folder.openDatabase());
+        // The table refuses AFMs that start with 9.
+        folder.exec(
+            QStringLiteral("Create Trigger Refuse Before Insert On Ergaz When substr(New.Eafm,1,1)='9' "
+                           "Begin Select Raise(Abort,'refused'); End"));
+        QStringList lines{AscHeadingLine()};
+        for (int i = 0; i < 14; ++i)
+            lines << AscEmployeeLine(
+                i + 1, QStringLiteral("ΕΡΓΑΖΟΜΕΝΟΣ %1").arg(i), {},
+                QStringLiteral("%1%2").arg(i % 2 ? 9 : 1).arg(i, 8, 10, QLatin1Char('0')));
+        QList<std::pair<int, int>> reports;
+        const AscImportResult result = ImportAscLines(lines, [&](int done, int total) {
+            reports << std::pair{done, total};
+        });
+        QVERIFY(result.status.ok());
+        QCOMPARE(result.added, 7);
+        QCOMPARE(result.skipped, 7);
+        QCOMPARE(result.skippedLines, (QList<int>{3, 5, 7, 9, 11, 13, 15}));
+        QCOMPARE(employeeCount(), 7);
+        QCOMPARE(reports.last(), (std::pair{15, 15}));
+        QCOMPARE(SkippedLinesText(result),
+                 QStringLiteral("Δεν καταχωρήθηκαν 7 γραμμές του αρχείου (γραμμές 3, 5, 7, 9, 11, 13, 15)."));
+    }
+
+    void skippedTextNamesTheFirstTenLines() {
+        AscImportResult result;
+        QCOMPARE(SkippedLinesText(result), QString());
+        result.skipped = 1;
+        result.skippedLines = {4};
+        QCOMPARE(SkippedLinesText(result),
+                 QStringLiteral("Δεν καταχωρήθηκε 1 γραμμή του αρχείου (γραμμή 4)."));
+        result.skipped = 12;
+        result.skippedLines = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+        QCOMPARE(
+            SkippedLinesText(result),
+            QStringLiteral(
+                "Δεν καταχωρήθηκαν 12 γραμμές του αρχείου (γραμμές 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, ...)."));
+    }
+
+    void aFailedStartStoresNothing() {
+        TestDataFolder folder;
+        QVERIFY(folder.openDatabase());
+        DbConnection().transaction(); // a transaction cannot be started inside another one
+        const AscImportResult result = ImportAscLines(threeEmployeeFile());
+        DbConnection().rollback();
+        QVERIFY(!result.status.ok());
+        QCOMPARE(result.added, 0);
+        QCOMPARE(employeeCount(), 0);
+    }
+
+private:
+    static QStringList threeEmployeeFile() {
+        return {AscHeadingLine(),
+                AscEmployeeLine(1, QStringLiteral("ΑΛΕΞΙΟΥ"), QStringLiteral("ΜΑΡΙΑ"),
+                                QStringLiteral("090000045")),
+                AscEmployeeLine(2, QStringLiteral("ΒΑΣΙΛΕΙΟΥ"), {}, QStringLiteral("094019245")),
+                AscEmployeeLine(3, QStringLiteral("ΓΕΩΡΓΙΟΥ"), QStringLiteral("ΝΙΚΟΣ"),
+                                QStringLiteral("123456789")),
+                AscTotalsLine(3)};
+    }
+};
+
+QTEST_GUILESS_MAIN(AscImportTest)
+#include "AscImportTest.moc"
