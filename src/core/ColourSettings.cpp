@@ -2,6 +2,8 @@
 
 #include "DosGreek.h"
 #include "ProgramValues.h"
+#include "Services.h"
+#include "internet/EservicesSite.h"
 
 #include <QFile>
 #include <QtEndian>
@@ -85,4 +87,6 @@ void LoadSettings() {
     Program.EmployeeSortOrder = 1;
     Program.EmployeeSearchText.clear();
     Program.SubmissionLog.clear();
+    Program.EservicesBase =
+        Eservices::NormaliseBase(Services::settings().value(QStringLiteral("Internet/EservicesBase")));
 }

@@ -11,6 +11,9 @@ const std::vector<SettingDefinition>& KnownSettings() {
                         "submissions; a bare name is looked up in the data folder.")},
         {QStringLiteral("Mail/SmtpMailLicense"), QString(),
          QStringLiteral("The licence value of the installed mail tool, passed to it as License=.")},
+        {QStringLiteral("Internet/EservicesBase"), QStringLiteral("https://eservices.yeka.gr"),
+         QStringLiteral("The labour ministry's e-services site where schedule entries are submitted: "
+                        "scheme and host, no path.")},
     };
     return settings;
 }

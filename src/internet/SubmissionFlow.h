@@ -1,0 +1,114 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// Which of the two stacked browsers of a submission window is in front: browser 0 with the
+// site's working pages, or browser 1 with the proof the site opened in a new window.
+enum class ViewMode : quint8 { FormView = 0, ProofView = 1 };
+
+// The entry handed to the submission window (SendEafm, SendKorario, SendKparat, SendEypo).
+struct SubmissionRequest {
+    QString Eafm;
+    QString Korario;
+    QString Kparat;
+    QString Eypo;
+};
+
+// One thing the window does for the flow, in the order the flow lists them.
+struct BrowserAction {
+    enum class Kind {
+        Navigate,      // browser loads address
+        SetField,      // field (by name, first form of browser 0) gets value
+        Click,         // field (by name, first form of browser 0) is clicked
+        ShowView,      // view goes to the front; the print button only in FormView
+        Wait,          // milliseconds pass while events keep being handled
+        AdoptPopup,    // browser receives the page the site opens in a new window
+        AppendLog,     // value is appended to the run's submission log
+        LoginRefused,  // tell the user the site keeps refusing the login
+        OpeningFailed, // tell the user the site could not be opened (value: the reason)
+        Close,         // the window closes
+    };
+    Kind kind = Kind::Navigate;
+    int browser = 0;
+    QString address; // Navigate
+    QString field;   // SetField, Click
+    QString value;   // SetField, AppendLog, OpeningFailed
+    ViewMode view = ViewMode::FormView;
+    int milliseconds = 0;
+
+    static BrowserAction navigate(int browser, const QString& address);
+    static BrowserAction setField(const QString& field, const QString& value);
+    static BrowserAction click(const QString& field);
+    static BrowserAction showView(ViewMode view);
+    static BrowserAction wait(int milliseconds);
+    static BrowserAction adoptPopup(int browser);
+    static BrowserAction appendLog(const QString& line);
+    static BrowserAction loginRefused();
+    static BrowserAction openingFailed(const QString& reason);
+    static BrowserAction close();
+    bool operator==(const BrowserAction&) const = default;
+};
+using BrowserActions = QList<BrowserAction>;
+
+// The numeric value of the leading part of a text: digits with an optional sign and one
+// decimal point, blanks anywhere ignored, 0 when the text does not begin with a number
+// ("001" gives 1, "12 Αθηνών" gives 12).
+double LeadingNumber(const QString& text);
+// The branch as filled into the site's branch list: the leading number of the branch text,
+// written without a decimal part when it has none.
+QString BranchNumberText(const QString& eypo);
+// The line the submission log gets each time the entry page is filled in.
+QString SubmissionLogLine(const SubmissionRequest& request);
+
+// The automation of one submission: fed with the events of the window's two browsers, it
+// answers with the actions the window carries out. Its only memory is the session key, the
+// view, and how often it has filled in the login page.
+class SubmissionFlow {
+public:
+    // A login page that keeps coming back is filled in this many times at most.
+    static constexpr int MaxLoginFills = 3;
+    // The pause before the second browser receives a page opened in a new window.
+    static constexpr int PopupWaitMs = 4000;
+
+    // base is the normalised e-services base address; the credentials are trimmed here.
+    SubmissionFlow(const QString& base, const SubmissionRequest& request, const QString& userName,
+                   const QString& password);
+
+    // The window has loaded: form view, browser 0 opens the site.
+    BrowserActions start();
+    // A page finished loading in a browser; address is the page's final address.
+    BrowserActions documentComplete(int browser, const QString& address);
+    // A browser failed to load a page (an aborted navigation is not a failure).
+    BrowserActions loadFailed(int browser, const QString& reason);
+    // A browser is about to open an address (the navigation goes ahead).
+    BrowserActions beforeNavigate(int browser, const QString& address);
+    // A page of either browser opens a new window.
+    BrowserActions newWindow();
+    // A page's script asks to close its window; the request is not granted.
+    BrowserActions closeRequested();
+    // The two view buttons.
+    BrowserActions showForm();
+    BrowserActions showProof();
+
+    QString sessionId() const { return m_sessionId; }
+    ViewMode viewMode() const { return m_viewMode; }
+    int loginFills() const { return m_loginFills; }
+    bool closed() const { return m_closed; }
+
+private:
+    BrowserActions setView(ViewMode view);
+    BrowserActions fillLogin(const QString& address);
+    BrowserActions fillEntry();
+
+    QString m_base;
+    SubmissionRequest m_request;
+    QString m_userName;
+    QString m_password;
+    QString m_sessionId;
+    ViewMode m_viewMode = ViewMode::FormView;
+    int m_loginFills = 0;
+    bool m_loginRefusalShown = false;
+    bool m_opened = false; // browser 0 has completed a page
+    bool m_closed = false;
+};
