@@ -69,7 +69,7 @@ public:
     }
 
     // Lays out report lines from the cursor until the page is full.
-    void body(PageCursor& cursor, PageMap* map) {
+    void body(LayoutCursor& cursor, PageMap* map) {
         const int last = m_job.LineCount() - 1;
         const double lh = m_g.lineHeight;
         for (;;) {
@@ -136,7 +136,7 @@ private:
 
 } // namespace
 
-std::optional<PageLayout> LayOutPage(const PrintJob& job, const PageGeometry& geometry, PageCursor& cursor,
+std::optional<PageLayout> LayOutPage(const PrintJob& job, const PageGeometry& geometry, LayoutCursor& cursor,
                                      PageMap* map) {
     if (cursor.currentPage >= PageMap::MaxPages - 1) {
         ShowMsg(9);

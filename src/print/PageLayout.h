@@ -53,12 +53,12 @@ private:
 };
 
 // Where the next page starts: the pages laid out so far and the first line of the next.
-struct PageCursor {
+struct LayoutCursor {
     int nextLine = 0;
     int currentPage = 0;
 };
 
 // Lays out the page after the cursor's and moves the cursor on. Past 9,999 pages it shows
 // message 9 and lays out nothing. map, when given, records the page's rows.
-std::optional<PageLayout> LayOutPage(const PrintJob& job, const PageGeometry& geometry, PageCursor& cursor,
+std::optional<PageLayout> LayOutPage(const PrintJob& job, const PageGeometry& geometry, LayoutCursor& cursor,
                                      PageMap* map);

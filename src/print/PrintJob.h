@@ -164,7 +164,7 @@ private:
     int m_zoomLevel = 0;
     double m_baseLineHeight = 0;
     PageMap m_pageMap;
-    PageCursor m_cursor;
+    LayoutCursor m_cursor;
     PageLayout m_page;
     int m_selectedRow = -1;
     bool m_selectionByUser = false;
