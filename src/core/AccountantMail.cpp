@@ -15,7 +15,8 @@ MailToolCommand AccountantMailCommand() {
                          QStringLiteral("Body=") + Program.SubmissionLog,
                          QStringLiteral("Subject=Ηλεκτρονικές Αποστολές ") + p.Cepon,
                          QStringLiteral("Server=") + p.SmtpServer,
-                         QStringLiteral("License=") + Services::settings().value(QStringLiteral("Mail/SmtpMailLicense")),
+                         QStringLiteral("License=") +
+                             Services::settings().value(QStringLiteral("Mail/SmtpMailLicense")),
                          QStringLiteral("Gui")};
     return command;
 }

@@ -40,11 +40,19 @@ void ApplicationRecord::setLatin1Field(int offset, int size, const QString& text
     m_bytes.replace(offset, size, field);
 }
 
-QString ApplicationRecord::dataVersion() const { return latin1Field(DataVersionOffset, 4); }
-void ApplicationRecord::setDataVersion(const QString& version) { setLatin1Field(DataVersionOffset, 4, version); }
+QString ApplicationRecord::dataVersion() const {
+    return latin1Field(DataVersionOffset, 4);
+}
+void ApplicationRecord::setDataVersion(const QString& version) {
+    setLatin1Field(DataVersionOffset, 4, version);
+}
 
-quint8 ApplicationRecord::internetEnabled() const { return quint8(m_bytes.at(InternetEnabledOffset)); }
-void ApplicationRecord::setInternetEnabled(quint8 enabled) { m_bytes[InternetEnabledOffset] = char(enabled); }
+quint8 ApplicationRecord::internetEnabled() const {
+    return quint8(m_bytes.at(InternetEnabledOffset));
+}
+void ApplicationRecord::setInternetEnabled(quint8 enabled) {
+    m_bytes[InternetEnabledOffset] = char(enabled);
+}
 
 quint16 ApplicationRecord::databaseServer() const {
     return qFromLittleEndian<quint16>(m_bytes.constData() + DatabaseServerOffset);
@@ -53,7 +61,9 @@ void ApplicationRecord::setDatabaseServer(quint16 flag) {
     qToLittleEndian<quint16>(flag, m_bytes.data() + DatabaseServerOffset);
 }
 
-QString ApplicationRecord::installationCode() const { return latin1Field(InstallationCodeOffset, 5); }
+QString ApplicationRecord::installationCode() const {
+    return latin1Field(InstallationCodeOffset, 5);
+}
 void ApplicationRecord::setInstallationCode(const QString& code) {
     setLatin1Field(InstallationCodeOffset, 5, code);
 }

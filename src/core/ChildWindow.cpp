@@ -7,7 +7,9 @@
 
 ChildWindow::ChildWindow(QWidget* parent) : QWidget(parent) {}
 
-QMdiSubWindow* ChildWindow::subWindow() const { return qobject_cast<QMdiSubWindow*>(parentWidget()); }
+QMdiSubWindow* ChildWindow::subWindow() const {
+    return qobject_cast<QMdiSubWindow*>(parentWidget());
+}
 
 void ChildWindow::closeWindow() {
     if (QMdiSubWindow* frame = subWindow())

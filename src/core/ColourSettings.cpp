@@ -50,10 +50,10 @@ ColourSettings ColourSettings::fromBytes(const QByteArray& bytes) {
     ColourSettings c;
     if (bytes.size() < FileSize)
         return defaults();
-    quint32* colours[] = {&c.Slot1,          &c.Slot2,          &c.LabelFore,     &c.FieldFore,
-                          &c.PreviewHeader,  &c.PreviewTextEven, &c.PreviewTextOdd, &c.MainBack,
-                          &c.WindowBack,     &c.LabelBack,      &c.FieldBack,     &c.PreviewPage,
-                          &c.PreviewFillEven, &c.PreviewFillOdd, &c.Slot15};
+    quint32* colours[] = {&c.Slot1,           &c.Slot2,           &c.LabelFore,      &c.FieldFore,
+                          &c.PreviewHeader,   &c.PreviewTextEven, &c.PreviewTextOdd, &c.MainBack,
+                          &c.WindowBack,      &c.LabelBack,       &c.FieldBack,      &c.PreviewPage,
+                          &c.PreviewFillEven, &c.PreviewFillOdd,  &c.Slot15};
     int offset = 0;
     for (quint32* colour : colours) {
         *colour = colourAt(bytes, offset);

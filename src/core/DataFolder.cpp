@@ -42,8 +42,8 @@ QString copyShippedFiles(const QDir& folder) {
             continue;
         if (!QFile::copy(source.filePath(), target))
             return QStringLiteral("Δεν αντιγράφηκε το %1.").arg(target);
-        QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
-                                          QFileDevice::ReadOther);
+        QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ReadGroup | QFileDevice::ReadOther);
     }
     return {};
 }
@@ -81,7 +81,8 @@ QString PrepareDataFolder(const QString& folder) {
             QFile::remove(database);
             return error;
         }
-        if (const QString error = writeApplicationRecord(dir.filePath(QStringLiteral("Appl.Bt"))); !error.isEmpty())
+        if (const QString error = writeApplicationRecord(dir.filePath(QStringLiteral("Appl.Bt")));
+            !error.isEmpty())
             return error;
         if (const QString error = copyShippedFiles(dir); !error.isEmpty())
             return error;

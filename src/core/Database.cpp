@@ -44,7 +44,9 @@ void showOpenError(const QString& text) {
 
 } // namespace
 
-QSqlDatabase DbConnection() { return QSqlDatabase::database(ConnectionName, false); }
+QSqlDatabase DbConnection() {
+    return QSqlDatabase::database(ConnectionName, false);
+}
 
 bool OpenDatabase() {
     const QString path = AppFile(QStringLiteral("IntTvx.db"));

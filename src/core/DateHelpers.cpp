@@ -30,7 +30,9 @@ QDate ParseScreenDate(const QString& text) {
     return QDate(year, month, day);
 }
 
-QString ScreenDate(const QDate& date) { return date.toString(QStringLiteral("dd/MM/yyyy")); }
+QString ScreenDate(const QDate& date) {
+    return date.toString(QStringLiteral("dd/MM/yyyy"));
+}
 
 namespace {
 bool isNumeric(const QString& text) {
@@ -38,7 +40,9 @@ bool isNumeric(const QString& text) {
     text.toLongLong(&ok);
     return ok;
 }
-QString twoDigits(int value) { return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0')); }
+QString twoDigits(int value) {
+    return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+}
 } // namespace
 
 bool CompleteDate(QString& text, const QDate& workDate) {
@@ -54,7 +58,8 @@ bool CompleteDate(QString& text, const QDate& workDate) {
         text = text.left(2) + QLatin1Char('/') + text.mid(2, 2) + QLatin1Char('/') + year;
         break;
     case 6:
-        text = text.left(2) + QLatin1Char('/') + text.mid(2, 2) + QLatin1Char('/') + year.left(2) + text.mid(4, 2);
+        text = text.left(2) + QLatin1Char('/') + text.mid(2, 2) + QLatin1Char('/') + year.left(2) +
+               text.mid(4, 2);
         break;
     case 8:
         text = text.left(2) + QLatin1Char('/') + text.mid(2, 2) + QLatin1Char('/') + text.mid(4, 4);

@@ -36,8 +36,8 @@ QByteArray BuildDosGreekTable() {
 QByteArray ToDosGreek(const QByteArray& windowsGreek, int mode) {
     if (mode != 2)
         return windowsGreek;
-    const QByteArray& table = Program.DosGreekTable.size() == 256 ? Program.DosGreekTable
-                                                                 : BuildDosGreekTable();
+    const QByteArray& table =
+        Program.DosGreekTable.size() == 256 ? Program.DosGreekTable : BuildDosGreekTable();
     QByteArray dos = windowsGreek;
     for (char& byte : dos)
         byte = table.at(quint8(byte));

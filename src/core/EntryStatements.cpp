@@ -14,7 +14,8 @@ std::optional<Entry> SelectEntry(const QString& afm, const QString& yyyymmdd, Db
 
 DbStatus InsertEntry(const Entry& e) {
     QSqlQuery query(DbConnection());
-    return RunStatement(query, QStringLiteral("Insert Into Kins (Eafm,Kdate,Korario,Kparat) Values (?,?,?,?)"),
+    return RunStatement(query,
+                        QStringLiteral("Insert Into Kins (Eafm,Kdate,Korario,Kparat) Values (?,?,?,?)"),
                         {e.Eafm, e.Kdate, e.Korario, e.Kparat});
 }
 

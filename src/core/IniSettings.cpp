@@ -51,7 +51,8 @@ bool WriteDefaultSettingsFile(const QString& path) {
         lines << QStringLiteral("; %1").arg(setting.comment);
         // Quoted, so that a comma stays part of the value instead of making a list.
         QString quoted = setting.defaultValue;
-        quoted.replace(QLatin1Char('\\'), QStringLiteral("\\\\")).replace(QLatin1Char('"'), QStringLiteral("\\\""));
+        quoted.replace(QLatin1Char('\\'), QStringLiteral("\\\\"))
+            .replace(QLatin1Char('"'), QStringLiteral("\\\""));
         lines << QStringLiteral("%1=\"%2\"").arg(name, quoted);
     }
     QSaveFile file(path);

@@ -1,10 +1,10 @@
 #include "Main.h"
 
+#include "AccountantMail.h"
 #include "ApplicationRecord.h"
 #include "ColourSettings.h"
 #include "Database.h"
 #include "DateHelpers.h"
-#include "AccountantMail.h"
 #include "MainCommands.h"
 #include "MdiHost.h"
 #include "Messages.h"
@@ -12,11 +12,10 @@
 #include "Services.h"
 #include "UserLock.h"
 #include "WindowCatalogue.h"
-#include "records/LbPopUp.h"
 #include "maintenance/BmpFrm.h"
+#include "records/LbPopUp.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QStatusBar>
 
@@ -53,14 +52,15 @@ Main::~Main() {
         g_main = nullptr;
 }
 
-Main* Main::instance() { return g_main; }
+Main* Main::instance() {
+    return g_main;
+}
 
 void Main::load() {
     Program.WorkDate = Services::clock().now().date();
     LoadSettings();
     m_mdi->setBackground(ToQColor(Program.Colours.MainBack));
     m_background = new BmpFrm(m_mdi->viewport());
-    m_background->centreIn(m_mdi->viewport()->size());
     m_startupSucceeded = true;
     m_firstActivationDone = false;
     if (!AccessApplicationRecord(RecordAccess::Read))
@@ -76,12 +76,6 @@ void Main::showEvent(QShowEvent* event) {
         m_firstActivationQueued = true;
         QMetaObject::invokeMethod(this, &Main::firstActivation, Qt::QueuedConnection);
     }
-}
-
-void Main::resizeEvent(QResizeEvent* event) {
-    QMainWindow::resizeEvent(event);
-    if (m_background)
-        m_background->centreIn(m_mdi->viewport()->size());
 }
 
 void Main::firstActivation() {
@@ -130,8 +124,9 @@ bool Main::versionStep() {
 }
 
 void Main::setTitle() {
-    setWindowTitle(windowTitle().left(44) + QStringLiteral(" | Ver. ") + Program.DataVersion + QStringLiteral(" | ") +
-                   DayName(Program.WorkDate).left(3) + QLatin1Char(' ') + ScreenDate(Program.WorkDate));
+    setWindowTitle(windowTitle().left(44) + QStringLiteral(" | Ver. ") + Program.DataVersion +
+                   QStringLiteral(" | ") + DayName(Program.WorkDate).left(3) + QLatin1Char(' ') +
+                   ScreenDate(Program.WorkDate));
 }
 
 void Main::setUpdateTimerInterval(int milliseconds) {
@@ -142,7 +137,9 @@ void Main::setUpdateTimerInterval(int milliseconds) {
     }
 }
 
-int Main::updateTimerInterval() const { return m_intTmr.isActive() ? m_intTmr.interval() : 0; }
+int Main::updateTimerInterval() const {
+    return m_intTmr.isActive() ? m_intTmr.interval() : 0;
+}
 
 int Main::loadedWindowCount() const {
     // The main window and its background picture, then every open child window.
@@ -160,7 +157,9 @@ void Main::openByName(const QString& name) {
         m_mdi->openChild(name);
 }
 
-void Main::addBackgroundWindow(QWidget* window) { m_backgroundWindows << window; }
+void Main::addBackgroundWindow(QWidget* window) {
+    m_backgroundWindows << window;
+}
 
 void Main::openBackupRestore() {
     if (loadedWindowCount() > 4) {
@@ -169,7 +168,8 @@ void Main::openBackupRestore() {
     }
     const MsgAnswer answer =
         ShowBox(QStringLiteral("Φύλαξη-Φόρτωση Αρχείων"),
-                QStringLiteral("ΠΡΟΣΟΧΗ!!!\r\nΒεβαιωθείται οτι ΔΕΝ υπάρχει άλλος χρήστης συνδεδεμένος στο πρόγραμμα."),
+                QStringLiteral(
+                    "ΠΡΟΣΟΧΗ!!!\r\nΒεβαιωθείται οτι ΔΕΝ υπάρχει άλλος χρήστης συνδεδεμένος στο πρόγραμμα."),
                 MsgIcon::Critical, MsgButtons::OkCancel, MsgAnswer::Cancel);
     if (answer == MsgAnswer::Ok)
         m_mdi->showModal(QStringLiteral("BackRest"));
@@ -198,14 +198,16 @@ void Main::offerMailToAccountant() {
     if (p.SmtpServer.isEmpty() || p.Cemail.isEmpty() || p.Lemail.isEmpty() || Program.SubmissionLog.isEmpty())
         return;
     if (!AskYesNo(QStringLiteral("Email Ενημέρωση"),
-                  QStringLiteral("Θέλετε να ενημερώσετε τον λογιστή σας, με τις σημερινές ηλεκτρονικές σας αποστολές;"),
+                  QStringLiteral(
+                      "Θέλετε να ενημερώσετε τον λογιστή σας, με τις σημερινές ηλεκτρονικές σας αποστολές;"),
                   MsgIcon::Information))
         return;
     const MailToolCommand command = AccountantMailCommand();
     QString error;
     if (!Services::processes().startDetached(command.program, command.arguments, Program.AppPath, &error)) {
         ShowBox(QStringLiteral("ΠΡΟΣΟΧΗ"),
-                QStringLiteral("Το πρόγραμμα αποστολής email δεν μπορεί να ξεκινήσει.\r\n") + error, MsgIcon::Critical);
+                QStringLiteral("Το πρόγραμμα αποστολής email δεν μπορεί να ξεκινήσει.\r\n") + error,
+                MsgIcon::Critical);
     }
 }
 
@@ -218,7 +220,7 @@ void Main::closeEvent(QCloseEvent* event) {
         m_ended = true;
         m_exitCode = 0;
         unload();
-        QCoreApplication::exit(0);
+        emit ended(0);
     }
     event->accept();
 }
@@ -230,7 +232,7 @@ void Main::endProgram(int exitCode) {
     m_exitCode = exitCode;
     unload();
     hide();
-    QCoreApplication::exit(exitCode);
+    emit ended(exitCode);
 }
 
 void Main::unload() {

@@ -56,11 +56,12 @@ public:
 
 signals:
     void updateTimerFired();
+    // The program has ended with the code; the application leaves its event loop on it.
+    void ended(int exitCode);
 
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void load();

@@ -25,9 +25,9 @@ QHash<QString, std::function<void()>>& commands() {
 // One item of a menu or button of the toolbar: the window it opens, or what it does.
 struct Item {
     QString caption;
-    QString window;                  // a window of the catalogue, or ""
-    std::function<void(Main&)> run;  // what the item does besides opening the window
-    QString command;                 // a registered command, or ""
+    QString window;                 // a window of the catalogue, or ""
+    std::function<void(Main&)> run; // what the item does besides opening the window
+    QString command;                // a registered command, or ""
 };
 
 void openEmployeeList(Main& main) {
@@ -48,7 +48,10 @@ const QList<Item>& mainWorkItems() {
 const QList<Item>& auxiliaryItems() {
     static const QList<Item> items = {
         {QStringLiteral("Αλλαγές Εκδόσεων"), QStringLiteral("Manual"), {}, {}},
-        {QStringLiteral("Φύλαξη-Φόρτωση Αρχείων"), QStringLiteral("BackRest"), [](Main& m) { m.openBackupRestore(); }, {}},
+        {QStringLiteral("Φύλαξη-Φόρτωση Αρχείων"),
+         QStringLiteral("BackRest"),
+         [](Main& m) { m.openBackupRestore(); },
+         {}},
         {QStringLiteral("Εκτύπωση Κενών Εντύπων"), QStringLiteral("KenaEnt"), {}, {}},
         {QStringLiteral("Χρήσιμα Links"), QStringLiteral("InterLinks"), {}, {}},
         {QStringLiteral("Εγχειρίδιο Χρήσης"), QStringLiteral("EnhXrh"), {}, {}},
@@ -68,21 +71,37 @@ struct ToolItem {
 const QList<ToolItem>& toolItems() {
     static const QList<ToolItem> items = {
         {{QStringLiteral("Διαχείριση Εργαζομένων"), QStringLiteral("ErgazSrch"), openEmployeeList, {}},
-         QStringLiteral("Main1.Bmp"), QStringLiteral("system-users"), QStyle::SP_FileDialogDetailedView},
+         QStringLiteral("Main1.Bmp"),
+         QStringLiteral("system-users"),
+         QStyle::SP_FileDialogDetailedView},
         {{QStringLiteral("Κινήσεις Ηλεκτρονικών Αποστολών"), QStringLiteral("Kins"), {}, {}},
-         QStringLiteral("Main2.Bmp"), QStringLiteral("document-edit"), QStyle::SP_FileDialogContentsView},
+         QStringLiteral("Main2.Bmp"),
+         QStringLiteral("document-edit"),
+         QStyle::SP_FileDialogContentsView},
         {{QStringLiteral("Ηλεκτρονική Αποστολή"), QStringLiteral("EpilErgaz"), {}, {}},
-         QStringLiteral("Main3.Bmp"), QStringLiteral("mail-send"), QStyle::SP_ArrowForward},
+         QStringLiteral("Main3.Bmp"),
+         QStringLiteral("mail-send"),
+         QStyle::SP_ArrowForward},
         {{QStringLiteral("Live Support 2"), {}, {}, QStringLiteral("LiveSupport2")},
-         QStringLiteral("Main4.Bmp"), QStringLiteral("help-browser"), QStyle::SP_DialogHelpButton},
+         QStringLiteral("Main4.Bmp"),
+         QStringLiteral("help-browser"),
+         QStyle::SP_DialogHelpButton},
         {{QStringLiteral("Live Update"), {}, {}, QStringLiteral("LiveUpdate")},
-         QStringLiteral("Main5.Bmp"), QStringLiteral("system-software-update"), QStyle::SP_BrowserReload},
+         QStringLiteral("Main5.Bmp"),
+         QStringLiteral("system-software-update"),
+         QStyle::SP_BrowserReload},
         {{QStringLiteral("Live Support 8"), {}, {}, QStringLiteral("LiveSupport8")},
-         QStringLiteral("Main6.Bmp"), QStringLiteral("help-faq"), QStyle::SP_MessageBoxQuestion},
+         QStringLiteral("Main6.Bmp"),
+         QStringLiteral("help-faq"),
+         QStyle::SP_MessageBoxQuestion},
         {{QStringLiteral("Internet Login"), {}, [](Main& m) { m.openPortalLogins(); }, {}},
-         QStringLiteral("Main7.Bmp"), QStringLiteral("network-server"), QStyle::SP_DriveNetIcon},
+         QStringLiteral("Main7.Bmp"),
+         QStringLiteral("network-server"),
+         QStyle::SP_DriveNetIcon},
         {{QStringLiteral("Εξοδος"), {}, [](Main& m) { m.exitFromToolbar(); }, {}},
-         QStringLiteral("Main8.Bmp"), QStringLiteral("application-exit"), QStyle::SP_DialogCloseButton},
+         QStringLiteral("Main8.Bmp"),
+         QStringLiteral("application-exit"),
+         QStyle::SP_DialogCloseButton},
     };
     return items;
 }
@@ -105,7 +124,8 @@ void connectItem(QAction* action, const Item& item, Main& main) {
     });
 }
 
-void addSubmenu(Main& main, int index, const QString& caption, const QString& menuName, const QList<Item>& items) {
+void addSubmenu(Main& main, int index, const QString& caption, const QString& menuName,
+                const QList<Item>& items) {
     QMenu* menu = main.menuBar()->addMenu(caption);
     menu->setObjectName(menuName);
     menu->menuAction()->setObjectName(QStringLiteral("Mnu1_%1").arg(index));
@@ -119,8 +139,12 @@ void addSubmenu(Main& main, int index, const QString& caption, const QString& me
 } // namespace
 
 namespace MainCommands {
-void add(const QString& name, std::function<void()> command) { commands()[name] = std::move(command); }
-bool has(const QString& name) { return commands().contains(name); }
+void add(const QString& name, std::function<void()> command) {
+    commands()[name] = std::move(command);
+}
+bool has(const QString& name) {
+    return commands().contains(name);
+}
 void run(const QString& name) {
     const auto it = commands().constFind(name);
     if (it != commands().constEnd())
@@ -143,8 +167,8 @@ void BuildMainToolbar(Main& main) {
     toolbar->setMovable(false);
     for (int i = 0; i < toolItems().size(); ++i) {
         const ToolItem& tool = toolItems().at(i);
-        QAction* action = toolbar->addAction(ToolbarPicture(tool.pictureFile, tool.themeIcon, tool.standardIcon),
-                                             tool.item.caption);
+        QAction* action = toolbar->addAction(
+            ToolbarPicture(tool.pictureFile, tool.themeIcon, tool.standardIcon), tool.item.caption);
         action->setObjectName(QStringLiteral("MainTools_%1").arg(i + 1));
         action->setToolTip(tool.item.caption);
         connectItem(action, tool.item, main);

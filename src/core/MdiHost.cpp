@@ -22,7 +22,9 @@ MdiHost::~MdiHost() {
         g_host = nullptr;
 }
 
-MdiHost* MdiHost::instance() { return g_host; }
+MdiHost* MdiHost::instance() {
+    return g_host;
+}
 
 ChildWindow* MdiHost::findChildWindow(const QString& name) const {
     for (QMdiSubWindow* frame : subWindowList()) {

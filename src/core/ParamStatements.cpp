@@ -3,14 +3,16 @@
 #include "SqlExec.h"
 
 ParamValues ParamValues::trimmed() const {
-    return {IkaCode.trimmed(),  IkaPass.trimmed(), TaxisCode.trimmed(), TaxisPass.trimmed(),
-            SmtpServer.trimmed(), Cemail.trimmed(), Lemail.trimmed(),    Cepon.trimmed()};
+    return {IkaCode.trimmed(),    IkaPass.trimmed(), TaxisCode.trimmed(), TaxisPass.trimmed(),
+            SmtpServer.trimmed(), Cemail.trimmed(),  Lemail.trimmed(),    Cepon.trimmed()};
 }
 
 std::optional<ParamValues> SelectParam(DbStatus* status) {
     QSqlQuery query(DbConnection());
     const DbStatus result = RunStatement(
-        query, QStringLiteral("Select IkaCode,IkaPass,TaxisCode,TaxisPass,SmtpServer,Cemail,Lemail,Cepon From Param"),
+        query,
+        QStringLiteral(
+            "Select IkaCode,IkaPass,TaxisCode,TaxisPass,SmtpServer,Cemail,Lemail,Cepon From Param"),
         {});
     ReportStatus(status, result);
     if (!result.ok() || !query.next())
@@ -25,10 +27,11 @@ std::optional<ParamValues> SelectParam(DbStatus* status) {
 
 DbStatus UpdateParam(const ParamValues& v) {
     QSqlQuery query(DbConnection());
-    return RunStatement(query,
-                        QStringLiteral("Update Param Set IkaCode=?,IkaPass=?,TaxisCode=?,TaxisPass=?,"
-                                       "SmtpServer=?,Cemail=?,Lemail=?,Cepon=?"),
-                        {v.IkaCode, v.IkaPass, v.TaxisCode, v.TaxisPass, v.SmtpServer, v.Cemail, v.Lemail, v.Cepon});
+    return RunStatement(
+        query,
+        QStringLiteral("Update Param Set IkaCode=?,IkaPass=?,TaxisCode=?,TaxisPass=?,"
+                       "SmtpServer=?,Cemail=?,Lemail=?,Cepon=?"),
+        {v.IkaCode, v.IkaPass, v.TaxisCode, v.TaxisPass, v.SmtpServer, v.Cemail, v.Lemail, v.Cepon});
 }
 
 QString SelectNewsDat(DbStatus* status) {

@@ -2,6 +2,10 @@
 
 ProgramValues Program;
 
-void ResetProgramValues() { Program = ProgramValues{}; }
+void ResetProgramValues() {
+    Program = ProgramValues{};
+}
 
-QString AppFile(const QString& name) { return Program.AppPath + QLatin1Char('/') + name; }
+QString AppFile(const QString& name) {
+    return Program.AppPath + QLatin1Char('/') + name;
+}

@@ -6,8 +6,8 @@ bool MaskNarrows(const QString& mask) {
     return !mask.isEmpty() && mask != QString(mask.size(), QLatin1Char('*'));
 }
 
-QSqlQuery SelectEntryIndex(const AfmRange& afms, const QString& fromDate, const QString& toDate, EntryOrder order,
-                           DbStatus* status) {
+QSqlQuery SelectEntryIndex(const AfmRange& afms, const QString& fromDate, const QString& toDate,
+                           EntryOrder order, DbStatus* status) {
     QSqlQuery query(DbConnection());
     QString statement = QStringLiteral("Select Kins.*,Ergaz.Eepon "
                                        "From Kins Inner Join Ergaz On Kins.Eafm=Ergaz.Eafm "
@@ -27,11 +27,12 @@ QSqlQuery SelectEntryIndex(const AfmRange& afms, const QString& fromDate, const 
 
 QSqlQuery SelectEmployeeNamesWithEntries(const QString& fromDate, const QString& toDate, DbStatus* status) {
     QSqlQuery query(DbConnection());
-    ReportStatus(status, RunStatement(query,
-                                QStringLiteral("Select Eepon From Ergaz Where Exists (Select Eafm From Kins "
-                                               "Where Kins.Eafm=Ergaz.Eafm And Kins.Kdate>=? And Kins.Kdate<=?) "
-                                               "Order By Eepon"),
-                                {fromDate, toDate}));
+    ReportStatus(
+        status, RunStatement(query,
+                             QStringLiteral("Select Eepon From Ergaz Where Exists (Select Eafm From Kins "
+                                            "Where Kins.Eafm=Ergaz.Eafm And Kins.Kdate>=? And Kins.Kdate<=?) "
+                                            "Order By Eepon"),
+                             {fromDate, toDate}));
     return query;
 }
 
@@ -55,17 +56,18 @@ QSqlQuery SelectEmployeeEntries(const QString& afm, const QString& fromDate, con
                                 DbStatus* status) {
     QSqlQuery query(DbConnection());
     ReportStatus(status, RunStatement(query,
-                                QStringLiteral("Select Korario,Kparat,Ergaz.Eafm,Ergaz.Eypo "
-                                               "From Kins Inner Join Ergaz On Kins.Eafm=Ergaz.Eafm "
-                                               "Where Kins.Eafm=? And Kins.Kdate>=? And Kins.Kdate<=? "
-                                               "Order By Kins.Eafm,Kins.Kdate"),
-                                {afm, fromDate, toDate}));
+                                      QStringLiteral("Select Korario,Kparat,Ergaz.Eafm,Ergaz.Eypo "
+                                                     "From Kins Inner Join Ergaz On Kins.Eafm=Ergaz.Eafm "
+                                                     "Where Kins.Eafm=? And Kins.Kdate>=? And Kins.Kdate<=? "
+                                                     "Order By Kins.Eafm,Kins.Kdate"),
+                                      {afm, fromDate, toDate}));
     return query;
 }
 
 QString SelectCompanyEmail(const QString& code, DbStatus* status) {
     QSqlQuery query(DbConnection());
-    const DbStatus result = RunStatement(query, QStringLiteral("Select Cemail From Company Where Ccode=?"), {code});
+    const DbStatus result =
+        RunStatement(query, QStringLiteral("Select Cemail From Company Where Ccode=?"), {code});
     ReportStatus(status, result);
     if (!result.ok() || !query.next())
         return {};

@@ -38,10 +38,18 @@ Settings& settings() {
     return *g_settings;
 }
 
-void install(std::unique_ptr<Dialogs> dialogs) { g_dialogs = std::move(dialogs); }
-void install(std::unique_ptr<Processes> processes) { g_processes = std::move(processes); }
-void install(std::unique_ptr<Clock> clock) { g_clock = std::move(clock); }
-void install(std::unique_ptr<Settings> settings) { g_settings = std::move(settings); }
+void install(std::unique_ptr<Dialogs> dialogs) {
+    g_dialogs = std::move(dialogs);
+}
+void install(std::unique_ptr<Processes> processes) {
+    g_processes = std::move(processes);
+}
+void install(std::unique_ptr<Clock> clock) {
+    g_clock = std::move(clock);
+}
+void install(std::unique_ptr<Settings> settings) {
+    g_settings = std::move(settings);
+}
 
 } // namespace Services
 

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
+#include <QScreen>
 
 int RunOrva(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -33,8 +34,12 @@ int RunOrva(int argc, char** argv) {
 
     RegisterWindows();
     Main main;
+    QObject::connect(&main, &Main::ended, &app, &QCoreApplication::exit, Qt::QueuedConnection);
     if (main.hasEnded())
         return main.exitCode();
+    // Without a window manager to maximise it, the window still opens at a useful size.
+    if (const QScreen* screen = QApplication::primaryScreen())
+        main.resize(screen->availableSize() * 9 / 10);
     main.showMaximized();
     const int code = app.exec();
     return main.hasEnded() ? main.exitCode() : code;

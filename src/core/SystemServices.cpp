@@ -3,7 +3,9 @@
 #include <QFileInfo>
 #include <QProcess>
 
-QDateTime SystemClock::now() const { return QDateTime::currentDateTime(); }
+QDateTime SystemClock::now() const {
+    return QDateTime::currentDateTime();
+}
 
 bool SystemProcesses::startDetached(const QString& program, const QStringList& arguments,
                                     const QString& workingFolder, QString* errorText) {
@@ -15,9 +17,8 @@ bool SystemProcesses::startDetached(const QString& program, const QStringList& a
     if (process.startDetached())
         return true;
     if (errorText) {
-        *errorText = QFileInfo::exists(program)
-                         ? process.errorString()
-                         : QStringLiteral("Το πρόγραμμα %1 δεν βρέθηκε.").arg(program);
+        *errorText = QFileInfo::exists(program) ? process.errorString()
+                                                : QStringLiteral("Το πρόγραμμα %1 δεν βρέθηκε.").arg(program);
     }
     return false;
 }

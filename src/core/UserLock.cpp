@@ -35,4 +35,6 @@ void ReleaseUserLock() {
     g_lockFd = -1;
 }
 
-bool UserLockHeld() { return g_lockFd >= 0; }
+bool UserLockHeld() {
+    return g_lockFd >= 0;
+}

@@ -1,8 +1,8 @@
 #include "WidgetDialogs.h"
 
 #include <QApplication>
-#include <QFileDialog>
 #include <QCursor>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMenu>
 #include <QMessageBox>

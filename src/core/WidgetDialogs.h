@@ -6,7 +6,8 @@
 class WidgetDialogs : public Dialogs {
 public:
     MsgAnswer message(const MessageBox& box) override;
-    std::optional<QString> inputText(const QString& title, const QString& prompt, const QString& initial) override;
+    std::optional<QString> inputText(const QString& title, const QString& prompt,
+                                     const QString& initial) override;
     QString saveFileName(const FileDialogRequest& request) override;
     QString openFileName(const FileDialogRequest& request) override;
     bool printerSetup(const PrintDialogRequest& request) override;

@@ -27,6 +27,8 @@ const WindowEntry* find(const QString& name) {
     return it == entries().constEnd() ? nullptr : &*it;
 }
 
-bool has(const QString& name) { return entries().contains(name); }
+bool has(const QString& name) {
+    return entries().contains(name);
+}
 
 } // namespace WindowCatalogue

@@ -2,6 +2,7 @@
 
 #include "core/ProgramValues.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPixmap>
 
@@ -14,12 +15,20 @@ BmpFrm::BmpFrm(QWidget* area) : QWidget(area) {
     m_img->setPixmap(picture);
     m_natural = picture.isNull() ? QSize(0, 0) : picture.size();
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    lower();
+    area->installEventFilter(this);
+    centreIn(area->size());
     show();
 }
 
+bool BmpFrm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Resize && watched == parent())
+        centreIn(static_cast<QWidget*>(watched)->size());
+    return QWidget::eventFilter(watched, event);
+}
+
 void BmpFrm::centreIn(const QSize& area) {
-    const QSize size = m_natural.isEmpty() ? QSize(0, 0) : m_natural.scaled(area, Qt::KeepAspectRatio).boundedTo(m_natural);
+    const QSize size =
+        m_natural.isEmpty() ? QSize(0, 0) : m_natural.scaled(area, Qt::KeepAspectRatio).boundedTo(m_natural);
     resize(size);
     m_img->setGeometry(rect());
     move((area.width() - size.width()) / 2, (area.height() - size.height()) / 2);

@@ -1,6 +1,6 @@
+#include "core/Database.h"
 #include "ScriptedDialogs.h"
 #include "TestDataFolder.h"
-#include "core/Database.h"
 #include "core/EmployeeStatements.h"
 #include "core/EntryStatements.h"
 #include "core/ParamStatements.h"
@@ -59,8 +59,8 @@ private slots:
     void quotesAreStoredAndReadBackUnchanged() {
         TestDataFolder folder;
         QVERIFY(folder.openDatabase());
-        const Employee tricky{QStringLiteral("090000045"), QStringLiteral("Ο'Νήλ \"Μπάμπης\"; Drop Table Kins"),
-                              QStringLiteral("12'")};
+        const Employee tricky{QStringLiteral("090000045"),
+                              QStringLiteral("Ο'Νήλ \"Μπάμπης\"; Drop Table Kins"), QStringLiteral("12'")};
         QVERIFY(InsertEmployee(tricky).ok());
         QCOMPARE(SelectEmployee(tricky.Eafm).value(), tricky);
         ParamValues params;
@@ -74,11 +74,15 @@ private slots:
         TestDataFolder folder;
         QVERIFY(folder.openDatabase());
         QVERIFY(InsertEmployee({QStringLiteral("123456789"), QStringLiteral("Α"), QStringLiteral("1")}).ok());
-        const DbStatus again = InsertEmployee({QStringLiteral("123456789"), QStringLiteral("Β"), QStringLiteral("2")});
+        const DbStatus again =
+            InsertEmployee({QStringLiteral("123456789"), QStringLiteral("Β"), QStringLiteral("2")});
         QVERIFY(again.duplicate());
-        QVERIFY(InsertEntry({QStringLiteral("123456789"), QStringLiteral("20160305"), QStringLiteral("9-17"), {}}).ok());
-        QVERIFY(InsertEntry({QStringLiteral("123456789"), QStringLiteral("20160305"), QStringLiteral("8-16"), {}})
-                    .duplicate());
+        QVERIFY(
+            InsertEntry({QStringLiteral("123456789"), QStringLiteral("20160305"), QStringLiteral("9-17"), {}})
+                .ok());
+        QVERIFY(
+            InsertEntry({QStringLiteral("123456789"), QStringLiteral("20160305"), QStringLiteral("8-16"), {}})
+                .duplicate());
     }
 
     void afmLookupsIgnoreTrailingBlanks() {
@@ -86,7 +90,8 @@ private slots:
         QVERIFY(folder.openDatabase());
         QVERIFY(InsertEmployee({QStringLiteral("123456789"), QStringLiteral("Α"), QStringLiteral("1")}).ok());
         QVERIFY(SelectEmployee(QStringLiteral("123456789   ")).has_value());
-        QVERIFY(InsertEmployee({QStringLiteral("123456789 "), QStringLiteral("Β"), QStringLiteral("2")}).duplicate());
+        QVERIFY(InsertEmployee({QStringLiteral("123456789 "), QStringLiteral("Β"), QStringLiteral("2")})
+                    .duplicate());
         QVERIFY(!SelectEmployee(QStringLiteral(" 123456789")).has_value());
     }
 
@@ -105,9 +110,13 @@ private slots:
         QVERIFY(folder.openDatabase());
         QVERIFY(InsertEmployee({QStringLiteral("111111111"), QStringLiteral("Α"), QStringLiteral("1")}).ok());
         for (const char* day : {"20160229", "20160301", "20160315", "20160331", "20160401"})
-            QVERIFY(InsertEntry({QStringLiteral("111111111"), QString::fromLatin1(day), QStringLiteral("x"), {}}).ok());
+            QVERIFY(
+                InsertEntry({QStringLiteral("111111111"), QString::fromLatin1(day), QStringLiteral("x"), {}})
+                    .ok());
         // An entry whose employee is gone is not listed.
-        QVERIFY(InsertEntry({QStringLiteral("999999999"), QStringLiteral("20160310"), QStringLiteral("x"), {}}).ok());
+        QVERIFY(
+            InsertEntry({QStringLiteral("999999999"), QStringLiteral("20160310"), QStringLiteral("x"), {}})
+                .ok());
 
         auto days = [](QSqlQuery query) {
             QStringList found;
@@ -126,9 +135,15 @@ private slots:
         QVERIFY(folder.openDatabase());
         QVERIFY(InsertEmployee({QStringLiteral("111111111"), QStringLiteral("Α"), QStringLiteral("1")}).ok());
         QVERIFY(InsertEmployee({QStringLiteral("222222222"), QStringLiteral("Β"), QStringLiteral("1")}).ok());
-        QVERIFY(InsertEntry({QStringLiteral("111111111"), QStringLiteral("20160301"), QStringLiteral("x"), {}}).ok());
-        QVERIFY(InsertEntry({QStringLiteral("111111111"), QStringLiteral("20160302"), QStringLiteral("x"), {}}).ok());
-        QVERIFY(InsertEntry({QStringLiteral("222222222"), QStringLiteral("20160301"), QStringLiteral("x"), {}}).ok());
+        QVERIFY(
+            InsertEntry({QStringLiteral("111111111"), QStringLiteral("20160301"), QStringLiteral("x"), {}})
+                .ok());
+        QVERIFY(
+            InsertEntry({QStringLiteral("111111111"), QStringLiteral("20160302"), QStringLiteral("x"), {}})
+                .ok());
+        QVERIFY(
+            InsertEntry({QStringLiteral("222222222"), QStringLiteral("20160301"), QStringLiteral("x"), {}})
+                .ok());
         QVERIFY(DeleteEmployeeAndEntries(QStringLiteral("111111111")).ok());
         QVERIFY(!SelectEmployee(QStringLiteral("111111111")));
         QSqlQuery query(DbConnection());
@@ -142,7 +157,9 @@ private slots:
         TestDataFolder folder;
         QVERIFY(folder.openDatabase());
         QVERIFY(InsertEmployee({QStringLiteral("111111111"), QStringLiteral("Α"), QStringLiteral("1")}).ok());
-        QVERIFY(InsertEntry({QStringLiteral("111111111"), QStringLiteral("20160301"), QStringLiteral("x"), {}}).ok());
+        QVERIFY(
+            InsertEntry({QStringLiteral("111111111"), QStringLiteral("20160301"), QStringLiteral("x"), {}})
+                .ok());
         // A trigger makes the second delete fail: the first must be undone.
         folder.exec(QStringLiteral("Create Trigger NoKinsDelete Before Delete On Kins "
                                    "Begin Select Raise(Abort, 'kins locked'); End"));
@@ -157,11 +174,20 @@ private slots:
         TestDataFolder folder;
         QVERIFY(folder.openDatabase());
         for (const char* afm : {"120000001", "130000001", "200000001"})
-            QVERIFY(InsertEmployee({QString::fromLatin1(afm), QStringLiteral("Ν"), QStringLiteral("1")}).ok());
-        QVERIFY(InsertEntry({QStringLiteral("120000001"), QStringLiteral("20160302"), QStringLiteral("x"), {}}).ok());
-        QVERIFY(InsertEntry({QStringLiteral("130000001"), QStringLiteral("20160301"), QStringLiteral("x"), {}}).ok());
-        QVERIFY(InsertEntry({QStringLiteral("200000001"), QStringLiteral("20160301"), QStringLiteral("x"), {}}).ok());
-        QVERIFY(InsertEntry({QStringLiteral("120000001"), QStringLiteral("20160501"), QStringLiteral("x"), {}}).ok());
+            QVERIFY(
+                InsertEmployee({QString::fromLatin1(afm), QStringLiteral("Ν"), QStringLiteral("1")}).ok());
+        QVERIFY(
+            InsertEntry({QStringLiteral("120000001"), QStringLiteral("20160302"), QStringLiteral("x"), {}})
+                .ok());
+        QVERIFY(
+            InsertEntry({QStringLiteral("130000001"), QStringLiteral("20160301"), QStringLiteral("x"), {}})
+                .ok());
+        QVERIFY(
+            InsertEntry({QStringLiteral("200000001"), QStringLiteral("20160301"), QStringLiteral("x"), {}})
+                .ok());
+        QVERIFY(
+            InsertEntry({QStringLiteral("120000001"), QStringLiteral("20160501"), QStringLiteral("x"), {}})
+                .ok());
         const QString low = QStringLiteral("         ");
         const QString high(9, QChar(255));
         auto keys = [](QSqlQuery query) {
@@ -177,9 +203,10 @@ private slots:
         QCOMPARE(keys(SelectEntryIndex({low, high, QStringLiteral("*********")}, QStringLiteral("20160301"),
                                        QStringLiteral("20160331"), EntryOrder::ByDate)),
                  (QStringList{"130000001/20160301", "200000001/20160301", "120000001/20160302"}));
-        QCOMPARE(keys(SelectEntryIndex({QStringLiteral("130000001"), QStringLiteral("130000001"), {}},
-                                       QStringLiteral("20160101"), QStringLiteral("20161231"), EntryOrder::ByAfm)),
-                 (QStringList{"130000001/20160301"}));
+        QCOMPARE(
+            keys(SelectEntryIndex({QStringLiteral("130000001"), QStringLiteral("130000001"), {}},
+                                  QStringLiteral("20160101"), QStringLiteral("20161231"), EntryOrder::ByAfm)),
+            (QStringList{"130000001/20160301"}));
     }
 
 private:
