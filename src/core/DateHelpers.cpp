@@ -21,13 +21,12 @@ int DaysInMonth(int year, int month) {
 QDate ParseScreenDate(const QString& text) {
     if (text.size() != 10 || text.at(2) != QLatin1Char('/') || text.at(5) != QLatin1Char('/'))
         return {};
-    bool dayOk = false, monthOk = false, yearOk = false;
-    const int day = text.left(2).toInt(&dayOk);
-    const int month = text.mid(3, 2).toInt(&monthOk);
-    const int year = text.mid(6, 4).toInt(&yearOk);
-    if (!dayOk || !monthOk || !yearOk)
-        return {};
-    return QDate(year, month, day);
+    // Digits only: a sign or a blank ("+5/03/2009", " 5/03/2009") is no screen date.
+    for (int i : {0, 1, 3, 4, 6, 7, 8, 9}) {
+        if (text.at(i) < u'0' || text.at(i) > u'9')
+            return {};
+    }
+    return QDate(text.mid(6, 4).toInt(), text.mid(3, 2).toInt(), text.left(2).toInt());
 }
 
 QString ScreenDate(const QDate& date) {
