@@ -1,6 +1,7 @@
 #include "FormHelpers.h"
 
 #include "ColourSettings.h"
+#include "DateHelpers.h"
 #include "FieldRules.h"
 #include "ProgramValues.h"
 
@@ -206,6 +207,13 @@ void ColourForm(QWidget* window) {
             SetColours(widget, QPalette::WindowText, c.LabelFore, QPalette::Text, c.LabelFore);
         }
     }
+}
+
+bool CompleteDateField(QLineEdit* box) {
+    QString text = box->text();
+    const bool valid = CompleteDate(text, Program.WorkDate);
+    box->setText(valid ? text : QString());
+    return valid;
 }
 
 bool CheckAfm(QLineEdit* box) {

@@ -3,7 +3,11 @@
 // The helpers every data window uses: colours, input fields and their tab indexes, keyboard
 // navigation between the fields, the tax-number check and number formatting on boxes.
 // The key convention is in FormKeys.h and the toolbar pictures in FormToolbars.h, both
-// included here so that a window needs this one header.
+// included here so that a window needs this one header. A data window, once its controls
+// are built:
+//     SetInputOrder({m_eafm, m_eepon, m_eypo});
+//     ColourForm(this);
+//     new FormKeys(this, m_exitBut, m_saveBut);
 
 #include "FormKeys.h"
 #include "FormToolbars.h"
@@ -43,6 +47,10 @@ void FocusPreviousField(QWidget* window, int count);
 // colours); the titles of frames in the label fore colour.
 void ColourForm(QWidget* window);
 
+// Completes the date typed in the box from the work date ("05" -> "05/03/2009"), as a date
+// box does when it loses the focus; a text that is no date is cleared. True when the box
+// holds a valid date.
+bool CompleteDateField(QLineEdit* box);
 // Trims the tax number in the box, writes it back and warns once when it is not a valid AFM.
 // True when it warned.
 bool CheckAfm(QLineEdit* box);

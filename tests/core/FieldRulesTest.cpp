@@ -57,6 +57,17 @@ private slots:
         QCOMPARE(m_dialogs->boxes.size(), 1);
     }
 
+    void dateBoxIsCompletedOrCleared() {
+        Program.WorkDate = QDate(2009, 3, 17);
+        QLineEdit box;
+        box.setText(u" 05 "_s);
+        QVERIFY(CompleteDateField(&box));
+        QCOMPARE(box.text(), u"05/03/2009"_s);
+        box.setText(u"3102"_s);
+        QVERIFY(!CompleteDateField(&box));
+        QCOMPARE(box.text(), QString());
+    }
+
     void rangeOfTaxNumbers() {
         QString from = u"200"_s, to, mask;
         PrepareRange(from, to, mask, 9);
