@@ -1,9 +1,13 @@
 #include "WindowCatalogue.h"
 
+#include "Lbenter.h"
+#include "ParamDt.h"
 #include "records/Lbcalendar.h"
 
 // The windows of the program by name. Each subsystem's windows are added here as they come.
 void RegisterWindows() {
+    WindowCatalogue::addModal(QStringLiteral("Lbenter"), [](QWidget* parent) { return new Lbenter(parent); });
+    WindowCatalogue::addChild(QStringLiteral("ParamDt"), [] { return new ParamDt; });
     WindowCatalogue::addModal(QStringLiteral("Lbcalendar"),
                               [](QWidget* parent) { return new Lbcalendar(parent); });
 }

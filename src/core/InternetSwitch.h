@@ -1,0 +1,11 @@
+#pragma once
+
+#include <functional>
+
+// Switches the program's internet services on or off at once: the main window's update
+// check (armed for 45 seconds from now, or stopped) and the news reader's refresh.
+void ApplyInternetSwitch(bool on);
+
+// The news reader tells here how it follows the switch (its refresh timer and status
+// pictures); an empty handler when it goes.
+void SetNewsSwitchHandler(std::function<void(bool on)> handler);

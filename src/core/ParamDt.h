@@ -1,0 +1,23 @@
+#pragma once
+
+#include "ChildWindow.h"
+
+#include <array>
+
+class QLineEdit;
+class QPushButton;
+
+// The connection parameters: user names and passwords of the portals, the mail server, the
+// two e-mail addresses and the employer's name, stored in table Param and used at once.
+class ParamDt : public ChildWindow {
+    Q_OBJECT
+public:
+    explicit ParamDt(QWidget* parent = nullptr);
+
+private:
+    void save();
+
+    std::array<QLineEdit*, 8> m_fields{};
+    QPushButton* m_saveBut;
+    QPushButton* m_exitBut;
+};

@@ -1,0 +1,21 @@
+#include "WorkDateEntry.h"
+
+#include "DateHelpers.h"
+
+QPoint WorkDateWindowPosition(const QSize& client, const QSize& window) {
+    const double left = (client.width() - window.width()) / 2.0;
+    const double top = (client.height() / 2.0 - window.height()) / 1.3 + client.height() / 2.5;
+    return {int(left), int(top)};
+}
+
+QString LeftDateField(const QString& text, const QDate& workDate) {
+    QString completed = text.trimmed();
+    if (!completed.isEmpty() && !CompleteDate(completed, workDate))
+        completed.clear();
+    return completed;
+}
+
+QDate AcceptedWorkDate(const QString& fieldText, const QDate& oldWorkDate) {
+    const QDate typed = ParseScreenDate(LeftDateField(fieldText, oldWorkDate));
+    return typed.isValid() ? typed : oldWorkDate;
+}
