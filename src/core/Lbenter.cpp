@@ -97,7 +97,7 @@ bool Lbenter::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Lbenter::dateFieldLeft() {
-    m_dateFld->setText(LeftDateField(m_dateFld->text(), Program.WorkDate));
+    CompleteDateField(m_dateFld);
 }
 
 void Lbenter::chooseFromCalendar() {

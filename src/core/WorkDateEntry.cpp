@@ -8,14 +8,7 @@ QPoint WorkDateWindowPosition(const QSize& client, const QSize& window) {
     return {int(left), int(top)};
 }
 
-QString LeftDateField(const QString& text, const QDate& workDate) {
-    QString completed = text.trimmed();
-    if (!completed.isEmpty() && !CompleteDate(completed, workDate))
-        completed.clear();
-    return completed;
-}
-
 QDate AcceptedWorkDate(const QString& fieldText, const QDate& oldWorkDate) {
-    const QDate typed = ParseScreenDate(LeftDateField(fieldText, oldWorkDate));
-    return typed.isValid() ? typed : oldWorkDate;
+    QString completed = fieldText;
+    return CompleteDate(completed, oldWorkDate) ? ParseScreenDate(completed) : oldWorkDate;
 }

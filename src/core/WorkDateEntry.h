@@ -9,10 +9,6 @@
 // and below the middle by a share of the window's height.
 QPoint WorkDateWindowPosition(const QSize& client, const QSize& window);
 
-// The date field after the user has left it: trimmed and completed from the work date;
-// emptied when it holds no valid date.
-QString LeftDateField(const QString& text, const QDate& workDate);
-
-// The work date after accepting: the date in the field when it holds a valid one, else the
-// old work date.
+// The work date after accepting: the date in the field (completed from the old work date as
+// on leaving the field) when it is a valid one, else the old work date.
 QDate AcceptedWorkDate(const QString& fieldText, const QDate& oldWorkDate);
