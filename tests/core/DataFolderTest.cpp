@@ -1,5 +1,5 @@
-#include "core/ApplicationRecord.h"
 #include "core/DataFolder.h"
+#include "core/ApplicationRecord.h"
 #include "core/IniSettings.h"
 
 #include <QDir>
@@ -16,7 +16,8 @@ class DataFolderTest : public QObject {
 private slots:
     void dataDirArgumentWinsThenAPortableFolderThenTheUsersFolder() {
         QTemporaryDir exe;
-        QCOMPARE(ChooseDataFolder({"orva", "--data-dir", "/tmp/x/../y"}, exe.path()), QStringLiteral("/tmp/y"));
+        QCOMPARE(ChooseDataFolder({"orva", "--data-dir", "/tmp/x/../y"}, exe.path()),
+                 QStringLiteral("/tmp/y"));
         QCOMPARE(ChooseDataFolder({"orva", "--data-dir=/srv/orva"}, exe.path()), QStringLiteral("/srv/orva"));
         QCOMPARE(ChooseDataFolder({"orva"}, exe.path()),
                  QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
@@ -48,7 +49,8 @@ private slots:
             db.setDatabaseName(QDir(folder).filePath(QStringLiteral("IntTvx.db")));
             QVERIFY(db.open());
             QSqlQuery query(db);
-            QVERIFY(query.exec(QStringLiteral("Select Name From sqlite_master Where Type='table' Order By Name")));
+            QVERIFY(query.exec(
+                QStringLiteral("Select Name From sqlite_master Where Type='table' Order By Name")));
             QStringList tables;
             while (query.next())
                 tables << query.value(0).toString();

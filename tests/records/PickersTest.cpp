@@ -37,7 +37,6 @@ private slots:
     void doubleClickChoosesOnlyInTheSingleChoiceList();
     void exitEscapeAndLosingTheActivationLeaveNoAnswer();
     void longItemsWidenTheListAndTheWindow();
-    void pickListStandsWhereTheCallerSaid();
 
     void calendarEnterGivesTheSelectedDay();
     void calendarClickGivesTheDayClicked();
@@ -121,8 +120,9 @@ void PickersTest::pickListItemsEndWithBarAndHaveNoLimit() {
 }
 
 void PickersTest::multipleChoiceMarksTheChosenItemsInListOrder() {
-    QPointer<Lbscroll> scroll = openPickList(QStringLiteral("Πρώτος|Δεύτερος|Τρίτος|"), true);
+    QPointer<Lbscroll> scroll = openPickList(QStringLiteral("Πρώτος|Δεύτερος|Τρίτος|"), true, 1500, 750);
     QVERIFY(scroll);
+    QCOMPARE(scroll->subWindow()->pos(), QPoint(100, 50)); // twips inside the main window
     auto* multi = scroll->findChild<QListWidget*>(QStringLiteral("Lscroll_1"));
     auto* single = scroll->findChild<QListWidget*>(QStringLiteral("Lscroll_0"));
     QVERIFY(multi->isVisible());
@@ -237,11 +237,6 @@ void PickersTest::longItemsWidenTheListAndTheWindow() {
     const auto* exitBut = widened->findChild<QPushButton*>(QStringLiteral("ExitBut"));
     QVERIFY(exitBut->geometry().right() > designedWindowWidth);
     QVERIFY(exitBut->geometry().right() <= list->geometry().right());
-}
-
-void PickersTest::pickListStandsWhereTheCallerSaid() {
-    Lbscroll* scroll = openPickList(QStringLiteral("Α|"), false, 1500, 750);
-    QCOMPARE(scroll->subWindow()->pos(), QPoint(100, 50));
 }
 
 // --- calendar --------------------------------------------------------------------------
