@@ -26,7 +26,14 @@ void ChildWindow::placeAtTwips(int left, int top) {
 void ChildWindow::resizeTwips(int width, int height) {
     resize(TwipsSizeToPixels(width, height));
     if (QMdiSubWindow* frame = subWindow())
-        frame->adjustSize();
+        FitFrameToWindow(frame, size());
+}
+
+void FitFrameToWindow(QMdiSubWindow* frame, const QSize& inside) {
+    // The frame adds its border and title bar around the window; sizing the frame from the
+    // window's size hint instead would undo a size the window was given.
+    const QMargins border = frame->contentsMargins();
+    frame->resize(inside.grownBy(border));
 }
 
 bool ChildWindow::isMinimizedChild() const {

@@ -33,3 +33,6 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
 };
+
+// Sizes a child's frame so that the window inside it gets the given size.
+void FitFrameToWindow(QMdiSubWindow* frame, const QSize& inside);

@@ -59,13 +59,14 @@ ChildWindow* MdiHost::openChild(const QString& name) {
 }
 
 ChildWindow* MdiHost::addChild(ChildWindow* window) {
-    // Laid out before it gets its frame, so that the frame is made to the window's size.
+    // A window that was given a size keeps it; one that was not takes its layout's size.
     const QPoint wanted = window->pos();
     window->ensurePolished();
+    const QSize inside = window->testAttribute(Qt::WA_Resized) ? window->size() : window->sizeHint();
     QMdiSubWindow* frame = addSubWindow(window);
     frame->setAttribute(Qt::WA_DeleteOnClose);
     frame->setWindowIcon(QApplication::windowIcon());
-    frame->adjustSize();
+    FitFrameToWindow(frame, inside.expandedTo(window->minimumSize()));
     frame->move(wanted);
     window->move(0, 0);
     frame->show();
