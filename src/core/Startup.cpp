@@ -8,6 +8,7 @@
 #include "SystemServices.h"
 #include "WidgetDialogs.h"
 #include "WindowCatalogue.h"
+#include "internet/WebEngineSetup.h"
 
 #include <QApplication>
 #include <QDir>
@@ -15,6 +16,7 @@
 #include <QScreen>
 
 int RunOrva(int argc, char** argv) {
+    PrepareWebEngine();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orva"));
     QApplication::setOrganizationName(QStringLiteral("Orva"));

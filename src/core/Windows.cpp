@@ -2,6 +2,7 @@
 
 #include "Lbenter.h"
 #include "ParamDt.h"
+#include "internet/InterSymplOrar.h"
 #include "records/Lbcalendar.h"
 
 // The windows of the program by name. Each subsystem's windows are added here as they come.
@@ -10,4 +11,6 @@ void RegisterWindows() {
     WindowCatalogue::addChild(QStringLiteral("ParamDt"), [] { return new ParamDt; });
     WindowCatalogue::addModal(QStringLiteral("Lbcalendar"),
                               [](QWidget* parent) { return new Lbcalendar(parent); });
+    WindowCatalogue::addModal(QStringLiteral("InterSymplOrar"),
+                              [](QWidget* parent) { return new InterSymplOrar(parent); });
 }

@@ -4,9 +4,11 @@
 #include "core/ProgramValues.h"
 #include "core/Services.h"
 #include "internet/EservicesSite.h"
+#include "internet/WebEngineSetup.h"
 
 #include <QTemporaryDir>
 #include <QTest>
+#include <unistd.h>
 
 using Kind = BrowserAction::Kind;
 using Eservices::Page;
@@ -94,6 +96,18 @@ private slots:
         QCOMPARE(Eservices::NormaliseBase(QStringLiteral("http://127.0.0.1:8080//")),
                  QStringLiteral("http://127.0.0.1:8080"));
         QCOMPARE(Eservices::NormaliseBase(QString()), QString());
+    }
+
+    void theBrowserSandboxIsSwitchedOffOnlyForRootAndOnlyWhenNoFlagsAreSet() {
+        const QByteArray saved = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+        qunsetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+        PrepareWebEngine();
+        QCOMPARE(qgetenv("QTWEBENGINE_CHROMIUM_FLAGS"),
+                 ::geteuid() == 0 ? QByteArray("--no-sandbox") : QByteArray());
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--lang=el");
+        PrepareWebEngine();
+        QCOMPARE(qgetenv("QTWEBENGINE_CHROMIUM_FLAGS"), QByteArray("--lang=el"));
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", saved);
     }
 
     void startUpTakesTheBaseFromTheSettingsFile() {

@@ -1,0 +1,372 @@
+#include "InterSymplOrar.h"
+
+#include "FlowPage.h"
+#include "PageScripts.h"
+#include "core/Main.h"
+#include "core/ProgramValues.h"
+#include "core/Services.h"
+#include "core/Twips.h"
+#include "internet/EservicesSite.h"
+
+#include <QEventLoop>
+#include <QPainter>
+#include <QPdfDocument>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QTimer>
+#include <QWebEngineDownloadRequest>
+#include <QWebEngineLoadingInfo>
+#include <QWebEngineProfile>
+#include <QWebEngineScript>
+#include <QWebEngineSettings>
+#include <QWebEngineView>
+
+namespace {
+
+constexpr int ButtonWidthTwips = 1215;
+constexpr int ButtonGapTwips = 120;
+// Pages of the proof go to the printer at this resolution at most.
+constexpr double ProofDotsPerInch = 300.0;
+
+SubmissionRequest RequestFromProgram() {
+    return {Program.SendEafm, Program.SendKorario, Program.SendKparat, Program.SendEypo};
+}
+
+} // namespace
+
+InterSymplOrar::InterSymplOrar(QWidget* parent)
+    : QDialog(parent),
+      m_flow(Program.EservicesBase, RequestFromProgram(), Program.Params.IkaCode, Program.Params.IkaPass) {
+    setObjectName(QStringLiteral("InterSymplOrar"));
+    setWindowTitle(QStringLiteral("Συμπληρωματικός Ωραρίου-Ατομικός"));
+    setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
+
+    // Off the record: cookies and cache live only as long as the window.
+    m_profile = new QWebEngineProfile();
+    m_profile->settings()->setAttribute(QWebEngineSettings::PluginsEnabled, true);
+    m_profile->settings()->setAttribute(QWebEngineSettings::PdfViewerEnabled, true);
+    m_profile->settings()->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, true);
+    connect(m_profile, &QWebEngineProfile::downloadRequested, this, &InterSymplOrar::onDownloadRequested);
+
+    for (int i = 0; i < 2; ++i) {
+        m_pages[i] = new FlowPage(m_profile);
+        m_views[i] = new QWebEngineView(this);
+        m_views[i]->setObjectName(QStringLiteral("WebBr_%1").arg(i));
+        m_views[i]->setPage(m_pages[i]);
+        FlowPage* page = m_pages[i];
+        connect(page, &QWebEnginePage::loadingChanged, this,
+                [this, i](const QWebEngineLoadingInfo& info) { onLoadingChanged(i, info); });
+        // Views switch only after the browser has finished deciding on the navigation.
+        connect(page, &FlowPage::navigationRequested, this,
+                [this, i](const QUrl& url) { runQueued(m_flow.beforeNavigate(i, AddressText(url))); });
+        connect(page, &QWebEnginePage::windowCloseRequested, this,
+                [this] { runQueued(m_flow.closeRequested()); });
+        page->newWindowHandler = [this, i]() -> QWebEnginePage* {
+            // The second browser cannot take in a window that it opens itself.
+            if (i == 1)
+                return nullptr;
+            return run(m_flow.newWindow());
+        };
+    }
+    connect(m_pages[0], &QWebEnginePage::printRequested, this, &InterSymplOrar::printForm);
+    connect(m_pages[1], &QWebEnginePage::printRequested, this, &InterSymplOrar::printProof);
+
+    m_symplBut = new QPushButton(QStringLiteral("Συμ.Ωραρ."), this);
+    m_symplBut->setObjectName(QStringLiteral("SymplBut"));
+    m_symplBut->setToolTip(QStringLiteral("Εκτύπωση αναγγελίας"));
+    m_ektBut = new QPushButton(QStringLiteral("Εκτ.Ωραρ."), this);
+    m_ektBut->setObjectName(QStringLiteral("EktBut"));
+    m_ektBut->setToolTip(QStringLiteral("Εκτύπωση αποδεικτικού αποστολής ΑΠΔ"));
+    m_prtBut = new QPushButton(QStringLiteral("Εκτύπωση"), this);
+    m_prtBut->setObjectName(QStringLiteral("PrtBut"));
+    m_prtBut->setToolTip(QStringLiteral("Εκτύπωση αποδεικτικού αποστολής ΑΠΔ"));
+    for (QPushButton* button : {m_symplBut, m_ektBut, m_prtBut}) {
+        // Enter belongs to the site's pages, never to a button of the window.
+        button->setAutoDefault(false);
+        button->setFocusPolicy(Qt::TabFocus);
+    }
+    connect(m_symplBut, &QPushButton::clicked, this, [this] { run(m_flow.showForm()); });
+    connect(m_ektBut, &QPushButton::clicked, this, [this] { run(m_flow.showProof()); });
+    connect(m_prtBut, &QPushButton::clicked, this, [this] {
+        if (m_flow.viewMode() == ViewMode::FormView)
+            printForm();
+        else
+            printProof();
+    });
+
+    // Escape closes the window even while a page has the keyboard.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setContext(Qt::WindowShortcut);
+    connect(escape, &QShortcut::activated, this, &QDialog::reject);
+
+    placeWindow();
+}
+
+InterSymplOrar::~InterSymplOrar() {
+    // Views, then pages, then their profile.
+    for (QWebEngineView*& view : m_views) {
+        delete view;
+        view = nullptr;
+    }
+    for (FlowPage*& page : m_pages) {
+        delete page;
+        page = nullptr;
+    }
+    delete m_profile;
+}
+
+void InterSymplOrar::placeWindow() {
+    // 4/5 of the main window, with the buttons' row below; at 350, 150 twips.
+    QRect area;
+    if (Main* main = Main::instance())
+        area = main->geometry();
+    else if (parentWidget())
+        area = parentWidget()->window()->geometry();
+    else if (QScreen* screen = QGuiApplication::primaryScreen())
+        area = screen->availableGeometry();
+    const int buttonHeight = m_prtBut->sizeHint().height();
+    resize(area.width() * 4 / 5, area.height() * 4 / 5 + buttonHeight + TwipsToPixels(40));
+    QPoint origin;
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        origin = screen->availableGeometry().topLeft();
+    move(origin + TwipsToPixels(350, 150));
+}
+
+void InterSymplOrar::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!m_started) {
+        m_started = true;
+        QMetaObject::invokeMethod(this, &InterSymplOrar::start, Qt::QueuedConnection);
+    }
+}
+
+void InterSymplOrar::start() {
+    run(m_flow.start());
+}
+
+void InterSymplOrar::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    layOut();
+}
+
+void InterSymplOrar::layOut() {
+    if (isMinimized())
+        return;
+    const int buttonHeight = m_prtBut->sizeHint().height();
+    const int browserHeight = qMax(0, height() - buttonHeight - TwipsToPixels(40));
+    for (QWebEngineView* view : m_views)
+        view->setGeometry(0, 0, width(), browserHeight);
+    const int top = height() - buttonHeight - TwipsToPixels(20);
+    int left = TwipsToPixels(ButtonGapTwips);
+    for (QPushButton* button : {m_symplBut, m_ektBut, m_prtBut}) {
+        button->setGeometry(left, top, TwipsToPixels(ButtonWidthTwips), buttonHeight);
+        left += TwipsToPixels(ButtonWidthTwips + ButtonGapTwips);
+    }
+}
+
+void InterSymplOrar::runQueued(const BrowserActions& actions) {
+    if (actions.isEmpty())
+        return;
+    QMetaObject::invokeMethod(
+        this, [this, actions] { run(actions); }, Qt::QueuedConnection);
+}
+
+QWebEnginePage* InterSymplOrar::run(const BrowserActions& actions) {
+    QPointer<InterSymplOrar> alive(this);
+    QWebEnginePage* adopted = nullptr;
+    for (const BrowserAction& action : actions) {
+        if (!alive)
+            return nullptr;
+        switch (action.kind) {
+        case BrowserAction::Kind::Navigate:
+            load(action.browser, action.address);
+            break;
+        case BrowserAction::Kind::SetField:
+            m_pages[0]->runJavaScript(PageScripts::SetField(action.field, action.value),
+                                      QWebEngineScript::ApplicationWorld);
+            break;
+        case BrowserAction::Kind::Click:
+            m_pages[0]->runJavaScript(PageScripts::ClickField(action.field),
+                                      QWebEngineScript::ApplicationWorld);
+            break;
+        case BrowserAction::Kind::ShowView:
+            showView(action.view);
+            break;
+        case BrowserAction::Kind::Wait:
+            waitResponsive(action.milliseconds);
+            break;
+        case BrowserAction::Kind::AdoptPopup:
+            adopted = m_pages[action.browser];
+            break;
+        case BrowserAction::Kind::AppendLog:
+            Program.SubmissionLog += action.value;
+            break;
+        case BrowserAction::Kind::LoginRefused:
+            // Boxes wait for the browser's own event to finish.
+            QMetaObject::invokeMethod(
+                this,
+                [] {
+                    ShowBox(
+                        QStringLiteral("ΠΡΟΣΟΧΗ"),
+                        QStringLiteral("Ο δικτυακός τόπος δεν δέχτηκε τα στοιχεία σύνδεσης "
+                                       "(UserName,Password).\nΕλέγξτε τα στην εργασία 'Παράμετροι Σύνδεσης' "
+                                       "στις βοηθητικές εργασίες."),
+                        MsgIcon::Warning);
+                },
+                Qt::QueuedConnection);
+            break;
+        case BrowserAction::Kind::OpeningFailed: {
+            const QString reason = action.value;
+            QMetaObject::invokeMethod(
+                this, [reason] { ShowBox(QStringLiteral("ΠΡΟΣΟΧΗ"), reason, MsgIcon::Critical); },
+                Qt::QueuedConnection);
+            break;
+        }
+        case BrowserAction::Kind::Close:
+            QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
+            break;
+        }
+    }
+    return alive ? adopted : nullptr;
+}
+
+void InterSymplOrar::load(int browser, const QString& address) {
+    const QUrl url(address);
+    if (!url.isValid() || url.scheme().isEmpty()) {
+        run(m_flow.loadFailed(browser, QStringLiteral("Μη έγκυρη διεύθυνση: \"%1\"").arg(address)));
+        return;
+    }
+    m_pages[browser]->load(url);
+}
+
+void InterSymplOrar::showView(ViewMode view) {
+    const int front = view == ViewMode::FormView ? 0 : 1;
+    m_views[front]->raise();
+    m_views[1 - front]->lower();
+    updatePrintButton();
+}
+
+bool InterSymplOrar::proofShown() const {
+    return Eservices::IsProofAddress(AddressText(m_pages[1]->url()));
+}
+
+void InterSymplOrar::updatePrintButton() {
+    // The built-in viewer has no print command of its own: in front of a proof the button
+    // prints the proof; in front of a blank second browser there is nothing to print.
+    m_prtBut->setEnabled(m_flow.viewMode() == ViewMode::FormView || proofShown());
+}
+
+void InterSymplOrar::waitResponsive(int milliseconds) {
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void InterSymplOrar::onLoadingChanged(int browser, const QWebEngineLoadingInfo& info) {
+    if (browser == 1 && info.status() != QWebEngineLoadingInfo::LoadStartedStatus)
+        updatePrintButton();
+    if (info.status() == QWebEngineLoadingInfo::LoadSucceededStatus) {
+        run(m_flow.documentComplete(browser, AddressText(info.url())));
+    } else if (info.status() == QWebEngineLoadingInfo::LoadFailedStatus) {
+        // An aborted navigation (another one took its place) is not a failure.
+        constexpr int Aborted = -3;
+        if (info.errorDomain() == QWebEngineLoadingInfo::ConnectionErrorDomain && info.errorCode() == Aborted)
+            return;
+        QString reason = info.errorString();
+        if (reason.isEmpty())
+            reason = QStringLiteral("Σφάλμα %1").arg(info.errorCode());
+        run(m_flow.loadFailed(browser, reason + QStringLiteral("\n") + AddressText(info.url())));
+    }
+}
+
+void InterSymplOrar::printForm() {
+    if (m_flow.viewMode() != ViewMode::FormView || m_formPrinter)
+        return;
+    m_formPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    PrintDialogRequest request;
+    request.printer = m_formPrinter.get();
+    if (!Services::dialogs().printerSetup(request)) {
+        m_formPrinter.reset();
+        return;
+    }
+    QWebEngineView* view = m_views[0];
+    connect(
+        view, &QWebEngineView::printFinished, this,
+        [this](bool success) {
+            m_formPrinter.reset();
+            emit formPrinted(success);
+        },
+        Qt::SingleShotConnection);
+    view->print(m_formPrinter.get());
+}
+
+void InterSymplOrar::printProof() {
+    if (!m_proofWanted.isEmpty() || !proofShown())
+        return;
+    const QUrl url = m_pages[1]->url();
+    m_proofWanted = url;
+    m_pages[1]->download(url, QStringLiteral("proof.pdf"));
+}
+
+void InterSymplOrar::onDownloadRequested(QWebEngineDownloadRequest* download) {
+    // Only the proof asked for by printProof is fetched; nothing else is saved.
+    if (m_proofWanted.isEmpty() || download->url() != m_proofWanted || !m_downloads.isValid()) {
+        download->cancel();
+        return;
+    }
+    m_proofWanted.clear();
+    download->setDownloadDirectory(m_downloads.path());
+    download->setDownloadFileName(QStringLiteral("proof.pdf"));
+    QPointer<QWebEngineDownloadRequest> request(download);
+    connect(download, &QWebEngineDownloadRequest::isFinishedChanged, this, [this, request] {
+        if (!request || !request->isFinished())
+            return;
+        if (request->state() == QWebEngineDownloadRequest::DownloadCompleted)
+            printProofFile(request->downloadDirectory() + QLatin1Char('/') + request->downloadFileName());
+        else
+            emit proofPrinted(false);
+    });
+    download->accept();
+}
+
+void InterSymplOrar::printProofFile(const QString& path) {
+    QPdfDocument document;
+    if (document.load(path) != QPdfDocument::Error::None || document.pageCount() == 0) {
+        emit proofPrinted(false);
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    PrintDialogRequest request;
+    request.printer = &printer;
+    request.minPage = 1;
+    request.maxPage = document.pageCount();
+    request.allowPageRange = document.pageCount() > 1;
+    if (!Services::dialogs().printerSetup(request)) {
+        emit proofPrinted(false);
+        return;
+    }
+    int first = 1;
+    int last = document.pageCount();
+    if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
+        first = qMax(1, printer.fromPage());
+        last = qMin(last, qMax(first, printer.toPage()));
+    }
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        emit proofPrinted(false);
+        return;
+    }
+    for (int page = first; page <= last; ++page) {
+        if (page > first)
+            printer.newPage();
+        const QSizeF points = document.pagePointSize(page - 1);
+        const QImage image = document.render(page - 1, (points * ProofDotsPerInch / 72.0).toSize());
+        const QRectF target = painter.viewport();
+        const QSizeF fitted = QSizeF(image.size()).scaled(target.size(), Qt::KeepAspectRatio);
+        painter.drawImage(QRectF(target.topLeft(), fitted), image);
+    }
+    painter.end();
+    emit proofPrinted(true);
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "SubmissionFlow.h"
+
+#include <QDialog>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <array>
+#include <memory>
+
+class FlowPage;
+class QPrinter;
+class QPushButton;
+class QWebEngineDownloadRequest;
+class QWebEngineLoadingInfo;
+class QWebEnginePage;
+class QWebEngineProfile;
+class QWebEngineView;
+
+// "Συμπληρωματικός Ωραρίου-Ατομικός": submits one schedule entry (SendEafm, SendKorario,
+// SendKparat, SendEypo) on the e-services site. Browser 0 carries the site's pages; browser
+// 1, stacked on it, receives every page the site opens as a new window (the proof). The
+// window has its own private browser profile, so nothing of the session outlives it.
+class InterSymplOrar : public QDialog {
+    Q_OBJECT
+public:
+    explicit InterSymplOrar(QWidget* parent = nullptr);
+    ~InterSymplOrar() override;
+
+    QWebEngineView* browser(int index) const { return m_views.at(index); }
+    const SubmissionFlow& flow() const { return m_flow; }
+    // Fetches the proof shown in browser 1 within the session and prints it after the
+    // printer dialog (the print button in front of the proof).
+    void printProof();
+
+signals:
+    // A proof or a page has been handed to the printer (tests wait on these).
+    void proofPrinted(bool success);
+    void formPrinted(bool success);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void start();
+    void placeWindow();
+    void layOut();
+    QWebEnginePage* run(const BrowserActions& actions);
+    void runQueued(const BrowserActions& actions);
+    void showView(ViewMode view);
+    bool proofShown() const;
+    void updatePrintButton();
+    void load(int browser, const QString& address);
+    void waitResponsive(int milliseconds);
+    void onLoadingChanged(int browser, const QWebEngineLoadingInfo& info);
+    void printForm();
+    void onDownloadRequested(QWebEngineDownloadRequest* download);
+    void printProofFile(const QString& path);
+
+    QWebEngineProfile* m_profile = nullptr;
+    std::array<FlowPage*, 2> m_pages{};
+    std::array<QWebEngineView*, 2> m_views{};
+    QPushButton* m_symplBut = nullptr;
+    QPushButton* m_ektBut = nullptr;
+    QPushButton* m_prtBut = nullptr;
+    SubmissionFlow m_flow;
+    bool m_started = false;
+    std::unique_ptr<QPrinter> m_formPrinter;
+    QUrl m_proofWanted;
+    QTemporaryDir m_downloads;
+};

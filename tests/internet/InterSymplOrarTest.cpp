@@ -1,0 +1,278 @@
+#include "internet/InterSymplOrar.h"
+#include "FakeEservices.h"
+#include "ScriptedDialogs.h"
+#include "core/ProgramValues.h"
+#include "internet/EservicesSite.h"
+#include "internet/FlowPage.h"
+#include "internet/WebEngineSetup.h"
+
+#include <QApplication>
+#include <QPdfDocument>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWebEngineScript>
+#include <QWebEngineView>
+
+namespace {
+
+constexpr int Patience = 30000;
+
+// The value a script evaluates to in a page, waiting for the answer.
+QVariant Evaluate(QWebEnginePage* page, const QString& script) {
+    QVariant result;
+    bool done = false;
+    page->runJavaScript(script, QWebEngineScript::ApplicationWorld, [&](const QVariant& value) {
+        result = value;
+        done = true;
+    });
+    if (!QTest::qWaitFor([&] { return done; }, 10000))
+        qWarning("script gave no answer: %s", qPrintable(script));
+    return result;
+}
+
+QString FieldValue(QWebEnginePage* page, const QString& name) {
+    return Evaluate(page, QStringLiteral(
+                              "(function(){var f=document.forms[0];var e=f&&f.elements.namedItem(\"%1\");"
+                              "return e?e.value:null;})()")
+                              .arg(name))
+        .toString();
+}
+
+QString Address(QWebEngineView* view) {
+    return AddressText(view->url());
+}
+
+// True when the point of the window shows the given browser.
+bool Showing(QWidget* window, QWebEngineView* view) {
+    QWidget* child = window->childAt(view->geometry().center());
+    return child && (child == view || view->isAncestorOf(child));
+}
+
+// Clicks an element of the page with the mouse, where the user would.
+void ClickElement(QWebEngineView* view, const QString& selector) {
+    const QVariantList box =
+        Evaluate(view->page(),
+                 QStringLiteral("(function(){var r=document.querySelector('%1').getBoundingClientRect();"
+                                "return [r.left+r.width/2,r.top+r.height/2];})()")
+                     .arg(selector))
+            .toList();
+    QVERIFY2(box.size() == 2, qPrintable(selector));
+    const QPoint point(int(box.at(0).toDouble()), int(box.at(1).toDouble()));
+    QWidget* target = view->focusProxy() ? view->focusProxy() : view;
+    QTest::mouseClick(target, Qt::LeftButton, {}, point);
+}
+
+} // namespace
+
+// The submission window driven against a stand-in of the e-services site.
+class InterSymplOrarTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        ResetProgramValues();
+        m_dialogs = &InstallScriptedDialogs();
+        m_site = std::make_unique<FakeEservices>();
+        QVERIFY(m_site->listen());
+        Program.EservicesBase = m_site->base();
+        Program.Params.IkaCode = m_site->userName;
+        Program.Params.IkaPass = m_site->password;
+        Program.SendEafm = QStringLiteral("090000045");
+        Program.SendKorario = QStringLiteral("08:00-16:00 \"έξτρα\"");
+        Program.SendKparat = QStringLiteral("Απογευματινή's βάρδια");
+        Program.SendEypo = QStringLiteral("12 Πειραιά");
+    }
+    void cleanup() { m_site.reset(); }
+
+    void entryIsFilledInSubmittedByTheUserAndItsProofShown() {
+        InterSymplOrar window;
+        window.show();
+
+        QTRY_COMPARE_WITH_TIMEOUT(m_site->logins.size(), 1, Patience);
+        QCOMPARE(m_site->logins.first().userName, m_site->userName);
+        QCOMPARE(m_site->logins.first().password, m_site->password);
+        QCOMPARE(window.flow().sessionId(), m_site->sessionKey());
+
+        QWebEngineView* form = window.browser(0);
+        QTRY_COMPARE_WITH_TIMEOUT(Address(form), m_site->entryPage(), Patience);
+        QWebEnginePage* page = form->page();
+        QTRY_COMPARE_WITH_TIMEOUT(FieldValue(page, Eservices::AfmField), Program.SendEafm, Patience);
+        QCOMPARE(FieldValue(page, Eservices::BranchField), QStringLiteral("12"));
+        QCOMPARE(FieldValue(page, Eservices::HoursField), Program.SendKorario);
+        QCOMPARE(FieldValue(page, Eservices::RemarksField), Program.SendKparat);
+        const QString line = QStringLiteral("090000045 08:00-16:00 \"έξτρα\" Απογευματινή's βάρδια -/- ");
+        QCOMPARE(Program.SubmissionLog, line);
+        QVERIFY(m_site->submissions.isEmpty());
+        QVERIFY(Showing(&window, form));
+
+        // The user presses the site's own submit button.
+        ClickElement(form, QStringLiteral("#submit"));
+        QTRY_COMPARE_WITH_TIMEOUT(m_site->submissions.size(), 1, Patience);
+        const FakeEservices::Submission& sent = m_site->submissions.first();
+        QCOMPARE(sent.afm, QStringLiteral("090000045"));
+        QCOMPARE(sent.hours, Program.SendKorario);
+        QCOMPARE(sent.remarks, Program.SendKparat);
+        QCOMPARE(sent.branch, QStringLiteral("12"));
+
+        // The site opens the proof in a new window: it lands in browser 1, in front.
+        QWebEngineView* proof = window.browser(1);
+        QTRY_VERIFY_WITH_TIMEOUT(Eservices::IsProofOpening(m_site->base(), Address(proof)), Patience);
+        QTRY_COMPARE_WITH_TIMEOUT(window.flow().viewMode(), ViewMode::ProofView, Patience);
+        QTRY_VERIFY_WITH_TIMEOUT(Showing(&window, proof), Patience);
+        QTRY_VERIFY_WITH_TIMEOUT(m_site->proofDownloads >= 1, Patience);
+        // The page posted back to the entry address, so it was filled in and logged again.
+        QTRY_COMPARE_WITH_TIMEOUT(Program.SubmissionLog, line + line, Patience);
+
+        // In front of the proof the print button prints the proof: fetched again within the
+        // session and printed page by page.
+        QTemporaryDir out;
+        const QString printed = out.filePath(QStringLiteral("proof.pdf"));
+        m_dialogs->printerAnswers << true;
+        m_dialogs->onPrinterAccepted = [printed](const PrintDialogRequest& request) {
+            request.printer->setOutputFormat(QPrinter::PdfFormat);
+            request.printer->setOutputFileName(printed);
+        };
+        QSignalSpy proofPrinted(&window, &InterSymplOrar::proofPrinted);
+        const int downloads = m_site->proofDownloads;
+        auto* prtBut = window.findChild<QPushButton*>(QStringLiteral("PrtBut"));
+        QTRY_VERIFY_WITH_TIMEOUT(prtBut->isEnabled(), Patience);
+        QTest::mouseClick(prtBut, Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(proofPrinted.size(), 1, Patience);
+        QCOMPARE(proofPrinted.first().first().toBool(), true);
+        QCOMPARE(m_site->proofDownloads, downloads + 1);
+        QCOMPARE(m_dialogs->printerSetups, 1);
+        QPdfDocument copy;
+        QCOMPARE(copy.load(printed), QPdfDocument::Error::None);
+        QCOMPARE(copy.pageCount(), 1);
+
+        // Back to the form, then the user logs out on the site: the window closes.
+        QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("SymplBut")), Qt::LeftButton);
+        QCOMPARE(window.flow().viewMode(), ViewMode::FormView);
+        QVERIFY(Showing(&window, form));
+        QVERIFY(prtBut->isEnabled());
+        ClickElement(form, QStringLiteral("#logout"));
+        QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), Patience);
+        QCOMPARE(window.result(), int(QDialog::Rejected));
+        QCOMPARE(Program.SubmissionLog, line + line);
+        QVERIFY(m_dialogs->boxes.isEmpty());
+    }
+
+    void aProofAskingToCloseBringsTheFormBack() {
+        InterSymplOrar window;
+        window.show();
+        QWebEngineView* form = window.browser(0);
+        QTRY_COMPARE_WITH_TIMEOUT(FieldValue(form->page(), Eservices::AfmField), Program.SendEafm, Patience);
+        Evaluate(form->page(), QStringLiteral("document.querySelector('#submit').click()"));
+        QTRY_COMPARE_WITH_TIMEOUT(window.flow().viewMode(), ViewMode::ProofView, Patience);
+        QWebEngineView* proof = window.browser(1);
+        QTRY_VERIFY_WITH_TIMEOUT(Eservices::IsProofAddress(Address(proof)), Patience);
+
+        Evaluate(proof->page(), QStringLiteral("window.close()"));
+        QTRY_COMPARE_WITH_TIMEOUT(window.flow().viewMode(), ViewMode::FormView, Patience);
+        QTRY_COMPARE_WITH_TIMEOUT(Address(proof), QStringLiteral("about:blank"), Patience);
+        QVERIFY(Showing(&window, form));
+        QVERIFY(window.isVisible());
+
+        // The proof button shows browser 1 even when it is blank; there is nothing to print then.
+        QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("EktBut")), Qt::LeftButton);
+        QVERIFY(Showing(&window, proof));
+        QVERIFY(!window.findChild<QPushButton*>(QStringLiteral("PrtBut"))->isEnabled());
+    }
+
+    void theFormPagePrintsThroughThePrinterDialog() {
+        InterSymplOrar window;
+        window.show();
+        QTRY_COMPARE_WITH_TIMEOUT(FieldValue(window.browser(0)->page(), Eservices::AfmField),
+                                  Program.SendEafm, Patience);
+        auto* prtBut = window.findChild<QPushButton*>(QStringLiteral("PrtBut"));
+        QSignalSpy printed(&window, &InterSymplOrar::formPrinted);
+
+        // Cancelled in the dialog: nothing printed.
+        QTest::mouseClick(prtBut, Qt::LeftButton);
+        QCOMPARE(m_dialogs->printerSetups, 1);
+
+        QTemporaryDir out;
+        const QString file = out.filePath(QStringLiteral("page.pdf"));
+        m_dialogs->printerAnswers << true;
+        m_dialogs->onPrinterAccepted = [file](const PrintDialogRequest& request) {
+            request.printer->setOutputFormat(QPrinter::PdfFormat);
+            request.printer->setOutputFileName(file);
+        };
+        QTest::mouseClick(prtBut, Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(printed.size(), 1, Patience);
+        QCOMPARE(printed.first().first().toBool(), true);
+        QCOMPARE(m_dialogs->printerSetups, 2);
+        QPdfDocument copy;
+        QCOMPARE(copy.load(file), QPdfDocument::Error::None);
+        QVERIFY(copy.pageCount() >= 1);
+        QVERIFY(printed.size() == 1);
+    }
+
+    void aLoginTheSiteKeepsRefusingIsTriedThreeTimesThenReported() {
+        Program.Params.IkaPass = QStringLiteral("λάθος");
+        InterSymplOrar window;
+        window.show();
+        QTRY_COMPARE_WITH_TIMEOUT(m_dialogs->boxes.size(), 1, Patience);
+        QCOMPARE(m_site->logins.size(), SubmissionFlow::MaxLoginFills);
+        QCOMPARE(m_site->logins.last().password, QStringLiteral("λάθος"));
+        const MessageBox box = m_dialogs->boxes.first();
+        QCOMPARE(box.title, QStringLiteral("ΠΡΟΣΟΧΗ"));
+        QVERIFY(box.text.contains(QStringLiteral("δεν δέχτηκε")));
+        QVERIFY(window.isVisible());
+        QVERIFY(Program.SubmissionLog.isEmpty());
+    }
+
+    void aSiteThatCannotBeReachedIsReportedAndTheWindowCloses() {
+        QTcpServer closed;
+        QVERIFY(closed.listen(QHostAddress::LocalHost));
+        Program.EservicesBase = QStringLiteral("http://127.0.0.1:%1").arg(closed.serverPort());
+        closed.close();
+        InterSymplOrar window;
+        window.show();
+        QTRY_COMPARE_WITH_TIMEOUT(m_dialogs->boxes.size(), 1, Patience);
+        QCOMPARE(m_dialogs->boxes.first().title, QStringLiteral("ΠΡΟΣΟΧΗ"));
+        QCOMPARE(m_dialogs->boxes.first().icon, MsgIcon::Critical);
+        QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), Patience);
+    }
+
+    void escapeClosesTheWindow() {
+        InterSymplOrar window;
+        window.show();
+        QTRY_COMPARE_WITH_TIMEOUT(Address(window.browser(0)), m_site->entryPage(), Patience);
+        window.browser(0)->setFocus();
+        QWidget* focus =
+            window.browser(0)->focusProxy() ? window.browser(0)->focusProxy() : window.browser(0);
+        QTest::keyClick(focus, Qt::Key_Escape);
+        QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), Patience);
+    }
+
+    void browsersAndButtonsFollowTheWindowSize() {
+        QWidget main;
+        main.resize(1000, 750);
+        InterSymplOrar window(&main);
+        auto* prtBut = window.findChild<QPushButton*>(QStringLiteral("PrtBut"));
+        const int buttonHeight = prtBut->sizeHint().height();
+        QCOMPARE(window.size(), QSize(800, 600 + buttonHeight + 3));
+        window.resize(640, 480);
+        window.show();
+        for (int i : {0, 1})
+            QCOMPARE(window.browser(i)->geometry(), QRect(0, 0, 640, 480 - buttonHeight - 3));
+        QCOMPARE(prtBut->y(), 480 - buttonHeight - 1);
+        window.reject();
+    }
+
+private:
+    ScriptedDialogs* m_dialogs = nullptr;
+    std::unique_ptr<FakeEservices> m_site;
+};
+
+int main(int argc, char** argv) {
+    PrepareWebEngine();
+    QApplication app(argc, argv);
+    InterSymplOrarTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "InterSymplOrarTest.moc"
