@@ -38,10 +38,6 @@ QFont PageRenderer::makeFont(bool bold, bool italic, bool underline) const {
     f.setBold(bold);
     f.setItalic(italic);
     f.setUnderline(underline);
-    // Every character takes exactly one character width, so that columns, frames and the
-    // grid line up whatever the font's own advance.
-    const double advance = QFontMetricsF(f).horizontalAdvance(QLatin1Char('M'));
-    f.setLetterSpacing(QFont::AbsoluteSpacing, m_g.charWidth - advance);
     return f;
 }
 
