@@ -31,7 +31,18 @@ QSqlQuery SelectEmployeeNamesWithEntries(const QString& fromDate, const QString&
         status, RunStatement(query,
                              QStringLiteral("Select Eepon From Ergaz Where Exists (Select Eafm From Kins "
                                             "Where Kins.Eafm=Ergaz.Eafm And Kins.Kdate>=? And Kins.Kdate<=?) "
-                                            "Order By Eepon"),
+                                            "Order By Eepon,Eafm"),
+                             {fromDate, toDate}));
+    return query;
+}
+
+QSqlQuery SelectEmployeeAfmsWithEntries(const QString& fromDate, const QString& toDate, DbStatus* status) {
+    QSqlQuery query(DbConnection());
+    ReportStatus(
+        status, RunStatement(query,
+                             QStringLiteral("Select Eafm From Ergaz Where Exists (Select Eafm From Kins "
+                                            "Where Kins.Eafm=Ergaz.Eafm And Kins.Kdate>=? And Kins.Kdate<=?) "
+                                            "Order By Eepon,Eafm"),
                              {fromDate, toDate}));
     return query;
 }

@@ -21,6 +21,10 @@ QSqlQuery SelectEntryIndex(const AfmRange& afms, const QString& fromDate, const 
 // Names of the employees with an entry between the two dates, by name.
 QSqlQuery SelectEmployeeNamesWithEntries(const QString& fromDate, const QString& toDate,
                                          DbStatus* status = nullptr);
+// AFMs of the same employees in the same order (employees of one name by AFM in both, so
+// that a choice made on the list of names falls on the right AFM).
+QSqlQuery SelectEmployeeAfmsWithEntries(const QString& fromDate, const QString& toDate,
+                                        DbStatus* status = nullptr);
 // AFMs of the employees with an entry between the two dates inside the AFM range and mask,
 // by name.
 QSqlQuery SelectEmployeesWithEntries(const QString& fromDate, const QString& toDate, const AfmRange& afms,

@@ -2,6 +2,7 @@
 
 #include "Lbenter.h"
 #include "ParamDt.h"
+#include "internet/EpilErgaz.h"
 #include "internet/InterSymplOrar.h"
 #include "records/Lbcalendar.h"
 
@@ -11,6 +12,7 @@ void RegisterWindows() {
     WindowCatalogue::addChild(QStringLiteral("ParamDt"), [] { return new ParamDt; });
     WindowCatalogue::addModal(QStringLiteral("Lbcalendar"),
                               [](QWidget* parent) { return new Lbcalendar(parent); });
+    WindowCatalogue::addChild(QStringLiteral("EpilErgaz"), [] { return new EpilErgaz; });
     WindowCatalogue::addModal(QStringLiteral("InterSymplOrar"),
                               [](QWidget* parent) { return new InterSymplOrar(parent); });
 }

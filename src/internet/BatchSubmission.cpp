@@ -1,0 +1,84 @@
+#include "BatchSubmission.h"
+
+#include "SubmissionFlow.h"
+#include "core/FieldRules.h"
+#include "core/Messages.h"
+#include "core/ProgramValues.h"
+#include "core/ReportStatements.h"
+#include "core/Services.h"
+#include "records/RecordKeys.h"
+
+#include <QStringList>
+
+const QString NextEmployeeQuestion = QStringLiteral("Να αποσταλεί ο επόμενος εργαζόμενος;");
+const QString BatchTitle = QStringLiteral("Ηλεκτρονική Αποστολή");
+
+namespace {
+
+constexpr int AfmWidth = 14;
+
+bool GoOn() {
+    return AskYesNo(BatchTitle, NextEmployeeQuestion, MsgIcon::Information);
+}
+
+// The employees of the batch in name order: all with entries in the range when the user
+// picked from the list (the marks follow that list), otherwise those inside the AFM range
+// and mask as well.
+QStringList Employees(const BatchSelection& selection, const QString& from, const QString& to,
+                      DbStatus* status) {
+    QSqlQuery query;
+    if (!selection.scrollMarks.isEmpty()) {
+        query = SelectEmployeeAfmsWithEntries(from, to, status);
+    } else {
+        AfmRange range{selection.afmFrom, selection.afmTo, selection.mask};
+        PrepareRange(range.from, range.to, range.mask, AfmWidth);
+        query = SelectEmployeesWithEntries(from, to, range, status);
+    }
+    QStringList afms;
+    while (query.next())
+        afms << query.value(0).toString();
+    return afms;
+}
+
+} // namespace
+
+BatchOutcome RunBatchSubmission(const BatchSelection& selection, const std::function<void()>& submit) {
+    if (Program.Params.IkaCode.trimmed().isEmpty() || Program.Params.IkaPass.trimmed().isEmpty()) {
+        ShowMsg(11);
+        return BatchOutcome::MissingCredentials;
+    }
+    const QString from = ScreenToStoredDate(selection.fromDate);
+    const QString to = ScreenToStoredDate(selection.toDate);
+    DbStatus status;
+    const QStringList afms = Employees(selection, from, to, &status);
+    if (!status.ok()) {
+        ShowDatabaseError(status);
+        return BatchOutcome::NothingFound;
+    }
+    if (afms.isEmpty()) {
+        ShowMsg(18);
+        return BatchOutcome::NothingFound;
+    }
+    for (qsizetype n = 0; n < afms.size(); ++n) {
+        if (n > 0 && !GoOn())
+            return BatchOutcome::Stopped;
+        if (!selection.scrollMarks.isEmpty() && selection.scrollMarks.mid(n, 1) != u"1")
+            continue;
+        // Read first: no cursor stays open while a submission window is up.
+        QList<SubmissionRequest> requests;
+        QSqlQuery entries = SelectEmployeeEntries(afms.at(n), from, to);
+        while (entries.next())
+            requests << SubmissionRequest{entries.value(2).toString(), entries.value(0).toString(),
+                                          entries.value(1).toString(), entries.value(3).toString()};
+        for (qsizetype k = 0; k < requests.size(); ++k) {
+            if (k > 0 && !GoOn())
+                return BatchOutcome::Stopped;
+            Program.SendEafm = requests.at(k).Eafm;
+            Program.SendKorario = requests.at(k).Korario;
+            Program.SendKparat = requests.at(k).Kparat;
+            Program.SendEypo = requests.at(k).Eypo;
+            submit();
+        }
+    }
+    return BatchOutcome::Finished;
+}

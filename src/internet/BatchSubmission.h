@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+// What the employee selection hands to the batch submission: the date range as on screen
+// ("dd/mm/yyyy"), the tax-number range and mask as typed, and the pick list's marks ("" when
+// the user picked nobody individually; otherwise one "1"/"0" per employee of the list).
+struct BatchSelection {
+    QString fromDate;
+    QString toDate;
+    QString afmFrom;
+    QString afmTo;
+    QString mask;
+    QString scrollMarks;
+};
+
+enum class BatchOutcome { MissingCredentials, NothingFound, Finished, Stopped };
+
+// The question asked before every further entry and every further employee.
+extern const QString NextEmployeeQuestion;
+extern const QString BatchTitle;
+
+// Submits every schedule entry of the selected employees in the date range, one after the
+// other: for each entry the Send values are set and submit() shows the submission window,
+// returning when it closes. Before every further entry of an employee, and before every
+// further employee row (picked or not), the user is asked whether to go on; No ends the
+// batch. Missing e-services credentials show message 11, no employee message 18.
+BatchOutcome RunBatchSubmission(const BatchSelection& selection, const std::function<void()>& submit);

@@ -1,0 +1,219 @@
+#include "internet/EpilErgaz.h"
+#include "ScriptedDialogs.h"
+#include "TestDataFolder.h"
+#include "core/EmployeeStatements.h"
+#include "core/EntryStatements.h"
+#include "core/MdiHost.h"
+#include "core/ProgramValues.h"
+#include "core/WindowCatalogue.h"
+#include "internet/BatchSubmission.h"
+#include "records/Lbscroll.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+// The batch submission: the employee selection window with its pick list, and the order in
+// which submission windows and questions come.
+class EpilErgazTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        m_folder = std::make_unique<TestDataFolder>();
+        QVERIFY(m_folder->openDatabase());
+        m_dialogs = &InstallScriptedDialogs();
+        m_events.clear();
+        m_dialogs->onMessage = [this](const MessageBox& box) {
+            if (box.text == NextEmployeeQuestion) {
+                QCOMPARE(box.title, QStringLiteral("Ηλεκτρονική Αποστολή"));
+                QCOMPARE(box.icon, MsgIcon::Information);
+                QCOMPARE(box.buttons, MsgButtons::YesNo);
+                m_events << QStringLiteral("ask");
+            }
+        };
+        Program.WorkDate = QDate(2024, 3, 15);
+        Program.Params.IkaCode = QStringLiteral("ergodotis");
+        Program.Params.IkaPass = QStringLiteral("kodikos");
+        m_frame = std::make_unique<QMainWindow>();
+        m_mdi = new MdiHost;
+        m_frame->setCentralWidget(m_mdi);
+        m_frame->resize(1000, 700);
+        m_frame->show();
+        m_frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
+        RegisterWindows();
+        // The submission window stands in here: it notes what it was handed and closes.
+        WindowCatalogue::addModal(QStringLiteral("InterSymplOrar"), [this](QWidget* parent) {
+            m_events << QStringLiteral("send %1/%2/%3/%4")
+                            .arg(Program.SendEafm, Program.SendKorario, Program.SendKparat, Program.SendEypo);
+            auto* window = new QDialog(parent);
+            QTimer::singleShot(0, window, &QDialog::accept);
+            return window;
+        });
+    }
+    void cleanup() {
+        m_frame.reset();
+        m_folder.reset();
+    }
+
+    void onlyThePickedEmployeeIsSentAndTheQuestionComesBeforeEveryFurtherRow() {
+        employee("100000001", "Άλφα", "1", {"20240305"});
+        employee("200000002", "Βήτα", "12 Πειραιά", {"20240306"});
+        employee("300000003", "Γάμμα", "3", {"20240307"});
+        EpilErgaz* window = open();
+        QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("Epilbut")), Qt::LeftButton);
+
+        auto* pickList = qobject_cast<Lbscroll*>(m_mdi->findChildWindow(QStringLiteral("Lbscroll")));
+        QVERIFY(pickList);
+        QCOMPARE(pickList->windowTitle(), QStringLiteral("Επιλογή Εργαζομένων"));
+        auto* names = pickList->findChild<QListWidget*>(QStringLiteral("Lscroll_1"));
+        QCOMPARE(names->count(), 3);
+        QCOMPARE(names->item(1)->text(), QStringLiteral("Βήτα"));
+        names->item(1)->setSelected(true);
+        QTest::mouseClick(pickList->findChild<QPushButton*>(QStringLiteral("EpilBut")), Qt::LeftButton);
+        QCOMPARE(Program.ScrollMarks, QStringLiteral("010"));
+
+        window->findChild<QAction*>(QStringLiteral("Tools_2"))->trigger();
+        QCOMPARE(m_events,
+                 (QStringList{"ask", "send 200000002/08:00-16:00 20240306/σημ. 20240306/12 Πειραιά", "ask"}));
+    }
+
+    void aPickAmongEmployeesOfOneNameFallsOnTheOneChosen() {
+        employee("200000002", "Ίδιος", "2", {"20240306"});
+        employee("100000001", "Ίδιος", "1", {"20240305"});
+        EpilErgaz* window = open();
+        window->chooseEmployees();
+        auto* pickList = qobject_cast<Lbscroll*>(m_mdi->findChildWindow(QStringLiteral("Lbscroll")));
+        QVERIFY(pickList);
+        pickList->findChild<QListWidget*>(QStringLiteral("Lscroll_1"))->item(1)->setSelected(true);
+        QTest::mouseClick(pickList->findChild<QPushButton*>(QStringLiteral("EpilBut")), Qt::LeftButton);
+        window->submitBatch();
+        QCOMPARE(m_events, (QStringList{"ask", "send 200000002/08:00-16:00 20240306/σημ. 20240306/2"}));
+    }
+
+    void answeringNoAfterTheFirstEntryEndsTheBatch() {
+        employee("100000001", "Άλφα", "1", {"20240303", "20240301", "20240302"});
+        employee("200000002", "Βήτα", "2", {"20240301"});
+        EpilErgaz* window = open();
+        m_dialogs->answers << MsgAnswer::No;
+        auto* mask = window->findChild<QLineEdit*>(QStringLiteral("Eafm_2"));
+        mask->setFocus();
+        QTest::keyClick(mask, Qt::Key_F10);
+        QCOMPARE(m_events, (QStringList{"send 100000001/08:00-16:00 20240301/σημ. 20240301/1", "ask"}));
+    }
+
+    void rangeMaskAndDatesChooseTheEntriesInNameAndDateOrder() {
+        employee("120000001", "Ζήτα", "1", {"20240229", "20240331", "20240301", "20240401"});
+        employee("125000004", "Ητα", "4", {"20240315"});
+        employee("130000002", "Εψιλον", "2", {"20240310"});
+        employee("200000003", "Δέλτα", "3", {"20240311"});
+        employee("099999999", "Αλφα", "9", {"20240312"});
+        EpilErgaz* window = open();
+        type(window, "Dates_0", "01/03/2024");
+        type(window, "Dates_1", "31/03/2024");
+        // The bounds typed the wrong way round are exchanged.
+        type(window, "Eafm_0", "200");
+        type(window, "Eafm_1", "100");
+        type(window, "Eafm_2", "12*");
+        window->findChild<QAction*>(QStringLiteral("Tools_2"))->trigger();
+        QCOMPARE(m_events, (QStringList{"send 120000001/08:00-16:00 20240301/σημ. 20240301/1", "ask",
+                                        "send 120000001/08:00-16:00 20240331/σημ. 20240331/1", "ask",
+                                        "send 125000004/08:00-16:00 20240315/σημ. 20240315/4"}));
+    }
+
+    void missingCredentialsAndEmptySelectionsAreReported() {
+        employee("100000001", "Άλφα", "1", {"20240305"});
+        EpilErgaz* window = open();
+        Program.Params.IkaPass = QStringLiteral("   ");
+        window->submitBatch();
+        QCOMPARE(m_dialogs->numbers(), QList<int>{11});
+
+        Program.Params.IkaPass = QStringLiteral("kodikos");
+        type(window, "Dates_0", "01/01/2023");
+        type(window, "Dates_1", "31/12/2023");
+        window->submitBatch();
+        QCOMPARE(m_dialogs->numbers(), (QList<int>{11, 18}));
+        // Nobody to pick from: no pick list.
+        window->chooseEmployees();
+        QVERIFY(!m_mdi->findChildWindow(QStringLiteral("Lbscroll")));
+        QVERIFY(m_events.isEmpty());
+    }
+
+    void opensWithTheWorkDateAFullMaskAndNoPicks() {
+        Program.ScrollMarks = QStringLiteral("111");
+        EpilErgaz* window = open(false);
+        QCOMPARE(window->findChild<QLineEdit*>(QStringLiteral("Dates_0"))->text(),
+                 QStringLiteral("15/03/2024"));
+        QCOMPARE(window->findChild<QLineEdit*>(QStringLiteral("Dates_1"))->text(),
+                 QStringLiteral("15/03/2024"));
+        QCOMPARE(window->findChild<QLineEdit*>(QStringLiteral("Eafm_2"))->text(),
+                 QString(14, QLatin1Char('*')));
+        QVERIFY(Program.ScrollMarks.isEmpty());
+        QVERIFY(!window->findChild<QAction*>(QStringLiteral("Tools_1"))->isVisible());
+        QCOMPARE(window->findChild<QAction*>(QStringLiteral("Tools_2"))->toolTip(),
+                 QStringLiteral("Ηλεκτρονική Αποστολή"));
+    }
+
+    void leavingAnAfmFieldShowsTheNameOrClearsAnUnknownAfm() {
+        employee("100000001", "Άλφα", "1", {});
+        EpilErgaz* window = open();
+        auto* name = window->findChild<QLabel*>(QStringLiteral("Eepon_0"));
+        type(window, "Eafm_0", "100000001");
+        QCOMPARE(name->text(), QStringLiteral("Άλφα"));
+        type(window, "Eafm_0", "999");
+        QCOMPARE(window->findChild<QLineEdit*>(QStringLiteral("Eafm_0"))->text(), QString());
+        QCOMPARE(name->text(), QString());
+    }
+
+private:
+    void employee(const char* afm, const char* name, const char* branch, const QList<const char*>& days) {
+        const QString eafm = QString::fromUtf8(afm);
+        QVERIFY(InsertEmployee({eafm, QString::fromUtf8(name), QString::fromUtf8(branch)}).ok());
+        for (const char* day : days) {
+            const QString kdate = QString::fromLatin1(day);
+            QVERIFY(InsertEntry({eafm, kdate, QStringLiteral("08:00-16:00 ") + kdate,
+                                 QStringLiteral("σημ. ") + kdate})
+                        .ok());
+        }
+    }
+
+    // Opens the window from the catalogue, by default for the whole of March 2024.
+    EpilErgaz* open(bool wholeMonth = true) {
+        auto* window = qobject_cast<EpilErgaz*>(m_mdi->openChild(QStringLiteral("EpilErgaz")));
+        if (!window)
+            qFatal("EpilErgaz is not registered");
+        if (wholeMonth) {
+            type(window, "Dates_0", "01/03/2024");
+            type(window, "Dates_1", "31/03/2024");
+        }
+        return window;
+    }
+
+    // Types into a field as the user would and leaves it.
+    void type(QWidget* window, const char* field, const char* text) {
+        auto* box = window->findChild<QLineEdit*>(QString::fromLatin1(field));
+        QVERIFY(box);
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, QString::fromUtf8(text));
+        const bool first = qstrcmp(field, "Dates_0") == 0;
+        window->findChild<QLineEdit*>(first ? QStringLiteral("Dates_1") : QStringLiteral("Dates_0"))
+            ->setFocus();
+    }
+
+    std::unique_ptr<TestDataFolder> m_folder;
+    ScriptedDialogs* m_dialogs = nullptr;
+    std::unique_ptr<QMainWindow> m_frame;
+    MdiHost* m_mdi = nullptr;
+    QStringList m_events;
+};
+
+QTEST_MAIN(EpilErgazTest)
+#include "EpilErgazTest.moc"
