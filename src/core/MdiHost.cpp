@@ -67,8 +67,8 @@ ChildWindow* MdiHost::addChild(ChildWindow* window) {
     frame->setAttribute(Qt::WA_DeleteOnClose);
     frame->setWindowIcon(QApplication::windowIcon());
     FitFrameToWindow(frame, inside.expandedTo(window->minimumSize()));
+    // The frame's layout places the window below its title bar.
     frame->move(wanted);
-    window->move(0, 0);
     frame->show();
     window->setFocus();
     setActiveSubWindow(frame);

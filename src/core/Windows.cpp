@@ -4,6 +4,11 @@
 #include "ParamDt.h"
 #include "internet/EpilErgaz.h"
 #include "internet/InterSymplOrar.h"
+#include "records/Ergaz.h"
+#include "records/ErgazSrch.h"
+#include "records/InsErg.h"
+#include "records/Kins.h"
+#include "records/KinsSrch.h"
 #include "records/Lbcalendar.h"
 
 // The windows of the program by name. Each subsystem's windows are added here as they come.
@@ -15,4 +20,9 @@ void RegisterWindows() {
     WindowCatalogue::addChild(QStringLiteral("EpilErgaz"), [] { return new EpilErgaz; });
     WindowCatalogue::addModal(QStringLiteral("InterSymplOrar"),
                               [](QWidget* parent) { return new InterSymplOrar(parent); });
+    WindowCatalogue::addChild(QStringLiteral("Ergaz"), [] { return new Ergaz; });
+    WindowCatalogue::addChild(QStringLiteral("ErgazSrch"), [] { return new ErgazSrch; });
+    WindowCatalogue::addChild(QStringLiteral("Kins"), [] { return new Kins; });
+    WindowCatalogue::addChild(QStringLiteral("KinsSrch"), [] { return new KinsSrch; });
+    WindowCatalogue::addChild(QStringLiteral("InsErg"), [] { return new InsErg; });
 }

@@ -6,6 +6,7 @@
 #include "records/EntryList.h"
 #include "records/PageCursor.h"
 #include "records/RecordKeys.h"
+#include "records/RecordPrinting.h"
 
 #include <QTest>
 
@@ -254,6 +255,17 @@ private slots:
         QCOMPARE(NearestListedYear(2009), 2015);
         QCOMPARE(NearestListedYear(2020), 2020);
         QCOMPARE(NearestListedYear(2061), 2050);
+    }
+
+    void employeeIndexLinesKeepTheirColumns() {
+        QCOMPARE(EmployeeIndexLine({"090000045", "ΑΛΕΞΙΟΥ ΜΑΡΙΑ", "12"}),
+                 QStringLiteral("090000045") + QString(6, ' ') + QStringLiteral("ΑΛΕΞΙΟΥ ΜΑΡΙΑ") + QString(18, ' ') +
+                     QStringLiteral("12   1    "));
+        // A name of 31 characters is cut so that the branch stays in its column.
+        const QString line = EmployeeIndexLine({"1", QString(31, QChar(0x0391)), "1234"});
+        QCOMPARE(line.size(), 15 + 31 + 5 + 5);
+        QCOMPARE(line.mid(15, 31), QString(30, QChar(0x0391)) + QLatin1Char(' '));
+        QCOMPARE(line.mid(46), QStringLiteral("1234 1    "));
     }
 
     void keysAndDates() {

@@ -1,0 +1,368 @@
+#include "ErgazSrch.h"
+
+#include "core/FormHelpers.h"
+#include "core/MdiHost.h"
+#include "core/Messages.h"
+#include "core/ProgramValues.h"
+#include "core/Services.h"
+#include "core/Twips.h"
+#include "records/EmployeeRecord.h"
+#include "records/LbPopUp.h"
+#include "records/PageGrid.h"
+#include "records/RecordPrinting.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QToolBar>
+
+namespace {
+const QStringList ToolTips = {QStringLiteral("Επιλογή"),
+                              QStringLiteral("Εισαγωγή"),
+                              QStringLiteral("Μεταβολή"),
+                              QStringLiteral("Διαγραφή"),
+                              QStringLiteral("Εκτύπωση"),
+                              QStringLiteral("Αντιγραφή"),
+                              QStringLiteral("Προηγούμενη Σελίδα"),
+                              QStringLiteral("Προηγούμενη εγγραφή"),
+                              QStringLiteral("Επόμενη εγγραφή"),
+                              QStringLiteral("Επόμενη σελίδα"),
+                              QStringLiteral("Εξοδος")};
+
+EmployeeOrder programOrder() {
+    return Program.EmployeeSortOrder == 0 ? EmployeeOrder::ByAfm : EmployeeOrder::ByName;
+}
+} // namespace
+
+ErgazSrch::ErgazSrch(QWidget* parent) : ChildWindow(parent) {
+    setObjectName(QStringLiteral("ErgazSrch"));
+    setWindowTitle(QStringLiteral("Διαχείριση Εργαζομένων"));
+    buildControls();
+    // The search box takes the keys whenever the window has the focus.
+    setFocusProxy(m_srchTxt);
+    placeAtTwips(50, 50);
+    ColourForm(this);
+    Program.BridgeMode[0] = EmployeeMode::None;
+}
+
+void ErgazSrch::buildControls() {
+    m_tools = MakeListToolbar(this, ToolTips);
+    const std::function<void()> actions[] = {
+        [this] { pick(); },    [this] { addNew(); },   [this] { change(); }, [this] { remove(); },
+        [this] { print(); },   [this] { copy(); },     [this] { pageUp(); }, [this] { rowUp(); },
+        [this] { rowDown(); }, [this] { pageDown(); }, [this] { exit(); }};
+    const QList<QAction*> buttons = m_tools->actions();
+    for (int i = 0; i < 11; ++i)
+        connect(buttons.at(i), &QAction::triggered, this, actions[i]);
+    m_printAction = buttons.at(4);
+    // The index report comes with the print engine.
+    m_printAction->setEnabled(bool(RecordPrinting::employeeIndex()));
+
+    m_tools->addSeparator();
+    m_searchLabel = new QLabel(QStringLiteral("Επωνυμία:"), m_tools);
+    m_searchLabel->setObjectName(QStringLiteral("Lbl_0"));
+    m_searchLabel->setMinimumWidth(TwipsToPixels(1000));
+    m_searchLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_tools->addWidget(m_searchLabel);
+    m_srchTxt = new QLineEdit(m_tools);
+    m_srchTxt->setObjectName(QStringLiteral("SrchTxt"));
+    m_srchTxt->setFixedWidth(TwipsToPixels(1900));
+    m_tools->addWidget(m_srchTxt);
+    auto* sortLabel = new QLabel(QStringLiteral("Ταξινόμηση:"), m_tools);
+    sortLabel->setObjectName(QStringLiteral("Lbl_1"));
+    sortLabel->setContentsMargins(TwipsToPixels(120), 0, 0, 0);
+    m_tools->addWidget(sortLabel);
+    m_idxErg = new QComboBox(m_tools);
+    m_idxErg->setObjectName(QStringLiteral("IdxErg"));
+    m_idxErg->addItems({QStringLiteral("Α.Φ.Μ."), QStringLiteral("Επωνυμία")});
+    m_tools->addWidget(m_idxErg);
+    m_tools->adjustSize();
+    connect(m_idxErg, &QComboBox::activated, this, &ErgazSrch::sortChosen);
+
+    // Widths of the AFM and name columns: 140 twips per character of the table's columns.
+    m_grd = new PageGrid({{QStringLiteral("Α.Φ.Μ."), 140 * 14},
+                          {QStringLiteral("Επώνυμο"), 140 * 30},
+                          {QStringLiteral("Υποκ."), 700}},
+                         this);
+    m_grd->move(0, m_tools->height() + TwipsToPixels(20));
+    m_grd->resize(m_grd->fullSize());
+    connect(m_grd, &PageGrid::rowClicked, this, [this](int row) {
+        m_list.cursor().selectRow(row);
+        m_grd->highlightRow(row);
+    });
+    connect(m_grd, &PageGrid::rowDoubleClicked, this, [this](int row) {
+        m_list.cursor().selectRow(row);
+        enter();
+    });
+    connect(m_grd, &PageGrid::rightButtonReleased, this, &ErgazSrch::popUpMenu);
+
+    // The list's keys act in the search box, which always has the focus.
+    m_srchTxt->installEventFilter(this);
+    const int width = std::max(m_grd->width() + TwipsToPixels(120), m_tools->sizeHint().width());
+    m_tools->resize(width, m_tools->height());
+    // The toolbar with the search makes the window wider than the grid: the names get the
+    // room left over.
+    const int spare = width - TwipsToPixels(120) - m_grd->width();
+    m_grd->setColumnWidth(1, m_grd->columnWidth(1) + spare);
+    m_grd->resize(m_grd->fullSize());
+    setFixedSize(width, m_grd->y() + m_grd->height() + TwipsToPixels(60));
+}
+
+void ErgazSrch::activated() {
+    if (isMinimizedChild())
+        return;
+    reload();
+}
+
+void ErgazSrch::reload() {
+    const qint16 mode = Program.BridgeMode[0];
+    const bool keepPlace = mode == EmployeeMode::Change || mode == EmployeeMode::Delete;
+    // A failed read shows what could be read; the list reports nothing.
+    m_list.reload(programOrder(), keepPlace);
+    m_srchTxt->setText(Program.EmployeeSearchText);
+    showPage();
+    showSortOrder();
+    m_srchTxt->setFocus();
+}
+
+void ErgazSrch::showSortOrder() {
+    const bool byAfm = m_list.order() == EmployeeOrder::ByAfm;
+    m_idxErg->setCurrentIndex(byAfm ? 0 : 1);
+    m_searchLabel->setText(byAfm ? QStringLiteral("Α.Φ.Μ.:") : QStringLiteral("Επωνυμία:"));
+    m_srchTxt->setMaxLength(EmployeeList::searchLength(m_list.order()));
+}
+
+void ErgazSrch::showPage() {
+    QList<QStringList> rows;
+    for (int row = 1; row <= PageCursor::PageRows; ++row) {
+        const Employee* employee = m_list.atGridRow(row);
+        rows << (employee ? QStringList{employee->Eafm, employee->Eepon, employee->Eypo} : QStringList());
+    }
+    m_grd->showPage(rows);
+    m_grd->highlightRow(m_list.cursor().selectedRow());
+}
+
+void ErgazSrch::sortChosen(int index) {
+    if (index == Program.EmployeeSortOrder) {
+        m_srchTxt->setFocus();
+        return;
+    }
+    Program.EmployeeSortOrder = qint16(index);
+    m_list.reload(programOrder(), false);
+    showSortOrder();
+    showPage();
+    m_srchTxt->clear();
+    m_srchTxt->setFocus();
+}
+
+void ErgazSrch::openEmployeeForm(qint16 mode) {
+    Program.BridgeMode[0] = mode;
+    Program.BridgeKey[0] = mode == EmployeeMode::Insert ? QString() : m_list.selectedKey();
+    if (mode != EmployeeMode::Insert)
+        m_list.cursor().moveTo(m_list.cursor().selectedPosition());
+    if (MdiHost* host = MdiHost::instance())
+        host->openChild(QStringLiteral("Ergaz"));
+}
+
+void ErgazSrch::addNew() {
+    openEmployeeForm(EmployeeMode::Insert);
+}
+
+void ErgazSrch::change() {
+    if (m_list.selected())
+        openEmployeeForm(EmployeeMode::Change);
+}
+
+void ErgazSrch::copy() {
+    if (m_list.selected())
+        openEmployeeForm(EmployeeMode::Copy);
+}
+
+void ErgazSrch::remove() {
+    if (!m_list.selected())
+        return;
+    const MsgAnswer answer = ShowBox(QStringLiteral("Διαγραφή Εργαζόμενου"),
+                                     QStringLiteral("ΠΡΟΣΟΧΗ !!!\r\n\r\nΝα διαγραφή η εγγραφή."),
+                                     MsgIcon::Critical, MsgButtons::YesNo, MsgAnswer::No);
+    if (answer == MsgAnswer::Yes)
+        openEmployeeForm(EmployeeMode::Delete);
+}
+
+void ErgazSrch::pick() {
+    if (!m_list.selected())
+        return;
+    Program.BridgeKey[0] = m_list.selectedKey();
+    closeWindow();
+}
+
+void ErgazSrch::exit() {
+    Program.BridgeKey[0].clear();
+    closeWindow();
+}
+
+void ErgazSrch::print() {
+    if (m_list.size() == 0) {
+        ShowMsg(18);
+        return;
+    }
+    if (const auto& report = RecordPrinting::employeeIndex())
+        report(m_list.rows());
+}
+
+void ErgazSrch::enter() {
+    if (Program.EmployeeListFromMenu)
+        change();
+    else
+        pick();
+}
+
+void ErgazSrch::rowUp() {
+    m_list.cursor().rowUp();
+    showPage();
+}
+
+void ErgazSrch::rowDown() {
+    m_list.cursor().rowDown();
+    showPage();
+}
+
+void ErgazSrch::pageUp() {
+    m_list.cursor().pageUp();
+    showPage();
+}
+
+void ErgazSrch::pageDown() {
+    m_list.cursor().pageDown();
+    showPage();
+}
+
+void ErgazSrch::popUpMenu() {
+    Program.PopUpItems = QStringLiteral("Εισαγωγή|Μεταβολή|Διαγραφή|Εκτύπωση|Αντιγραφή|Εξοδος|");
+    LoadLbPopUp();
+    switch (Program.PopUpChoice) {
+    case 1:
+        addNew();
+        break;
+    case 2:
+        change();
+        break;
+    case 3:
+        remove();
+        break;
+    case 4:
+        if (m_printAction->isEnabled())
+            print();
+        break;
+    case 5:
+        copy();
+        break;
+    case 6:
+        exit();
+        break;
+    default:
+        break;
+    }
+}
+
+bool ErgazSrch::keyPressed(QKeyEvent* event) {
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (modifiers == Qt::ControlModifier && event->key() == Qt::Key_P) {
+        if (m_printAction->isEnabled())
+            print();
+        return true;
+    }
+    if (modifiers != Qt::NoModifier)
+        return false;
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        enter();
+        return true;
+    case Qt::Key_F4:
+        change();
+        return true;
+    case Qt::Key_Escape:
+        exit();
+        return true;
+    case Qt::Key_PageUp:
+        pageUp();
+        return true;
+    case Qt::Key_PageDown:
+        pageDown();
+        return true;
+    case Qt::Key_Up:
+        rowUp();
+        return true;
+    case Qt::Key_Down:
+        rowDown();
+        return true;
+    case Qt::Key_F2:
+        remove();
+        return true;
+    case Qt::Key_F5:
+        copy();
+        return true;
+    case Qt::Key_F6:
+        addNew();
+        return true;
+    case Qt::Key_F7:
+        if (m_printAction->isEnabled())
+            print();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void ErgazSrch::keyReleasedInSearch(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_Meta:
+    case Qt::Key_Escape:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        return;
+    default:
+        break;
+    }
+    if (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier))
+        return;
+    m_list.search(m_srchTxt->text());
+    showPage();
+}
+
+bool ErgazSrch::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        if (keyPressed(static_cast<QKeyEvent*>(event)))
+            return true;
+    } else if (event->type() == QEvent::KeyRelease && watched == m_srchTxt) {
+        keyReleasedInSearch(static_cast<QKeyEvent*>(event));
+    }
+    return ChildWindow::eventFilter(watched, event);
+}
+
+void ErgazSrch::resizeEvent(QResizeEvent* event) {
+    ChildWindow::resizeEvent(event);
+    if (m_srchTxt)
+        m_srchTxt->setFocus();
+}
+
+void ErgazSrch::closeEvent(QCloseEvent* event) {
+    ChildWindow::closeEvent(event);
+    if (!event->isAccepted())
+        return;
+    Program.EmployeeListFromMenu = false;
+    if (Program.BridgeMode[0] != EmployeeMode::None) {
+        if (MdiHost* host = MdiHost::instance()) {
+            if (ChildWindow* form = host->findChildWindow(QStringLiteral("Ergaz")))
+                form->closeWindow();
+        }
+    }
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "core/ChildWindow.h"
+#include "records/EmployeeList.h"
+
+class PageGrid;
+class QAction;
+class QComboBox;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QToolBar;
+
+// The employee list: every employee in a paged grid of 14 rows, sorted by AFM or by name,
+// with an incremental search. Opened from the menu (Program.EmployeeListFromMenu) it manages
+// the employees through the employee form; opened by another window it is a picker that
+// puts the chosen employee's key into BridgeKey slot 0 and closes.
+class ErgazSrch : public ChildWindow {
+    Q_OBJECT
+public:
+    explicit ErgazSrch(QWidget* parent = nullptr);
+
+    // Reloads the rows (each time the window becomes active).
+    void activated() override;
+
+    // The actions of the keys, toolbar, pop-up menu and double click.
+    void pick();
+    void addNew();
+    void change();
+    void remove();
+    void print();
+    void copy();
+    void exit();
+    void rowUp();
+    void rowDown();
+    void pageUp();
+    void pageDown();
+
+    const EmployeeList& list() const { return m_list; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void buildControls();
+    void reload();
+    void showPage();
+    void showSortOrder();
+    void sortChosen(int index);
+    void openEmployeeForm(qint16 mode);
+    bool keyPressed(QKeyEvent* event);
+    void keyReleasedInSearch(QKeyEvent* event);
+    void popUpMenu();
+    void enter();
+
+    EmployeeList m_list;
+    QToolBar* m_tools = nullptr;
+    QLabel* m_searchLabel = nullptr;
+    QLineEdit* m_srchTxt = nullptr;
+    QComboBox* m_idxErg = nullptr;
+    PageGrid* m_grd = nullptr;
+    QAction* m_printAction = nullptr;
+};

@@ -1,0 +1,365 @@
+#include "Kins.h"
+
+#include "core/DateHelpers.h"
+#include "core/FormHelpers.h"
+#include "core/MdiHost.h"
+#include "core/Messages.h"
+#include "core/ProgramValues.h"
+#include "core/ToolbarPictures.h"
+#include "core/WindowCatalogue.h"
+#include "records/EntryRecord.h"
+#include "records/Lbcalendar.h"
+#include "records/RecordKeys.h"
+#include "records/RecordPrinting.h"
+#include "records/RecordWidgets.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+constexpr int FieldLeft = 1300;
+constexpr int RowHeight = 315;
+const QString ButtonTip = QStringLiteral(
+    "Εισαγωγή (καταχώριση νέου υποκαταστήματος) ή Μεταβολή (καταχώριση υπάρχοντος υποκαταστήματος)");
+
+// A picture button: the picture file of the data folder, else the theme's icon.
+QToolButton* pictureButton(QWidget* window, const QString& name, const QString& file,
+                           const QString& themeIcon, QStyle::StandardPixmap standard, const QRect& twips) {
+    auto* button = new QToolButton(window);
+    button->setObjectName(name);
+    button->setIcon(ToolbarPicture(file, themeIcon, standard));
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setAutoRaise(true);
+    button->setGeometry(TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    return button;
+}
+
+QLabel* dataLabel(QWidget* window, const QString& name, const QRect& twips) {
+    auto* label = new QLabel(window);
+    label->setObjectName(name);
+    label->setFrameShape(QFrame::Panel);
+    label->setFrameShadow(QFrame::Sunken);
+    label->setGeometry(TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    return label;
+}
+} // namespace
+
+Kins::Kins(QWidget* parent) : ChildWindow(parent) {
+    setObjectName(QStringLiteral("Kins"));
+    setWindowTitle(QStringLiteral("Διαχείριση Ηλεκτρονικών Αποστολών"));
+    buildControls();
+    setFocusProxy(m_eafm);
+    placeAtTwips(50, 50);
+    ColourForm(this);
+    m_kdate->setText(ScreenDate(Program.WorkDate));
+    setMode(EntryMode::Insert);
+}
+
+void Kins::buildControls() {
+    MakeCaptionLabel(this, 0, QStringLiteral("Α.Φ.Μ.:  *"), {120, 150, 1100, 285});
+    MakeCaptionLabel(this, 1, QStringLiteral("Ημ/νία:  *"), {120, 555, 1100, 285});
+    MakeCaptionLabel(this, 2, QStringLiteral("Ωραριο:  *"), {120, 960, 1100, 285});
+    MakeCaptionLabel(this, 3, QStringLiteral("Παρ/σεις: "), {120, 1950, 1100, 285});
+    m_eafm = MakeTextBox(this, QStringLiteral("Eafm"), 14, {FieldLeft, 120, 1800, RowHeight});
+    m_find[0] =
+        pictureButton(this, QStringLiteral("Find_0"), QStringLiteral("Find.Gif"), QStringLiteral("edit-find"),
+                      QStyle::SP_FileDialogContentsView, {3150, 120, 360, RowHeight});
+    m_eepon = dataLabel(this, QStringLiteral("Eepon"), {3600, 120, 4300, RowHeight});
+    m_eypo = dataLabel(this, QStringLiteral("Eypo"), {8000, 120, 700, RowHeight});
+    m_kdate = MakeTextBox(this, QStringLiteral("Kdate"), 10, {FieldLeft, 525, 1300, RowHeight});
+    m_find[1] =
+        pictureButton(this, QStringLiteral("Find_1"), QStringLiteral("Find.Gif"), QStringLiteral("edit-find"),
+                      QStyle::SP_FileDialogContentsView, {2650, 525, 360, RowHeight});
+    m_cal = pictureButton(this, QStringLiteral("Cal"), QStringLiteral("Calendar.Gif"),
+                          QStringLiteral("x-office-calendar"), QStyle::SP_FileDialogDetailedView,
+                          {3050, 525, 360, RowHeight});
+    m_korario = MakeMultiLineBox(this, QStringLiteral("Korario"), 150, {FieldLeft, 930, 7400, 900});
+    m_kparat = MakeMultiLineBox(this, QStringLiteral("Kparat"), 150, {FieldLeft, 1920, 7400, 900});
+    SetInputOrder({m_eafm, m_kdate, m_korario, m_kparat});
+    buildButtons();
+
+    for (QWidget* field : {static_cast<QWidget*>(m_eafm), static_cast<QWidget*>(m_kdate),
+                           static_cast<QWidget*>(m_korario), static_cast<QWidget*>(m_kparat)})
+        OnEnteringField(field, [this, field] { m_focusField = field; });
+    OnEnteringField(m_kdate, [this] { QTimer::singleShot(0, m_kdate, &QLineEdit::selectAll); });
+    OnLeavingField(m_eafm, [this] { leaveAfm(); });
+    OnLeavingField(m_kdate, [this] { leaveDate(); });
+    connect(m_find[0], &QToolButton::clicked, this, [this] {
+        m_eafm->setFocus();
+        m_focusField = m_eafm;
+        m_lastKey = Qt::Key_F3;
+        openPicker(m_eafm);
+    });
+    connect(m_find[1], &QToolButton::clicked, this, [this] {
+        m_kdate->setFocus();
+        m_focusField = m_kdate;
+        m_lastKey = Qt::Key_F3;
+        openPicker(m_kdate);
+    });
+    connect(m_cal, &QToolButton::clicked, this, &Kins::chooseDate);
+    setFixedSize(TwipsRect(0, 0, 8900, 3540).size());
+}
+
+void Kins::buildButtons() {
+    const auto button = [this](const QString& name, const QString& caption, int left) {
+        auto* b = new QPushButton(caption, this);
+        b->setObjectName(name);
+        b->setAutoDefault(false);
+        b->setGeometry(TwipsRect(left, 2970, 1300, 390));
+        return b;
+    };
+    m_exitBut = button(QStringLiteral("ExitBut"), QStringLiteral("Εξοδος"), FieldLeft);
+    m_saveBut = button(QStringLiteral("SaveBut"), QStringLiteral("Εισαγωγή"), FieldLeft + 1400);
+    m_delBut = button(QStringLiteral("DelBut"), QStringLiteral("Διαγραφή"), FieldLeft + 2800);
+    m_sendBut = button(QStringLiteral("SendBut"), QStringLiteral("Αποστολή"), FieldLeft + 4200);
+    for (QPushButton* b : {m_saveBut, m_delBut, m_sendBut})
+        b->setToolTip(ButtonTip);
+    setTabOrder(m_kparat, m_exitBut);
+    setTabOrder(m_exitBut, m_saveBut);
+    setTabOrder(m_saveBut, m_delBut);
+    setTabOrder(m_delBut, m_sendBut);
+    // Sending comes with the web submission window.
+    m_sendBut->setEnabled(WindowCatalogue::has(QString::fromLatin1(SubmissionWindow)));
+    connect(m_exitBut, &QPushButton::clicked, this, &Kins::closeWindow);
+    connect(m_saveBut, &QPushButton::clicked, this, &Kins::save);
+    connect(m_delBut, &QPushButton::clicked, this, &Kins::remove);
+    connect(m_sendBut, &QPushButton::clicked, this, &Kins::saveAndSend);
+
+    m_keys = new FormKeys(this, m_exitBut, m_saveBut);
+    const QList<int> boxKeys{Qt::Key_Return, Qt::Key_Enter, Qt::Key_Up, Qt::Key_Down};
+    m_keys->keepKeys(m_korario, boxKeys);
+    m_keys->keepKeys(m_kparat, boxKeys);
+    m_keys->setExitAction([this] { escape(); });
+    m_keys->setExtraKeys([this](QKeyEvent* event) { return keySeen(event); });
+}
+
+bool Kins::keySeen(QKeyEvent* event) {
+    const int key = event->key();
+    const bool inBox = m_korario->hasFocus() || m_kparat->hasFocus();
+    const FormKey convention = FormKeyFor(key, event->modifiers());
+    const bool consumed =
+        convention == FormKey::Accept ||
+        (!inBox && (convention == FormKey::NextField || convention == FormKey::PreviousField));
+    // Stored before the key acts: leaving the AFM may mark that it opened the list.
+    m_lastKey = consumed ? 0 : key;
+    if (key == Qt::Key_F3 && event->modifiers() == Qt::NoModifier) {
+        if (m_eafm->hasFocus())
+            openPicker(m_eafm);
+        else if (m_kdate->hasFocus())
+            openPicker(m_kdate);
+        return true;
+    }
+    return false;
+}
+
+void Kins::openPicker(QWidget* field) {
+    MdiHost* host = MdiHost::instance();
+    if (!host)
+        return;
+    if (field == m_eafm) {
+        Program.EmployeeListFromMenu = false;
+        Program.BridgeKey[0].clear();
+        host->openChild(QStringLiteral("ErgazSrch"));
+    } else {
+        Program.BridgeKey[1].clear();
+        host->openChild(QStringLiteral("KinsSrch"));
+    }
+}
+
+void Kins::activated() {
+    if (isMinimizedChild())
+        return;
+    if (!m_loaded) {
+        m_loaded = true;
+        takeHandedEntry();
+    }
+    const int lastKey = m_lastKey;
+    if (lastKey == Qt::Key_F3 && m_focusField == m_eafm) {
+        m_lastKey = 0;
+        if (!Program.BridgeKey[0].isEmpty())
+            takeChosenEmployee();
+    } else if (lastKey == Qt::Key_F3 && m_focusField == m_kdate) {
+        m_lastKey = 0;
+        if (!Program.BridgeKey[1].trimmed().isEmpty())
+            takeHandedEntry();
+        m_korario->setFocus();
+    } else if (lastKey == PickerOpened) {
+        m_lastKey = 0;
+        if (!Program.BridgeKey[0].isEmpty()) {
+            takeChosenEmployee();
+        } else {
+            m_eafm->clear();
+            showEmployee({}, {});
+        }
+    } else if (lastKey == 0 && m_eafm->isEnabled()) {
+        m_eafm->setFocus();
+    }
+}
+
+void Kins::takeHandedEntry() {
+    const QString key = Program.BridgeKey[1];
+    if (key.isEmpty())
+        return;
+    m_eafm->setText(EntryKeyAfm(key));
+    m_kdate->setText(EntryKeyDate(key));
+    leaveAfm();
+    Program.BridgeKey[1].clear();
+}
+
+void Kins::takeChosenEmployee() {
+    m_eafm->setText(Program.BridgeKey[0].trimmed());
+    leaveAfm();
+    if (m_kdate->isEnabled())
+        m_kdate->setFocus();
+    else
+        m_korario->setFocus();
+}
+
+void Kins::leaveAfm() {
+    // Disabling the field in the lookups moves the focus, which would leave it again.
+    if (m_lookingUp)
+        return;
+    m_lookingUp = true;
+    lookUpEmployee();
+    lookUpEntry();
+    m_lookingUp = false;
+}
+
+void Kins::lookUpEmployee() {
+    Program.EmployeeSearchText.clear();
+    const EntryEmployeeLookup lookup = LookUpEntryEmployee(m_eafm->text());
+    switch (lookup.outcome) {
+    case EntryEmployeeLookup::Blank:
+        showEmployee({}, {});
+        return;
+    case EntryEmployeeLookup::Found:
+        showEmployee(lookup.employee.Eepon, lookup.employee.Eypo);
+        return;
+    case EntryEmployeeLookup::PickByAfm:
+    case EntryEmployeeLookup::PickByName:
+        m_lastKey = PickerOpened;
+        Program.EmployeeSortOrder = lookup.outcome == EntryEmployeeLookup::PickByAfm ? 0 : 1;
+        Program.EmployeeSearchText = lookup.searchText;
+        openPicker(m_eafm);
+        return;
+    }
+}
+
+void Kins::lookUpEntry() {
+    if (!m_eafm->text().trimmed().isEmpty() && !m_kdate->text().trimmed().isEmpty()) {
+        if (const std::optional<Entry> entry = FindEntry(m_eafm->text(), m_kdate->text())) {
+            m_korario->setPlainText(entry->Korario.trimmed());
+            m_kparat->setPlainText(entry->Kparat.trimmed());
+            setMode(EntryMode::Change);
+        } else {
+            setMode(EntryMode::Insert);
+            m_korario->clear();
+            m_kparat->clear();
+        }
+    }
+    const bool keyEditable = Program.BridgeMode[1] != EntryMode::Change;
+    m_eafm->setEnabled(keyEditable);
+    m_find[0]->setEnabled(keyEditable);
+    m_kdate->setEnabled(keyEditable);
+    m_find[1]->setEnabled(keyEditable);
+    m_cal->setEnabled(keyEditable);
+}
+
+void Kins::leaveDate() {
+    CompleteDateField(m_kdate);
+    lookUpEntry();
+}
+
+void Kins::setMode(qint16 mode) {
+    Program.BridgeMode[1] = mode;
+    m_saveBut->setText(mode == EntryMode::Change ? QStringLiteral("Μεταβολή") : QStringLiteral("Εισαγωγή"));
+    m_delBut->setEnabled(mode == EntryMode::Change);
+}
+
+void Kins::showEmployee(const QString& name, const QString& branch) {
+    m_eepon->setText(name);
+    m_eypo->setText(branch);
+}
+
+void Kins::chooseDate() {
+    m_kdate->setText(PickCalendarDate(this));
+    m_kdate->setFocus();
+}
+
+void Kins::escape() {
+    if (m_eafm->text().trimmed().isEmpty())
+        closeWindow();
+    else
+        clear();
+}
+
+void Kins::save() {
+    store(false);
+}
+
+void Kins::saveAndSend() {
+    store(true);
+}
+
+void Kins::store(bool send) {
+    if (send && (Program.Params.IkaCode.trimmed().isEmpty() || Program.Params.IkaPass.trimmed().isEmpty())) {
+        ShowMsg(108);
+        return;
+    }
+    const RecordSave saved = SaveEntry(Program.BridgeMode[1], m_eafm->text(), m_kdate->text(),
+                                       m_korario->toPlainText(), m_kparat->toPlainText());
+    switch (saved.outcome) {
+    case RecordSave::Incomplete:
+        ShowMsg(11);
+        return;
+    case RecordSave::Duplicate:
+        ShowMsg(7);
+        break;
+    case RecordSave::Failed:
+        ShowDatabaseError(saved.status);
+        break;
+    case RecordSave::Saved:
+        break;
+    }
+    if (send) {
+        // The values on screen go, even when the entry was there already.
+        Program.SendKorario = m_korario->toPlainText().trimmed();
+        Program.SendKparat = m_kparat->toPlainText().trimmed();
+        Program.SendEafm = m_eafm->text().trimmed();
+        Program.SendEypo = m_eypo->text().trimmed();
+        if (MdiHost* host = MdiHost::instance())
+            host->showModal(QString::fromLatin1(SubmissionWindow));
+    }
+    clear();
+}
+
+void Kins::remove() {
+    const MsgAnswer answer = ShowBox(QStringLiteral("Διαγραφή Κίνησης"),
+                                     QStringLiteral("ΠΡΟΣΟΧΗ !!!\r\n\r\nΝα διαγραφή η εγγραφή."),
+                                     MsgIcon::Critical, MsgButtons::YesNo, MsgAnswer::No);
+    if (answer == MsgAnswer::Yes) {
+        const DbStatus status = DeleteEntry(m_eafm->text(), ScreenToStoredDate(m_kdate->text()));
+        if (!status.ok())
+            ShowDatabaseError(status);
+    }
+    clear();
+}
+
+void Kins::clear() {
+    m_eafm->clear();
+    m_korario->clear();
+    m_kparat->clear();
+    showEmployee({}, {});
+    m_kdate->setText(ScreenDate(Program.WorkDate));
+    setMode(EntryMode::Insert);
+    for (QWidget* control :
+         {static_cast<QWidget*>(m_eafm), static_cast<QWidget*>(m_find[0]), static_cast<QWidget*>(m_kdate),
+          static_cast<QWidget*>(m_find[1]), static_cast<QWidget*>(m_cal)})
+        control->setEnabled(true);
+    m_eafm->setFocus();
+}

@@ -1,0 +1,350 @@
+#include "KinsSrch.h"
+
+#include "core/FormHelpers.h"
+#include "core/MdiHost.h"
+#include "core/Messages.h"
+#include "core/ProgramValues.h"
+#include "core/Twips.h"
+#include "core/WindowCatalogue.h"
+#include "records/EntryRecord.h"
+#include "records/LbPopUp.h"
+#include "records/PageGrid.h"
+#include "records/RecordPrinting.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolBar>
+
+namespace {
+const QStringList ToolTips = {QStringLiteral("Επιλογή"),
+                              QStringLiteral("Εισαγωγή"),
+                              QStringLiteral("Μεταβολή"),
+                              QStringLiteral("Διαγραφή"),
+                              QStringLiteral("Εκτύπωση"),
+                              QStringLiteral("Αντιγραφή"),
+                              QStringLiteral("Προηγούμενη σελίδα"),
+                              QStringLiteral("Προηγούμενη εγγραφή"),
+                              QStringLiteral("Επόμενη εγγραφή"),
+                              QStringLiteral("Επόμενη σελίδα"),
+                              QStringLiteral("Εξοδος")};
+
+const QStringList Months = {
+    QStringLiteral("Ιανουάριος"), QStringLiteral("Φεβρουάριος"), QStringLiteral("Μάρτιος"),
+    QStringLiteral("Απρίλιος"),   QStringLiteral("Μάιος"),       QStringLiteral("Ιούνιος"),
+    QStringLiteral("Ιούλιος"),    QStringLiteral("Αύγουστος"),   QStringLiteral("Σεπτέμβριος"),
+    QStringLiteral("Οκτώβριος"),  QStringLiteral("Νοέμβριος"),   QStringLiteral("Δεκέμβριος")};
+
+// Forces the next reload whatever the order shown.
+constexpr int ForceReload = 2;
+
+QLabel* toolbarLabel(QToolBar* tools, const QString& name, const QString& text) {
+    auto* label = new QLabel(text, tools);
+    label->setObjectName(name);
+    label->setContentsMargins(TwipsToPixels(120), 0, TwipsToPixels(60), 0);
+    return label;
+}
+} // namespace
+
+KinsSrch::KinsSrch(QWidget* parent) : ChildWindow(parent) {
+    setObjectName(QStringLiteral("KinsSrch"));
+    setWindowTitle(QStringLiteral("Διαχείριση Ηλεκτρονικών Αποστολών"));
+    m_closeOnDeactivate = true;
+    m_filtersReady = false;
+    buildControls();
+    // The search box takes the keys whenever the window has the focus.
+    setFocusProxy(m_srchTxt);
+    placeAtTwips(150, 1000);
+    ColourForm(this);
+    m_sortIndex = 0;
+    m_idxKin->setCurrentIndex(0);
+    // A work date outside the listed years opens on the nearest one.
+    const QDate workDate = Program.WorkDate.isValid() ? Program.WorkDate : QDate::currentDate();
+    m_etos->setCurrentIndex(NearestListedYear(workDate.year()) - FirstListedYear);
+    m_mhnas->setCurrentIndex(workDate.month() - 1);
+    m_day->setCurrentIndex(0);
+    m_filtersReady = true;
+    for (int button : {2, 3, 4, 6})
+        m_tools->actions().at(button - 1)->setVisible(false);
+    m_reloadOnActivate = true;
+    Program.BridgeMode[1] = EntryMode::Insert;
+}
+
+void KinsSrch::buildControls() {
+    m_tools = MakeListToolbar(this, ToolTips);
+    const QList<QAction*> buttons = m_tools->actions();
+    connect(buttons.at(0), &QAction::triggered, this, &KinsSrch::pick);
+    connect(buttons.at(4), &QAction::triggered, this,
+            [this] { printOrSendMenu(QStringLiteral("Εκτύπωση|Αποστολή|")); });
+    connect(buttons.at(6), &QAction::triggered, this, &KinsSrch::pageUp);
+    connect(buttons.at(7), &QAction::triggered, this, &KinsSrch::rowUp);
+    connect(buttons.at(8), &QAction::triggered, this, &KinsSrch::rowDown);
+    connect(buttons.at(9), &QAction::triggered, this, &KinsSrch::pageDown);
+    connect(buttons.at(10), &QAction::triggered, this, &KinsSrch::exit);
+    // Printing and sending come with the print engine and the web submission.
+    buttons.at(4)->setEnabled(canPrint() || canSend());
+    buildFilters();
+
+    m_grd = new PageGrid({{QStringLiteral("Ημερομηνία"), 1400},
+                          {QStringLiteral("Α.Φ.Μ."), 1960},
+                          {QStringLiteral("Ονοματεπώνυμο"), 4200},
+                          {QStringLiteral("Ωραριο"), 7000}},
+                         this);
+    m_grd->move(0, m_tools->height() + TwipsToPixels(20));
+    m_grd->resize(m_grd->fullSize());
+    connect(m_grd, &PageGrid::rowClicked, this, [this](int row) {
+        m_list.cursor().selectRow(row);
+        m_grd->highlightRow(row);
+    });
+    connect(m_grd, &PageGrid::rowDoubleClicked, this, [this](int row) {
+        m_list.cursor().selectRow(row);
+        pick();
+    });
+    connect(m_grd, &PageGrid::rightButtonReleased, this,
+            [this] { printOrSendMenu(QStringLiteral("Εκτύπωση|Αποστολή|Εξοδος|")); });
+    const int width = std::max(m_grd->width(), m_tools->sizeHint().width());
+    m_tools->resize(width, m_tools->height());
+    setFixedSize(width, m_grd->y() + m_grd->height() + TwipsToPixels(60));
+}
+
+void KinsSrch::buildFilters() {
+    m_tools->addSeparator();
+    m_afmLabel = toolbarLabel(m_tools, QStringLiteral("Lbl_0"), QStringLiteral("Α.Φ.Μ.:"));
+    m_afmAction = m_tools->addWidget(m_afmLabel);
+    m_srchTxt = new QLineEdit(m_tools);
+    m_srchTxt->setObjectName(QStringLiteral("SrchTxt"));
+    m_srchTxt->setMaxLength(14);
+    m_srchTxt->setFixedWidth(TwipsToPixels(1900));
+    m_tools->addWidget(m_srchTxt);
+    m_tools->addWidget(toolbarLabel(m_tools, QStringLiteral("Lbl_1"), QStringLiteral("Ταξινόμηση:")));
+    m_idxKin = new QComboBox(m_tools);
+    m_idxKin->setObjectName(QStringLiteral("IdxKin"));
+    m_idxKin->addItems({QStringLiteral("Ημερομηνία"), QStringLiteral("ΑΦΜ Εργ/νου")});
+    m_tools->addWidget(m_idxKin);
+    m_monthLabel = toolbarLabel(m_tools, QStringLiteral("Lbl_2"), QStringLiteral("Ετος/Μήνας:"));
+    m_filterActions << m_tools->addWidget(m_monthLabel);
+    m_etos = new QComboBox(m_tools);
+    m_etos->setObjectName(QStringLiteral("Etos"));
+    for (int year = FirstListedYear; year <= LastListedYear; ++year)
+        m_etos->addItem(QString::number(year));
+    m_filterActions << m_tools->addWidget(m_etos);
+    m_mhnas = new QComboBox(m_tools);
+    m_mhnas->setObjectName(QStringLiteral("Mhnas"));
+    m_mhnas->addItems(Months);
+    m_filterActions << m_tools->addWidget(m_mhnas);
+    m_day = new QComboBox(m_tools);
+    m_day->setObjectName(QStringLiteral("Day"));
+    for (int day = 1; day <= 31; ++day)
+        m_day->addItem(QStringLiteral("%1").arg(day, 2, 10, QLatin1Char('0')));
+    m_filterActions << m_tools->addWidget(m_day);
+    m_tools->adjustSize();
+
+    for (QComboBox* box : {m_etos, m_mhnas, m_day})
+        connect(box, &QComboBox::currentIndexChanged, this, &KinsSrch::filterChanged);
+    connect(m_idxKin, &QComboBox::currentIndexChanged, this, &KinsSrch::reload);
+    connect(m_srchTxt, &QLineEdit::textChanged, this, [this](const QString& text) {
+        m_list.search(text);
+        showPage();
+    });
+    // The list's keys act in the search box, which always has the focus; the drop-down
+    // lists keep their arrows.
+    m_srchTxt->installEventFilter(this);
+}
+
+MonthFilter KinsSrch::filter() const {
+    return {FirstListedYear + m_etos->currentIndex(), m_mhnas->currentIndex() + 1, m_day->currentIndex() + 1};
+}
+
+void KinsSrch::activated() {
+    if (isMinimizedChild())
+        return;
+    if (m_reloadOnActivate) {
+        m_sortIndex = ForceReload;
+        reload();
+    }
+    m_reloadOnActivate = true;
+}
+
+void KinsSrch::deactivated() {
+    const bool close = m_closeOnDeactivate;
+    m_closeOnDeactivate = true;
+    if (close)
+        closeWindow();
+}
+
+void KinsSrch::filterChanged() {
+    if (!m_filtersReady)
+        return;
+    m_sortIndex = ForceReload;
+    reload();
+}
+
+void KinsSrch::reload() {
+    if (m_idxKin->currentIndex() == m_sortIndex)
+        return;
+    m_sortIndex = m_idxKin->currentIndex();
+    m_list.reload(filter(), m_sortIndex == 0 ? EntryOrder::ByDate : EntryOrder::ByAfm);
+    showPage();
+    {
+        const QSignalBlocker quiet(m_srchTxt);
+        m_srchTxt->clear();
+    }
+    showOrder();
+    m_srchTxt->setFocus();
+}
+
+void KinsSrch::showOrder() {
+    const bool byDate = m_sortIndex == 0;
+    // A control on a toolbar is shown and hidden through its action.
+    m_afmAction->setVisible(!byDate);
+    m_srchTxt->setReadOnly(byDate);
+    for (QAction* action : m_filterActions)
+        action->setVisible(byDate);
+}
+
+void KinsSrch::showPage() {
+    QList<QStringList> rows;
+    for (int row = 1; row <= PageCursor::PageRows; ++row) {
+        const MonthEntry* entry = m_list.atGridRow(row);
+        rows << (entry ? EntryList::cells(*entry) : QStringList());
+    }
+    m_grd->showPage(rows);
+    m_grd->highlightRow(m_list.cursor().selectedRow());
+}
+
+void KinsSrch::pick() {
+    if (!m_list.selected())
+        return;
+    m_list.cursor().moveTo(m_list.cursor().selectedPosition());
+    Program.BridgeKey[1] = m_list.selectedKey();
+    Program.BridgeMode[1] = EntryMode::Change;
+    closeWindow();
+}
+
+void KinsSrch::exit() {
+    Program.BridgeKey[1].clear();
+    closeWindow();
+}
+
+bool KinsSrch::canPrint() const {
+    return bool(RecordPrinting::entryIndex());
+}
+
+bool KinsSrch::canSend() const {
+    return WindowCatalogue::has(QString::fromLatin1(SubmissionWindow));
+}
+
+void KinsSrch::print() {
+    if (!canPrint())
+        return;
+    // Showing the report neither closes nor reloads the list.
+    m_closeOnDeactivate = false;
+    m_reloadOnActivate = false;
+    const MonthFilter chosen = filter();
+    RecordPrinting::entryIndex()(chosen.fromScreenDate(), chosen.toScreenDate(),
+                                 m_sortIndex == 0 ? EntryOrder::ByDate : EntryOrder::ByAfm);
+}
+
+void KinsSrch::send() {
+    if (!canSend())
+        return;
+    if (Program.Params.IkaCode.trimmed().isEmpty() || Program.Params.IkaPass.trimmed().isEmpty()) {
+        ShowMsg(108);
+        return;
+    }
+    const MonthEntry* row = m_list.selected();
+    if (!row)
+        return;
+    m_list.cursor().moveTo(m_list.cursor().selectedPosition());
+    Program.SendKorario = row->entry.Korario;
+    Program.SendKparat = row->entry.Kparat;
+    Program.SendEafm = row->entry.Eafm;
+    Program.SendEypo = row->Eypo;
+    // The list stays open across the modal submission window.
+    const bool close = m_closeOnDeactivate;
+    m_closeOnDeactivate = false;
+    if (MdiHost* host = MdiHost::instance())
+        host->showModal(QString::fromLatin1(SubmissionWindow));
+    m_closeOnDeactivate = close;
+}
+
+void KinsSrch::printOrSendMenu(const QString& items) {
+    Program.PopUpItems = items;
+    LoadLbPopUp();
+    switch (Program.PopUpChoice) {
+    case 1:
+        print();
+        break;
+    case 2:
+        send();
+        break;
+    case 3:
+        exit();
+        break;
+    default:
+        break;
+    }
+}
+
+void KinsSrch::rowUp() {
+    m_list.cursor().rowUp();
+    showPage();
+}
+
+void KinsSrch::rowDown() {
+    m_list.cursor().rowDown();
+    showPage();
+}
+
+void KinsSrch::pageUp() {
+    m_list.cursor().pageUp();
+    showPage();
+}
+
+void KinsSrch::pageDown() {
+    m_list.cursor().pageDown();
+    showPage();
+}
+
+bool KinsSrch::keyPressed(QKeyEvent* event) {
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (modifiers == Qt::ControlModifier && event->key() == Qt::Key_P) {
+        print();
+        return true;
+    }
+    // These keys act whatever Shift, Ctrl or Alt is held.
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        pick();
+        return true;
+    case Qt::Key_Escape:
+        exit();
+        return true;
+    case Qt::Key_PageUp:
+        pageUp();
+        return true;
+    case Qt::Key_PageDown:
+        pageDown();
+        return true;
+    case Qt::Key_Up:
+        rowUp();
+        return true;
+    case Qt::Key_Down:
+        rowDown();
+        return true;
+    case Qt::Key_F7:
+        print();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool KinsSrch::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && keyPressed(static_cast<QKeyEvent*>(event)))
+        return true;
+    return ChildWindow::eventFilter(watched, event);
+}

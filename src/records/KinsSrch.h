@@ -1,0 +1,69 @@
+#pragma once
+
+#include "core/ChildWindow.h"
+#include "records/EntryList.h"
+
+class PageGrid;
+class QAction;
+class QComboBox;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QToolBar;
+
+// The schedule entry list: the entries of one month from a chosen day on, with each
+// employee's name, sorted by date or by AFM, in a paged grid of 14 rows. The entry form
+// opens it to pick an entry (its key goes to BridgeKey slot 1); it closes itself when it
+// loses the activation, except right after a print.
+class KinsSrch : public ChildWindow {
+    Q_OBJECT
+public:
+    explicit KinsSrch(QWidget* parent = nullptr);
+
+    void activated() override;
+    void deactivated() override;
+
+    void pick();
+    void print();
+    void send();
+    void exit();
+    void rowUp();
+    void rowDown();
+    void pageUp();
+    void pageDown();
+
+    const EntryList& list() const { return m_list; }
+    MonthFilter filter() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    void buildFilters();
+    void reload();
+    void filterChanged();
+    void showPage();
+    void showOrder();
+    bool keyPressed(QKeyEvent* event);
+    void printOrSendMenu(const QString& items);
+    bool canPrint() const;
+    bool canSend() const;
+
+    EntryList m_list;
+    int m_sortIndex = 0;
+    bool m_reloadOnActivate = true;
+    bool m_closeOnDeactivate = true;
+    bool m_filtersReady = false;
+    QToolBar* m_tools = nullptr;
+    QLabel* m_afmLabel = nullptr;
+    QAction* m_afmAction = nullptr;
+    QList<QAction*> m_filterActions;
+    QLineEdit* m_srchTxt = nullptr;
+    QComboBox* m_idxKin = nullptr;
+    QLabel* m_monthLabel = nullptr;
+    QComboBox* m_etos = nullptr;
+    QComboBox* m_mhnas = nullptr;
+    QComboBox* m_day = nullptr;
+    PageGrid* m_grd = nullptr;
+};

@@ -1,0 +1,247 @@
+#include "records/ErgazSrch.h"
+#include "RecordWindows.h"
+#include "core/ProgramValues.h"
+#include "records/RecordPrinting.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+// The employee list as the user pages, searches, sorts and picks in it: what the grid shows
+// and which row it highlights.
+class ErgazSrchTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { m_windows = std::make_unique<RecordWindows>(); }
+    void cleanup() {
+        RecordPrinting::employeeIndex() = nullptr;
+        m_windows.reset();
+    }
+
+    void rowDownOnTheLastRowScrollsOnlyWhileThereAreMore() {
+        RecordWindows::addEmployees(15);
+        ErgazSrch* list = open(0);
+        QCOMPARE(cell(list, 1, 0), RecordWindows::afm(1));
+        QCOMPARE(cell(list, 14, 0), RecordWindows::afm(14));
+        for (int i = 0; i < 13; ++i)
+            key(list, Qt::Key_Down);
+        QCOMPARE(highlighted(list), 14);
+        key(list, Qt::Key_Down);
+        QCOMPARE(cell(list, 1, 0), RecordWindows::afm(2));
+        QCOMPARE(cell(list, 14, 0), RecordWindows::afm(15));
+        QCOMPARE(highlighted(list), 14);
+        key(list, Qt::Key_Down);
+        QCOMPARE(cell(list, 1, 0), RecordWindows::afm(2));
+        QCOMPARE(highlighted(list), 14);
+        // Up on the first row scrolls back one.
+        for (int i = 0; i < 14; ++i)
+            key(list, Qt::Key_Up);
+        QCOMPARE(cell(list, 1, 0), RecordWindows::afm(1));
+        QCOMPARE(highlighted(list), 1);
+    }
+
+    void pagingByPages() {
+        RecordWindows::addEmployees(30);
+        ErgazSrch* list = open(0);
+        key(list, Qt::Key_PageDown);
+        QCOMPARE(cell(list, 1, 0), RecordWindows::afm(15));
+        key(list, Qt::Key_PageDown);
+        QCOMPARE(cell(list, 1, 0), RecordWindows::afm(29));
+        QCOMPARE(cell(list, 3, 0), QString());
+        key(list, Qt::Key_PageDown);
+        QCOMPARE(cell(list, 1, 0), RecordWindows::afm(29));
+        // The toolbar does the same as the keys.
+        action(list, 7)->trigger();
+        QCOMPARE(cell(list, 1, 0), RecordWindows::afm(15));
+    }
+
+    void pageUpFromThe10thShowsTheFirstPage() {
+        RecordWindows::addEmployees(30);
+        ErgazSrch* list = open(0);
+        // Thirteen steps to row 14, then each step scrolls by one: nine put employee 10
+        // on row 1.
+        for (int i = 0; i < 13 + 9; ++i)
+            key(list, Qt::Key_Down);
+        QCOMPARE(cell(list, 1, 0), RecordWindows::afm(10));
+        QCOMPARE(highlighted(list), 14);
+        key(list, Qt::Key_PageUp);
+        QCOMPARE(cell(list, 1, 0), RecordWindows::afm(1));
+        QCOMPARE(cell(list, 14, 0), RecordWindows::afm(14));
+        QCOMPARE(highlighted(list), 1);
+    }
+
+    void searchByAfmPrefixAndPastTheLastName() {
+        RecordWindows::addEmployee(QStringLiteral("090000045"), QStringLiteral("ΑΛΦΑ"));
+        RecordWindows::addEmployee(QStringLiteral("110000001"), QStringLiteral("ΒΗΤΑ"));
+        RecordWindows::addEmployee(QStringLiteral("123456789"), QStringLiteral("ΓΑΜΜΑ"));
+        RecordWindows::addEmployee(QStringLiteral("125000000"), QStringLiteral("ΔΕΛΤΑ"));
+        ErgazSrch* list = open(0);
+        RecordWindows::typeText(search(list), QStringLiteral("12"));
+        QCOMPARE(cell(list, 1, 0), QStringLiteral("123456789"));
+        QCOMPARE(cell(list, 2, 0), QStringLiteral("125000000"));
+        QCOMPARE(cell(list, 3, 0), QString());
+
+        // By name: a text after every name gives a blank page.
+        combo(list)->setCurrentIndex(1);
+        emit combo(list)->activated(1);
+        QCOMPARE(label(list)->text(), QStringLiteral("Επωνυμία:"));
+        QCOMPARE(search(list)->maxLength(), 10);
+        QCOMPARE(search(list)->text(), QString());
+        QCOMPARE(Program.EmployeeSortOrder, qint16(1));
+        QCOMPARE(cell(list, 1, 1), QStringLiteral("ΑΛΦΑ"));
+        RecordWindows::typeText(search(list), QStringLiteral("Ω"));
+        QCOMPARE(cell(list, 1, 0), QString());
+        QTest::keyClick(search(list), Qt::Key_Backspace);
+        RecordWindows::typeText(search(list), QStringLiteral("Γ"));
+        QCOMPARE(cell(list, 1, 1), QStringLiteral("ΓΑΜΜΑ"));
+    }
+
+    void shiftHeldDoesNotSearch() {
+        RecordWindows::addEmployees(3);
+        RecordWindows::addEmployee(QStringLiteral("500000000"), QStringLiteral("ΠΕΝΤΕ"));
+        ErgazSrch* list = open(0);
+        QTest::keyClick(search(list), Qt::Key_5, Qt::ShiftModifier);
+        QCOMPARE(search(list)->text(), QStringLiteral("5"));
+        QCOMPARE(cell(list, 1, 0), RecordWindows::afm(1));
+        QTest::keyClick(search(list), Qt::Key_0);
+        QCOMPARE(cell(list, 1, 0), QStringLiteral("500000000"));
+    }
+
+    void deletingTheLastEmployeeReopensAtTheNewLast() {
+        RecordWindows::addEmployees(16);
+        Program.EmployeeListFromMenu = true;
+        ErgazSrch* list = open(0);
+        key(list, Qt::Key_PageDown);
+        key(list, Qt::Key_Down);
+        QCOMPARE(list->list().selected()->Eafm, RecordWindows::afm(16));
+        m_windows->dialogs().answers = {MsgAnswer::Yes};
+        key(list, Qt::Key_F2);
+        QWidget* form = m_windows->findChild(QStringLiteral("Ergaz"));
+        QVERIFY(form);
+        form->findChild<QPushButton*>(QStringLiteral("SaveBut"))->click();
+        RecordWindows::settle();
+        QCOMPARE(m_windows->active(), list);
+        QCOMPARE(cell(list, 1, 0), RecordWindows::afm(15));
+        QCOMPARE(cell(list, 2, 0), QString());
+        QCOMPARE(highlighted(list), 1);
+    }
+
+    void anEmptyListDoesNothingButPrintSaysSo() {
+        QList<Employee> printed{{"x", "y", "z"}};
+        RecordPrinting::employeeIndex() = [&printed](const QList<Employee>& rows) { printed = rows; };
+        Program.EmployeeListFromMenu = true;
+        ErgazSrch* list = open(1);
+        for (int k : {Qt::Key_F4, Qt::Key_F5, Qt::Key_F2, Qt::Key_Return})
+            key(list, k);
+        QVERIFY(!m_windows->findChild(QStringLiteral("Ergaz")));
+        key(list, Qt::Key_F7);
+        QCOMPARE(m_windows->dialogs().numbers(), QList<int>{18});
+        QCOMPARE(printed.size(), 1);
+    }
+
+    void printHandsTheWholeTableInTheListOrder() {
+        RecordWindows::addEmployee(QStringLiteral("300000000"), QStringLiteral("ΑΑ"));
+        RecordWindows::addEmployee(QStringLiteral("200000000"), QStringLiteral("ΒΒ"));
+        QList<Employee> printed;
+        RecordPrinting::employeeIndex() = [&printed](const QList<Employee>& rows) { printed = rows; };
+        ErgazSrch* list = open(1);
+        QVERIFY(action(list, 5)->isEnabled());
+        RecordWindows::typeText(search(list), QStringLiteral("Β"));
+        QTest::keyClick(search(list), Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(printed.size(), 2);
+        QCOMPARE(printed.first().Eepon, QStringLiteral("ΑΑ"));
+    }
+
+    void printIsDisabledUntilTheReportIsThere() {
+        ErgazSrch* list = open(1);
+        QVERIFY(!action(list, 5)->isEnabled());
+    }
+
+    void thePickerAnswersWithTheKeyOrNothing() {
+        RecordWindows::addEmployees(3);
+        Program.EmployeeListFromMenu = false;
+        ErgazSrch* list = open(0);
+        key(list, Qt::Key_Down);
+        key(list, Qt::Key_Return);
+        RecordWindows::settle();
+        QVERIFY(!m_windows->findChild(QStringLiteral("ErgazSrch")));
+        QCOMPARE(Program.BridgeKey[0], RecordWindows::afm(2) + QStringLiteral("     "));
+
+        list = open(0);
+        key(list, Qt::Key_Escape);
+        RecordWindows::settle();
+        QVERIFY(!m_windows->findChild(QStringLiteral("ErgazSrch")));
+        QCOMPARE(Program.BridgeKey[0], QString());
+    }
+
+    void doubleClickAndPopUpMenuAct() {
+        RecordWindows::addEmployees(3);
+        Program.EmployeeListFromMenu = true;
+        ErgazSrch* list = open(0);
+        QTableWidget* grd = grid(list);
+        const QPoint third = grd->visualRect(grd->model()->index(2, 0)).center();
+        // A double click comes after the click of its first press.
+        QTest::mouseClick(grd->viewport(), Qt::LeftButton, {}, third);
+        QCOMPARE(highlighted(list), 3);
+        QTest::mouseDClick(grd->viewport(), Qt::LeftButton, {}, third);
+        RecordWindows::settle();
+        QCOMPARE(Program.BridgeMode[0], qint16(2));
+        QCOMPARE(Program.BridgeKey[0].trimmed(), RecordWindows::afm(3));
+        m_windows->findChild(QStringLiteral("Ergaz"))->closeWindow();
+        RecordWindows::settle();
+
+        m_windows->dialogs().popUpChoices = {1};
+        QTest::mouseClick(grd->viewport(), Qt::RightButton, {}, third);
+        QCOMPARE(m_windows->dialogs().popUps.last(),
+                 (QStringList{"Εισαγωγή", "Μεταβολή", "Διαγραφή", "Εκτύπωση", "Αντιγραφή", "Εξοδος"}));
+        QCOMPARE(Program.BridgeMode[0], qint16(1));
+        QVERIFY(m_windows->findChild(QStringLiteral("Ergaz")));
+    }
+
+    void reloadShowsTheSearchTextAndTheSortOrderOfTheProgram() {
+        RecordWindows::addEmployees(2);
+        Program.EmployeeSearchText = QStringLiteral("ΕΡΓ");
+        ErgazSrch* list = open(0);
+        QCOMPARE(search(list)->text(), QStringLiteral("ΕΡΓ"));
+        QCOMPARE(combo(list)->currentIndex(), 0);
+        QCOMPARE(label(list)->text(), QStringLiteral("Α.Φ.Μ.:"));
+        QCOMPARE(search(list)->maxLength(), 14);
+        QVERIFY(search(list)->hasFocus());
+        // The window sits inside its frame, below the title bar.
+        QVERIFY(list->y() > 0);
+    }
+
+private:
+    ErgazSrch* open(qint16 order) {
+        Program.EmployeeSortOrder = order;
+        ErgazSrch* list = m_windows->open<ErgazSrch>(QStringLiteral("ErgazSrch"));
+        if (!list)
+            qFatal("The employee list did not open");
+        return list;
+    }
+    static QLineEdit* search(QWidget* list) { return list->findChild<QLineEdit*>(QStringLiteral("SrchTxt")); }
+    static QTableWidget* grid(QWidget* list) { return list->findChild<QTableWidget*>(QStringLiteral("Grd")); }
+    static QComboBox* combo(QWidget* list) { return list->findChild<QComboBox*>(QStringLiteral("IdxErg")); }
+    static QLabel* label(QWidget* list) { return list->findChild<QLabel*>(QStringLiteral("Lbl_0")); }
+    static QAction* action(QWidget* list, int n) {
+        return list->findChild<QAction*>(QStringLiteral("Tools_%1").arg(n));
+    }
+    static QString cell(QWidget* list, int row, int column) {
+        const QTableWidgetItem* item = grid(list)->item(row - 1, column);
+        return item ? item->text() : QString();
+    }
+    static int highlighted(QWidget* list) {
+        const QList<QTableWidgetItem*> selected = grid(list)->selectedItems();
+        return selected.isEmpty() ? 0 : selected.first()->row() + 1;
+    }
+    static void key(QWidget* list, int k) { QTest::keyClick(search(list), Qt::Key(k)); }
+
+    std::unique_ptr<RecordWindows> m_windows;
+};
+
+QTEST_MAIN(ErgazSrchTest)
+#include "ErgazSrchTest.moc"

@@ -1,0 +1,127 @@
+#include "records/InsErg.h"
+#include "AscLines.h"
+#include "RecordWindows.h"
+#include "core/ProgramValues.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+// The import window: the file it asks for, the question, the rows it stores and the
+// closing message.
+class InsErgTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { m_windows = std::make_unique<RecordWindows>(); }
+    void cleanup() { m_windows.reset(); }
+
+    void aMissingFileShowsMessage10() {
+        InsErg* window = open();
+        button(window, "EisBut")->click();
+        name(window)->setText(m_windows->folder().file(QStringLiteral("missing.asc")));
+        QTest::keyClick(name(window), Qt::Key_F10);
+        QCOMPARE(m_windows->dialogs().numbers(), (QList<int>{10, 10}));
+    }
+
+    void threeEmployeesOnceThenNothingNew() {
+        const QString path =
+            writeFile({AscHeadingLine(), AscEmployeeLine(1, "ΑΛΕΞΙΟΥ", "ΜΑΡΙΑ", "090000045"),
+                       AscEmployeeLine(2, "ΒΑΣΙΛΕΙΟΥ", "", "094019245"),
+                       AscEmployeeLine(3, "ΓΕΩΡΓΙΟΥ", "ΝΙΚΟΣ", "123456789"), AscTotalsLine(3)});
+        RecordWindows::addEmployee(QStringLiteral("123456789"), QStringLiteral("ΑΛΛΟ ΟΝΟΜΑ"),
+                                   QStringLiteral("5"));
+        InsErg* window = open();
+        m_windows->dialogs().fileNames = {path};
+        window->findChild<QToolButton*>(QStringLiteral("Find"))->click();
+        QCOMPARE(name(window)->text(), path);
+        QCOMPARE(Program.OutputFileName, path);
+
+        m_windows->dialogs().answers = {MsgAnswer::Yes};
+        button(window, "EisBut")->click();
+        const MessageBox question = m_windows->dialogs().boxes.first();
+        QCOMPARE(question.title, QStringLiteral("ΠΡΟΣΟΧΗ"));
+        QCOMPARE(question.buttons, MsgButtons::YesNo);
+        QCOMPARE(question.icon, MsgIcon::Information);
+        QCOMPARE(m_windows->dialogs().numbers(), (QList<int>{0, 27}));
+        QCOMPARE(m_windows->dialogs().boxes.last().text, QStringLiteral("H εργασία εκτελέστηκε κανονικά."));
+        QCOMPARE(RecordWindows::count(QStringLiteral("Ergaz")), 3);
+        QCOMPARE(SelectEmployee(QStringLiteral("094019245")).value(),
+                 (Employee{"094019245", "ΒΑΣΙΛΕΙΟΥ ", "0"}));
+        QCOMPARE(SelectEmployee(QStringLiteral("123456789"))->Eepon, QStringLiteral("ΑΛΛΟ ΟΝΟΜΑ"));
+
+        m_windows->dialogs().answers = {MsgAnswer::Yes};
+        button(window, "EisBut")->click();
+        QCOMPARE(m_windows->dialogs().numbers(), (QList<int>{0, 27, 0, 27}));
+        QCOMPARE(RecordWindows::count(QStringLiteral("Ergaz")), 3);
+        // The window stays open for another file.
+        QCOMPARE(m_windows->findChild(QStringLiteral("InsErg")), window);
+    }
+
+    void answeringNoImportsNothing() {
+        const QString path = writeFile({AscEmployeeLine(1, "ΑΛΕΞΙΟΥ", "ΜΑΡΙΑ", "090000045")});
+        InsErg* window = open();
+        name(window)->setText(path);
+        m_windows->dialogs().answers = {MsgAnswer::No};
+        button(window, "EisBut")->click();
+        QCOMPARE(m_windows->dialogs().numbers(), QList<int>{0});
+        QCOMPARE(RecordWindows::count(QStringLiteral("Ergaz")), 0);
+    }
+
+    void linesThatCannotBeStoredAreNamedInTheMessage() {
+        m_windows->folder().exec(
+            QStringLiteral("Create Trigger Refuse Before Insert On Ergaz When New.Eafm='2' "
+                           "Begin Select Raise(Abort,'refused'); End"));
+        const QString path =
+            writeFile({AscEmployeeLine(1, "ΕΝΑ", "", "1"), AscEmployeeLine(2, "ΔΥΟ", "", "2"),
+                       AscEmployeeLine(3, "ΤΡΙΑ", "", "3")},
+                      "\r");
+        InsErg* window = open();
+        name(window)->setText(path);
+        m_windows->dialogs().answers = {MsgAnswer::Yes};
+        button(window, "EisBut")->click();
+        QCOMPARE(m_windows->dialogs().boxes.last().number, 27);
+        QCOMPARE(m_windows->dialogs().boxes.last().text,
+                 QStringLiteral(
+                     "H εργασία εκτελέστηκε κανονικά.\r\nΔεν καταχωρήθηκε 1 γραμμή του αρχείου (γραμμή 2)."));
+        QCOMPARE(RecordWindows::count(QStringLiteral("Ergaz")), 2);
+    }
+
+    void escapeCloses() {
+        InsErg* window = open();
+        QTest::keyClick(name(window), Qt::Key_Escape);
+        RecordWindows::settle();
+        QVERIFY(!m_windows->findChild(QStringLiteral("InsErg")));
+    }
+
+private:
+    InsErg* open() {
+        Program.OutputFileName = QStringLiteral("stale");
+        InsErg* window = m_windows->open<InsErg>(QStringLiteral("InsErg"));
+        if (!window)
+            qFatal("The import window did not open");
+        if (!Program.OutputFileName.isEmpty() || !name(window)->text().isEmpty())
+            qFatal("The import window did not start empty");
+        name(window)->setFocus();
+        return window;
+    }
+    QString writeFile(const QStringList& lines, const QByteArray& lineEnd = "\r\n") {
+        const QString path = m_windows->folder().file(QStringLiteral("Ergaz.asc"));
+        QFile file(path);
+        file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        file.write(AscFileBytes(lines, lineEnd));
+        return path;
+    }
+    static QLineEdit* name(QWidget* window) {
+        return window->findChild<QLineEdit*>(QStringLiteral("FlName"));
+    }
+    static QPushButton* button(QWidget* window, const char* name) {
+        return window->findChild<QPushButton*>(QString::fromLatin1(name));
+    }
+
+    std::unique_ptr<RecordWindows> m_windows;
+};
+
+QTEST_MAIN(InsErgTest)
+#include "InsErgTest.moc"

@@ -1,0 +1,176 @@
+#include "records/KinsSrch.h"
+#include "RecordWindows.h"
+#include "core/MdiHost.h"
+#include "core/ProgramValues.h"
+#include "records/RecordPrinting.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QTest>
+
+// The month's entry list: its filter, orders, search, pick and the activation rules.
+class KinsSrchTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        m_windows = std::make_unique<RecordWindows>(QDate(2016, 3, 10));
+        RecordWindows::addEmployee(QStringLiteral("200000000"), QStringLiteral("ΒΗΤΑ"));
+        RecordWindows::addEmployee(QStringLiteral("100000000"), QStringLiteral("ΑΛΦΑ"));
+        RecordWindows::addEntry(QStringLiteral("200000000"), QStringLiteral("20160301"),
+                                QStringLiteral(" 9-17 "));
+        RecordWindows::addEntry(QStringLiteral("100000000"), QStringLiteral("20160315"),
+                                QStringLiteral("8-16"));
+        RecordWindows::addEntry(QStringLiteral("200000000"), QStringLiteral("20160331"),
+                                QStringLiteral("10-18"));
+        RecordWindows::addEntry(QStringLiteral("100000000"), QStringLiteral("20160401"),
+                                QStringLiteral("7-15"));
+        // An employee who was deleted: his entry is not listed.
+        RecordWindows::addEntry(QStringLiteral("300000000"), QStringLiteral("20160305"),
+                                QStringLiteral("ΧΩΡΙΣ"));
+    }
+    void cleanup() {
+        RecordPrinting::entryIndex() = nullptr;
+        m_windows.reset();
+    }
+
+    void opensOnTheMonthOfTheWorkDateByDate() {
+        KinsSrch* list = open();
+        QCOMPARE(combo(list, "Etos")->currentText(), QStringLiteral("2016"));
+        QCOMPARE(combo(list, "Mhnas")->currentText(), QStringLiteral("Μάρτιος"));
+        QCOMPARE(combo(list, "Day")->currentText(), QStringLiteral("01"));
+        QCOMPARE(rows(list), (QList<QStringList>{{"01/03/2016", "200000000", "ΒΗΤΑ", "9-17"},
+                                                 {"15/03/2016", "100000000", "ΑΛΦΑ", "8-16"},
+                                                 {"31/03/2016", "200000000", "ΒΗΤΑ", "10-18"}}));
+        QVERIFY(!label(list, "Lbl_0")->isVisible());
+        QVERIFY(combo(list, "Etos")->isVisible());
+        QVERIFY(search(list)->isReadOnly());
+        // Only pick, print, paging and exit are on the toolbar.
+        for (int hidden : {2, 3, 4, 6})
+            QVERIFY(!action(list, hidden)->isVisible());
+        QVERIFY(action(list, 1)->isVisible());
+        QCOMPARE(Program.BridgeMode[1], qint16(1));
+    }
+
+    void theDayFilterHoldsInBothOrders() {
+        KinsSrch* list = open();
+        combo(list, "Day")->setCurrentIndex(14);
+        QCOMPARE(rows(list).size(), 2);
+        QCOMPARE(rows(list).first().first(), QStringLiteral("15/03/2016"));
+        combo(list, "IdxKin")->setCurrentIndex(1);
+        RecordWindows::settle();
+        QVERIFY(!combo(list, "Etos")->isVisible());
+        QVERIFY(label(list, "Lbl_0")->isVisible());
+        QVERIFY(!search(list)->isReadOnly());
+        QCOMPARE(rows(list), (QList<QStringList>{{"15/03/2016", "100000000", "ΑΛΦΑ", "8-16"},
+                                                 {"31/03/2016", "200000000", "ΒΗΤΑ", "10-18"}}));
+        RecordWindows::typeText(search(list), QStringLiteral("2"));
+        QCOMPARE(rows(list).first().at(1), QStringLiteral("200000000"));
+        RecordWindows::typeText(search(list), QStringLiteral("5"));
+        QVERIFY(rows(list).isEmpty());
+        search(list)->clear();
+        QCOMPARE(rows(list).size(), 2);
+    }
+
+    void aWorkDateOutsideTheYearsOpensOnTheNearest() {
+        Program.WorkDate = QDate(2009, 3, 10);
+        KinsSrch* list = open();
+        QCOMPARE(combo(list, "Etos")->currentText(), QStringLiteral("2015"));
+        QCOMPARE(combo(list, "Mhnas")->currentIndex(), 2);
+    }
+
+    void pickAnswersTheEntryKey() {
+        KinsSrch* list = open();
+        QTest::keyClick(search(list), Qt::Key_Down);
+        QTest::keyClick(search(list), Qt::Key_Return, Qt::ShiftModifier);
+        RecordWindows::settle();
+        QVERIFY(!m_windows->findChild(QStringLiteral("KinsSrch")));
+        QCOMPARE(Program.BridgeKey[1], QStringLiteral("100000000     15/03/2016"));
+        QCOMPARE(Program.BridgeKey[1].size(), 24);
+        QCOMPARE(Program.BridgeMode[1], qint16(2));
+
+        list = open();
+        QTest::keyClick(search(list), Qt::Key_Escape);
+        RecordWindows::settle();
+        QCOMPARE(Program.BridgeKey[1], QString());
+    }
+
+    void losingTheActivationClosesExceptAfterAPrint() {
+        QString from, to;
+        EntryOrder order = EntryOrder::ByAfm;
+        RecordPrinting::entryIndex() = [&](const QString& f, const QString& t, EntryOrder o) {
+            from = f;
+            to = t;
+            order = o;
+        };
+        KinsSrch* list = open();
+        combo(list, "Mhnas")->setCurrentIndex(1);
+        QCOMPARE(rows(list).size(), 0);
+        QTest::keyClick(search(list), Qt::Key_F7);
+        QCOMPARE(from, QStringLiteral("01/02/2016"));
+        QCOMPARE(to, QStringLiteral("29/02/2016"));
+        QCOMPARE(order, EntryOrder::ByDate);
+        // The report takes the activation: the list stays.
+        ChildWindow* other = m_windows->open<ChildWindow>(QStringLiteral("InsErg"));
+        QVERIFY(other);
+        QVERIFY(m_windows->findChild(QStringLiteral("KinsSrch")));
+        // Coming back does not reload; the next loss of the activation closes the list.
+        RecordWindows::addEntry(QStringLiteral("100000000"), QStringLiteral("20160210"),
+                                QStringLiteral("ΝΕΑ"));
+        m_windows->mdi()->openChild(QStringLiteral("KinsSrch"));
+        RecordWindows::settle();
+        QCOMPARE(rows(list).size(), 0);
+        m_windows->mdi()->openChild(QStringLiteral("InsErg"));
+        RecordWindows::settle();
+        QCOMPARE(m_windows->active(), other);
+        QVERIFY(!m_windows->findChild(QStringLiteral("KinsSrch")));
+    }
+
+    void thePopUpMenuOffersPrintSendAndExit() {
+        KinsSrch* list = open();
+        m_windows->dialogs().popUpChoices = {3};
+        QTableWidget* grd = list->findChild<QTableWidget*>(QStringLiteral("Grd"));
+        QTest::mouseClick(grd->viewport(), Qt::RightButton, {}, QPoint(10, 10));
+        QCOMPARE(m_windows->dialogs().popUps.last(), (QStringList{"Εκτύπωση", "Αποστολή", "Εξοδος"}));
+        RecordWindows::settle();
+        QVERIFY(!m_windows->findChild(QStringLiteral("KinsSrch")));
+    }
+
+private:
+    KinsSrch* open() {
+        KinsSrch* list = m_windows->open<KinsSrch>(QStringLiteral("KinsSrch"));
+        if (!list)
+            qFatal("The entry list did not open");
+        return list;
+    }
+    static QLineEdit* search(QWidget* list) { return list->findChild<QLineEdit*>(QStringLiteral("SrchTxt")); }
+    static QComboBox* combo(QWidget* list, const char* name) {
+        return list->findChild<QComboBox*>(QString::fromLatin1(name));
+    }
+    static QLabel* label(QWidget* list, const char* name) {
+        return list->findChild<QLabel*>(QString::fromLatin1(name));
+    }
+    static QAction* action(QWidget* list, int n) {
+        return list->findChild<QAction*>(QStringLiteral("Tools_%1").arg(n));
+    }
+    // The rows the grid shows, blank rows left out.
+    static QList<QStringList> rows(QWidget* list) {
+        const QTableWidget* grd = list->findChild<QTableWidget*>(QStringLiteral("Grd"));
+        QList<QStringList> shown;
+        for (int r = 0; r < grd->rowCount(); ++r) {
+            QStringList cells;
+            for (int c = 0; c < grd->columnCount(); ++c)
+                cells << grd->item(r, c)->text();
+            if (!cells.join(QString()).isEmpty())
+                shown << cells;
+        }
+        return shown;
+    }
+
+    std::unique_ptr<RecordWindows> m_windows;
+};
+
+QTEST_MAIN(KinsSrchTest)
+#include "KinsSrchTest.moc"

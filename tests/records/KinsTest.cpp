@@ -1,0 +1,330 @@
+#include "records/Kins.h"
+#include "ModalDriver.h"
+#include "RecordWindows.h"
+#include "core/MdiHost.h"
+#include "core/ProgramValues.h"
+#include "core/WindowCatalogue.h"
+#include "records/ErgazSrch.h"
+#include "records/KinsSrch.h"
+
+#include <QCalendarWidget>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+// Stands in for the web submission window: records what it was handed and closes.
+struct SubmissionSeen {
+    int shown = 0;
+    QString eafm, korario, kparat, eypo;
+};
+SubmissionSeen g_submission;
+} // namespace
+
+// The schedule entry form: lookups, pickers, modes, keys and what it stores.
+class KinsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        m_windows = std::make_unique<RecordWindows>(QDate(2016, 3, 10));
+        RecordWindows::addEmployee(QStringLiteral("090000045"), QStringLiteral("ΑΛΕΞΙΟΥ ΜΑΡΙΑ"),
+                                   QStringLiteral("12"));
+        RecordWindows::addEmployee(QStringLiteral("094019245"), QStringLiteral("ΠΑΠΑΔΟΠΟΥΛΟΣ ΝΙΚΟΣ"),
+                                   QStringLiteral("7"));
+    }
+    void cleanup() { m_windows.reset(); }
+
+    void opensEmptyOnTheWorkDateInInsertMode() {
+        Kins* form = open();
+        QCOMPARE(form->windowTitle(), QStringLiteral("Διαχείριση Ηλεκτρονικών Αποστολών"));
+        QCOMPARE(line(form, "Kdate")->text(), QStringLiteral("10/03/2016"));
+        QCOMPARE(button(form, "SaveBut")->text(), QStringLiteral("Εισαγωγή"));
+        QVERIFY(!button(form, "DelBut")->isEnabled());
+        QVERIFY(line(form, "Eafm")->hasFocus());
+    }
+
+    void anExistingEntryLoadsForChangeAndLocksItsKey() {
+        RecordWindows::addEntry(QStringLiteral("090000045"), QStringLiteral("20160305"),
+                                QStringLiteral("09:00-17:00 "), QStringLiteral("υπερωρία"));
+        Kins* form = open();
+        typeInto(line(form, "Eafm"), QStringLiteral("090000045"));
+        QCOMPARE(label(form, "Eepon")->text(), QStringLiteral("ΑΛΕΞΙΟΥ ΜΑΡΙΑ"));
+        QCOMPARE(label(form, "Eypo")->text(), QStringLiteral("12"));
+        QVERIFY(line(form, "Kdate")->hasFocus());
+        typeInto(line(form, "Kdate"), QStringLiteral("0503"));
+        QCOMPARE(line(form, "Kdate")->text(), QStringLiteral("05/03/2016"));
+        QCOMPARE(box(form, "Korario")->toPlainText(), QStringLiteral("09:00-17:00"));
+        QCOMPARE(box(form, "Kparat")->toPlainText(), QStringLiteral("υπερωρία"));
+        QCOMPARE(button(form, "SaveBut")->text(), QStringLiteral("Μεταβολή"));
+        QCOMPARE(Program.BridgeMode[1], qint16(2));
+        QVERIFY(button(form, "DelBut")->isEnabled());
+        for (const char* name : {"Eafm", "Kdate"})
+            QVERIFY(!line(form, name)->isEnabled());
+        for (const char* name : {"Find_0", "Find_1", "Cal"})
+            QVERIFY(!form->findChild<QToolButton*>(QString::fromLatin1(name))->isEnabled());
+
+        box(form, "Korario")->setPlainText(QStringLiteral("08:00-16:00"));
+        button(form, "SaveBut")->click();
+        QCOMPARE(SelectEntry(QStringLiteral("090000045"), QStringLiteral("20160305"))->Korario,
+                 QStringLiteral("08:00-16:00"));
+        // Cleared for the next entry, the date back on the work date.
+        QCOMPARE(line(form, "Eafm")->text(), QString());
+        QVERIFY(line(form, "Eafm")->isEnabled());
+        QCOMPARE(line(form, "Kdate")->text(), QStringLiteral("10/03/2016"));
+        QCOMPARE(button(form, "SaveBut")->text(), QStringLiteral("Εισαγωγή"));
+    }
+
+    void insertStoresTheEntryWithTheDateAsStored() {
+        Kins* form = open();
+        typeInto(line(form, "Eafm"), QStringLiteral("094019245"));
+        typeInto(line(form, "Kdate"), QStringLiteral("07"));
+        QVERIFY(box(form, "Korario")->hasFocus());
+        // Enter stays inside the hours and adds a line break.
+        QTest::keyClicks(box(form, "Korario"), QStringLiteral("09-13"));
+        QTest::keyClick(box(form, "Korario"), Qt::Key_Return);
+        QTest::keyClicks(box(form, "Korario"), QStringLiteral("17-21"));
+        QVERIFY(box(form, "Korario")->hasFocus());
+        QTest::keyClicks(box(form, "Kparat"), QStringLiteral("it's"));
+        QTest::keyClick(box(form, "Korario"), Qt::Key_F10);
+        QCOMPARE(SelectEntry(QStringLiteral("094019245"), QStringLiteral("20160307")).value(),
+                 (Entry{"094019245", "20160307", "09-13\n17-21", "it`s"}));
+        QVERIFY(m_windows->dialogs().boxes.isEmpty());
+    }
+
+    void missingHoursShowMessage11AndKeepTheInput() {
+        Kins* form = open();
+        typeInto(line(form, "Eafm"), QStringLiteral("094019245"));
+        button(form, "SaveBut")->click();
+        QCOMPARE(m_windows->dialogs().numbers(), QList<int>{11});
+        QCOMPARE(line(form, "Eafm")->text(), QStringLiteral("094019245"));
+        QCOMPARE(RecordWindows::count(QStringLiteral("Kins")), 0);
+    }
+
+    void anEntryStoredMeanwhileIsADuplicateAndTheFormClears() {
+        Kins* form = open();
+        typeInto(line(form, "Eafm"), QStringLiteral("094019245"));
+        typeInto(line(form, "Kdate"), QStringLiteral("10"));
+        RecordWindows::addEntry(QStringLiteral("094019245"), QStringLiteral("20160310"),
+                                QStringLiteral("ΠΡΩΤΗ"));
+        box(form, "Korario")->setPlainText(QStringLiteral("ΔΕΥΤΕΡΗ"));
+        button(form, "SaveBut")->click();
+        QCOMPARE(m_windows->dialogs().numbers(), QList<int>{7});
+        QCOMPARE(line(form, "Eafm")->text(), QString());
+        QCOMPARE(SelectEntry(QStringLiteral("094019245"), QStringLiteral("20160310"))->Korario,
+                 QStringLiteral("ΠΡΩΤΗ"));
+    }
+
+    void anUnknownAfmPicksFromTheEmployeeList() {
+        Kins* form = open();
+        typeInto(line(form, "Eafm"), QStringLiteral("09"));
+        auto* list = m_windows->find<ErgazSrch>(QStringLiteral("ErgazSrch"));
+        QVERIFY(list);
+        QCOMPARE(m_windows->active(), list);
+        QCOMPARE(form->lastKey(), Kins::PickerOpened);
+        QCOMPARE(Program.EmployeeSortOrder, qint16(0));
+        QCOMPARE(list->findChild<QLineEdit*>(QStringLiteral("SrchTxt"))->text(), QStringLiteral("09"));
+        QTest::keyClick(list->findChild<QLineEdit*>(QStringLiteral("SrchTxt")), Qt::Key_Down);
+        QTest::keyClick(list->findChild<QLineEdit*>(QStringLiteral("SrchTxt")), Qt::Key_Return);
+        RecordWindows::settle();
+        QVERIFY(!m_windows->findChild(QStringLiteral("ErgazSrch")));
+        QCOMPARE(m_windows->active(), form);
+        QCOMPARE(line(form, "Eafm")->text(), QStringLiteral("094019245"));
+        QCOMPARE(label(form, "Eepon")->text(), QStringLiteral("ΠΑΠΑΔΟΠΟΥΛΟΣ ΝΙΚΟΣ"));
+        QCOMPARE(label(form, "Eypo")->text(), QStringLiteral("7"));
+        QVERIFY(line(form, "Kdate")->hasFocus());
+    }
+
+    void aNameFragmentOpensTheListByNameAndEscapeEmptiesTheAfm() {
+        Kins* form = open();
+        typeInto(line(form, "Eafm"), QStringLiteral("ΠΑΠ"));
+        auto* list = m_windows->find<ErgazSrch>(QStringLiteral("ErgazSrch"));
+        QVERIFY(list);
+        QCOMPARE(Program.EmployeeSortOrder, qint16(1));
+        QCOMPARE(list->findChild<QLineEdit*>(QStringLiteral("SrchTxt"))->text(), QStringLiteral("ΠΑΠ"));
+        QTest::keyClick(list->findChild<QLineEdit*>(QStringLiteral("SrchTxt")), Qt::Key_Escape);
+        RecordWindows::settle();
+        QCOMPARE(m_windows->active(), form);
+        QCOMPARE(line(form, "Eafm")->text(), QString());
+        QCOMPARE(label(form, "Eepon")->text(), QString());
+    }
+
+    void f3InTheAfmOpensTheListAndTheChoiceComesBack() {
+        Kins* form = open();
+        QTest::keyClick(line(form, "Eafm"), Qt::Key_F3);
+        auto* list = m_windows->find<ErgazSrch>(QStringLiteral("ErgazSrch"));
+        QVERIFY(list);
+        QCOMPARE(form->lastKey(), int(Qt::Key_F3));
+        QTest::keyClick(list->findChild<QLineEdit*>(QStringLiteral("SrchTxt")), Qt::Key_Return);
+        RecordWindows::settle();
+        QCOMPARE(line(form, "Eafm")->text(), QStringLiteral("090000045"));
+        QCOMPARE(label(form, "Eepon")->text(), QStringLiteral("ΑΛΕΞΙΟΥ ΜΑΡΙΑ"));
+    }
+
+    void f3InTheDatePicksAnEntryForChange() {
+        RecordWindows::addEntry(QStringLiteral("094019245"), QStringLiteral("20160302"),
+                                QStringLiteral("9-5"));
+        Kins* form = open();
+        line(form, "Kdate")->setFocus();
+        QTest::keyClick(line(form, "Kdate"), Qt::Key_F3);
+        auto* list = m_windows->find<KinsSrch>(QStringLiteral("KinsSrch"));
+        QVERIFY(list);
+        QCOMPARE(list->list().size(), 1);
+        QTest::keyClick(list->findChild<QLineEdit*>(QStringLiteral("SrchTxt")), Qt::Key_Return);
+        RecordWindows::settle();
+        QVERIFY(!m_windows->findChild(QStringLiteral("KinsSrch")));
+        QCOMPARE(line(form, "Eafm")->text().trimmed(), QStringLiteral("094019245"));
+        QCOMPARE(line(form, "Kdate")->text(), QStringLiteral("02/03/2016"));
+        QCOMPARE(box(form, "Korario")->toPlainText(), QStringLiteral("9-5"));
+        QCOMPARE(button(form, "SaveBut")->text(), QStringLiteral("Μεταβολή"));
+        QCOMPARE(Program.BridgeKey[1], QString());
+        QVERIFY(box(form, "Korario")->hasFocus());
+    }
+
+    void anEntryHandedOverIsShownWhenTheFormOpens() {
+        RecordWindows::addEntry(QStringLiteral("090000045"), QStringLiteral("20160229"),
+                                QStringLiteral("ΩΡΕΣ"));
+        Program.BridgeKey[1] = QStringLiteral("090000045     29/02/2016");
+        Kins* form = open();
+        QCOMPARE(box(form, "Korario")->toPlainText(), QStringLiteral("ΩΡΕΣ"));
+        QCOMPARE(label(form, "Eepon")->text(), QStringLiteral("ΑΛΕΞΙΟΥ ΜΑΡΙΑ"));
+        QVERIFY(!line(form, "Eafm")->isEnabled());
+        QCOMPARE(Program.BridgeKey[1], QString());
+    }
+
+    void escapeClearsAFilledFormAndClosesAnEmptyOne() {
+        Kins* form = open();
+        typeInto(line(form, "Eafm"), QStringLiteral("090000045"));
+        box(form, "Korario")->setPlainText(QStringLiteral("9-17"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        RecordWindows::settle();
+        QCOMPARE(m_windows->findChild(QStringLiteral("Kins")), form);
+        QCOMPARE(line(form, "Eafm")->text(), QString());
+        QCOMPARE(box(form, "Korario")->toPlainText(), QString());
+        QCOMPARE(label(form, "Eepon")->text(), QString());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        RecordWindows::settle();
+        QVERIFY(!m_windows->findChild(QStringLiteral("Kins")));
+    }
+
+    void deleteAsksAndClearsWhateverTheAnswer() {
+        RecordWindows::addEntry(QStringLiteral("090000045"), QStringLiteral("20160310"),
+                                QStringLiteral("9-17"));
+        Kins* form = open();
+        typeInto(line(form, "Eafm"), QStringLiteral("090000045"));
+        typeInto(line(form, "Kdate"), QStringLiteral("10"));
+        m_windows->dialogs().answers = {MsgAnswer::No};
+        button(form, "DelBut")->click();
+        QCOMPARE(m_windows->dialogs().boxes.last().title, QStringLiteral("Διαγραφή Κίνησης"));
+        QCOMPARE(m_windows->dialogs().boxes.last().defaultAnswer, MsgAnswer::No);
+        QCOMPARE(line(form, "Eafm")->text(), QString());
+        QCOMPARE(RecordWindows::count(QStringLiteral("Kins")), 1);
+
+        // The entry is on the work date, which the cleared form shows: the AFM loads it.
+        typeInto(line(form, "Eafm"), QStringLiteral("090000045"));
+        QCOMPARE(line(form, "Kdate")->text(), QStringLiteral("10/03/2016"));
+        QVERIFY(box(form, "Korario")->hasFocus());
+        m_windows->dialogs().answers = {MsgAnswer::Yes};
+        button(form, "DelBut")->click();
+        QCOMPARE(RecordWindows::count(QStringLiteral("Kins")), 0);
+        QVERIFY(!button(form, "DelBut")->isEnabled());
+    }
+
+    void aWrongDateIsEmptiedAndTheCalendarAnswersTheDate() {
+        Kins* form = open();
+        line(form, "Kdate")->setFocus();
+        line(form, "Kdate")->setText(QStringLiteral("3102"));
+        QTest::keyClick(line(form, "Kdate"), Qt::Key_Return);
+        QCOMPARE(line(form, "Kdate")->text(), QString());
+
+        ModalDriver driver;
+        driver.run([](QDialog* calendar) { QTest::keyClick(calendar, Qt::Key_Escape); },
+                   [form] { form->findChild<QToolButton*>(QStringLiteral("Cal"))->click(); });
+        QVERIFY(driver.drove());
+        QCOMPARE(line(form, "Kdate")->text(), QString());
+        driver.run(
+            [](QDialog* calendar) {
+                calendar->findChild<QCalendarWidget*>()->setSelectedDate(QDate(2016, 3, 5));
+                QTest::keyClick(calendar->findChild<QTableView*>(), Qt::Key_Return);
+            },
+            [form] { form->findChild<QToolButton*>(QStringLiteral("Cal"))->click(); });
+        QCOMPARE(line(form, "Kdate")->text(), QStringLiteral("05/03/2016"));
+    }
+
+    void sendingNeedsTheCredentialsThenHandsTheScreenValuesOver() {
+        WindowCatalogue::addModal(QStringLiteral("InterSymplOrar"), [](QWidget* parent) {
+            auto* dialog = new QDialog(parent);
+            QTimer::singleShot(0, dialog, [dialog] {
+                g_submission = {g_submission.shown + 1, Program.SendEafm, Program.SendKorario,
+                                Program.SendKparat, Program.SendEypo};
+                dialog->accept();
+            });
+            return dialog;
+        });
+        g_submission = {};
+        Kins* form = open();
+        QVERIFY(button(form, "SendBut")->isEnabled());
+        typeInto(line(form, "Eafm"), QStringLiteral("090000045"));
+        box(form, "Korario")->setPlainText(QStringLiteral(" 9-17 "));
+        button(form, "SendBut")->click();
+        QCOMPARE(m_windows->dialogs().numbers(), QList<int>{108});
+        QCOMPARE(RecordWindows::count(QStringLiteral("Kins")), 0);
+
+        Program.Params.IkaCode = QStringLiteral("user");
+        Program.Params.IkaPass = QStringLiteral("pass");
+        button(form, "SendBut")->click();
+        QCOMPARE(g_submission.shown, 1);
+        QCOMPARE(g_submission.eafm, QStringLiteral("090000045"));
+        QCOMPARE(g_submission.korario, QStringLiteral("9-17"));
+        QCOMPARE(g_submission.eypo, QStringLiteral("12"));
+        QCOMPARE(RecordWindows::count(QStringLiteral("Kins")), 1);
+        QCOMPARE(line(form, "Eafm")->text(), QString());
+
+        // The same entry again in insert mode: message 7, and it is sent all the same.
+        typeInto(line(form, "Eafm"), QStringLiteral("090000045"));
+        button(form, "SaveBut")->setFocus();
+        box(form, "Korario")->setPlainText(QStringLiteral("10-18"));
+        Program.BridgeMode[1] = 1;
+        button(form, "SendBut")->click();
+        QCOMPARE(m_windows->dialogs().numbers(), (QList<int>{108, 7}));
+        QCOMPARE(g_submission.shown, 2);
+        QCOMPARE(g_submission.korario, QStringLiteral("10-18"));
+    }
+
+private:
+    Kins* open() {
+        Kins* form = m_windows->open<Kins>(QStringLiteral("Kins"));
+        if (!form)
+            qFatal("The entry form did not open");
+        return form;
+    }
+    // Types into the field as the user does and leaves it with Enter.
+    static void typeInto(QLineEdit* field, const QString& text) {
+        field->setFocus();
+        field->clear();
+        RecordWindows::typeText(field, text);
+        QTest::keyClick(field, Qt::Key_Return);
+        RecordWindows::settle();
+    }
+    static QLineEdit* line(QWidget* form, const char* name) {
+        return form->findChild<QLineEdit*>(QString::fromLatin1(name));
+    }
+    static QLabel* label(QWidget* form, const char* name) {
+        return form->findChild<QLabel*>(QString::fromLatin1(name));
+    }
+    static QPlainTextEdit* box(QWidget* form, const char* name) {
+        return form->findChild<QPlainTextEdit*>(QString::fromLatin1(name));
+    }
+    static QPushButton* button(QWidget* form, const char* name) {
+        return form->findChild<QPushButton*>(QString::fromLatin1(name));
+    }
+
+    std::unique_ptr<RecordWindows> m_windows;
+};
+
+QTEST_MAIN(KinsTest)
+#include "KinsTest.moc"
