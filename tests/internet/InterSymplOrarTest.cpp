@@ -1,5 +1,6 @@
 #include "internet/InterSymplOrar.h"
 #include "FakeEservices.h"
+#include "RecordWindows.h"
 #include "ScriptedDialogs.h"
 #include "core/ProgramValues.h"
 #include "internet/EservicesSite.h"
@@ -7,12 +8,16 @@
 #include "internet/WebEngineSetup.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QPdfDocument>
+#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QWebEngineScript>
 #include <QWebEngineView>
 
@@ -157,6 +162,66 @@ private slots:
         QCOMPARE(window.result(), int(QDialog::Rejected));
         QCOMPARE(Program.SubmissionLog, line + line);
         QVERIFY(m_dialogs->boxes.isEmpty());
+    }
+
+    void sendingFromTheEntryFormGoesThroughTheSiteAndBack() {
+        RecordWindows windows(QDate(2024, 3, 15));
+        Program.EservicesBase = m_site->base();
+        Program.Params.IkaCode = QStringLiteral(" ") + m_site->userName;
+        Program.Params.IkaPass = m_site->password;
+        RecordWindows::addEmployee(QStringLiteral("090000045"), QStringLiteral("ΑΛΕΞΙΟΥ ΜΑΡΙΑ"),
+                                   QStringLiteral("012 Πειραιά"));
+        RecordWindows::addEntry(QStringLiteral("090000045"), QStringLiteral("20240315"),
+                                QStringLiteral("08:00-16:00"), QStringLiteral("Υπερωρία"));
+        QWidget* form = windows.open<QWidget>(QStringLiteral("Kins"));
+        QVERIFY(form);
+        auto* eafm = form->findChild<QLineEdit*>(QStringLiteral("Eafm"));
+        eafm->setFocus();
+        RecordWindows::typeText(eafm, QStringLiteral("090000045"));
+        // Enter on the AFM and on the work date loads the entry.
+        QTest::keyClick(eafm, Qt::Key_Return);
+        QTest::keyClick(form->findChild<QLineEdit*>(QStringLiteral("Kdate")), Qt::Key_Return);
+        RecordWindows::settle();
+        QCOMPARE(form->findChild<QPlainTextEdit*>(QStringLiteral("Korario"))->toPlainText(),
+                 QStringLiteral("08:00-16:00"));
+
+        // The submission window is modal: the user's part is played inside it.
+        bool played = false;
+        QTimer::singleShot(0, this, [&] {
+            auto* window = qobject_cast<InterSymplOrar*>(QApplication::activeModalWidget());
+            QVERIFY(window);
+            auto leave = qScopeGuard([window] { window->reject(); });
+            QTRY_COMPARE_WITH_TIMEOUT(m_site->logins.size(), 1, Patience);
+            QCOMPARE(m_site->logins.first().userName, m_site->userName);
+            QWebEngineView* page = window->browser(0);
+            QTRY_COMPARE_WITH_TIMEOUT(FieldValue(page->page(), Eservices::AfmField),
+                                      QStringLiteral("090000045"), Patience);
+            QCOMPARE(FieldValue(page->page(), Eservices::BranchField), QStringLiteral("12"));
+            QCOMPARE(FieldValue(page->page(), Eservices::HoursField), QStringLiteral("08:00-16:00"));
+            QCOMPARE(FieldValue(page->page(), Eservices::RemarksField), QStringLiteral("Υπερωρία"));
+            ClickElement(page, QStringLiteral("#submit"));
+            QTRY_COMPARE_WITH_TIMEOUT(m_site->submissions.size(), 1, Patience);
+            QTRY_VERIFY_WITH_TIMEOUT(Eservices::IsProofAddress(Address(window->browser(1))), Patience);
+            QTRY_COMPARE_WITH_TIMEOUT(window->flow().viewMode(), ViewMode::ProofView, Patience);
+            QTRY_VERIFY_WITH_TIMEOUT(Showing(window, window->browser(1)), Patience);
+            QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("SymplBut")), Qt::LeftButton);
+            ClickElement(page, QStringLiteral("#logout"));
+            QTRY_VERIFY_WITH_TIMEOUT(!window->isVisible(), Patience);
+            leave.dismiss();
+            played = true;
+        });
+        QTest::mouseClick(form->findChild<QPushButton*>(QStringLiteral("SendBut")), Qt::LeftButton);
+        QVERIFY(played);
+
+        const FakeEservices::Submission& sent = m_site->submissions.first();
+        QCOMPARE(sent.afm, QStringLiteral("090000045"));
+        QCOMPARE(sent.hours, QStringLiteral("08:00-16:00"));
+        QCOMPARE(sent.remarks, QStringLiteral("Υπερωρία"));
+        QCOMPARE(sent.branch, QStringLiteral("12"));
+        QVERIFY(Program.SubmissionLog.startsWith(QStringLiteral("090000045 08:00-16:00 Υπερωρία -/- ")));
+        // Back in the entry form, cleared for the next entry.
+        QCOMPARE(eafm->text(), QString());
+        QVERIFY(windows.dialogs().boxes.isEmpty());
     }
 
     void aProofAskingToCloseBringsTheFormBack() {

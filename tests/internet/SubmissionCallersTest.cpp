@@ -1,4 +1,3 @@
-#include "internet/EpilErgaz.h"
 #include "ScriptedDialogs.h"
 #include "TestDataFolder.h"
 #include "core/EmployeeStatements.h"
@@ -7,7 +6,10 @@
 #include "core/ProgramValues.h"
 #include "core/WindowCatalogue.h"
 #include "internet/BatchSubmission.h"
+#include "internet/EpilErgaz.h"
 #include "records/Lbscroll.h"
+
+#include <QTableWidget>
 
 #include <QAction>
 #include <QDialog>
@@ -20,9 +22,9 @@
 #include <QTimer>
 #include <memory>
 
-// The batch submission: the employee selection window with its pick list, and the order in
-// which submission windows and questions come.
-class EpilErgazTest : public QObject {
+// The windows that open the submission window: the batch submission with its pick list (the
+// order in which submission windows and questions come) and the entry list's send action.
+class SubmissionCallersTest : public QObject {
     Q_OBJECT
 private slots:
     void init() {
@@ -172,6 +174,29 @@ private slots:
         QCOMPARE(name->text(), QString());
     }
 
+    void theEntryListSendsTheSelectedEntryAsStored() {
+        employee("100000001", "Άλφα", " 7 ", {});
+        QVERIFY(InsertEntry({"100000001", "20240301", " 9-17 ", " με κενά "}).ok());
+        QWidget* list = m_mdi->openChild(QStringLiteral("KinsSrch"));
+        QVERIFY(list);
+        QAction* printOrSend = list->findChild<QAction*>(QStringLiteral("Tools_5"));
+        QVERIFY(printOrSend->isEnabled());
+
+        Program.Params.IkaCode = QStringLiteral(" ");
+        m_dialogs->popUpChoices = {2};
+        printOrSend->trigger();
+        QCOMPARE(m_dialogs->numbers(), QList<int>{108});
+        QVERIFY(m_events.isEmpty());
+
+        Program.Params.IkaCode = QStringLiteral("ergodotis");
+        m_dialogs->popUpChoices = {2};
+        printOrSend->trigger();
+        QCOMPARE(m_dialogs->popUps.last(), (QStringList{"Εκτύπωση", "Αποστολή"}));
+        QCOMPARE(m_events, QStringList{"send 100000001/ 9-17 / με κενά / 7 "});
+        // The list is still there after the submission window closed.
+        QCOMPARE(m_mdi->findChildWindow(QStringLiteral("KinsSrch")), list);
+    }
+
 private:
     void employee(const char* afm, const char* name, const char* branch, const QList<const char*>& days) {
         const QString eafm = QString::fromUtf8(afm);
@@ -215,5 +240,5 @@ private:
     QStringList m_events;
 };
 
-QTEST_MAIN(EpilErgazTest)
-#include "EpilErgazTest.moc"
+QTEST_MAIN(SubmissionCallersTest)
+#include "SubmissionCallersTest.moc"
