@@ -174,6 +174,24 @@ private slots:
         QCOMPARE(name->text(), QString());
     }
 
+    void theEmployeeListAnswersIntoTheFieldThatAskedForIt() {
+        employee("100000001", "Άλφα", "1", {});
+        employee("200000002", "Βήτα", "2", {});
+        EpilErgaz* window = open();
+        auto* to = window->findChild<QLineEdit*>(QStringLiteral("Eafm_1"));
+        to->setFocus();
+        QTest::keyClick(to, Qt::Key_F3);
+        QWidget* list = m_mdi->findChildWindow(QStringLiteral("ErgazSrch"));
+        QVERIFY(list);
+        QWidget* search = list->findChild<QLineEdit*>(QStringLiteral("SrchTxt"));
+        QTest::keyClick(search, Qt::Key_Down);
+        QTest::keyClick(search, Qt::Key_Return);
+        QTRY_VERIFY(!m_mdi->findChildWindow(QStringLiteral("ErgazSrch")));
+        QTRY_COMPARE(to->text(), QStringLiteral("200000002"));
+        QCOMPARE(window->findChild<QLabel*>(QStringLiteral("Eepon_1"))->text(), QStringLiteral("Βήτα"));
+        QCOMPARE(window->findChild<QLineEdit*>(QStringLiteral("Eafm_0"))->text(), QString());
+    }
+
     void theEntryListSendsTheSelectedEntryAsStored() {
         employee("100000001", "Άλφα", " 7 ", {});
         QVERIFY(InsertEntry({"100000001", "20240301", " 9-17 ", " με κενά "}).ok());
