@@ -110,25 +110,6 @@ std::optional<QString> AskExportFile(const QString& defaultName, const QStringLi
     return file.absoluteFilePath();
 }
 
-bool ChooseExportOutputFile() {
-    FileDialogRequest request;
-    request.title = u"Ονομα αρχείου εξόδου"_s;
-    QString proposed = QDir::fromNativeSeparators(Program.OutputFileName);
-    const qsizetype slash = proposed.lastIndexOf(u'/');
-    if (!Program.LastExportFolder.isEmpty() && slash >= 0)
-        proposed = QDir::fromNativeSeparators(Program.LastExportFolder) + proposed.mid(slash + 1);
-    request.proposedName = QDir::toNativeSeparators(proposed);
-    request.filters << u"Αρχεία Pdf (*.pdf)"_s << u"Όλα τα αρχεία (*)"_s;
-    const QString chosen = Services::dialogs().saveFileName(request);
-    Program.OutputFileName = chosen;
-    if (chosen.isEmpty())
-        return false;
-    const qsizetype chosenSlash = QDir::fromNativeSeparators(chosen).lastIndexOf(u'/');
-    if (chosenSlash >= 0)
-        Program.LastExportFolder = chosen.left(chosenSlash + 1);
-    return true;
-}
-
 void ShowExportDone(bool lossy) {
     QString text = u"Η μεταφορά ολοκληρώθηκε."_s;
     if (lossy)

@@ -36,11 +36,6 @@ QStringList ExportTitleLines(const PrintJob& job, bool doAll, int& pageNumber);
 // cancelled either; a cancelled dialog is reported in a box.
 std::optional<QString> AskExportFile(const QString& defaultName, const QStringList& filters);
 
-// The output-file dialog ("Ονομα αρχείου εξόδου"): proposes Program.OutputFileName, moved
-// into the folder of the last export, and leaves the chosen name there ("" when cancelled).
-// True when a name was chosen.
-bool ChooseExportOutputFile();
-
 // "Η μεταφορά ολοκληρώθηκε." (with a line about unwritable characters when lossy).
 void ShowExportDone(bool lossy = false);
 // The reason an export failed, in an error box.
