@@ -4,6 +4,7 @@
 #include "ParamDt.h"
 #include "internet/EpilErgaz.h"
 #include "internet/InterSymplOrar.h"
+#include "print/EpilKins.h"
 #include "records/Ergaz.h"
 #include "records/ErgazSrch.h"
 #include "records/InsErg.h"
@@ -15,6 +16,7 @@
 void RegisterWindows() {
     WindowCatalogue::addModal(QStringLiteral("Lbenter"), [](QWidget* parent) { return new Lbenter(parent); });
     WindowCatalogue::addChild(QStringLiteral("ParamDt"), [] { return new ParamDt; });
+    WindowCatalogue::addChild(QStringLiteral("EpilKins"), [] { return new EpilKins; });
     WindowCatalogue::addModal(QStringLiteral("Lbcalendar"),
                               [](QWidget* parent) { return new Lbcalendar(parent); });
     WindowCatalogue::addChild(QStringLiteral("EpilErgaz"), [] { return new EpilErgaz; });

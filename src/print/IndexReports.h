@@ -1,0 +1,39 @@
+#pragma once
+
+#include "core/EmployeeStatements.h"
+
+#include <QString>
+
+class PrintJob;
+
+// The two index reports of the records: the lines, titles and drill-down keys they hand to
+// the report engine. Each fills a job only when its selection holds rows.
+
+// The selection of the index of schedule entries, as the user typed it: AFM bounds and mask
+// (prepared here), dates as "dd/mm/yyyy", sort 0 by date, anything else by AFM.
+struct EntryIndexRequest {
+    QString afmFrom;
+    QString afmTo;
+    QString mask;
+    QString fromDate;
+    QString toDate;
+    int sort = 0;
+};
+
+// Every entry line is 161 characters wide.
+constexpr int EntryIndexWidth = 161;
+constexpr int EmployeeIndexWidth = 52;
+
+// The index of schedule entries: for each entry its date, AFM and name, its hours and, when
+// it has any, its remarks; each line leads back to the employee and to the entry. Returns
+// false, leaving the job alone, when no entry qualifies.
+bool FillEntryIndex(PrintJob& job, const EntryIndexRequest& request);
+
+// The index of all employees in the order given; each line leads back to the employee.
+bool FillEmployeeIndex(PrintJob& job, EmployeeOrder order);
+
+// The lines of one entry: hours and remarks keep to one line each, a line break inside
+// them printed as two blanks.
+QString EntryIndexEntryLine(const QString& kdate, const QString& afm, const QString& name);
+QString EntryIndexTextLine(const QString& text);
+QString EntryIndexKeys(const QString& afm, const QString& kdate);

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "core/EmployeeStatements.h"
+
+#include <QString>
+
+// The reports the record windows start. Each shows message 18 and no preview when its
+// selection is empty; otherwise it opens a preview on its first page and returns it.
+class Lbprint;
+
+// The index of schedule entries for an AFM range and mask and a date range ("dd/mm/yyyy");
+// sort 0 by date, anything else by AFM.
+Lbprint* PrintEntryIndex(const QString& afmFrom, const QString& afmTo, const QString& mask,
+                         const QString& fromDate, const QString& toDate, int sort);
+
+// The index of all employees in the order of the employee list.
+Lbprint* PrintEmployeeIndex(EmployeeOrder order);
