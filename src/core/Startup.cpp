@@ -9,6 +9,7 @@
 #include "WidgetDialogs.h"
 #include "WindowCatalogue.h"
 #include "internet/WebEngineSetup.h"
+#include "print/Reports.h"
 
 #include <QApplication>
 #include <QDir>
@@ -35,6 +36,7 @@ int RunOrva(int argc, char** argv) {
     Services::install(std::make_unique<IniSettings>(AppFile(QStringLiteral("Orva.ini"))));
 
     RegisterWindows();
+    RegisterReports();
     Main main;
     QObject::connect(&main, &Main::ended, &app, &QCoreApplication::exit, Qt::QueuedConnection);
     if (main.hasEnded())

@@ -4,6 +4,7 @@
 #include "core/FieldRules.h"
 #include "core/ReportStatements.h"
 #include "records/RecordKeys.h"
+#include "records/RecordPrinting.h"
 
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -73,23 +74,13 @@ bool FillEntryIndex(PrintJob& job, const EntryIndexRequest& request) {
     return true;
 }
 
-bool FillEmployeeIndex(PrintJob& job, EmployeeOrder order) {
-    QSqlQuery query = SelectEmployees(order);
-    if (!query.next())
+bool FillEmployeeIndex(PrintJob& job, const QList<Employee>& employees) {
+    if (employees.isEmpty())
         return false;
     job.InitTitles(u"Ergaz"_s, u"Εργ/μενος"_s);
-    const QSqlRecord columns = query.record();
-    const int eafm = columns.indexOf(u"Eafm"_s);
-    const int eepon = columns.indexOf(u"Eepon"_s);
-    const int eypo = columns.indexOf(u"Eypo"_s);
-    do {
-        const QString afm = query.value(eafm).toString();
-        // A name too long for its column is cut, so that the branch stays in its own.
-        const QString line = Padded(afm, 15) + Padded(query.value(eepon).toString().left(30), 31) +
-                             Padded(query.value(eypo).toString(), 5) + u"1    "_s;
-        job.PutLine(line, afm);
-    } while (query.next());
-    job.FixTitles(u"Ευρετήριο Εργαζομένων"_s, 0, 0);
-    job.FixTitles(u"Α.Φ.Μ.        |Ονοματεπώνυμο                 |Υποκ.|"_s, 1, 1);
+    for (const Employee& employee : employees)
+        job.PutLine(EmployeeIndexLine(employee), employee.Eafm);
+    job.FixTitles(QString::fromUtf8(EmployeeIndexTitle), 0, 0);
+    job.FixTitles(QString::fromUtf8(EmployeeIndexHeading), 1, 1);
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "core/EmployeeStatements.h"
 
+#include <QList>
 #include <QString>
 
 class PrintJob;
@@ -29,8 +30,9 @@ constexpr int EmployeeIndexWidth = 52;
 // false, leaving the job alone, when no entry qualifies.
 bool FillEntryIndex(PrintJob& job, const EntryIndexRequest& request);
 
-// The index of all employees in the order given; each line leads back to the employee.
-bool FillEmployeeIndex(PrintJob& job, EmployeeOrder order);
+// The index of the employees given, in their order (the employee list hands over its whole
+// table); each line leads back to the employee.
+bool FillEmployeeIndex(PrintJob& job, const QList<Employee>& employees);
 
 // The lines of one entry: hours and remarks keep to one line each, a line break inside
 // them printed as two blanks.

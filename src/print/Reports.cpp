@@ -3,6 +3,7 @@
 #include "IndexReports.h"
 #include "Lbprint.h"
 #include "core/Messages.h"
+#include "records/RecordPrinting.h"
 
 using namespace Qt::StringLiterals;
 
@@ -19,9 +20,9 @@ Lbprint* PrintEntryIndex(const QString& afmFrom, const QString& afmTo, const QSt
     return preview;
 }
 
-Lbprint* PrintEmployeeIndex(EmployeeOrder order) {
+Lbprint* PrintEmployeeIndex(const QList<Employee>& employees) {
     auto* preview = new Lbprint;
-    if (!FillEmployeeIndex(preview->job(), order)) {
+    if (!FillEmployeeIndex(preview->job(), employees)) {
         delete preview;
         ShowMsg(18);
         return nullptr;
@@ -29,4 +30,12 @@ Lbprint* PrintEmployeeIndex(EmployeeOrder order) {
     preview->Initprint(EmployeeIndexWidth, 2, 0, 0, true, true, false, {}, u"Tavrinex SA"_s, {});
     preview->PictPages();
     return preview;
+}
+
+void RegisterReports() {
+    RecordPrinting::employeeIndex() = [](const QList<Employee>& rows) { PrintEmployeeIndex(rows); };
+    // The entry list's month, every employee.
+    RecordPrinting::entryIndex() = [](const QString& fromDate, const QString& toDate, EntryOrder order) {
+        PrintEntryIndex({}, {}, {}, fromDate, toDate, order == EntryOrder::ByAfm ? 1 : 0);
+    };
 }

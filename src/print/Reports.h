@@ -2,6 +2,7 @@
 
 #include "core/EmployeeStatements.h"
 
+#include <QList>
 #include <QString>
 
 // The reports the record windows start. Each shows message 18 and no preview when its
@@ -13,5 +14,9 @@ class Lbprint;
 Lbprint* PrintEntryIndex(const QString& afmFrom, const QString& afmTo, const QString& mask,
                          const QString& fromDate, const QString& toDate, int sort);
 
-// The index of all employees in the order of the employee list.
-Lbprint* PrintEmployeeIndex(EmployeeOrder order);
+// The index of the employees given, in their order.
+Lbprint* PrintEmployeeIndex(const QList<Employee>& employees);
+
+// Hands these reports to the employee list and the entry list (at start-up, after the
+// windows are registered).
+void RegisterReports();

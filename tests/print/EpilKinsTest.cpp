@@ -7,12 +7,14 @@
 #include "core/WindowCatalogue.h"
 #include "print/Lbprint.h"
 
+#include "core/Twips.h"
 #include <QAction>
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTableView>
@@ -169,30 +171,26 @@ private slots:
     }
 
     void theEmployeeListChoosesTheAfm() {
-        // The employee list in its picker role: it answers in BridgeKey slot 0 and closes.
-        bool fromMenu = true;
-        WindowCatalogue::addChild(QStringLiteral("ErgazSrch"), [&fromMenu] {
-            fromMenu = Program.EmployeeListFromMenu;
-            auto* list = new ChildWindow;
-            list->setObjectName(QStringLiteral("ErgazSrch"));
-            return list;
-        });
         box(QStringLiteral("Eafm_1"))->setFocus();
         QTest::keyClick(box(QStringLiteral("Eafm_1")), Qt::Key_F3);
         ChildWindow* list = m_fx.mdi->findChildWindow(QStringLiteral("ErgazSrch"));
         QVERIFY(list);
-        QVERIFY(!fromMenu);
-        Program.BridgeKey[0] = QStringLiteral("012345678     ");
-        list->closeWindow();
+        QVERIFY(!Program.EmployeeListFromMenu);
+        // The list, sorted by name, shows ΑΝΤΩΝΙΟΥ first; Enter picks her.
+        QTRY_VERIFY(list->isAncestorOf(QApplication::focusWidget()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QTRY_COMPARE(box(QStringLiteral("Eafm_1"))->text(), QStringLiteral("012345678"));
         QCOMPARE(child<QLabel>(QStringLiteral("Eepon_1"))->text(), QStringLiteral("ΑΝΤΩΝΙΟΥ ΜΑΡΙΑ"));
+        QVERIFY(!m_fx.mdi->findChildWindow(QStringLiteral("ErgazSrch")));
 
-        // Nothing chosen leaves the field as it was.
+        // Leaving the list with Esc leaves the field as it was.
         child<QPushButton>(QStringLiteral("Find_1"))->click();
         list = m_fx.mdi->findChildWindow(QStringLiteral("ErgazSrch"));
         QVERIFY(list);
-        list->closeWindow();
-        QTRY_VERIFY(m_window->isActiveWindow() && m_fx.mdi->activeSubWindow() == m_window->subWindow());
+        QTRY_VERIFY(list->isAncestorOf(QApplication::focusWidget()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(!m_fx.mdi->findChildWindow(QStringLiteral("ErgazSrch")));
+        QTRY_COMPARE(m_fx.mdi->activeSubWindow(), m_window->subWindow());
         QCOMPARE(box(QStringLiteral("Eafm_1"))->text(), QStringLiteral("012345678"));
     }
 
@@ -212,6 +210,41 @@ private slots:
         QVERIFY2(text.simplified().contains(QStringLiteral(
                      "Ημερομηνία Α.Φ.Μ. Εργαζόμενος 01/03/2016 012345678 ΑΝΤΩΝΙΟΥ ΜΑΡΙΑ 09:00-17:00 ")),
                  qPrintable(text));
+    }
+
+    void drillDownOpensTheEntryAndTheEmployee() {
+        selectMarch();
+        pressF10();
+        Lbprint* report = preview();
+        QVERIFY(report);
+        QWidget* pict = report->findChild<QWidget*>(QStringLiteral("Pict"));
+        // The remarks line of the 02/03 entry: the fifth body row.
+        const PrintJob& job = report->job();
+        const double y = job.page().headerBottom + 6 * job.geometry().lineHeight + 20;
+        QTest::mouseClick(pict, Qt::LeftButton, {}, QPoint(300, TwipsToPixels(y)));
+        QCOMPARE(VisibleText(job.line(job.selectedLine())).trimmed(), QStringLiteral("Υπερωρία"));
+
+        m_fx.dialogs->popUpChoices = {2};
+        report->findChild<QAction*>(QStringLiteral("Tools_9"))->trigger();
+        QCOMPARE(m_fx.dialogs->popUps.last(), QStringList({"Εργ/μενος", "Κίνηση"}));
+        auto* kins = m_fx.mdi->findChildWindow(QStringLiteral("Kins"));
+        QVERIFY(kins);
+        QTRY_COMPARE(kins->findChild<QLineEdit*>(QStringLiteral("Eafm"))->text().trimmed(),
+                     QStringLiteral("090000045"));
+        QCOMPARE(kins->findChild<QLineEdit*>(QStringLiteral("Kdate"))->text(), QStringLiteral("02/03/2016"));
+        QCOMPARE(kins->findChild<QPlainTextEdit*>(QStringLiteral("Korario"))->toPlainText(),
+                 QStringLiteral("08:00-16:00\n17:00-19:00"));
+        QCOMPARE(kins->findChild<QPlainTextEdit*>(QStringLiteral("Kparat"))->toPlainText(),
+                 QStringLiteral("Υπερωρία"));
+
+        // "Εργ/μενος" opens the employee form on the same employee.
+        m_fx.mdi->setActiveSubWindow(report->subWindow());
+        m_fx.dialogs->popUpChoices = {1};
+        report->findChild<QAction*>(QStringLiteral("Tools_9"))->trigger();
+        auto* ergaz = m_fx.mdi->findChildWindow(QStringLiteral("Ergaz"));
+        QVERIFY(ergaz);
+        QTRY_COMPARE(ergaz->findChild<QLineEdit*>(QStringLiteral("Eepon"))->text(),
+                     QStringLiteral("ΠΑΠΑΔΟΠΟΥΛΟΣ ΓΙΩΡΓΟΣ"));
     }
 
     void escapeClosesTheWindow() {
