@@ -115,6 +115,7 @@ BrowserActions SubmissionFlow::start() {
     m_loginRefusalShown = false;
     m_opened = false;
     m_closed = false;
+    m_logged = false;
     BrowserActions actions = setView(ViewMode::FormView);
     actions << BrowserAction::navigate(0, m_base);
     return actions;
@@ -166,11 +167,17 @@ BrowserActions SubmissionFlow::fillLogin(const QString& address) {
 }
 
 BrowserActions SubmissionFlow::fillEntry() {
-    return {BrowserAction::setField(Eservices::BranchField, BranchNumberText(m_request.Eypo)),
-            BrowserAction::setField(Eservices::AfmField, m_request.Eafm),
-            BrowserAction::setField(Eservices::HoursField, m_request.Korario),
-            BrowserAction::setField(Eservices::RemarksField, m_request.Kparat),
-            BrowserAction::appendLog(SubmissionLogLine(m_request))};
+    BrowserActions actions{BrowserAction::setField(Eservices::BranchField, BranchNumberText(m_request.Eypo)),
+                           BrowserAction::setField(Eservices::AfmField, m_request.Eafm),
+                           BrowserAction::setField(Eservices::HoursField, m_request.Korario),
+                           BrowserAction::setField(Eservices::RemarksField, m_request.Kparat)};
+    // The site posts the entry back to the same page, which is filled in again; the entry
+    // still goes into the accountant's mail once.
+    if (!m_logged) {
+        m_logged = true;
+        actions << BrowserAction::appendLog(SubmissionLogLine(m_request));
+    }
+    return actions;
 }
 
 BrowserActions SubmissionFlow::loadFailed(int browser, const QString& reason) {

@@ -111,4 +111,5 @@ private:
     bool m_loginRefusalShown = false;
     bool m_opened = false; // browser 0 has completed a page
     bool m_closed = false;
+    bool m_logged = false; // the entry's line is in SubmissionLog
 };
