@@ -172,6 +172,54 @@ private slots:
         QCOMPARE(job.selectedLine(), LinesPerPage);
     }
 
+    void scrollKeysMoveTheZoomedPage() {
+        Lbprint* preview = openPreview(40);
+        preview->zoomIn();
+        preview->zoomIn();
+        auto* oriz = preview->findChild<QScrollBar*>(QStringLiteral("Oriz"));
+        auto* vert = preview->findChild<QScrollBar*>(QStringLiteral("Vert"));
+        m_fx.frame->resize(700, 500);
+        QTRY_VERIFY(oriz->maximum() > 0 && vert->maximum() > 0);
+        QTest::keyClick(pict(preview), Qt::Key_End);
+        QCOMPARE(oriz->value(), oriz->maximum());
+        QCOMPARE(pict(preview)->x(), -oriz->maximum());
+        QTest::keyClick(pict(preview), Qt::Key_Right);
+        QCOMPARE(oriz->value(), oriz->maximum());
+        QTest::keyClick(pict(preview), Qt::Key_Left);
+        QCOMPARE(oriz->value(), oriz->maximum() - oriz->singleStep());
+        QTest::keyClick(pict(preview), Qt::Key_Home);
+        QCOMPARE(oriz->value(), 0);
+        QTest::keyClick(pict(preview), Qt::Key_Down, Qt::ControlModifier);
+        QCOMPARE(vert->value(), vert->singleStep());
+        QCOMPARE(pict(preview)->y(), -vert->singleStep());
+        // Moving the highlight down the page brings its row into view.
+        QTest::keyClick(pict(preview), Qt::Key_Home, Qt::ControlModifier);
+        QCOMPARE(vert->value(), 0);
+        for (int i = 0; i < LinesPerPage - 1; ++i)
+            QTest::keyClick(pict(preview), Qt::Key_Down);
+        const int row = preview->job().SelectedRow();
+        const int bottom = TwipsToPixels(preview->job().rowTop(row) + preview->job().geometry().lineHeight);
+        QVERIFY(vert->value() > 0);
+        QVERIFY(bottom <= vert->value() + preview->findChild<QWidget*>(QStringLiteral("Frm"))->height());
+        // A new page shows from its top.
+        QTest::keyClick(pict(preview), Qt::Key_PageDown);
+        QCOMPARE(vert->value(), 0);
+    }
+
+    void theContextMenuPrintsAsTheLastChoice() {
+        Lbprint* preview = openPreview(3 * LinesPerPage);
+        m_fx.dialogs->printerAnswers = {true, true, true};
+        m_fx.dialogs->popUpChoices = {1};
+        clickRow(preview, preview->job().page().headerBottom, Qt::RightButton);
+        QCOMPARE(m_fx.pdfPages(1), 3); // no choice yet: all pages
+        QVERIFY(pict(preview)->hasFocus());
+        preview->printPages(2);
+        QCOMPARE(m_fx.pdfPages(2), 1);
+        m_fx.dialogs->popUpChoices = {1};
+        clickRow(preview, preview->job().page().headerBottom, Qt::RightButton);
+        QCOMPARE(m_fx.pdfPages(3), 1); // the page on display again
+    }
+
     void escapeAndTheContextMenuCloseTheWindow() {
         QPointer<Lbprint> preview = openPreview(5);
         QTest::keyClick(pict(preview), Qt::Key_Escape);
@@ -345,7 +393,13 @@ private slots:
 
         // The right-click menu's item 8 does the same; an open window of the form is
         // closed first and opened again with the new key.
+        QPointer<ChildWindow> firstKins = m_fx.mdi->findChildWindow(QStringLiteral("Kins"));
         clickRow(preview, preview->job().page().headerBottom + 5 * 762);
+        m_fx.dialogs->popUpChoices = {8, 2};
+        clickRow(preview, preview->job().page().headerBottom + 5 * 762, Qt::RightButton);
+        QCOMPARE(openedWith, QStringLiteral("Kins:KEY5"));
+        QTRY_VERIFY(firstKins.isNull());
+        QCOMPARE(m_fx.mdi->subWindowList().size(), 2);
         m_fx.dialogs->popUpChoices = {8, 1};
         clickRow(preview, preview->job().page().headerBottom + 5 * 762, Qt::RightButton);
         QCOMPARE(openedWith, QStringLiteral("Ergaz:AFM5"));
