@@ -78,18 +78,28 @@ private slots:
         QVERIFY(preview->subWindow()->width() <= m_fx.mdi->viewport()->width());
     }
 
-    void toolbarButtonsAndTips() {
+    void exportsRunThroughTheirHook() {
         Lbprint* preview = openPreview(5);
-        const QStringList tips = {"Εκτύπωση",         "Πρώτη Σελίδα", "Προηγούμενη Σελίδα", "Επόμενη Σελίδα",
-                                  "Τελευταία Σελίδα", "Εξαγωγή",      "Μεγέθυνση",          "Σμίκρυνση",
-                                  "Γέφυρες Αρχείων",  "Εξοδος"};
-        for (int i = 0; i < tips.size(); ++i) {
-            QAction* action = tool(preview, i + 1);
-            QVERIFY2(action, qPrintable(tips[i]));
-            QCOMPARE(action->toolTip(), tips[i]);
-            QVERIFY(!action->icon().isNull());
-        }
-        QVERIFY(!tool(preview, 6)->isEnabled()); // no exports yet
+        QVERIFY(!tool(preview, 6)->isEnabled());
+        m_fx.dialogs->popUpChoices = {3};
+        clickRow(preview, preview->job().page().headerBottom, Qt::RightButton);
+        QCOMPARE(preview->job().CurrentPage(), 1); // an export item without exports: nothing
+        preview->closeWindow();
+
+        QList<int> exported;
+        SetPreviewExports(
+            [&exported](Lbprint& source, int item) { exported << item * 100 + source.job().LineCount(); });
+        preview = openPreview(5);
+        QVERIFY(tool(preview, 6)->isEnabled());
+        m_fx.dialogs->popUpChoices = {6, 4};
+        tool(preview, 6)->trigger();
+        QCOMPARE(m_fx.dialogs->popUps.last(), QStringList({"Αρχείο Asc", "Αρχείο Import", "Word Doc",
+                                                           "Excel Sheet", "E-Mail", "Αρχείο Pdf"}));
+        // The right-click menu's items 2..7 are the export menu's 1..6.
+        clickRow(preview, preview->job().page().headerBottom, Qt::RightButton);
+        QCOMPARE(exported, QList<int>({605, 305}));
+        SetPreviewExports({});
+
         QPointer<Lbprint> guard = preview;
         tool(preview, 10)->trigger();
         QTRY_VERIFY(guard.isNull());
