@@ -34,10 +34,14 @@ bool CheckAfmText(QString& afm) {
 }
 
 void PrepareRange(QString& from, QString& to, QString& mask, int width) {
-    from = from.trimmed().leftJustified(width, u' ');
-    to = to.trimmed().leftJustified(width, QChar(HighKeyChar));
-    if (from > to)
-        std::swap(from, to);
+    QString low = from.trimmed();
+    QString high = to.trimmed();
+    // Bounds typed the wrong way round are exchanged before they are padded, so that the
+    // range still runs from the first key of the lower to the last key of the higher.
+    if (low.leftJustified(width, u' ') > high.leftJustified(width, QChar(HighKeyChar)))
+        std::swap(low, high);
+    from = low.leftJustified(width, u' ');
+    to = high.leftJustified(width, QChar(HighKeyChar));
     const QString allStars(width, u'*');
     if (mask.isEmpty())
         mask = allStars;

@@ -13,7 +13,11 @@ QString EntryKey(const QString& afm, const QString& screenDate) {
 }
 
 QString EntryKeyAfm(const QString& entryKey) {
-    return entryKey.left(EmployeeKeyLength);
+    // The key pads the AFM with blanks; the AFM itself has none at its end.
+    QString afm = entryKey.left(EmployeeKeyLength);
+    while (afm.endsWith(u' '))
+        afm.chop(1);
+    return afm;
 }
 
 QString EntryKeyDate(const QString& entryKey) {

@@ -228,7 +228,7 @@ private slots:
         QCOMPARE(m_fx.dialogs->popUps.last(), QStringList({"Εργ/μενος", "Κίνηση"}));
         auto* kins = m_fx.mdi->findChildWindow(QStringLiteral("Kins"));
         QVERIFY(kins);
-        QTRY_COMPARE(kins->findChild<QLineEdit*>(QStringLiteral("Eafm"))->text().trimmed(),
+        QTRY_COMPARE(kins->findChild<QLineEdit*>(QStringLiteral("Eafm"))->text(),
                      QStringLiteral("090000045"));
         QCOMPARE(kins->findChild<QLineEdit*>(QStringLiteral("Kdate"))->text(), QStringLiteral("02/03/2016"));
         QCOMPARE(kins->findChild<QPlainTextEdit*>(QStringLiteral("Korario"))->toPlainText(),
