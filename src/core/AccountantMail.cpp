@@ -2,8 +2,10 @@
 
 #include "ProgramValues.h"
 #include "Services.h"
+#include "print/SmtpMail.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 MailToolCommand AccountantMailCommand() {
     const ParamValues& p = Program.Params;
@@ -19,4 +21,22 @@ MailToolCommand AccountantMailCommand() {
                              Services::settings().value(QStringLiteral("Mail/SmtpMailLicense")),
                          QStringLiteral("Gui")};
     return command;
+}
+
+bool MailToolInstalled() {
+    return QFileInfo(AccountantMailCommand().program).isFile();
+}
+
+bool SendAccountantMail(QString* error) {
+    const ParamValues& p = Program.Params;
+    MailMessage message;
+    message.from = p.Cemail;
+    message.fromName = p.Cepon;
+    message.to = MailAddresses(p.Lemail);
+    message.subject = QStringLiteral("Ηλεκτρονικές Αποστολές ") + p.Cepon;
+    message.body = Program.SubmissionLog;
+    const MailResult result = SendMail(ConfiguredMailServer(), message);
+    if (!result.sent && error)
+        *error = result.error;
+    return result.sent;
 }

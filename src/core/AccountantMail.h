@@ -12,3 +12,12 @@ struct MailToolCommand {
 };
 
 MailToolCommand AccountantMailCommand();
+
+// True when the mail tool is in place, so that the mail to the accountant is handed to it.
+bool MailToolInstalled();
+
+// Without the tool the program sends the same mail itself, from the company's address to
+// the accountant's over the configured mail server: subject "Ηλεκτρονικές Αποστολές" and
+// the company name, the run's submissions as the text. False with the reason (the
+// server's own reply when it gave one) in *error.
+bool SendAccountantMail(QString* error);

@@ -11,6 +11,20 @@ const std::vector<SettingDefinition>& KnownSettings() {
                         "submissions; a bare name is looked up in the data folder.")},
         {QStringLiteral("Mail/SmtpMailLicense"), QString(),
          QStringLiteral("The licence value of the installed mail tool, passed to it as License=.")},
+        {QStringLiteral("Mail/SmtpServer"), QString(),
+         QStringLiteral("The mail server (host name or address) of report mail, and of the mail to the "
+                        "accountant when the mail tool is not installed; empty uses the SMTP server of "
+                        "the connection parameters.")},
+        {QStringLiteral("Mail/SmtpPort"), QString(),
+         QStringLiteral("Port of the mail server; empty uses 25 without security, 587 with starttls and "
+                        "465 with tls.")},
+        {QStringLiteral("Mail/SmtpSecurity"), QStringLiteral("none"),
+         QStringLiteral("Connection security of the mail server: none, starttls (plain connection turned "
+                        "encrypted before anything is sent) or tls (encrypted from the start).")},
+        {QStringLiteral("Mail/SmtpUser"), QString(),
+         QStringLiteral("User name for logging in to the mail server; empty sends without logging in.")},
+        {QStringLiteral("Mail/SmtpPassword"), QString(),
+         QStringLiteral("Password for logging in to the mail server.")},
         {QStringLiteral("Internet/EservicesBase"), QStringLiteral("https://eservices.yeka.gr"),
          QStringLiteral("The labour ministry's e-services site where schedule entries are submitted: "
                         "scheme and host, no path.")},

@@ -202,8 +202,18 @@ void Main::offerMailToAccountant() {
                       "Θέλετε να ενημερώσετε τον λογιστή σας, με τις σημερινές ηλεκτρονικές σας αποστολές;"),
                   MsgIcon::Information))
         return;
-    const MailToolCommand command = AccountantMailCommand();
     QString error;
+    if (!MailToolInstalled()) {
+        // Without the mail tool the program sends the mail itself.
+        if (SendAccountantMail(&error))
+            ShowBox(QStringLiteral("Email Ενημέρωση"), QStringLiteral("Το email στάλθηκε στον λογιστή σας."),
+                    MsgIcon::Information);
+        else
+            ShowBox(QStringLiteral("ΠΡΟΣΟΧΗ"), QStringLiteral("Το email δεν στάλθηκε.\r\n") + error,
+                    MsgIcon::Critical);
+        return;
+    }
+    const MailToolCommand command = AccountantMailCommand();
     if (!Services::processes().startDetached(command.program, command.arguments, Program.AppPath, &error)) {
         ShowBox(QStringLiteral("ΠΡΟΣΟΧΗ"),
                 QStringLiteral("Το πρόγραμμα αποστολής email δεν μπορεί να ξεκινήσει.\r\n") + error,

@@ -8,11 +8,18 @@
 #include "core/WindowCatalogue.h"
 
 #include <QAction>
+#include <QTcpServer>
 #include <QTest>
 
 // The two ways out of the program and the mail to the accountant on the toolbar's way.
 class MainExitTest : public QObject {
     Q_OBJECT
+    // The mail tool in the data folder, where the program looks for it.
+    void installMailTool() {
+        QFile tool(m_folder->file(QStringLiteral("SmtpMail")));
+        QVERIFY(tool.open(QIODevice::WriteOnly));
+    }
+
 private slots:
     void init() {
         m_folder = std::make_unique<TestDataFolder>();
@@ -89,6 +96,7 @@ private slots:
         Program.Params.Cepon = QStringLiteral("Ο \"Φούρνος\" Ε.Π.Ε.");
         Program.SubmissionLog = QStringLiteral("123456789 08/12/2026 \"9-17\"\r\n");
         m_settings->set(QStringLiteral("Mail/SmtpMailLicense"), QStringLiteral("ABC-1"));
+        installMailTool();
         m_dialogs->answers = {MsgAnswer::Yes, MsgAnswer::Yes};
         m_main->exitFromToolbar();
 
@@ -115,6 +123,7 @@ private slots:
         Program.Params.Cemail = QStringLiteral("owner@example.gr");
         Program.Params.Lemail = QStringLiteral("accountant@example.gr");
         Program.SubmissionLog = QStringLiteral("line");
+        installMailTool();
         m_processes->succeed = false;
         m_processes->failureText = QStringLiteral("No such file");
         m_dialogs->answers = {MsgAnswer::Yes, MsgAnswer::No};
@@ -125,6 +134,28 @@ private slots:
         QCOMPARE(m_dialogs->boxes.at(1).icon, MsgIcon::Critical);
         QCOMPARE(m_dialogs->boxes.at(2).title, QStringLiteral("Επιβεβαίωση εξόδου"));
         QVERIFY(!m_main->hasEnded());
+    }
+
+    void withoutTheMailToolTheProgramSendsTheMailItself() {
+        Program.Params.SmtpServer = QStringLiteral("127.0.0.1");
+        Program.Params.Cemail = QStringLiteral("owner@example.gr");
+        Program.Params.Lemail = QStringLiteral("accountant@example.gr");
+        Program.SubmissionLog = QStringLiteral("line");
+        // A port where nothing listens: the failure is reported and exit goes on.
+        QTcpServer closed;
+        QVERIFY(closed.listen(QHostAddress::LocalHost));
+        m_settings->set(QStringLiteral("Mail/SmtpPort"), QString::number(closed.serverPort()));
+        closed.close();
+        m_dialogs->answers = {MsgAnswer::Yes, MsgAnswer::No};
+        m_main->exitFromToolbar();
+        QVERIFY(m_processes->started.isEmpty());
+        QCOMPARE(m_dialogs->boxes.size(), 3);
+        QCOMPARE(m_dialogs->boxes.at(1).title, QStringLiteral("ΠΡΟΣΟΧΗ"));
+        QCOMPARE(m_dialogs->boxes.at(1).icon, MsgIcon::Critical);
+        QVERIFY(m_dialogs->boxes.at(1).text.startsWith(QStringLiteral("Το email δεν στάλθηκε.")));
+        QVERIFY2(m_dialogs->boxes.at(1).text.contains(QStringLiteral("127.0.0.1")),
+                 qPrintable(m_dialogs->boxes.at(1).text));
+        QCOMPARE(m_dialogs->boxes.at(2).title, QStringLiteral("Επιβεβαίωση εξόδου"));
     }
 
     void menuExitAsksOnlyForConfirmation() {

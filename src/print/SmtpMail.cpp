@@ -1,0 +1,273 @@
+#include "SmtpMail.h"
+
+#include "core/ProgramValues.h"
+#include "core/Services.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QUrl>
+#include <QUuid>
+#include <curl/curl.h>
+#include <memory>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int EncodedBytesPerWord = 45; // 60 characters of base64 inside "=?UTF-8?B?...?="
+
+bool plainAscii(const QString& text) {
+    for (QChar c : text) {
+        if (c.unicode() < 0x20 || c.unicode() > 0x7E)
+            return false;
+    }
+    return true;
+}
+
+// "Name" <address>, the name quoted or encoded as the header needs it.
+QString mailbox(const QString& name, const QString& address) {
+    const QString trimmed = name.trimmed();
+    if (trimmed.isEmpty())
+        return u'<' + address + u'>';
+    QString shown;
+    if (plainAscii(trimmed)) {
+        shown = trimmed;
+        shown.replace(u'\\', u"\\\\"_s).replace(u'"', u"\\\""_s);
+        shown = u'"' + shown + u'"';
+    } else {
+        shown = EncodeHeaderText(trimmed);
+    }
+    return shown + u" <"_s + address + u'>';
+}
+
+QString contentType(const QString& fileName) {
+    const QString suffix = QFileInfo(fileName).suffix().toLower();
+    if (suffix == u"pdf")
+        return u"application/pdf"_s;
+    if (suffix == u"zip")
+        return u"application/zip"_s;
+    if (suffix == u"asc" || suffix == u"txt")
+        return u"text/plain; charset=windows-1253"_s;
+    if (suffix == u"docx")
+        return u"application/vnd.openxmlformats-officedocument.wordprocessingml.document"_s;
+    if (suffix == u"xlsx")
+        return u"application/vnd.openxmlformats-officedocument.spreadsheetml.sheet"_s;
+    return u"application/octet-stream"_s;
+}
+
+// Content-Disposition of an attachment; a name that is not plain ASCII goes as RFC 2231.
+QByteArray disposition(const QString& fileName) {
+    if (plainAscii(fileName) && !fileName.contains(u'"') && !fileName.contains(u'\\'))
+        return "Content-Disposition: attachment; filename=\"" + fileName.toLatin1() + '"';
+    return "Content-Disposition: attachment; filename*=UTF-8''" + QUrl::toPercentEncoding(fileName);
+}
+
+struct CurlFree {
+    void operator()(CURL* curl) const { curl_easy_cleanup(curl); }
+};
+struct MimeFree {
+    void operator()(curl_mime* mime) const { curl_mime_free(mime); }
+};
+struct ListFree {
+    void operator()(curl_slist* list) const { curl_slist_free_all(list); }
+};
+using List = std::unique_ptr<curl_slist, ListFree>;
+
+void append(List& list, const QByteArray& item) {
+    curl_slist* grown = curl_slist_append(list.get(), item.constData());
+    if (grown) {
+        (void)list.release();
+        list.reset(grown);
+    }
+}
+
+// The server's replies as curl reads them: the last complete one, and the last that
+// reported a failure (a code of 400 or more).
+struct Replies {
+    QString pending;
+    QString last;
+    QString lastFailure;
+
+    void read(const char* data, size_t size) {
+        const QString text = QString::fromUtf8(data, qsizetype(size));
+        for (const QString& line : text.split(u'\n', Qt::SkipEmptyParts)) {
+            const QString trimmed = line.trimmed();
+            if (trimmed.size() < 3)
+                continue;
+            pending += (pending.isEmpty() ? QString() : u"\r\n"_s) + trimmed;
+            // A reply ends with the line whose code is followed by a blank ("250 OK"),
+            // continuation lines have a dash ("250-SIZE").
+            if (trimmed.size() == 3 || trimmed.at(3) != u'-') {
+                last = pending;
+                if (trimmed.at(0) == u'4' || trimmed.at(0) == u'5')
+                    lastFailure = pending;
+                pending.clear();
+            }
+        }
+    }
+};
+
+int debugCallback(CURL*, curl_infotype type, char* data, size_t size, void* replies) {
+    if (type == CURLINFO_HEADER_IN)
+        static_cast<Replies*>(replies)->read(data, size);
+    return 0;
+}
+
+void initialiseCurl() {
+    static const bool done = [] { return curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK; }();
+    (void)done;
+}
+
+} // namespace
+
+MailServer ConfiguredMailServer() {
+    const Settings& settings = Services::settings();
+    MailServer server;
+    server.host = settings.value(u"Mail/SmtpServer"_s).trimmed();
+    if (server.host.isEmpty())
+        server.host = Program.Params.SmtpServer.trimmed();
+    const QString security = settings.value(u"Mail/SmtpSecurity"_s).trimmed().toLower();
+    server.security = security == u"tls"        ? MailServer::Tls
+                      : security == u"starttls" ? MailServer::StartTls
+                                                : MailServer::None;
+    bool ok = false;
+    const int port = settings.value(u"Mail/SmtpPort"_s).trimmed().toInt(&ok);
+    if (ok && port > 0 && port < 65536)
+        server.port = port;
+    else
+        server.port = server.security == MailServer::Tls        ? 465
+                      : server.security == MailServer::StartTls ? 587
+                                                                : 25;
+    server.user = settings.value(u"Mail/SmtpUser"_s);
+    server.password = settings.value(u"Mail/SmtpPassword"_s);
+    return server;
+}
+
+QStringList MailAddresses(const QString& field) {
+    QString separated = field;
+    separated.replace(u';', u',');
+    QStringList addresses;
+    for (const QString& part : separated.split(u',', Qt::SkipEmptyParts)) {
+        if (!part.trimmed().isEmpty())
+            addresses << part.trimmed();
+    }
+    return addresses;
+}
+
+QString EncodeHeaderText(const QString& text) {
+    if (plainAscii(text))
+        return text;
+    QStringList words;
+    QByteArray chunk;
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QByteArray character = text.mid(i, length).toUtf8();
+        if (chunk.size() + character.size() > EncodedBytesPerWord) {
+            words << u"=?UTF-8?B?"_s + QString::fromLatin1(chunk.toBase64()) + u"?="_s;
+            chunk.clear();
+        }
+        chunk += character;
+        i += length;
+    }
+    if (!chunk.isEmpty())
+        words << u"=?UTF-8?B?"_s + QString::fromLatin1(chunk.toBase64()) + u"?="_s;
+    // Blanks between encoded words are not part of the text.
+    return words.join(u"\r\n "_s);
+}
+
+MailResult SendMail(const MailServer& server, const MailMessage& message) {
+    MailResult result;
+    if (server.host.isEmpty()) {
+        result.error = u"Δεν έχει οριστεί διακομιστής αλληλογραφίας (SMTP)."_s;
+        return result;
+    }
+    if (message.to.isEmpty()) {
+        result.error = u"Δεν έχει οριστεί παραλήπτης."_s;
+        return result;
+    }
+    initialiseCurl();
+    std::unique_ptr<CURL, CurlFree> curl(curl_easy_init());
+    if (!curl) {
+        result.error = u"Η αποστολή email δεν μπορεί να ξεκινήσει."_s;
+        return result;
+    }
+    CURL* c = curl.get();
+
+    const QString host = server.host.contains(u':') ? u'[' + server.host + u']' : server.host;
+    const QByteArray url = (server.security == MailServer::Tls ? u"smtps://"_s : u"smtp://"_s).toUtf8() +
+                           host.toUtf8() + ':' + QByteArray::number(server.port);
+    curl_easy_setopt(c, CURLOPT_URL, url.constData());
+    if (server.security == MailServer::StartTls)
+        curl_easy_setopt(c, CURLOPT_USE_SSL, long(CURLUSESSL_ALL));
+    const QByteArray user = server.user.toUtf8();
+    const QByteArray password = server.password.toUtf8();
+    if (!server.user.isEmpty()) {
+        curl_easy_setopt(c, CURLOPT_USERNAME, user.constData());
+        curl_easy_setopt(c, CURLOPT_PASSWORD, password.constData());
+    }
+    const QByteArray from = '<' + message.from.toUtf8() + '>';
+    curl_easy_setopt(c, CURLOPT_MAIL_FROM, from.constData());
+    List recipients;
+    for (const QString& to : message.to)
+        append(recipients, '<' + to.toUtf8() + '>');
+    curl_easy_setopt(c, CURLOPT_MAIL_RCPT, recipients.get());
+
+    const QString domain = message.from.section(u'@', 1).trimmed();
+    List headers;
+    append(headers, "Date: " + Services::clock().now().toString(Qt::RFC2822Date).toLatin1());
+    append(headers, "From: " + mailbox(message.fromName, message.from).toUtf8());
+    append(headers, "To: " + message.to.join(u", "_s).toUtf8());
+    append(headers, "Subject: " + EncodeHeaderText(message.subject).toUtf8());
+    append(headers, "Message-ID: <" + QUuid::createUuid().toString(QUuid::WithoutBraces).toLatin1() + '@' +
+                        (domain.isEmpty() ? QByteArray("localhost") : domain.toUtf8()) + '>');
+    curl_easy_setopt(c, CURLOPT_HTTPHEADER, headers.get());
+
+    std::unique_ptr<curl_mime, MimeFree> mime(curl_mime_init(c));
+    std::vector<List> partHeaders;
+    const QByteArray body = message.body.toUtf8();
+    if (!body.isEmpty() || message.attachments.isEmpty()) {
+        curl_mimepart* part = curl_mime_addpart(mime.get());
+        curl_mime_data(part, body.constData(), size_t(body.size()));
+        curl_mime_type(part, "text/plain; charset=UTF-8");
+        curl_mime_encoder(part, "quoted-printable");
+    }
+    for (const QString& file : message.attachments) {
+        const QString name = QFileInfo(file).fileName();
+        curl_mimepart* part = curl_mime_addpart(mime.get());
+        if (curl_mime_filedata(part, QFile::encodeName(file).constData()) != CURLE_OK) {
+            result.error = u"%1: το αρχείο δεν μπορεί να διαβαστεί."_s.arg(file);
+            return result;
+        }
+        curl_mime_filename(part, nullptr); // the name goes in the disposition below
+        curl_mime_type(part, contentType(name).toLatin1().constData());
+        curl_mime_encoder(part, "base64");
+        List extra;
+        append(extra, disposition(name));
+        curl_mime_headers(part, extra.get(), 0);
+        partHeaders.push_back(std::move(extra));
+    }
+    curl_easy_setopt(c, CURLOPT_MIMEPOST, mime.get());
+
+    Replies replies;
+    char errorBuffer[CURL_ERROR_SIZE] = {};
+    curl_easy_setopt(c, CURLOPT_ERRORBUFFER, errorBuffer);
+    curl_easy_setopt(c, CURLOPT_VERBOSE, 1L);
+    curl_easy_setopt(c, CURLOPT_DEBUGFUNCTION, debugCallback);
+    curl_easy_setopt(c, CURLOPT_DEBUGDATA, &replies);
+    curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT, 20L);
+    curl_easy_setopt(c, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    curl_easy_setopt(c, CURLOPT_LOW_SPEED_TIME, 60L);
+    curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
+
+    const CURLcode code = curl_easy_perform(c);
+    if (code == CURLE_OK) {
+        result.sent = true;
+        return result;
+    }
+    result.error =
+        errorBuffer[0] ? QString::fromUtf8(errorBuffer) : QString::fromUtf8(curl_easy_strerror(code));
+    if (!replies.lastFailure.isEmpty())
+        result.error += u"\r\n"_s + replies.lastFailure;
+    return result;
+}
