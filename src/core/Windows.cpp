@@ -5,6 +5,8 @@
 #include "internet/EpilErgaz.h"
 #include "internet/InterSymplOrar.h"
 #include "print/EpilKins.h"
+#include "print/Lbprint.h"
+#include "print/PreviewExport.h"
 #include "records/Ergaz.h"
 #include "records/ErgazSrch.h"
 #include "records/InsErg.h"
@@ -27,4 +29,5 @@ void RegisterWindows() {
     WindowCatalogue::addChild(QStringLiteral("Kins"), [] { return new Kins; });
     WindowCatalogue::addChild(QStringLiteral("KinsSrch"), [] { return new KinsSrch; });
     WindowCatalogue::addChild(QStringLiteral("InsErg"), [] { return new InsErg; });
+    SetPreviewExports([](Lbprint& preview, int item) { RunPreviewExport(preview.job(), item); });
 }
