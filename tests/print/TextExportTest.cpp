@@ -70,6 +70,15 @@ private slots:
         QCOMPARE(bytes.count("\r\n"), 132);
     }
 
+    void aBreakOnTheLastLineAddsNoEmptyPage() {
+        PrintJob job;
+        fillReport(job, {Line(u"A"_s, 40), Line(u"B"_s, 40, 1, u'#')}, {}, {}, false, false);
+        const QList<QByteArray> written = CrLfLines(exported(job, PagedTextFile));
+        QCOMPARE(written.size(), 66);
+        QCOMPARE(written.at(5), QByteArray("B").leftJustified(39));
+        QCOMPARE(written.mid(6), blanks(60));
+    }
+
     void theImportFileBreaksEverySixtyThreeLines() {
         PrintJob job;
         QStringList lines;
