@@ -269,7 +269,7 @@ private slots:
         QCOMPARE(doc.pageSize.value(u"w:w"_s).toInt(), 11906);
         QCOMPARE(doc.pageSize.value(u"w:h"_s).toInt(), 16838);
         QVERIFY(!doc.pageSize.hasAttribute(u"w:orient"_s));
-        for (const QString side : {u"w:top"_s, u"w:right"_s, u"w:bottom"_s, u"w:left"_s})
+        for (const QString& side : {u"w:top"_s, u"w:right"_s, u"w:bottom"_s, u"w:left"_s})
             QCOMPARE(doc.margins.value(side).toInt(), 1200); // 60 points
         QVERIFY(zip.data[u"word/styles.xml"_s].contains(R"(<w:sz w:val="30"/>)"));
         QVERIFY(zip.data[u"word/styles.xml"_s].contains(R"(w:ascii="Courier New")"));
@@ -365,7 +365,7 @@ private slots:
         QCOMPARE(book.cells[u"A1"_s].value, u"ΟΝΟΜΑ"_s);
         QCOMPARE(book.cells[u"B1"_s].value, u"ΠΟΣΟ"_s);
         QCOMPARE(book.cells[u"C1"_s].value, u"ΚΩΔΙΚΟΣ"_s);
-        for (const QString ref : {u"A1"_s, u"B1"_s, u"C1"_s}) {
+        for (const QString& ref : {u"A1"_s, u"B1"_s, u"C1"_s}) {
             const CellFormat f = book.format(ref);
             QVERIFY2(f.bold, qPrintable(ref));
             QCOMPARE(f.colour, u"FFFF0000"_s);
