@@ -30,7 +30,7 @@ public:
     bool hasEnded() const { return m_ended; }
     int exitCode() const { return m_exitCode; }
 
-    // The update timer: 0 stops it (Part of the internet switch and of the update check).
+    // The update timer: 0 stops it (the internet switch and the update check set it).
     void setUpdateTimerInterval(int milliseconds);
     int updateTimerInterval() const;
 
