@@ -188,22 +188,22 @@ std::optional<double> GreekDecimalNumber(const QString& text) {
 
 bool WriteExcelWorkbook(const PrintJob& job, const QString& path, QString* error) {
     // The workbook is written beside the chosen name and takes its place when complete.
-    QTemporaryFile partial(QFileInfo(path).absolutePath() + u"/.orva-XXXXXX.xlsx"_s);
-    if (!partial.open()) {
+    QTemporaryFile unfinished(QFileInfo(path).absolutePath() + u"/.orva-XXXXXX.xlsx"_s);
+    if (!unfinished.open()) {
         if (error)
-            *error = partial.errorString();
+            *error = unfinished.errorString();
         return false;
     }
-    partial.close();
-    if (!WorkbookWriter(job).write(partial.fileName(), error))
+    unfinished.close();
+    if (!WorkbookWriter(job).write(unfinished.fileName(), error))
         return false;
-    if (std::rename(QFile::encodeName(partial.fileName()).constData(), QFile::encodeName(path).constData()) !=
+    if (std::rename(QFile::encodeName(unfinished.fileName()).constData(), QFile::encodeName(path).constData()) !=
         0) {
         if (error)
             *error = QString::fromLocal8Bit(std::strerror(errno));
         return false;
     }
-    partial.setAutoRemove(false);
+    unfinished.setAutoRemove(false);
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     return true;
 }

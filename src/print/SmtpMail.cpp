@@ -148,9 +148,9 @@ QStringList MailAddresses(const QString& field) {
     QString separated = field;
     separated.replace(u';', u',');
     QStringList addresses;
-    for (const QString& part : separated.split(u',', Qt::SkipEmptyParts)) {
-        if (!part.trimmed().isEmpty())
-            addresses << part.trimmed();
+    for (const QString& address : separated.split(u',', Qt::SkipEmptyParts)) {
+        if (!address.trimmed().isEmpty())
+            addresses << address.trimmed();
     }
     return addresses;
 }
@@ -172,7 +172,7 @@ QString EncodeHeaderText(const QString& text) {
     }
     if (!chunk.isEmpty())
         words << u"=?UTF-8?B?"_s + QString::fromLatin1(chunk.toBase64()) + u"?="_s;
-    // Blanks between encoded words are not part of the text.
+    // Blanks between encoded words are not mimePart of the text.
     return words.join(u"\r\n "_s);
 }
 
@@ -227,24 +227,24 @@ MailResult SendMail(const MailServer& server, const MailMessage& message) {
     std::vector<List> partHeaders;
     const QByteArray body = message.body.toUtf8();
     if (!body.isEmpty() || message.attachments.isEmpty()) {
-        curl_mimepart* part = curl_mime_addpart(mime.get());
-        curl_mime_data(part, body.constData(), size_t(body.size()));
-        curl_mime_type(part, "text/plain; charset=UTF-8");
-        curl_mime_encoder(part, "quoted-printable");
+        curl_mimepart* mimePart = curl_mime_addpart(mime.get());
+        curl_mime_data(mimePart, body.constData(), size_t(body.size()));
+        curl_mime_type(mimePart, "text/plain; charset=UTF-8");
+        curl_mime_encoder(mimePart, "quoted-printable");
     }
     for (const QString& file : message.attachments) {
         const QString name = QFileInfo(file).fileName();
-        curl_mimepart* part = curl_mime_addpart(mime.get());
-        if (curl_mime_filedata(part, QFile::encodeName(file).constData()) != CURLE_OK) {
+        curl_mimepart* mimePart = curl_mime_addpart(mime.get());
+        if (curl_mime_filedata(mimePart, QFile::encodeName(file).constData()) != CURLE_OK) {
             result.error = u"%1: το αρχείο δεν μπορεί να διαβαστεί."_s.arg(file);
             return result;
         }
-        curl_mime_filename(part, nullptr); // the name goes in the disposition below
-        curl_mime_type(part, contentType(name).toLatin1().constData());
-        curl_mime_encoder(part, "base64");
+        curl_mime_filename(mimePart, nullptr); // the name goes in the disposition below
+        curl_mime_type(mimePart, contentType(name).toLatin1().constData());
+        curl_mime_encoder(mimePart, "base64");
         List extra;
         append(extra, disposition(name));
-        curl_mime_headers(part, extra.get(), 0);
+        curl_mime_headers(mimePart, extra.get(), 0);
         partHeaders.push_back(std::move(extra));
     }
     curl_easy_setopt(c, CURLOPT_MIMEPOST, mime.get());

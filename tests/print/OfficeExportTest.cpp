@@ -238,13 +238,13 @@ private slots:
         const ZipContents zip = writeWord(job);
         QVERIFY2(zip.error.isEmpty(), qPrintable(zip.error));
         QCOMPARE(zip.names.first(), u"[Content_Types].xml"_s);
-        for (const QString& part : {u"_rels/.rels"_s, u"word/document.xml"_s, u"word/styles.xml"_s,
+        for (const QString& entryName : {u"_rels/.rels"_s, u"word/document.xml"_s, u"word/styles.xml"_s,
                                     u"word/_rels/document.xml.rels"_s, u"docProps/core.xml"_s}) {
-            QVERIFY2(zip.names.contains(part), qPrintable(part));
-            QXmlStreamReader reader(zip.data[part]);
+            QVERIFY2(zip.names.contains(entryName), qPrintable(entryName));
+            QXmlStreamReader reader(zip.data[entryName]);
             while (!reader.atEnd())
                 reader.readNext();
-            QVERIFY2(!reader.hasError(), qPrintable(part + u": "_s + reader.errorString()));
+            QVERIFY2(!reader.hasError(), qPrintable(entryName + u": "_s + reader.errorString()));
         }
         QVERIFY(zip.data[u"[Content_Types].xml"_s].contains("/word/document.xml"));
         // The file ends with the zip's end record (office programs refuse padding after it).
