@@ -1,10 +1,10 @@
 // The employee list on a large table: a reload (every row read again in the order) and
 // one keystroke of the incremental search, and the import of a file of as many lines.
-#include "core/Database.h"
-#include "core/ProgramValues.h"
-#include "records/AscFile.h"
-#include "records/AscImport.h"
-#include "records/EmployeeList.h"
+#include "logic/core/Database.h"
+#include "logic/core/ProgramValues.h"
+#include "logic/records/AscFile.h"
+#include "logic/records/AscImport.h"
+#include "logic/records/EmployeeList.h"
 
 #include <QCoreApplication>
 #include <QSqlQuery>

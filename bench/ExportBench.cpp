@@ -4,10 +4,10 @@
 //
 // For the memory figure run the Excel case alone, as the first thing of the process:
 //     bench_exports --benchmark_filter=Excel
-#include "print/ExcelExport.h"
-#include "print/PrintJob.h"
-#include "print/TextExport.h"
-#include "print/WordExport.h"
+#include "logic/print/ExcelExport.h"
+#include "logic/print/PrintJob.h"
+#include "logic/print/TextExport.h"
+#include "logic/print/WordExport.h"
 
 #include <QFile>
 #include <QFileInfo>

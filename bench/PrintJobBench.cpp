@@ -1,9 +1,9 @@
 // The report engine on large reports: filling a job line by line (time and the heap it
 // takes), laying out every page, drawing one page for the preview and printing to PDF.
-#include "core/ProgramValues.h"
-#include "print/PageRenderer.h"
-#include "print/PrintJob.h"
-#include "print/PrintOutput.h"
+#include "logic/core/ProgramValues.h"
+#include "logic/print/PageRenderer.h"
+#include "logic/print/PrintJob.h"
+#include "logic/print/PrintOutput.h"
 
 #include <QGuiApplication>
 #include <QPdfWriter>

@@ -1,3 +1,3 @@
-#include "core/Startup.h"
+#include "shell/Startup.h"
 
 int main(int argc, char** argv) { return RunOrva(argc, argv); }

@@ -1,19 +1,20 @@
-#include "Main.h"
+#include "shell/Main.h"
 
-#include "AccountantMail.h"
-#include "ApplicationRecord.h"
-#include "ColourSettings.h"
-#include "Database.h"
-#include "DateHelpers.h"
-#include "MainCommands.h"
-#include "MdiHost.h"
-#include "Messages.h"
-#include "ProgramValues.h"
-#include "Services.h"
-#include "UserLock.h"
-#include "WindowCatalogue.h"
-#include "maintenance/BmpFrm.h"
-#include "records/LbPopUp.h"
+#include "logic/core/AccountantMail.h"
+#include "logic/core/ApplicationRecord.h"
+#include "logic/core/ColourSettings.h"
+#include "logic/core/Database.h"
+#include "logic/core/DateHelpers.h"
+#include "logic/core/Messages.h"
+#include "logic/core/ProgramValues.h"
+#include "logic/core/Services.h"
+#include "logic/core/UserLock.h"
+#include "logic/records/LbPopUp.h"
+#include "shell/MainCommands.h"
+#include "windows/core/InternetSwitch.h"
+#include "windows/core/MdiHost.h"
+#include "windows/core/WindowCatalogue.h"
+#include "windows/maintenance/BmpFrm.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -39,6 +40,7 @@ Main::Main(QWidget* parent) : QMainWindow(parent) {
         setUpdateTimerInterval(0);
         emit updateTimerFired();
     });
+    SetUpdateSwitchHandler([this](bool on) { setUpdateTimerInterval(on ? UpdateCheckDelayMs : 0); });
     BuildMainMenus(*this);
     BuildMainToolbar(*this);
     m_panels = BuildMainStatusBar(*this);
@@ -48,8 +50,10 @@ Main::Main(QWidget* parent) : QMainWindow(parent) {
 Main::~Main() {
     if (!m_unloaded)
         unload();
-    if (g_main == this)
+    if (g_main == this) {
         g_main = nullptr;
+        SetUpdateSwitchHandler({});
+    }
 }
 
 Main* Main::instance() {

@@ -1,11 +1,11 @@
-#include "MainCommands.h"
+#include "shell/MainCommands.h"
 
-#include "Main.h"
-#include "MdiHost.h"
-#include "ProgramValues.h"
-#include "StatusPanels.h"
-#include "ToolbarPictures.h"
-#include "WindowCatalogue.h"
+#include "logic/core/ProgramValues.h"
+#include "shell/Main.h"
+#include "shell/StatusPanels.h"
+#include "windows/core/MdiHost.h"
+#include "windows/core/ToolbarPictures.h"
+#include "windows/core/WindowCatalogue.h"
 
 #include <QAction>
 #include <QHash>

@@ -1,15 +1,16 @@
-#include "Startup.h"
+#include "shell/Startup.h"
 
-#include "DataFolder.h"
-#include "IniSettings.h"
-#include "Main.h"
-#include "ProgramValues.h"
-#include "Services.h"
-#include "SystemServices.h"
-#include "WidgetDialogs.h"
-#include "WindowCatalogue.h"
-#include "internet/WebEngineSetup.h"
-#include "print/Reports.h"
+#include "logic/core/DataFolder.h"
+#include "logic/core/IniSettings.h"
+#include "logic/core/ProgramValues.h"
+#include "logic/core/Services.h"
+#include "logic/core/SystemServices.h"
+#include "logic/internet/WebEngineSetup.h"
+#include "shell/Main.h"
+#include "shell/Windows.h"
+#include "windows/core/WidgetDialogs.h"
+#include "windows/core/WindowCatalogue.h"
+#include "windows/print/Reports.h"
 
 #include <QApplication>
 #include <QDir>

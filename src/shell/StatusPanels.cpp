@@ -1,6 +1,6 @@
-#include "StatusPanels.h"
+#include "shell/StatusPanels.h"
 
-#include "Services.h"
+#include "logic/core/Services.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
-#include "core/DataFolder.h"
-#include "core/ApplicationRecord.h"
-#include "core/IniSettings.h"
+#include "logic/core/DataFolder.h"
+#include "logic/core/ApplicationRecord.h"
+#include "logic/core/IniSettings.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,11 +1,11 @@
-#include "core/Database.h"
+#include "logic/core/Database.h"
 #include "ScriptedDialogs.h"
 #include "TestDataFolder.h"
-#include "core/EmployeeStatements.h"
-#include "core/EntryStatements.h"
-#include "core/ParamStatements.h"
-#include "core/ProgramValues.h"
-#include "core/ReportStatements.h"
+#include "logic/core/EmployeeStatements.h"
+#include "logic/core/EntryStatements.h"
+#include "logic/core/ParamStatements.h"
+#include "logic/core/ProgramValues.h"
+#include "logic/core/ReportStatements.h"
 
 #include <QSqlQuery>
 #include <QTest>

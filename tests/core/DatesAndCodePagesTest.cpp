@@ -1,6 +1,6 @@
-#include "core/DateHelpers.h"
-#include "core/DosGreek.h"
-#include "core/ProgramValues.h"
+#include "logic/core/DateHelpers.h"
+#include "logic/core/DosGreek.h"
+#include "logic/core/ProgramValues.h"
 
 #include <QTest>
 

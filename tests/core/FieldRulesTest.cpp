@@ -1,8 +1,8 @@
-#include "core/FieldRules.h"
+#include "logic/core/FieldRules.h"
 #include "ScriptedDialogs.h"
-#include "core/FormHelpers.h"
-#include "core/ProgramValues.h"
-#include "core/WaitSeconds.h"
+#include "windows/core/FormHelpers.h"
+#include "logic/core/ProgramValues.h"
+#include "logic/core/WaitSeconds.h"
 
 #include <QLineEdit>
 #include <QTest>

@@ -1,7 +1,7 @@
 #include "TestDataFolder.h"
-#include "core/ColourSettings.h"
-#include "core/FormHelpers.h"
-#include "core/ProgramValues.h"
+#include "logic/core/ColourSettings.h"
+#include "windows/core/FormHelpers.h"
+#include "logic/core/ProgramValues.h"
 
 #include <QAction>
 #include <QCheckBox>

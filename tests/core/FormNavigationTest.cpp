@@ -1,5 +1,5 @@
-#include "core/FormHelpers.h"
-#include "core/ProgramValues.h"
+#include "windows/core/FormHelpers.h"
+#include "logic/core/ProgramValues.h"
 
 #include <QAction>
 #include <QApplication>

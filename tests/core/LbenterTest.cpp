@@ -2,10 +2,11 @@
 #include "ScriptedDialogs.h"
 #include "ScriptedServices.h"
 #include "TestDataFolder.h"
-#include "core/Main.h"
-#include "core/MdiHost.h"
-#include "core/ProgramValues.h"
-#include "core/WindowCatalogue.h"
+#include "shell/Main.h"
+#include "windows/core/MdiHost.h"
+#include "logic/core/ProgramValues.h"
+#include "shell/Windows.h"
+#include "windows/core/WindowCatalogue.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>

@@ -2,10 +2,11 @@
 #include "ScriptedDialogs.h"
 #include "ScriptedServices.h"
 #include "TestDataFolder.h"
-#include "core/Main.h"
-#include "core/ProgramValues.h"
-#include "core/UserLock.h"
-#include "core/WindowCatalogue.h"
+#include "shell/Main.h"
+#include "logic/core/ProgramValues.h"
+#include "logic/core/UserLock.h"
+#include "shell/Windows.h"
+#include "windows/core/WindowCatalogue.h"
 
 #include <QAction>
 #include <QTcpServer>

@@ -3,10 +3,11 @@
 // shown, and the work-date window accepted at once. Prints "running" once started.
 #include "MainTestSupport.h"
 #include "ScriptedDialogs.h"
-#include "core/DataFolder.h"
-#include "core/Main.h"
-#include "core/ProgramValues.h"
-#include "core/WindowCatalogue.h"
+#include "logic/core/DataFolder.h"
+#include "shell/Main.h"
+#include "logic/core/ProgramValues.h"
+#include "shell/Windows.h"
+#include "windows/core/WindowCatalogue.h"
 
 #include <QApplication>
 #include <QDir>

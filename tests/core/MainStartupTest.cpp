@@ -2,13 +2,14 @@
 #include "ScriptedDialogs.h"
 #include "ScriptedServices.h"
 #include "TestDataFolder.h"
-#include "core/ApplicationRecord.h"
-#include "core/ChildWindow.h"
-#include "core/Main.h"
-#include "core/MdiHost.h"
-#include "core/ProgramValues.h"
-#include "core/UserLock.h"
-#include "core/WindowCatalogue.h"
+#include "logic/core/ApplicationRecord.h"
+#include "windows/core/ChildWindow.h"
+#include "shell/Main.h"
+#include "windows/core/MdiHost.h"
+#include "logic/core/ProgramValues.h"
+#include "logic/core/UserLock.h"
+#include "shell/Windows.h"
+#include "windows/core/WindowCatalogue.h"
 
 #include <QAction>
 #include <QFile>

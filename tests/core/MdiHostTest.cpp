@@ -1,7 +1,7 @@
 #include "ModalDriver.h"
-#include "core/ChildWindow.h"
-#include "core/MdiHost.h"
-#include "core/WindowCatalogue.h"
+#include "windows/core/ChildWindow.h"
+#include "windows/core/MdiHost.h"
+#include "windows/core/WindowCatalogue.h"
 
 #include <QDialog>
 #include <QMainWindow>

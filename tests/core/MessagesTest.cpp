@@ -1,6 +1,6 @@
-#include "core/Messages.h"
+#include "logic/core/Messages.h"
 #include "ScriptedDialogs.h"
-#include "core/ProgramValues.h"
+#include "logic/core/ProgramValues.h"
 
 #include <QTest>
 

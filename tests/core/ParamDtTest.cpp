@@ -1,12 +1,13 @@
 #include "ScriptedDialogs.h"
 #include "TestDataFolder.h"
-#include "core/AccountantMail.h"
-#include "core/ChildWindow.h"
-#include "core/MdiHost.h"
-#include "core/ParamStatements.h"
-#include "core/ProgramValues.h"
-#include "core/Twips.h"
-#include "core/WindowCatalogue.h"
+#include "logic/core/AccountantMail.h"
+#include "windows/core/ChildWindow.h"
+#include "windows/core/MdiHost.h"
+#include "logic/core/ParamStatements.h"
+#include "logic/core/ProgramValues.h"
+#include "logic/core/Twips.h"
+#include "shell/Windows.h"
+#include "windows/core/WindowCatalogue.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,11 +1,11 @@
-#include "internet/InterSymplOrar.h"
+#include "windows/internet/InterSymplOrar.h"
 #include "FakeEservices.h"
 #include "RecordWindows.h"
 #include "ScriptedDialogs.h"
-#include "core/ProgramValues.h"
-#include "internet/EservicesSite.h"
-#include "internet/FlowPage.h"
-#include "internet/WebEngineSetup.h"
+#include "logic/core/ProgramValues.h"
+#include "logic/internet/EservicesSite.h"
+#include "windows/internet/FlowPage.h"
+#include "logic/internet/WebEngineSetup.h"
 
 #include <QApplication>
 #include <QLineEdit>

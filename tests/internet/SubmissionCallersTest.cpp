@@ -1,13 +1,14 @@
 #include "ScriptedDialogs.h"
 #include "TestDataFolder.h"
-#include "core/EmployeeStatements.h"
-#include "core/EntryStatements.h"
-#include "core/MdiHost.h"
-#include "core/ProgramValues.h"
-#include "core/WindowCatalogue.h"
-#include "internet/BatchSubmission.h"
-#include "internet/EpilErgaz.h"
-#include "records/Lbscroll.h"
+#include "logic/core/EmployeeStatements.h"
+#include "logic/core/EntryStatements.h"
+#include "windows/core/MdiHost.h"
+#include "logic/core/ProgramValues.h"
+#include "shell/Windows.h"
+#include "windows/core/WindowCatalogue.h"
+#include "logic/internet/BatchSubmission.h"
+#include "windows/internet/EpilErgaz.h"
+#include "windows/records/Lbscroll.h"
 
 #include <QTableWidget>
 

@@ -1,10 +1,10 @@
-#include "internet/SubmissionFlow.h"
-#include "core/ColourSettings.h"
-#include "core/IniSettings.h"
-#include "core/ProgramValues.h"
-#include "core/Services.h"
-#include "internet/EservicesSite.h"
-#include "internet/WebEngineSetup.h"
+#include "logic/internet/SubmissionFlow.h"
+#include "logic/core/ColourSettings.h"
+#include "logic/core/IniSettings.h"
+#include "logic/core/ProgramValues.h"
+#include "logic/core/Services.h"
+#include "logic/internet/EservicesSite.h"
+#include "logic/internet/WebEngineSetup.h"
 
 #include <QTemporaryDir>
 #include <QTest>

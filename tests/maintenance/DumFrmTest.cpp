@@ -1,6 +1,6 @@
-#include "maintenance/DumFrm.h"
+#include "logic/maintenance/DumFrm.h"
 #include "ScriptedDialogs.h"
-#include "core/ProgramValues.h"
+#include "logic/core/ProgramValues.h"
 
 #include <QTest>
 

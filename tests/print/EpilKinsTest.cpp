@@ -1,13 +1,14 @@
-#include "print/EpilKins.h"
+#include "windows/print/EpilKins.h"
 #include "ModalDriver.h"
 #include "PreviewFixture.h"
 #include "ReportData.h"
 #include "TestDataFolder.h"
-#include "core/ProgramValues.h"
-#include "core/WindowCatalogue.h"
-#include "print/Lbprint.h"
+#include "logic/core/ProgramValues.h"
+#include "shell/Windows.h"
+#include "windows/core/WindowCatalogue.h"
+#include "windows/print/Lbprint.h"
 
-#include "core/Twips.h"
+#include "logic/core/Twips.h"
 #include <QAction>
 #include <QCalendarWidget>
 #include <QComboBox>

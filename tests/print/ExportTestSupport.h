@@ -1,7 +1,7 @@
 #pragma once
 
 #include "JobBuilder.h"
-#include "print/PrintJob.h"
+#include "logic/print/PrintJob.h"
 
 #include <QByteArray>
 #include <QFile>

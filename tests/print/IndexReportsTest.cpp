@@ -1,8 +1,8 @@
-#include "print/IndexReports.h"
+#include "logic/print/IndexReports.h"
 #include "ReportData.h"
 #include "TestDataFolder.h"
-#include "core/ProgramValues.h"
-#include "print/PrintJob.h"
+#include "logic/core/ProgramValues.h"
+#include "logic/print/PrintJob.h"
 
 #include <QTest>
 

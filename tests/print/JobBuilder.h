@@ -1,6 +1,6 @@
 #pragma once
 
-#include "print/PrintJob.h"
+#include "logic/print/PrintJob.h"
 
 #include <QString>
 

@@ -1,9 +1,9 @@
-#include "print/Lbprint.h"
+#include "windows/print/Lbprint.h"
 #include "JobBuilder.h"
 #include "PreviewFixture.h"
-#include "core/ProgramValues.h"
-#include "core/Twips.h"
-#include "core/WindowCatalogue.h"
+#include "logic/core/ProgramValues.h"
+#include "logic/core/Twips.h"
+#include "windows/core/WindowCatalogue.h"
 
 #include <QAction>
 #include <QLabel>

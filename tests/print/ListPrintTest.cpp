@@ -1,11 +1,12 @@
 #include "PreviewFixture.h"
 #include "ReportData.h"
 #include "TestDataFolder.h"
-#include "core/ProgramValues.h"
-#include "core/Twips.h"
-#include "core/WindowCatalogue.h"
-#include "print/Lbprint.h"
-#include "print/Reports.h"
+#include "logic/core/ProgramValues.h"
+#include "logic/core/Twips.h"
+#include "shell/Windows.h"
+#include "windows/core/WindowCatalogue.h"
+#include "windows/print/Lbprint.h"
+#include "windows/print/Reports.h"
 
 #include <QAction>
 #include <QComboBox>

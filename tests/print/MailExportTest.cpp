@@ -1,12 +1,12 @@
-#include "print/MailExport.h"
+#include "logic/print/MailExport.h"
 #include "ExportTestSupport.h"
 #include "ScriptedDialogs.h"
 #include "ScriptedServices.h"
 #include "TestDataFolder.h"
 #include "TestMailServer.h"
-#include "core/AccountantMail.h"
-#include "core/ProgramValues.h"
-#include "print/SmtpMail.h"
+#include "logic/core/AccountantMail.h"
+#include "logic/core/ProgramValues.h"
+#include "logic/print/SmtpMail.h"
 
 #include <QJsonObject>
 #include <QTest>

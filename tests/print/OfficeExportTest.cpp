@@ -2,9 +2,9 @@
 #include "ScriptedDialogs.h"
 #include "ScriptedServices.h"
 #include "TestDataFolder.h"
-#include "core/ProgramValues.h"
-#include "print/ExcelExport.h"
-#include "print/WordExport.h"
+#include "logic/core/ProgramValues.h"
+#include "logic/print/ExcelExport.h"
+#include "logic/print/WordExport.h"
 
 #include <QTest>
 #include <QXmlStreamReader>

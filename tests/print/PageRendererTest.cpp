@@ -1,7 +1,7 @@
-#include "print/PageRenderer.h"
+#include "logic/print/PageRenderer.h"
 #include "JobBuilder.h"
-#include "core/ProgramValues.h"
-#include "print/PrintJob.h"
+#include "logic/core/ProgramValues.h"
+#include "logic/print/PrintJob.h"
 
 #include <QImage>
 #include <QTest>

@@ -1,8 +1,8 @@
-#include "print/PdfExport.h"
+#include "logic/print/PdfExport.h"
 #include "ExportTestSupport.h"
 #include "ScriptedDialogs.h"
 #include "TestDataFolder.h"
-#include "core/ProgramValues.h"
+#include "logic/core/ProgramValues.h"
 
 #include <QPdfDocument>
 #include <QTest>

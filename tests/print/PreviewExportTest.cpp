@@ -2,10 +2,11 @@
 #include "JobBuilder.h"
 #include "PreviewFixture.h"
 #include "TestDataFolder.h"
-#include "core/ProgramValues.h"
-#include "core/Twips.h"
-#include "core/WindowCatalogue.h"
-#include "print/Lbprint.h"
+#include "logic/core/ProgramValues.h"
+#include "logic/core/Twips.h"
+#include "shell/Windows.h"
+#include "windows/core/WindowCatalogue.h"
+#include "windows/print/Lbprint.h"
 
 #include <QAction>
 #include <QTest>

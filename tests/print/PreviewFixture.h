@@ -1,8 +1,8 @@
 #pragma once
 
 #include "ScriptedDialogs.h"
-#include "core/MdiHost.h"
-#include "print/Lbprint.h"
+#include "windows/core/MdiHost.h"
+#include "windows/print/Lbprint.h"
 
 #include <QMainWindow>
 #include <QPdfDocument>

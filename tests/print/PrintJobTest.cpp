@@ -1,8 +1,8 @@
-#include "print/PrintJob.h"
+#include "logic/print/PrintJob.h"
 #include "JobBuilder.h"
 #include "ScriptedDialogs.h"
 #include "TestDataFolder.h"
-#include "core/ProgramValues.h"
+#include "logic/core/ProgramValues.h"
 
 #include <QImage>
 #include <QTest>

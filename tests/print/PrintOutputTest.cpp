@@ -1,7 +1,7 @@
-#include "print/PrintOutput.h"
+#include "logic/print/PrintOutput.h"
 #include "JobBuilder.h"
-#include "core/ProgramValues.h"
-#include "print/PrintJob.h"
+#include "logic/core/ProgramValues.h"
+#include "logic/print/PrintJob.h"
 
 #include <QPdfDocument>
 #include <QPdfWriter>

@@ -1,10 +1,10 @@
-#include "print/TextExport.h"
+#include "logic/print/TextExport.h"
 #include "ExportTestSupport.h"
 #include "ScriptedDialogs.h"
 #include "ScriptedServices.h"
 #include "TestDataFolder.h"
-#include "core/ProgramValues.h"
-#include "print/ExportFiles.h"
+#include "logic/core/ProgramValues.h"
+#include "logic/print/ExportFiles.h"
 
 #include <QBuffer>
 #include <QTest>

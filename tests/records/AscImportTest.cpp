@@ -1,9 +1,9 @@
-#include "records/AscImport.h"
+#include "logic/records/AscImport.h"
 #include "AscLines.h"
 #include "ScriptedDialogs.h"
 #include "TestDataFolder.h"
-#include "core/EmployeeStatements.h"
-#include "records/AscFile.h"
+#include "logic/core/EmployeeStatements.h"
+#include "logic/records/AscFile.h"
 
 #include <QSqlQuery>
 #include <QTest>

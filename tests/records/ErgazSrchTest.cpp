@@ -1,7 +1,7 @@
-#include "records/ErgazSrch.h"
+#include "windows/records/ErgazSrch.h"
 #include "RecordWindows.h"
-#include "core/ProgramValues.h"
-#include "records/RecordPrinting.h"
+#include "logic/core/ProgramValues.h"
+#include "logic/records/RecordPrinting.h"
 
 #include <QAction>
 #include <QComboBox>

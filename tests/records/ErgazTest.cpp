@@ -1,8 +1,8 @@
-#include "records/Ergaz.h"
+#include "windows/records/Ergaz.h"
 #include "RecordWindows.h"
-#include "core/MdiHost.h"
-#include "core/ProgramValues.h"
-#include "records/ErgazSrch.h"
+#include "windows/core/MdiHost.h"
+#include "logic/core/ProgramValues.h"
+#include "windows/records/ErgazSrch.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
-#include "records/InsErg.h"
+#include "windows/records/InsErg.h"
 #include "AscLines.h"
 #include "RecordWindows.h"
-#include "core/ProgramValues.h"
+#include "logic/core/ProgramValues.h"
 
 #include <QFile>
 #include <QLineEdit>

@@ -1,8 +1,8 @@
-#include "records/KinsSrch.h"
+#include "windows/records/KinsSrch.h"
 #include "RecordWindows.h"
-#include "core/MdiHost.h"
-#include "core/ProgramValues.h"
-#include "records/RecordPrinting.h"
+#include "windows/core/MdiHost.h"
+#include "logic/core/ProgramValues.h"
+#include "logic/records/RecordPrinting.h"
 
 #include <QAction>
 #include <QComboBox>

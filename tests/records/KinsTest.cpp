@@ -1,11 +1,11 @@
-#include "records/Kins.h"
+#include "windows/records/Kins.h"
 #include "ModalDriver.h"
 #include "RecordWindows.h"
-#include "core/MdiHost.h"
-#include "core/ProgramValues.h"
-#include "core/WindowCatalogue.h"
-#include "records/ErgazSrch.h"
-#include "records/KinsSrch.h"
+#include "windows/core/MdiHost.h"
+#include "logic/core/ProgramValues.h"
+#include "windows/core/WindowCatalogue.h"
+#include "windows/records/ErgazSrch.h"
+#include "windows/records/KinsSrch.h"
 
 #include <QCalendarWidget>
 #include <QDialog>

@@ -1,12 +1,12 @@
 #include "ScriptedDialogs.h"
 #include "TestDataFolder.h"
-#include "core/EmployeeStatements.h"
-#include "core/EntryStatements.h"
-#include "records/EmployeeList.h"
-#include "records/EntryList.h"
-#include "records/PageCursor.h"
-#include "records/RecordKeys.h"
-#include "records/RecordPrinting.h"
+#include "logic/core/EmployeeStatements.h"
+#include "logic/core/EntryStatements.h"
+#include "logic/records/EmployeeList.h"
+#include "logic/records/EntryList.h"
+#include "logic/records/PageCursor.h"
+#include "logic/records/RecordKeys.h"
+#include "logic/records/RecordPrinting.h"
 
 #include <QTest>
 

@@ -1,14 +1,14 @@
 #include "ModalDriver.h"
 #include "ScriptedDialogs.h"
 #include "ScriptedServices.h"
-#include "core/ChildWindow.h"
-#include "core/MdiHost.h"
-#include "core/ProgramValues.h"
-#include "core/Twips.h"
-#include "records/LbPopUp.h"
-#include "records/Lbcalendar.h"
-#include "records/Lbscroll.h"
-#include "records/PickList.h"
+#include "windows/core/ChildWindow.h"
+#include "windows/core/MdiHost.h"
+#include "logic/core/ProgramValues.h"
+#include "logic/core/Twips.h"
+#include "logic/records/LbPopUp.h"
+#include "windows/records/Lbcalendar.h"
+#include "windows/records/Lbscroll.h"
+#include "logic/records/PickList.h"
 
 #include <QCalendarWidget>
 #include <QListWidget>

@@ -1,9 +1,10 @@
 #include "RecordWindows.h"
 
 #include "ScriptedServices.h"
-#include "core/MdiHost.h"
-#include "core/ProgramValues.h"
-#include "core/WindowCatalogue.h"
+#include "windows/core/MdiHost.h"
+#include "logic/core/ProgramValues.h"
+#include "shell/Windows.h"
+#include "windows/core/WindowCatalogue.h"
 
 #include <QMdiSubWindow>
 #include <QSqlQuery>

@@ -2,9 +2,9 @@
 
 #include "ScriptedDialogs.h"
 #include "TestDataFolder.h"
-#include "core/ChildWindow.h"
-#include "core/EmployeeStatements.h"
-#include "core/EntryStatements.h"
+#include "windows/core/ChildWindow.h"
+#include "logic/core/EmployeeStatements.h"
+#include "logic/core/EntryStatements.h"
 
 #include <QMainWindow>
 #include <QTest>

@@ -1,8 +1,8 @@
-#include "AccountantMail.h"
+#include "logic/core/AccountantMail.h"
 
-#include "ProgramValues.h"
-#include "Services.h"
-#include "print/SmtpMail.h"
+#include "logic/core/ProgramValues.h"
+#include "logic/core/Services.h"
+#include "logic/print/SmtpMail.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
-#include "ApplicationRecord.h"
+#include "logic/core/ApplicationRecord.h"
 
-#include "Messages.h"
-#include "ProgramValues.h"
+#include "logic/core/Messages.h"
+#include "logic/core/ProgramValues.h"
 
 #include <QFile>
 #include <QtEndian>

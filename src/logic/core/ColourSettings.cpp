@@ -1,9 +1,9 @@
-#include "ColourSettings.h"
+#include "logic/core/ColourSettings.h"
 
-#include "DosGreek.h"
-#include "ProgramValues.h"
-#include "Services.h"
-#include "internet/EservicesSite.h"
+#include "logic/core/DosGreek.h"
+#include "logic/core/ProgramValues.h"
+#include "logic/core/Services.h"
+#include "logic/internet/EservicesSite.h"
 
 #include <QFile>
 #include <QtEndian>

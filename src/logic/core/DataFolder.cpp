@@ -1,8 +1,8 @@
-#include "DataFolder.h"
+#include "logic/core/DataFolder.h"
 
-#include "ApplicationRecord.h"
-#include "Database.h"
-#include "IniSettings.h"
+#include "logic/core/ApplicationRecord.h"
+#include "logic/core/Database.h"
+#include "logic/core/IniSettings.h"
 
 #include <QDir>
 #include <QDirIterator>

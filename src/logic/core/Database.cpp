@@ -1,9 +1,9 @@
-#include "Database.h"
+#include "logic/core/Database.h"
 
-#include "Messages.h"
-#include "ParamStatements.h"
-#include "ProgramValues.h"
-#include "Services.h"
+#include "logic/core/Messages.h"
+#include "logic/core/ParamStatements.h"
+#include "logic/core/ProgramValues.h"
+#include "logic/core/Services.h"
 
 #include <QFileInfo>
 #include <QSqlQuery>

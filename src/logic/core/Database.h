@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ParamValues.h"
+#include "logic/core/ParamValues.h"
 
 #include <QSqlDatabase>
 #include <QSqlError>

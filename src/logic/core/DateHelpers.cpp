@@ -1,4 +1,4 @@
-#include "DateHelpers.h"
+#include "logic/core/DateHelpers.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
-#include "DosGreek.h"
+#include "logic/core/DosGreek.h"
 
-#include "ProgramValues.h"
+#include "logic/core/ProgramValues.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>

@@ -1,6 +1,6 @@
-#include "EmployeeStatements.h"
+#include "logic/core/EmployeeStatements.h"
 
-#include "SqlExec.h"
+#include "logic/core/SqlExec.h"
 
 namespace {
 Employee employeeFrom(const QSqlQuery& query) {

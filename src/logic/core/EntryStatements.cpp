@@ -1,6 +1,6 @@
-#include "EntryStatements.h"
+#include "logic/core/EntryStatements.h"
 
-#include "SqlExec.h"
+#include "logic/core/SqlExec.h"
 
 std::optional<Entry> SelectEntry(const QString& afm, const QString& yyyymmdd, DbStatus* status) {
     QSqlQuery query(DbConnection());

@@ -1,6 +1,6 @@
-#include "FieldRules.h"
+#include "logic/core/FieldRules.h"
 
-#include "Dialogs.h"
+#include "logic/core/Dialogs.h"
 
 #include <QRegularExpression>
 #include <array>

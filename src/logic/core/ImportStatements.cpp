@@ -1,4 +1,4 @@
-#include "ImportStatements.h"
+#include "logic/core/ImportStatements.h"
 
 ImportStatements::ImportStatements()
     : m_db(DbConnection()), m_savepoint(m_db), m_release(m_db), m_rollbackTo(m_db), m_select(m_db),

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Database.h"
+#include "logic/core/Database.h"
 
 #include <QSqlQuery>
 

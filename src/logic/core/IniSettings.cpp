@@ -1,4 +1,4 @@
-#include "IniSettings.h"
+#include "logic/core/IniSettings.h"
 
 #include <QFile>
 #include <QSaveFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Settings.h"
+#include "logic/core/Settings.h"
 
 #include <QMap>
 #include <QSettings>

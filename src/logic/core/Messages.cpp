@@ -1,7 +1,7 @@
-#include "Messages.h"
+#include "logic/core/Messages.h"
 
-#include "ProgramValues.h"
-#include "Services.h"
+#include "logic/core/ProgramValues.h"
+#include "logic/core/Services.h"
 
 #include <QHash>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Dialogs.h"
+#include "logic/core/Dialogs.h"
 
 #include <QString>
 #include <optional>

@@ -1,6 +1,6 @@
-#include "ParamStatements.h"
+#include "logic/core/ParamStatements.h"
 
-#include "SqlExec.h"
+#include "logic/core/SqlExec.h"
 
 ParamValues ParamValues::trimmed() const {
     return {IkaCode.trimmed(),    IkaPass.trimmed(), TaxisCode.trimmed(), TaxisPass.trimmed(),

@@ -1,4 +1,4 @@
-#include "ProgramValues.h"
+#include "logic/core/ProgramValues.h"
 
 ProgramValues Program;
 

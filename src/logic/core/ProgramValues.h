@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ApplicationRecord.h"
-#include "ColourSettings.h"
-#include "ParamValues.h"
+#include "logic/core/ApplicationRecord.h"
+#include "logic/core/ColourSettings.h"
+#include "logic/core/ParamValues.h"
 
 #include <QByteArray>
 #include <QDate>

@@ -1,6 +1,6 @@
-#include "ReportStatements.h"
+#include "logic/core/ReportStatements.h"
 
-#include "SqlExec.h"
+#include "logic/core/SqlExec.h"
 
 bool MaskNarrows(const QString& mask) {
     return !mask.isEmpty() && mask != QString(mask.size(), QLatin1Char('*'));

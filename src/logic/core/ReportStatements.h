@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Database.h"
-#include "EntryStatements.h"
+#include "logic/core/Database.h"
+#include "logic/core/EntryStatements.h"
 
 #include <QSqlQuery>
 

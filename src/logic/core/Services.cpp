@@ -1,7 +1,7 @@
-#include "Services.h"
+#include "logic/core/Services.h"
 
-#include "IniSettings.h"
-#include "SystemServices.h"
+#include "logic/core/IniSettings.h"
+#include "logic/core/SystemServices.h"
 
 #include <QtGlobal>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Clock.h"
-#include "Dialogs.h"
-#include "Processes.h"
-#include "Settings.h"
+#include "logic/core/Clock.h"
+#include "logic/core/Dialogs.h"
+#include "logic/core/Processes.h"
+#include "logic/core/Settings.h"
 
 #include <memory>
 

@@ -1,4 +1,4 @@
-#include "SqlExec.h"
+#include "logic/core/SqlExec.h"
 
 DbStatus RunStatement(QSqlQuery& query, const QString& statement, std::initializer_list<QVariant> values) {
     return RunStatement(query, statement, QVariantList(values));

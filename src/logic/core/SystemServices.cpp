@@ -1,4 +1,4 @@
-#include "SystemServices.h"
+#include "logic/core/SystemServices.h"
 
 #include <QFileInfo>
 #include <QProcess>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Clock.h"
-#include "Processes.h"
+#include "logic/core/Clock.h"
+#include "logic/core/Processes.h"
 
 class SystemClock : public Clock {
 public:

@@ -1,7 +1,7 @@
-#include "UserLock.h"
+#include "logic/core/UserLock.h"
 
-#include "Messages.h"
-#include "ProgramValues.h"
+#include "logic/core/Messages.h"
+#include "logic/core/ProgramValues.h"
 
 #include <QFile>
 

@@ -1,4 +1,4 @@
-#include "WaitSeconds.h"
+#include "logic/core/WaitSeconds.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
-#include "WorkDateEntry.h"
+#include "logic/core/WorkDateEntry.h"
 
-#include "DateHelpers.h"
+#include "logic/core/DateHelpers.h"
 
 QPoint WorkDateWindowPosition(const QSize& client, const QSize& window) {
     const double left = (client.width() - window.width()) / 2.0;

@@ -1,12 +1,12 @@
-#include "BatchSubmission.h"
+#include "logic/internet/BatchSubmission.h"
 
-#include "SubmissionFlow.h"
-#include "core/FieldRules.h"
-#include "core/Messages.h"
-#include "core/ProgramValues.h"
-#include "core/ReportStatements.h"
-#include "core/Services.h"
-#include "records/RecordKeys.h"
+#include "logic/core/FieldRules.h"
+#include "logic/core/Messages.h"
+#include "logic/core/ProgramValues.h"
+#include "logic/core/ReportStatements.h"
+#include "logic/core/Services.h"
+#include "logic/internet/SubmissionFlow.h"
+#include "logic/records/RecordKeys.h"
 
 #include <QStringList>
 

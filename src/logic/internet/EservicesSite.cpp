@@ -1,4 +1,4 @@
-#include "EservicesSite.h"
+#include "logic/internet/EservicesSite.h"
 
 #include <QUrl>
 

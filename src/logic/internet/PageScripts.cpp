@@ -1,4 +1,4 @@
-#include "PageScripts.h"
+#include "logic/internet/PageScripts.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

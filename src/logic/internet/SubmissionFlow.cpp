@@ -1,6 +1,6 @@
-#include "SubmissionFlow.h"
+#include "logic/internet/SubmissionFlow.h"
 
-#include "EservicesSite.h"
+#include "logic/internet/EservicesSite.h"
 
 BrowserAction BrowserAction::navigate(int browser, const QString& address) {
     BrowserAction action;

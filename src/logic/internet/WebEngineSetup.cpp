@@ -1,4 +1,4 @@
-#include "WebEngineSetup.h"
+#include "logic/internet/WebEngineSetup.h"
 
 #include <QCoreApplication>
 #include <unistd.h>

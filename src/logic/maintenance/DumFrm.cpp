@@ -1,8 +1,8 @@
-#include "DumFrm.h"
+#include "logic/maintenance/DumFrm.h"
 
-#include "core/Dialogs.h"
-#include "core/ProgramValues.h"
-#include "core/Services.h"
+#include "logic/core/Dialogs.h"
+#include "logic/core/ProgramValues.h"
+#include "logic/core/Services.h"
 
 using namespace Qt::StringLiterals;
 

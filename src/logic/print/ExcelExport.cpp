@@ -1,7 +1,7 @@
-#include "ExcelExport.h"
+#include "logic/print/ExcelExport.h"
 
-#include "ExportFiles.h"
-#include "PrintJob.h"
+#include "logic/print/ExportFiles.h"
+#include "logic/print/PrintJob.h"
 
 #include <QDir>
 #include <QFile>

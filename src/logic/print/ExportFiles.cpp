@@ -1,9 +1,9 @@
-#include "ExportFiles.h"
+#include "logic/print/ExportFiles.h"
 
-#include "PrintJob.h"
-#include "core/DosGreek.h"
-#include "core/ProgramValues.h"
-#include "core/Services.h"
+#include "logic/core/DosGreek.h"
+#include "logic/core/ProgramValues.h"
+#include "logic/core/Services.h"
+#include "logic/print/PrintJob.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,10 +1,10 @@
-#include "IndexReports.h"
+#include "logic/print/IndexReports.h"
 
-#include "PrintJob.h"
-#include "core/FieldRules.h"
-#include "core/ReportStatements.h"
-#include "records/RecordKeys.h"
-#include "records/RecordPrinting.h"
+#include "logic/core/FieldRules.h"
+#include "logic/core/ReportStatements.h"
+#include "logic/print/PrintJob.h"
+#include "logic/records/RecordKeys.h"
+#include "logic/records/RecordPrinting.h"
 
 #include <QSqlQuery>
 #include <QSqlRecord>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/EmployeeStatements.h"
+#include "logic/core/EmployeeStatements.h"
 
 #include <QList>
 #include <QString>

@@ -1,16 +1,16 @@
-#include "MailExport.h"
+#include "logic/print/MailExport.h"
 
-#include "ExportFiles.h"
-#include "PdfExport.h"
-#include "PrintJob.h"
-#include "SmtpMail.h"
-#include "TextExport.h"
-#include "ZipArchive.h"
-#include "core/Messages.h"
-#include "core/ProgramValues.h"
-#include "core/ReportStatements.h"
-#include "core/Services.h"
-#include "records/LbPopUp.h"
+#include "logic/core/Messages.h"
+#include "logic/core/ProgramValues.h"
+#include "logic/core/ReportStatements.h"
+#include "logic/core/Services.h"
+#include "logic/print/ExportFiles.h"
+#include "logic/print/PdfExport.h"
+#include "logic/print/PrintJob.h"
+#include "logic/print/SmtpMail.h"
+#include "logic/print/TextExport.h"
+#include "logic/print/ZipArchive.h"
+#include "logic/records/LbPopUp.h"
 
 #include <QDir>
 

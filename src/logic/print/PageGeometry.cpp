@@ -1,4 +1,4 @@
-#include "PageGeometry.h"
+#include "logic/print/PageGeometry.h"
 
 #include <QFont>
 #include <QFontMetricsF>

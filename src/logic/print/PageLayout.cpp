@@ -1,8 +1,8 @@
-#include "PageLayout.h"
+#include "logic/print/PageLayout.h"
 
-#include "PrintJob.h"
-#include "core/Messages.h"
-#include "core/Twips.h"
+#include "logic/core/Messages.h"
+#include "logic/core/Twips.h"
+#include "logic/print/PrintJob.h"
 
 int PageMap::at(int page, int row) const {
     if (page < 0 || page >= pages() || row < 0 || row >= Rows)

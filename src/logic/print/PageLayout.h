@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PageGeometry.h"
+#include "logic/print/PageGeometry.h"
 
 #include <QList>
 #include <array>

@@ -1,9 +1,9 @@
-#include "PageRenderer.h"
+#include "logic/print/PageRenderer.h"
 
-#include "PrintJob.h"
-#include "core/ColourSettings.h"
-#include "core/ProgramValues.h"
-#include "core/Twips.h"
+#include "logic/core/ColourSettings.h"
+#include "logic/core/ProgramValues.h"
+#include "logic/core/Twips.h"
+#include "logic/print/PrintJob.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

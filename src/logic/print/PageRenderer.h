@@ -1,7 +1,7 @@
 #pragma once
 
-#include "PageGeometry.h"
-#include "PageLayout.h"
+#include "logic/print/PageGeometry.h"
+#include "logic/print/PageLayout.h"
 
 #include <QColor>
 #include <QFont>

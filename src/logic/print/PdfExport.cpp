@@ -1,12 +1,12 @@
-#include "PdfExport.h"
+#include "logic/print/PdfExport.h"
 
-#include "ExportFiles.h"
-#include "PageRenderer.h"
-#include "PrintJob.h"
-#include "PrintOutput.h"
-#include "core/Messages.h"
-#include "core/ProgramValues.h"
-#include "maintenance/DumFrm.h"
+#include "logic/core/Messages.h"
+#include "logic/core/ProgramValues.h"
+#include "logic/maintenance/DumFrm.h"
+#include "logic/print/ExportFiles.h"
+#include "logic/print/PageRenderer.h"
+#include "logic/print/PrintJob.h"
+#include "logic/print/PrintOutput.h"
 
 #include <QDir>
 #include <QPainter>

@@ -1,10 +1,10 @@
-#include "PreviewExport.h"
+#include "logic/print/PreviewExport.h"
 
-#include "ExcelExport.h"
-#include "MailExport.h"
-#include "PdfExport.h"
-#include "TextExport.h"
-#include "WordExport.h"
+#include "logic/print/ExcelExport.h"
+#include "logic/print/MailExport.h"
+#include "logic/print/PdfExport.h"
+#include "logic/print/TextExport.h"
+#include "logic/print/WordExport.h"
 
 void RunPreviewExport(const PrintJob& job, int item) {
     switch (item) {

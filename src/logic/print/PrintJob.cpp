@@ -1,7 +1,7 @@
-#include "PrintJob.h"
+#include "logic/print/PrintJob.h"
 
-#include "core/Messages.h"
-#include "core/ProgramValues.h"
+#include "logic/core/Messages.h"
+#include "logic/core/ProgramValues.h"
 
 #include <QCoreApplication>
 #include <QImageReader>

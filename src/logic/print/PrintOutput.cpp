@@ -1,6 +1,6 @@
-#include "PrintOutput.h"
+#include "logic/print/PrintOutput.h"
 
-#include "PrintJob.h"
+#include "logic/print/PrintJob.h"
 
 #include <QPagedPaintDevice>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "PageGeometry.h"
-#include "PageRenderer.h"
+#include "logic/print/PageGeometry.h"
+#include "logic/print/PageRenderer.h"
 
 class PrintJob;
 class QPagedPaintDevice;

@@ -1,7 +1,7 @@
-#include "SmtpMail.h"
+#include "logic/print/SmtpMail.h"
 
-#include "core/ProgramValues.h"
-#include "core/Services.h"
+#include "logic/core/ProgramValues.h"
+#include "logic/core/Services.h"
 
 #include <QFile>
 #include <QFileInfo>

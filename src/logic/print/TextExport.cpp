@@ -1,9 +1,9 @@
-#include "TextExport.h"
+#include "logic/print/TextExport.h"
 
-#include "ExportFiles.h"
-#include "PrintJob.h"
-#include "core/ProgramValues.h"
-#include "records/LbPopUp.h"
+#include "logic/core/ProgramValues.h"
+#include "logic/print/ExportFiles.h"
+#include "logic/print/PrintJob.h"
+#include "logic/records/LbPopUp.h"
 
 #include <QIODevice>
 #include <QSaveFile>

@@ -1,9 +1,9 @@
-#include "WordExport.h"
+#include "logic/print/WordExport.h"
 
-#include "ExportFiles.h"
-#include "PrintJob.h"
-#include "ZipArchive.h"
-#include "core/Services.h"
+#include "logic/core/Services.h"
+#include "logic/print/ExportFiles.h"
+#include "logic/print/PrintJob.h"
+#include "logic/print/ZipArchive.h"
 
 #include <QBuffer>
 #include <QXmlStreamWriter>

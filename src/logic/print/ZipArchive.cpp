@@ -1,4 +1,4 @@
-#include "ZipArchive.h"
+#include "logic/print/ZipArchive.h"
 
 #include <QDateTime>
 #include <QFile>

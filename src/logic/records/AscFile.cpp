@@ -1,7 +1,7 @@
-#include "AscFile.h"
+#include "logic/records/AscFile.h"
 
-#include "core/DosGreek.h"
-#include "records/RecordKeys.h"
+#include "logic/core/DosGreek.h"
+#include "logic/records/RecordKeys.h"
 
 namespace {
 constexpr int AfmColumn = 130; // 0-based index of position 131

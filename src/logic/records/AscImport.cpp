@@ -1,7 +1,7 @@
-#include "AscImport.h"
+#include "logic/records/AscImport.h"
 
-#include "core/ImportStatements.h"
-#include "records/AscFile.h"
+#include "logic/core/ImportStatements.h"
+#include "logic/records/AscFile.h"
 
 namespace {
 constexpr int ProgressStep = 500;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Database.h"
+#include "logic/core/Database.h"
 
 #include <QList>
 #include <QStringList>

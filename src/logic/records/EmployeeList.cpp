@@ -1,6 +1,6 @@
-#include "EmployeeList.h"
+#include "logic/records/EmployeeList.h"
 
-#include "records/RecordKeys.h"
+#include "logic/records/RecordKeys.h"
 
 QList<Employee> ReadEmployees(EmployeeOrder order, DbStatus* status) {
     QSqlQuery query = SelectEmployees(order, status);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/EmployeeStatements.h"
-#include "records/PageCursor.h"
+#include "logic/core/EmployeeStatements.h"
+#include "logic/records/PageCursor.h"
 
 #include <QList>
 

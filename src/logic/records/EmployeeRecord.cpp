@@ -1,4 +1,4 @@
-#include "EmployeeRecord.h"
+#include "logic/records/EmployeeRecord.h"
 
 QString EmployeeModeCaption(qint16 mode) {
     switch (mode) {

@@ -1,7 +1,7 @@
-#include "EntryList.h"
+#include "logic/records/EntryList.h"
 
-#include "core/DateHelpers.h"
-#include "records/RecordKeys.h"
+#include "logic/core/DateHelpers.h"
+#include "logic/records/RecordKeys.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/EntryStatements.h"
-#include "records/PageCursor.h"
+#include "logic/core/EntryStatements.h"
+#include "logic/records/PageCursor.h"
 
 #include <QList>
 

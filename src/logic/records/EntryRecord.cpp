@@ -1,6 +1,6 @@
-#include "EntryRecord.h"
+#include "logic/records/EntryRecord.h"
 
-#include "records/RecordKeys.h"
+#include "logic/records/RecordKeys.h"
 
 EntryEmployeeLookup LookUpEntryEmployee(const QString& afmText) {
     EntryEmployeeLookup lookup;

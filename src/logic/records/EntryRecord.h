@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/EmployeeStatements.h"
-#include "core/EntryStatements.h"
-#include "records/EmployeeRecord.h"
+#include "logic/core/EmployeeStatements.h"
+#include "logic/core/EntryStatements.h"
+#include "logic/records/EmployeeRecord.h"
 
 // The schedule entry form's mode, held in BridgeMode slot 1.
 namespace EntryMode {

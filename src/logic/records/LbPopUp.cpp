@@ -1,8 +1,8 @@
-#include "LbPopUp.h"
+#include "logic/records/LbPopUp.h"
 
-#include "core/ProgramValues.h"
-#include "core/Services.h"
-#include "records/PopUpItems.h"
+#include "logic/core/ProgramValues.h"
+#include "logic/core/Services.h"
+#include "logic/records/PopUpItems.h"
 
 void LoadLbPopUp() {
     Program.PopUpChoice = 0;

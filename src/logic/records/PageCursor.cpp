@@ -1,4 +1,4 @@
-#include "PageCursor.h"
+#include "logic/records/PageCursor.h"
 
 #include <algorithm>
 

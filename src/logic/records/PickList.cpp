@@ -1,4 +1,4 @@
-#include "PickList.h"
+#include "logic/records/PickList.h"
 
 #include <algorithm>
 

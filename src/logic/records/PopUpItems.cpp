@@ -1,6 +1,6 @@
-#include "PopUpItems.h"
+#include "logic/records/PopUpItems.h"
 
-#include "PickList.h"
+#include "logic/records/PickList.h"
 
 QStringList PopUpMenuItems(const QString& popUpItems) {
     constexpr int MostItems = 30;

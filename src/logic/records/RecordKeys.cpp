@@ -1,6 +1,6 @@
-#include "RecordKeys.h"
+#include "logic/records/RecordKeys.h"
 
-#include "core/DateHelpers.h"
+#include "logic/core/DateHelpers.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "RecordPrinting.h"
+#include "logic/records/RecordPrinting.h"
 
 namespace RecordPrinting {
 

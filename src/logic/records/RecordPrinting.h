@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/EmployeeStatements.h"
-#include "core/EntryStatements.h"
+#include "logic/core/EmployeeStatements.h"
+#include "logic/core/EntryStatements.h"
 
 #include <QList>
 #include <functional>

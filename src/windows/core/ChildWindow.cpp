@@ -1,6 +1,6 @@
-#include "ChildWindow.h"
+#include "windows/core/ChildWindow.h"
 
-#include "Twips.h"
+#include "logic/core/Twips.h"
 
 #include <QCloseEvent>
 #include <QMdiSubWindow>

@@ -1,9 +1,9 @@
-#include "FormHelpers.h"
+#include "windows/core/FormHelpers.h"
 
-#include "ColourSettings.h"
-#include "DateHelpers.h"
-#include "FieldRules.h"
-#include "ProgramValues.h"
+#include "logic/core/ColourSettings.h"
+#include "logic/core/DateHelpers.h"
+#include "logic/core/FieldRules.h"
+#include "logic/core/ProgramValues.h"
 
 #include <QAbstractSpinBox>
 #include <QCheckBox>

@@ -9,8 +9,8 @@
 //     ColourForm(this);
 //     new FormKeys(this, m_exitBut, m_saveBut);
 
-#include "FormKeys.h"
-#include "FormToolbars.h"
+#include "windows/core/FormKeys.h"
+#include "windows/core/FormToolbars.h"
 
 #include <QList>
 

@@ -1,6 +1,6 @@
-#include "FormKeys.h"
+#include "windows/core/FormKeys.h"
 
-#include "FormHelpers.h"
+#include "windows/core/FormHelpers.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
-#include "FormToolbars.h"
+#include "windows/core/FormToolbars.h"
 
-#include "ToolbarPictures.h"
+#include "windows/core/ToolbarPictures.h"
 
 #include <QAction>
 #include <QToolBar>

@@ -1,9 +1,10 @@
-#include "InternetSwitch.h"
-
-#include "Main.h"
+#include "windows/core/InternetSwitch.h"
 
 namespace {
-constexpr int UpdateCheckDelayMs = 45000;
+std::function<void(bool)>& updateHandler() {
+    static std::function<void(bool)> handler;
+    return handler;
+}
 
 std::function<void(bool)>& newsHandler() {
     static std::function<void(bool)> handler;
@@ -12,10 +13,14 @@ std::function<void(bool)>& newsHandler() {
 } // namespace
 
 void ApplyInternetSwitch(bool on) {
-    if (Main* main = Main::instance())
-        main->setUpdateTimerInterval(on ? UpdateCheckDelayMs : 0);
+    if (updateHandler())
+        updateHandler()(on);
     if (newsHandler())
         newsHandler()(on);
+}
+
+void SetUpdateSwitchHandler(std::function<void(bool on)> handler) {
+    updateHandler() = std::move(handler);
 }
 
 void SetNewsSwitchHandler(std::function<void(bool on)> handler) {

@@ -1,12 +1,12 @@
-#include "Lbenter.h"
+#include "windows/core/Lbenter.h"
 
-#include "DateHelpers.h"
-#include "FormHelpers.h"
-#include "InternetSwitch.h"
-#include "ProgramValues.h"
-#include "ToolbarPictures.h"
-#include "WorkDateEntry.h"
-#include "records/Lbcalendar.h"
+#include "logic/core/DateHelpers.h"
+#include "logic/core/ProgramValues.h"
+#include "logic/core/WorkDateEntry.h"
+#include "windows/core/FormHelpers.h"
+#include "windows/core/InternetSwitch.h"
+#include "windows/core/ToolbarPictures.h"
+#include "windows/records/Lbcalendar.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

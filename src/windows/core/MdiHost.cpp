@@ -1,7 +1,7 @@
-#include "MdiHost.h"
+#include "windows/core/MdiHost.h"
 
-#include "ChildWindow.h"
-#include "WindowCatalogue.h"
+#include "windows/core/ChildWindow.h"
+#include "windows/core/WindowCatalogue.h"
 
 #include <QApplication>
 #include <QDialog>

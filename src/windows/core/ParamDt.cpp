@@ -1,8 +1,8 @@
-#include "ParamDt.h"
+#include "windows/core/ParamDt.h"
 
-#include "FormHelpers.h"
-#include "ParamStatements.h"
-#include "ProgramValues.h"
+#include "logic/core/ParamStatements.h"
+#include "logic/core/ProgramValues.h"
+#include "windows/core/FormHelpers.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

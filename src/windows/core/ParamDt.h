@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ChildWindow.h"
+#include "windows/core/ChildWindow.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
-#include "ToolbarPictures.h"
+#include "windows/core/ToolbarPictures.h"
 
-#include "ProgramValues.h"
+#include "logic/core/ProgramValues.h"
 
 #include <QApplication>
 #include <QBitmap>

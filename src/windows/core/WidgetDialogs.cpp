@@ -1,4 +1,4 @@
-#include "WidgetDialogs.h"
+#include "windows/core/WidgetDialogs.h"
 
 #include <QApplication>
 #include <QCursor>

@@ -1,6 +1,6 @@
-#include "WindowCatalogue.h"
+#include "windows/core/WindowCatalogue.h"
 
-#include "ChildWindow.h"
+#include "windows/core/ChildWindow.h"
 
 #include <QDialog>
 #include <QHash>

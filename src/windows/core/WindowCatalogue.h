@@ -22,5 +22,3 @@ const WindowEntry* find(const QString& name);
 bool has(const QString& name);
 } // namespace WindowCatalogue
 
-// Fills the catalogue with the program's windows; called once at start-up (and by tests).
-void RegisterWindows();

@@ -1,4 +1,4 @@
-#include "FlowPage.h"
+#include "windows/internet/FlowPage.h"
 
 FlowPage::FlowPage(QWebEngineProfile* profile, QObject* parent) : QWebEnginePage(profile, parent) {}
 

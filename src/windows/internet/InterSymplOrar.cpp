@@ -1,12 +1,12 @@
-#include "InterSymplOrar.h"
+#include "windows/internet/InterSymplOrar.h"
 
-#include "FlowPage.h"
-#include "PageScripts.h"
-#include "core/Main.h"
-#include "core/ProgramValues.h"
-#include "core/Services.h"
-#include "core/Twips.h"
-#include "internet/EservicesSite.h"
+#include "logic/core/ProgramValues.h"
+#include "logic/core/Services.h"
+#include "logic/core/Twips.h"
+#include "logic/internet/EservicesSite.h"
+#include "logic/internet/PageScripts.h"
+#include "windows/core/MdiHost.h"
+#include "windows/internet/FlowPage.h"
 
 #include <QEventLoop>
 #include <QPainter>
@@ -120,8 +120,8 @@ InterSymplOrar::~InterSymplOrar() {
 void InterSymplOrar::placeWindow() {
     // 4/5 of the main window, with the buttons' row below; at 350, 150 twips.
     QRect area;
-    if (Main* main = Main::instance())
-        area = main->geometry();
+    if (MdiHost* host = MdiHost::instance())
+        area = host->window()->geometry();
     else if (parentWidget())
         area = parentWidget()->window()->geometry();
     else if (QScreen* screen = QGuiApplication::primaryScreen())

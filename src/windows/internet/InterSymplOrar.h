@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SubmissionFlow.h"
+#include "logic/internet/SubmissionFlow.h"
 
 #include <QDialog>
 #include <QPointer>

@@ -1,6 +1,6 @@
-#include "BmpFrm.h"
+#include "windows/maintenance/BmpFrm.h"
 
-#include "core/ProgramValues.h"
+#include "logic/core/ProgramValues.h"
 
 #include <QEvent>
 #include <QLabel>

@@ -1,14 +1,14 @@
-#include "EpilKins.h"
+#include "windows/print/EpilKins.h"
 
-#include "Reports.h"
-#include "core/DateHelpers.h"
-#include "core/EmployeeStatements.h"
-#include "core/FormHelpers.h"
-#include "core/MdiHost.h"
-#include "core/ProgramValues.h"
-#include "core/ToolbarPictures.h"
-#include "core/Twips.h"
-#include "records/Lbcalendar.h"
+#include "logic/core/DateHelpers.h"
+#include "logic/core/EmployeeStatements.h"
+#include "logic/core/ProgramValues.h"
+#include "logic/core/Twips.h"
+#include "windows/core/FormHelpers.h"
+#include "windows/core/MdiHost.h"
+#include "windows/core/ToolbarPictures.h"
+#include "windows/print/Reports.h"
+#include "windows/records/Lbcalendar.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,13 +1,13 @@
-#include "Lbprint.h"
+#include "windows/print/Lbprint.h"
 
-#include "PageRenderer.h"
-#include "core/FormHelpers.h"
-#include "core/MdiHost.h"
-#include "core/ProgramValues.h"
-#include "core/ToolbarPictures.h"
-#include "core/Twips.h"
-#include "core/WaitSeconds.h"
-#include "records/LbPopUp.h"
+#include "logic/core/ProgramValues.h"
+#include "logic/core/Twips.h"
+#include "logic/core/WaitSeconds.h"
+#include "logic/print/PageRenderer.h"
+#include "logic/records/LbPopUp.h"
+#include "windows/core/FormHelpers.h"
+#include "windows/core/MdiHost.h"
+#include "windows/core/ToolbarPictures.h"
 
 #include <QAction>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "PrintJob.h"
-#include "core/ChildWindow.h"
+#include "logic/print/PrintJob.h"
+#include "windows/core/ChildWindow.h"
 
 #include <QImage>
 #include <functional>

@@ -1,14 +1,14 @@
 // The preview's printing and its drill-down to the records behind the rows.
-#include "Lbprint.h"
+#include "windows/print/Lbprint.h"
 
-#include "PrintOutput.h"
-#include "core/FieldRules.h"
-#include "core/FormHelpers.h"
-#include "core/MdiHost.h"
-#include "core/Messages.h"
-#include "core/ProgramValues.h"
-#include "core/Services.h"
-#include "records/LbPopUp.h"
+#include "logic/core/FieldRules.h"
+#include "logic/core/Messages.h"
+#include "logic/core/ProgramValues.h"
+#include "logic/core/Services.h"
+#include "logic/print/PrintOutput.h"
+#include "logic/records/LbPopUp.h"
+#include "windows/core/FormHelpers.h"
+#include "windows/core/MdiHost.h"
 
 #include <QAction>
 #include <QLabel>

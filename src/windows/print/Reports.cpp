@@ -1,9 +1,9 @@
-#include "Reports.h"
+#include "windows/print/Reports.h"
 
-#include "IndexReports.h"
-#include "Lbprint.h"
-#include "core/Messages.h"
-#include "records/RecordPrinting.h"
+#include "logic/core/Messages.h"
+#include "logic/print/IndexReports.h"
+#include "logic/records/RecordPrinting.h"
+#include "windows/print/Lbprint.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,10 +1,10 @@
-#include "Ergaz.h"
+#include "windows/records/Ergaz.h"
 
-#include "core/FormHelpers.h"
-#include "core/Messages.h"
-#include "core/ProgramValues.h"
-#include "records/EmployeeRecord.h"
-#include "records/RecordWidgets.h"
+#include "logic/core/Messages.h"
+#include "logic/core/ProgramValues.h"
+#include "logic/records/EmployeeRecord.h"
+#include "windows/core/FormHelpers.h"
+#include "windows/records/RecordWidgets.h"
 
 #include <QLineEdit>
 #include <QPushButton>

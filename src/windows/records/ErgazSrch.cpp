@@ -1,15 +1,15 @@
-#include "ErgazSrch.h"
+#include "windows/records/ErgazSrch.h"
 
-#include "core/FormHelpers.h"
-#include "core/MdiHost.h"
-#include "core/Messages.h"
-#include "core/ProgramValues.h"
-#include "core/Services.h"
-#include "core/Twips.h"
-#include "records/EmployeeRecord.h"
-#include "records/LbPopUp.h"
-#include "records/PageGrid.h"
-#include "records/RecordPrinting.h"
+#include "logic/core/Messages.h"
+#include "logic/core/ProgramValues.h"
+#include "logic/core/Services.h"
+#include "logic/core/Twips.h"
+#include "logic/records/EmployeeRecord.h"
+#include "logic/records/LbPopUp.h"
+#include "logic/records/RecordPrinting.h"
+#include "windows/core/FormHelpers.h"
+#include "windows/core/MdiHost.h"
+#include "windows/records/PageGrid.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/ChildWindow.h"
-#include "records/EmployeeList.h"
+#include "logic/records/EmployeeList.h"
+#include "windows/core/ChildWindow.h"
 
 class PageGrid;
 class QAction;

@@ -1,13 +1,13 @@
-#include "InsErg.h"
+#include "windows/records/InsErg.h"
 
-#include "core/FormHelpers.h"
-#include "core/Messages.h"
-#include "core/ProgramValues.h"
-#include "core/Services.h"
-#include "core/ToolbarPictures.h"
-#include "records/AscFile.h"
-#include "records/AscImport.h"
-#include "records/RecordWidgets.h"
+#include "logic/core/Messages.h"
+#include "logic/core/ProgramValues.h"
+#include "logic/core/Services.h"
+#include "logic/records/AscFile.h"
+#include "logic/records/AscImport.h"
+#include "windows/core/FormHelpers.h"
+#include "windows/core/ToolbarPictures.h"
+#include "windows/records/RecordWidgets.h"
 
 #include <QFile>
 #include <QFileInfo>

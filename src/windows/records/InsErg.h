@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/ChildWindow.h"
+#include "windows/core/ChildWindow.h"
 
 class QLineEdit;
 class QProgressBar;

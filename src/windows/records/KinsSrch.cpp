@@ -1,15 +1,15 @@
-#include "KinsSrch.h"
+#include "windows/records/KinsSrch.h"
 
-#include "core/FormHelpers.h"
-#include "core/MdiHost.h"
-#include "core/Messages.h"
-#include "core/ProgramValues.h"
-#include "core/Twips.h"
-#include "core/WindowCatalogue.h"
-#include "records/EntryRecord.h"
-#include "records/LbPopUp.h"
-#include "records/PageGrid.h"
-#include "records/RecordPrinting.h"
+#include "logic/core/Messages.h"
+#include "logic/core/ProgramValues.h"
+#include "logic/core/Twips.h"
+#include "logic/records/EntryRecord.h"
+#include "logic/records/LbPopUp.h"
+#include "logic/records/RecordPrinting.h"
+#include "windows/core/FormHelpers.h"
+#include "windows/core/MdiHost.h"
+#include "windows/core/WindowCatalogue.h"
+#include "windows/records/PageGrid.h"
 
 #include <QAction>
 #include <QComboBox>

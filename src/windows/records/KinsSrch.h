@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/ChildWindow.h"
-#include "records/EntryList.h"
+#include "logic/records/EntryList.h"
+#include "windows/core/ChildWindow.h"
 
 class PageGrid;
 class QAction;

@@ -1,8 +1,8 @@
-#include "Lbcalendar.h"
+#include "windows/records/Lbcalendar.h"
 
-#include "core/DateHelpers.h"
-#include "core/ProgramValues.h"
-#include "core/Services.h"
+#include "logic/core/DateHelpers.h"
+#include "logic/core/ProgramValues.h"
+#include "logic/core/Services.h"
 
 #include <QCalendarWidget>
 #include <QEvent>

@@ -1,10 +1,10 @@
-#include "Lbscroll.h"
+#include "windows/records/Lbscroll.h"
 
-#include "core/MdiHost.h"
-#include "core/ProgramValues.h"
-#include "core/Services.h"
-#include "core/Twips.h"
-#include "records/PickList.h"
+#include "logic/core/ProgramValues.h"
+#include "logic/core/Services.h"
+#include "logic/core/Twips.h"
+#include "logic/records/PickList.h"
+#include "windows/core/MdiHost.h"
 
 #include <QKeyEvent>
 #include <QListWidget>

@@ -1,8 +1,8 @@
-#include "PageGrid.h"
+#include "windows/records/PageGrid.h"
 
-#include "core/FormHelpers.h"
-#include "core/Twips.h"
-#include "records/PageCursor.h"
+#include "logic/core/Twips.h"
+#include "logic/records/PageCursor.h"
+#include "windows/core/FormHelpers.h"
 
 #include <QAction>
 #include <QHeaderView>

@@ -1,6 +1,6 @@
-#include "RecordWidgets.h"
+#include "windows/records/RecordWidgets.h"
 
-#include "core/Twips.h"
+#include "logic/core/Twips.h"
 
 #include <QApplication>
 #include <QKeyEvent>

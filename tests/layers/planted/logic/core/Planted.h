@@ -1,0 +1,6 @@
+#pragma once
+
+#include "logic/core/Database.h"
+#include <QWidget>
+#include "windows/records/Ergaz.h"
+#include <QString>

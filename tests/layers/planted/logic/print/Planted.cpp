@@ -1,0 +1,4 @@
+#include "shell/Main.h"
+#include <QtWidgets/QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
