@@ -22,7 +22,6 @@ int RunOrva(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orva"));
     QApplication::setOrganizationName(QStringLiteral("Orva"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/shipped/Orva.png")));
 
     Services::install(std::make_unique<WidgetDialogs>());
     Services::install(std::make_unique<SystemClock>());
@@ -34,6 +33,9 @@ int RunOrva(int argc, char** argv) {
         return 1;
     }
     Program.AppPath = QDir::cleanPath(folder);
+    // The installed icon of the desktop's theme; run from the build, the data folder's copy.
+    QApplication::setWindowIcon(
+        QIcon::fromTheme(QStringLiteral("orva"), QIcon(AppFile(QStringLiteral("Orva.png")))));
     Services::install(std::make_unique<IniSettings>(AppFile(QStringLiteral("Orva.ini"))));
 
     RegisterWindows();

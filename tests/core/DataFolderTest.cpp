@@ -1,8 +1,10 @@
 #include "logic/core/DataFolder.h"
 #include "logic/core/ApplicationRecord.h"
 #include "logic/core/IniSettings.h"
+#include "logic/core/ShippedFiles.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -10,7 +12,24 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-// Choosing and preparing the data folder, and the settings file of a new folder.
+namespace {
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+void writeReadOnly(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    QVERIFY(file.setPermissions(QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+}
+
+} // namespace
+
+// Choosing and preparing the data folder, the files it receives, and its settings file.
 class DataFolderTest : public QObject {
     Q_OBJECT
 private slots:
@@ -43,7 +62,20 @@ private slots:
         QCOMPARE(read.databaseServer(), quint16(0));
         QCOMPARE(read.installationCode().size(), 5);
         QVERIFY(!read.installationCode().contains(QLatin1Char(' ')));
-        QVERIFY(QFile::exists(QDir(folder).filePath(QStringLiteral("Int.Bmp"))));
+        // Every shipped file arrives, byte for byte, taken from the build tree's copy.
+        const QString shipped = ShippedFolder();
+        QCOMPARE(QFileInfo(shipped).canonicalFilePath(),
+                 QFileInfo(QStringLiteral(ORVA_BUILD_DIR "/share/orva")).canonicalFilePath());
+        QCOMPARE(readAll(QDir(folder).filePath(QStringLiteral("Int.Bmp"))),
+                 readAll(QStringLiteral(ORVA_SOURCE_DIR "/data/Int.Bmp")));
+        QDirIterator it(shipped, QDir::Files, QDirIterator::Subdirectories);
+        int files = 0;
+        while (it.hasNext()) {
+            const QString source = it.next();
+            QCOMPARE(readAll(QDir(folder).filePath(QDir(shipped).relativeFilePath(source))), readAll(source));
+            ++files;
+        }
+        QVERIFY(files >= 2);
         {
             QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
             db.setDatabaseName(QDir(folder).filePath(QStringLiteral("IntTvx.db")));
@@ -57,6 +89,45 @@ private slots:
             QCOMPARE(tables, (QStringList{"Company", "Ergaz", "Kins", "Param"}));
         }
         QSqlDatabase::removeDatabase(QStringLiteral("check"));
+    }
+
+    void anInstalledProgramTakesShareOrvaBesideItsBinFolderThenTheSystemsDataFolders() {
+        QTemporaryDir root;
+        const QDir dir(root.path());
+        QVERIFY(dir.mkpath(QStringLiteral("usr/bin")) && dir.mkpath(QStringLiteral("usr/share/orva")));
+        QCOMPARE(ShippedFolderFor(dir.filePath(QStringLiteral("usr/bin"))),
+                 dir.filePath(QStringLiteral("usr/share/orva")));
+
+        QVERIFY(dir.mkpath(QStringLiteral("opt/bin")) && dir.mkpath(QStringLiteral("xdg/orva")) &&
+                dir.mkpath(QStringLiteral("home")));
+        qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("home")).toUtf8());
+        qputenv("XDG_DATA_DIRS", dir.filePath(QStringLiteral("xdg")).toUtf8());
+        QCOMPARE(ShippedFolderFor(dir.filePath(QStringLiteral("opt/bin"))),
+                 dir.filePath(QStringLiteral("xdg/orva")));
+        QVERIFY(dir.rmdir(QStringLiteral("xdg/orva")));
+        QCOMPARE(ShippedFolderFor(dir.filePath(QStringLiteral("opt/bin"))), QString());
+    }
+
+    void shippedFilesKeepTheirSubfoldersAndNeverReplaceTheUsersCopy() {
+        QTemporaryDir shipped;
+        QTemporaryDir data;
+        const QDir from(shipped.path());
+        QVERIFY(from.mkpath(QStringLiteral("News")));
+        writeReadOnly(from.filePath(QStringLiteral("Int.Bmp")), "picture");
+        writeReadOnly(from.filePath(QStringLiteral("News/Icon1.ico")), "icon");
+        writeReadOnly(from.filePath(QStringLiteral("Version.Txt")), "new notes");
+        const QDir to(data.path());
+        {
+            QFile kept(to.filePath(QStringLiteral("Version.Txt")));
+            QVERIFY(kept.open(QIODevice::WriteOnly));
+            kept.write("the user's notes");
+        }
+        QCOMPARE(CopyShippedFiles(shipped.path(), data.path()), QString());
+        QCOMPARE(readAll(to.filePath(QStringLiteral("Int.Bmp"))), QByteArray("picture"));
+        QCOMPARE(readAll(to.filePath(QStringLiteral("News/Icon1.ico"))), QByteArray("icon"));
+        QCOMPARE(readAll(to.filePath(QStringLiteral("Version.Txt"))), QByteArray("the user's notes"));
+        // The copies of read-only installed files can be changed by their owner.
+        QVERIFY(QFileInfo(to.filePath(QStringLiteral("News/Icon1.ico"))).permission(QFileDevice::WriteOwner));
     }
 
     void aFolderWithOnlyOneOfTheTwoFilesIsLeftAlone() {

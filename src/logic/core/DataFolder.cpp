@@ -3,9 +3,9 @@
 #include "logic/core/ApplicationRecord.h"
 #include "logic/core/Database.h"
 #include "logic/core/IniSettings.h"
+#include "logic/core/ShippedFiles.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -29,22 +29,6 @@ QString writeApplicationRecord(const QString& path) {
     file.write(ApplicationRecord::fresh(newInstallationCode()).bytes());
     if (!file.commit())
         return file.errorString();
-    return {};
-}
-
-// The pictures and documents shipped inside the program, copied into a new folder.
-QString copyShippedFiles(const QDir& folder) {
-    QDirIterator it(QStringLiteral(":/shipped"), QDir::Files);
-    while (it.hasNext()) {
-        const QFileInfo source(it.next());
-        const QString target = folder.filePath(source.fileName());
-        if (QFileInfo::exists(target))
-            continue;
-        if (!QFile::copy(source.filePath(), target))
-            return QStringLiteral("Δεν αντιγράφηκε το %1.").arg(target);
-        QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                          QFileDevice::ReadGroup | QFileDevice::ReadOther);
-    }
     return {};
 }
 
@@ -74,8 +58,14 @@ QString PrepareDataFolder(const QString& folder) {
     if (!dir.mkpath(QStringLiteral(".")))
         return QStringLiteral("Ο φάκελος δεδομένων %1 δεν μπορεί να δημιουργηθεί.").arg(folder);
     if (IsNewDataFolder(folder)) {
-        // A database that could not be created is removed, so the folder is still new at
-        // the next start.
+        // The shipped files come first and a database that could not be created is removed,
+        // so that after a failure the folder is still new at the next start.
+        const QString shipped = ShippedFolder();
+        if (shipped.isEmpty())
+            return QStringLiteral("Τα αρχεία του προγράμματος (εικόνες, έντυπα, εγχειρίδιο) δεν βρέθηκαν.\r\n"
+                                  "Εγκαταστήστε ξανά το πρόγραμμα.");
+        if (const QString error = CopyShippedFiles(shipped, folder); !error.isEmpty())
+            return error;
         const QString database = dir.filePath(QStringLiteral("IntTvx.db"));
         if (const QString error = CreateDatabaseFile(database); !error.isEmpty()) {
             QFile::remove(database);
@@ -83,8 +73,6 @@ QString PrepareDataFolder(const QString& folder) {
         }
         if (const QString error = writeApplicationRecord(dir.filePath(QStringLiteral("Appl.Bt")));
             !error.isEmpty())
-            return error;
-        if (const QString error = copyShippedFiles(dir); !error.isEmpty())
             return error;
     }
     const QString ini = dir.filePath(QStringLiteral("Orva.ini"));
