@@ -9,7 +9,7 @@ ORVA_BUILD_PACKAGES=(
   libxlsxwriter-dev libarchive-dev libcurl4-openssl-dev
   fonts-liberation2 adwaita-icon-theme
 )
-ORVA_TEST_PACKAGES=(libbenchmark-dev python3-aiosmtpd)
+ORVA_TEST_PACKAGES=(libbenchmark-dev python3-aiosmtpd enscript ghostscript python3-xlsxwriter)
 
 ensure_packages() {
   local missing=()
