@@ -3,6 +3,8 @@
 #include "logic/core/DosGreek.h"
 #include "logic/records/RecordKeys.h"
 
+#include <QFile>
+
 namespace {
 constexpr int AfmColumn = 130; // 0-based index of position 131
 constexpr int AfmLength = 14;
@@ -28,6 +30,22 @@ QStringList SplitAscLines(const QByteArray& bytes) {
     if (start < text.size())
         lines.append(text.mid(start));
     return lines;
+}
+
+std::optional<QStringList> ReadAscFile(const QString& path, QString* error) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = file.errorString();
+        return std::nullopt;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        if (error)
+            *error = file.errorString();
+        return std::nullopt;
+    }
+    return SplitAscLines(bytes);
 }
 
 std::optional<AscEmployee> ParseAscLine(const QString& line) {

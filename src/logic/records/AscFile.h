@@ -25,6 +25,10 @@ constexpr int AscNameLength = 30;
 // line without an end counts too, an empty end after the last line end does not.
 QStringList SplitAscLines(const QByteArray& bytes);
 
+// The lines of the file at path; nothing, with the system's reason in *error, when it
+// cannot be read.
+std::optional<QStringList> ReadAscFile(const QString& path, QString* error = nullptr);
+
 // The employee of one line, or nothing when it is no employee line. The AFM and the two
 // name parts are trimmed; the name is the surname, one blank and the first name, cut to
 // AscNameLength characters; apostrophes become grave accents.

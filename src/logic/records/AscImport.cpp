@@ -9,8 +9,7 @@ constexpr int ReportedLines = 10;
 
 void noteSkipped(AscImportResult& result, int lineNumber) {
     ++result.skipped;
-    if (result.skippedLines.size() < ReportedLines)
-        result.skippedLines.append(lineNumber);
+    result.skippedLines.append(lineNumber);
 }
 
 // Stores one employee under the line's savepoint; false when the line has to be skipped.
@@ -67,9 +66,9 @@ QString SkippedLinesText(const AscImportResult& result) {
     if (result.skipped == 0)
         return {};
     QStringList numbers;
-    for (int line : result.skippedLines)
+    for (int line : result.skippedLines.mid(0, ReportedLines))
         numbers << QString::number(line);
-    if (result.skipped > result.skippedLines.size())
+    if (result.skipped > numbers.size())
         numbers << QStringLiteral("...");
     const bool one = result.skipped == 1;
     return (one ? QStringLiteral("Δεν καταχωρήθηκε %1 γραμμή του αρχείου (γραμμή %2).")

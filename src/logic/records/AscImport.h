@@ -11,7 +11,7 @@ struct AscImportResult {
     int added = 0;           // new employees stored
     int present = 0;         // employee lines whose AFM was in the table already (left untouched)
     int skipped = 0;         // employee lines that could not be stored
-    QList<int> skippedLines; // line numbers (from 1) of the first ten of them
+    QList<int> skippedLines; // their line numbers, from 1
     DbStatus status;         // a failure of the import as a whole: nothing was stored
 };
 
@@ -22,5 +22,6 @@ struct AscImportResult {
 AscImportResult ImportAscLines(const QStringList& lines,
                                const std::function<void(int done, int total)>& progress = {});
 
-// The line added to the closing message when lines were skipped, "" when none was.
+// The line added to the closing message when lines were skipped, naming the first ten of
+// them; "" when none was.
 QString SkippedLinesText(const AscImportResult& result);

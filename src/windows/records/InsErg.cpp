@@ -9,7 +9,6 @@
 #include "windows/core/ToolbarPictures.h"
 #include "windows/records/RecordWidgets.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -84,18 +83,16 @@ void InsErg::import() {
                            "πρόγραμμα."),
             MsgIcon::Information, MsgAnswer::Yes))
         return;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const std::optional<QStringList> lines = ReadAscFile(path);
+    if (!lines) {
         ShowMsg(10);
         return;
     }
-    const QStringList lines = SplitAscLines(file.readAll());
-    file.close();
 
-    m_progress->setRange(0, std::max(1, int(lines.size())));
+    m_progress->setRange(0, std::max(1, int(lines->size())));
     m_progress->setValue(0);
     m_progress->show();
-    const AscImportResult result = ImportAscLines(lines, [this](int done, int) {
+    const AscImportResult result = ImportAscLines(*lines, [this](int done, int) {
         m_progress->setValue(done);
         m_progress->repaint();
     });
