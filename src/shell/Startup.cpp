@@ -6,6 +6,7 @@
 #include "logic/core/Services.h"
 #include "logic/core/SystemServices.h"
 #include "logic/internet/WebEngineSetup.h"
+#include "shell/Commands.h"
 #include "shell/Main.h"
 #include "shell/Windows.h"
 #include "windows/core/WidgetDialogs.h"
@@ -18,6 +19,8 @@
 #include <QScreen>
 
 int RunOrva(int argc, char** argv) {
+    if (IsCommandLine(argc, argv))
+        return RunCommands(argc, argv);
     PrepareWebEngine();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orva"));

@@ -1,0 +1,79 @@
+#include "logic/records/ImportCommand.h"
+
+#include "logic/core/Console.h"
+#include "logic/core/Database.h"
+#include "logic/core/Messages.h"
+#include "logic/core/ProgramValues.h"
+#include "logic/core/UserLock.h"
+#include "logic/records/AscFile.h"
+#include "logic/records/AscImport.h"
+
+#include <QFileInfo>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString lineNumbers(const QList<int>& lines) {
+    QStringList numbers;
+    for (int line : lines)
+        numbers << QString::number(line);
+    return (lines.size() == 1 ? u" (γραμμή %1)"_s : u" (γραμμές %1)"_s).arg(numbers.join(u", "_s));
+}
+
+int runImport(const CommandCall& call) {
+    const QString path = call.arguments.constFirst();
+    if (!QFileInfo(path).isFile()) {
+        PrintError(path + u": "_s + CatalogueMessage(10)->text);
+        return BadArguments;
+    }
+    QString error;
+    const std::optional<QStringList> lines = ReadAscFile(path, &error);
+    if (!lines) {
+        PrintError(u"Το αρχείο %1 δεν μπορεί να διαβαστεί (%2)."_s.arg(path, error));
+        return BadArguments;
+    }
+    if (!OpenDatabase())
+        return CannotOpenDatabase;
+    // Nobody else may change the employees meanwhile; a running Orva keeps the lock.
+    if (!TakeUserLock()) {
+        PrintError(u"Το Orva είναι ανοιχτό στον φάκελο δεδομένων %1· κλείστε το και δοκιμάστε ξανά."_s.arg(
+            Program.AppPath));
+        return DataFolderInUse;
+    }
+    AscImportResult result;
+    {
+        TerminalProgress progress(u"Εισαγωγή γραμμών"_s);
+        result = ImportAscLines(*lines, [&progress](int done, int total) { progress.show(done, total); });
+    }
+    if (!result.status.ok()) {
+        ShowDatabaseError(result.status);
+        return CommandFailed;
+    }
+    if (result.added + result.present + result.skipped == 0) {
+        ShowMsg(18);
+        return NothingFound;
+    }
+    PrintOut(u"Προστέθηκαν: %1"_s.arg(result.added));
+    PrintOut(u"Υπήρχαν ήδη: %1"_s.arg(result.present));
+    PrintOut(u"Δεν καταχωρήθηκαν: %1"_s.arg(result.skipped) +
+             (result.skipped > 0 ? lineNumbers(result.skippedLines) : QString()));
+    return CommandDone;
+}
+
+} // namespace
+
+Command ImportCommand() {
+    Command command;
+    command.words = {u"import"_s};
+    command.summary = u"Εισαγωγή εργαζομένων από ASC αρχείο."_s;
+    command.details =
+        u"Εισάγει από το αρχείο τους εργαζόμενους που δεν υπάρχουν ήδη στο πρόγραμμα, με υποκατάστημα "
+        u"0, σε μία συναλλαγή· όσοι υπάρχουν μένουν όπως είναι. Τυπώνει πόσοι προστέθηκαν, πόσοι "
+        u"υπήρχαν ήδη και ποιες γραμμές δεν καταχωρήθηκαν. Δεν τρέχει όσο το Orva είναι ανοιχτό στον "
+        u"ίδιο φάκελο δεδομένων."_s;
+    command.arguments = {{u"ΑΡΧΕΙΟ"_s, u"Το αρχείο των εργαζομένων: σταθερές στήλες, κωδικοσελίδα Windows "
+                                       u"1253, το ΑΦΜ από τη στήλη 131."_s}};
+    command.run = runImport;
+    return command;
+}
