@@ -2,11 +2,11 @@
 #include "TestDataFolder.h"
 #include "logic/core/EmployeeStatements.h"
 #include "logic/core/EntryStatements.h"
-#include "windows/core/MdiHost.h"
 #include "logic/core/ProgramValues.h"
-#include "shell/Windows.h"
-#include "windows/core/WindowCatalogue.h"
 #include "logic/internet/BatchSubmission.h"
+#include "shell/Windows.h"
+#include "windows/core/MdiHost.h"
+#include "windows/core/WindowCatalogue.h"
 #include "windows/internet/EpilErgaz.h"
 #include "windows/records/Lbscroll.h"
 
@@ -129,6 +129,22 @@ private slots:
         QCOMPARE(m_events, (QStringList{"send 120000001/08:00-16:00 20240301/σημ. 20240301/1", "ask",
                                         "send 120000001/08:00-16:00 20240331/σημ. 20240331/1", "ask",
                                         "send 125000004/08:00-16:00 20240315/σημ. 20240315/4"}));
+    }
+
+    void blanksAroundTheMaskAreNotPartOfThePattern() {
+        employee("120000001", "Ζήτα", "1", {"20240305"});
+        employee("130000002", "Εψιλον", "2", {"20240306"});
+        EpilErgaz* window = open();
+        type(window, "Eafm_2", " 12* ");
+        window->submitBatch();
+        QCOMPARE(m_events, QStringList{"send 120000001/08:00-16:00 20240305/σημ. 20240305/1"});
+        QVERIFY(m_dialogs->numbers().isEmpty());
+
+        // A mask of blanks alone narrows nothing.
+        m_events.clear();
+        type(window, "Eafm_2", "   ");
+        window->submitBatch();
+        QCOMPARE(m_events.filter(QStringLiteral("send")).size(), 2);
     }
 
     void missingCredentialsAndEmptySelectionsAreReported() {

@@ -32,6 +32,8 @@ QStringList Employees(const BatchSelection& selection, const QString& from, cons
     } else {
         AfmRange range{selection.afmFrom, selection.afmTo, selection.mask};
         PrepareRange(range.from, range.to, range.mask, AfmWidth);
+        // Blanks typed around the mask would become part of the Like pattern.
+        range.mask = range.mask.trimmed();
         query = SelectEmployeesWithEntries(from, to, range, status);
     }
     QStringList afms;
