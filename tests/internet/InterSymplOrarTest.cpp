@@ -1,11 +1,13 @@
 #include "windows/internet/InterSymplOrar.h"
+#include "BrowserProbe.h"
 #include "FakeEservices.h"
 #include "RecordWindows.h"
 #include "ScriptedDialogs.h"
 #include "logic/core/ProgramValues.h"
 #include "logic/internet/EservicesSite.h"
-#include "windows/internet/FlowPage.h"
+#include "logic/internet/PageScripts.h"
 #include "logic/internet/WebEngineSetup.h"
+#include "windows/internet/FlowPage.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -18,57 +20,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWebEngineProfile>
 #include <QWebEngineScript>
 #include <QWebEngineView>
+
+using namespace BrowserProbe;
 
 namespace {
 
 constexpr int Patience = 30000;
-
-// The value a script evaluates to in a page, waiting for the answer.
-QVariant Evaluate(QWebEnginePage* page, const QString& script) {
-    QVariant result;
-    bool done = false;
-    page->runJavaScript(script, QWebEngineScript::ApplicationWorld, [&](const QVariant& value) {
-        result = value;
-        done = true;
-    });
-    if (!QTest::qWaitFor([&] { return done; }, 10000))
-        qWarning("script gave no answer: %s", qPrintable(script));
-    return result;
-}
-
-QString FieldValue(QWebEnginePage* page, const QString& name) {
-    return Evaluate(page, QStringLiteral(
-                              "(function(){var f=document.forms[0];var e=f&&f.elements.namedItem(\"%1\");"
-                              "return e?e.value:null;})()")
-                              .arg(name))
-        .toString();
-}
-
-QString Address(QWebEngineView* view) {
-    return AddressText(view->url());
-}
-
-// True when the point of the window shows the given browser.
-bool Showing(QWidget* window, QWebEngineView* view) {
-    QWidget* child = window->childAt(view->geometry().center());
-    return child && (child == view || view->isAncestorOf(child));
-}
-
-// Clicks an element of the page with the mouse, where the user would.
-void ClickElement(QWebEngineView* view, const QString& selector) {
-    const QVariantList box =
-        Evaluate(view->page(),
-                 QStringLiteral("(function(){var r=document.querySelector('%1').getBoundingClientRect();"
-                                "return [r.left+r.width/2,r.top+r.height/2];})()")
-                     .arg(selector))
-            .toList();
-    QVERIFY2(box.size() == 2, qPrintable(selector));
-    const QPoint point(int(box.at(0).toDouble()), int(box.at(1).toDouble()));
-    QWidget* target = view->focusProxy() ? view->focusProxy() : view;
-    QTest::mouseClick(target, Qt::LeftButton, {}, point);
-}
 
 } // namespace
 
@@ -113,7 +73,7 @@ private slots:
         QVERIFY(Showing(&window, form));
 
         // The user presses the site's own submit button.
-        ClickElement(form, QStringLiteral("#submit"));
+        QVERIFY(ClickElement(form, QStringLiteral("#submit")));
         QTRY_COMPARE_WITH_TIMEOUT(m_site->submissions.size(), 1, Patience);
         const FakeEservices::Submission& sent = m_site->submissions.first();
         QCOMPARE(sent.afm, QStringLiteral("090000045"));
@@ -158,7 +118,7 @@ private slots:
         QCOMPARE(window.flow().viewMode(), ViewMode::FormView);
         QVERIFY(Showing(&window, form));
         QVERIFY(prtBut->isEnabled());
-        ClickElement(form, QStringLiteral("#logout"));
+        QVERIFY(ClickElement(form, QStringLiteral("#logout")));
         QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), Patience);
         QCOMPARE(window.result(), int(QDialog::Rejected));
         QCOMPARE(Program.SubmissionLog, line);
@@ -200,13 +160,13 @@ private slots:
             QCOMPARE(FieldValue(page->page(), Eservices::BranchField), QStringLiteral("12"));
             QCOMPARE(FieldValue(page->page(), Eservices::HoursField), QStringLiteral("08:00-16:00"));
             QCOMPARE(FieldValue(page->page(), Eservices::RemarksField), QStringLiteral("Υπερωρία"));
-            ClickElement(page, QStringLiteral("#submit"));
+            QVERIFY(ClickElement(page, QStringLiteral("#submit")));
             QTRY_COMPARE_WITH_TIMEOUT(m_site->submissions.size(), 1, Patience);
             QTRY_VERIFY_WITH_TIMEOUT(Eservices::IsProofAddress(Address(window->browser(1))), Patience);
             QTRY_COMPARE_WITH_TIMEOUT(window->flow().viewMode(), ViewMode::ProofView, Patience);
             QTRY_VERIFY_WITH_TIMEOUT(Showing(window, window->browser(1)), Patience);
             QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("SymplBut")), Qt::LeftButton);
-            ClickElement(page, QStringLiteral("#logout"));
+            QVERIFY(ClickElement(page, QStringLiteral("#logout")));
             QTRY_VERIFY_WITH_TIMEOUT(!window->isVisible(), Patience);
             leave.dismiss();
             played = true;
@@ -293,14 +253,86 @@ private slots:
     void aSiteThatCannotBeReachedIsReportedAndTheWindowCloses() {
         QTcpServer closed;
         QVERIFY(closed.listen(QHostAddress::LocalHost));
-        Program.EservicesBase = QStringLiteral("http://127.0.0.1:%1").arg(closed.serverPort());
+        const quint16 port = closed.serverPort();
+        Program.EservicesBase = QStringLiteral("http://127.0.0.1:%1").arg(port);
         closed.close();
         InterSymplOrar window;
         window.show();
         QTRY_COMPARE_WITH_TIMEOUT(m_dialogs->boxes.size(), 1, Patience);
-        QCOMPARE(m_dialogs->boxes.first().title, QStringLiteral("ΠΡΟΣΟΧΗ"));
-        QCOMPARE(m_dialogs->boxes.first().icon, MsgIcon::Critical);
+        const MessageBox box = m_dialogs->boxes.first();
+        QCOMPARE(box.title, QStringLiteral("ΠΡΟΣΟΧΗ"));
+        QCOMPARE(box.icon, MsgIcon::Critical);
+        // A sentence the user understands first, the browser's reason under it.
+        const QString site = QStringLiteral("127.0.0.1:%1").arg(port);
+        QVERIFY2(box.text.startsWith(QStringLiteral("Ο δικτυακός τόπος %1 δεν απαντά.").arg(site)),
+                 qPrintable(box.text));
+        const qsizetype reason = box.text.indexOf(QStringLiteral("ERR_CONNECTION_REFUSED"));
+        QVERIFY2(reason > box.text.indexOf(QStringLiteral("δεν απαντά")), qPrintable(box.text));
+        QVERIFY(box.text.contains(Program.EservicesBase));
         QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), Patience);
+    }
+
+    void aLoginPageInTheSecondBrowserIsFilledThereAndNothingGoesToTheFirstBrowsersHost() {
+        InterSymplOrar window;
+        window.show();
+        QWebEngineView* form = window.browser(0);
+        QTRY_COMPARE_WITH_TIMEOUT(FieldValue(form->page(), Eservices::AfmField), Program.SendEafm, Patience);
+        QCOMPARE(m_site->logins.size(), 1);
+
+        // Browser 0 goes to a page of another host with fields of the same names, and a
+        // login page of the configured site completes in browser 1.
+        FakeEservices other;
+        QVERIFY(other.listen());
+        form->load(QUrl(other.loginPage()));
+        QVERIFY(WaitForAddress(form, other.loginPage()));
+        window.browser(1)->load(QUrl(m_site->loginPage()));
+
+        // The login goes to the site from the page that asked for it.
+        QTRY_COMPARE_WITH_TIMEOUT(m_site->logins.size(), 2, Patience);
+        QCOMPARE(m_site->logins.last().userName, m_site->userName);
+        QCOMPARE(m_site->logins.last().password, m_site->password);
+        // The site's home page in browser 1 leads browser 0 back to the entry page.
+        QTRY_COMPARE_WITH_TIMEOUT(Address(form), m_site->entryPage(), Patience);
+        QVERIFY(other.logins.isEmpty());
+        for (const QString& request : other.requests)
+            QVERIFY2(!request.startsWith(QStringLiteral("POST")), qPrintable(request));
+        QVERIFY(m_dialogs->boxes.isEmpty());
+    }
+
+    void pageScriptsActOnlyInAPageOfTheOriginTheyAreGiven() {
+        FakeEservices other;
+        QVERIFY(other.listen());
+        QWebEngineProfile profile;
+        {
+            QWebEngineView view;
+            auto* page = new QWebEnginePage(&profile, &view);
+            view.setPage(page);
+            view.load(QUrl(other.loginPage()));
+            QVERIFY(WaitForAddress(&view, other.loginPage()));
+            QCOMPARE(PageScripts::OriginOf(other.loginPage()), other.base());
+
+            // The configured site is m_site; the page is of the other host.
+            const QString site = PageScripts::OriginOf(m_site->base());
+            QCOMPARE(
+                Evaluate(page, PageScripts::SetField(site, Eservices::UserNameField, QStringLiteral("x"))),
+                QVariant(false));
+            QCOMPARE(Evaluate(page, PageScripts::ClickField(site, Eservices::LoginButton)), QVariant(false));
+            QCOMPARE(Evaluate(page, PageScripts::SubmitForm(site)), QVariant(false));
+            QCOMPARE(Evaluate(page, PageScripts::SetField(QString(), Eservices::UserNameField,
+                                                          QStringLiteral("x"))),
+                     QVariant(false));
+            QCOMPARE(FieldValue(page, Eservices::UserNameField), QString());
+
+            // Given the page's own origin, the same scripts act.
+            QCOMPARE(Evaluate(page, PageScripts::SetField(other.base(), Eservices::UserNameField,
+                                                          QStringLiteral("ergodotis"))),
+                     QVariant(true));
+            QCOMPARE(FieldValue(page, Eservices::UserNameField), QStringLiteral("ergodotis"));
+            QCOMPARE(Evaluate(page, PageScripts::SubmitForm(other.base())), QVariant(true));
+            // Submitted without the button, as the form's own submit does.
+            QTRY_COMPARE_WITH_TIMEOUT(other.requests.filter(QStringLiteral("POST ")).size(), 1, Patience);
+            QVERIFY(m_site->requests.isEmpty());
+        }
     }
 
     void escapeClosesTheWindow() {

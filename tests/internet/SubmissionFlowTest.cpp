@@ -4,6 +4,8 @@
 #include "logic/core/ProgramValues.h"
 #include "logic/core/Services.h"
 #include "logic/internet/EservicesSite.h"
+#include "logic/internet/PageScripts.h"
+#include "logic/internet/SiteFailure.h"
 #include "logic/internet/WebEngineSetup.h"
 
 #include <QTemporaryDir>
@@ -22,6 +24,11 @@ const QString HomePage = Session + QStringLiteral("/Default.aspx");
 const QString EntryPage = Session + QStringLiteral("/SK/SygkentrwtikhPararthmatosOne.aspx");
 const QString LoggedOutPage = Session + QStringLiteral("/login.aspx");
 const QString ProofOpening = Base + QStringLiteral("//SK/SygkentrwtikhPararthmatosPrintPDF.aspx?id=7");
+
+// A field of the page in the browser, for the configured site only.
+BrowserAction Field(int browser, const QString& name, const QString& value) {
+    return BrowserAction::setField(browser, Base, name, value);
+}
 
 SubmissionRequest Request(const QString& remarks = QStringLiteral("Υπερωρία")) {
     return {QStringLiteral("090000045"), QStringLiteral("08:00-16:00"), remarks, QStringLiteral("001")};
@@ -98,6 +105,51 @@ private slots:
         QCOMPARE(Eservices::NormaliseBase(QString()), QString());
     }
 
+    void anOriginIsWrittenAsThePageWritesItsOwn_data() {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("origin");
+        QTest::newRow("secure host") << Base << Base;
+        QTest::newRow("page of the host") << LoginPage << Base;
+        QTest::newRow("capitals") << QStringLiteral("HTTPS://EServices.Example.GR/x") << Base;
+        QTest::newRow("default port") << QStringLiteral("https://eservices.example.gr:443/") << Base;
+        QTest::newRow("other port") << QStringLiteral("http://127.0.0.1:8080/a?b")
+                                    << QStringLiteral("http://127.0.0.1:8080");
+        QTest::newRow("plain default port")
+            << QStringLiteral("http://x.gr:80") << QStringLiteral("http://x.gr");
+        QTest::newRow("user in address")
+            << QStringLiteral("https://u:p@x.gr/") << QStringLiteral("https://x.gr");
+        QTest::newRow("ipv6") << QStringLiteral("http://[::1]:81/") << QStringLiteral("http://[::1]:81");
+        QTest::newRow("greek host") << QStringLiteral("https://παράδειγμα.gr/")
+                                    << QStringLiteral("https://xn--hxajbheg2az3al.gr");
+        QTest::newRow("no host") << QStringLiteral("about:blank") << QString();
+        QTest::newRow("empty") << QString() << QString();
+    }
+    void anOriginIsWrittenAsThePageWritesItsOwn() {
+        QFETCH(QString, address);
+        QFETCH(QString, origin);
+        QCOMPARE(PageScripts::OriginOf(address), origin);
+    }
+
+    void aSiteThatDidNotOpenIsToldInGreekWithTheReasonUnderIt() {
+        const QString refused =
+            SiteFailureMessage(QStringLiteral("https://eservices.example.gr"), SiteFailure::NoAnswer,
+                               QStringLiteral("net::ERR_CONNECTION_REFUSED"));
+        QVERIFY(refused.startsWith(QStringLiteral("Ο δικτυακός τόπος eservices.example.gr δεν απαντά.\n")));
+        QVERIFY(refused.endsWith(QStringLiteral("\n\nΤεχνική αιτία: net::ERR_CONNECTION_REFUSED\n"
+                                                "https://eservices.example.gr")));
+        const QString status = SiteFailureMessage(QStringLiteral("http://127.0.0.1:81/x"),
+                                                  SiteFailure::HttpError, QStringLiteral("Not Found"), 404);
+        QVERIFY(status.startsWith(QStringLiteral("Ο δικτυακός τόπος 127.0.0.1:81 απάντησε με σφάλμα 404.")));
+        const QString certificate = SiteFailureMessage(QStringLiteral("https://x.gr"),
+                                                       SiteFailure::Certificate, QStringLiteral("bad"));
+        QVERIFY(certificate.contains(QStringLiteral("πιστοποιητικό")));
+        const QString invalid =
+            SiteFailureMessage(QStringLiteral("eservices"), SiteFailure::InvalidAddress, {});
+        QCOMPARE(invalid,
+                 QStringLiteral("Η διεύθυνση \"eservices\" δεν είναι έγκυρη διεύθυνση δικτυακού τόπου.\n"
+                                "Διορθώστε τη στο αρχείο ρυθμίσεων Orva.ini."));
+    }
+
     void theBrowserSandboxIsSwitchedOffOnlyForRootAndOnlyWhenNoFlagsAreSet() {
         const QByteArray saved = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
         qunsetenv("QTWEBENGINE_CHROMIUM_FLAGS");
@@ -140,21 +192,19 @@ private slots:
 
         const BrowserActions login = flow.documentComplete(0, LoginPage);
         QCOMPARE(flow.sessionId(), Key);
-        QCOMPARE(login, (BrowserActions{
-                            BrowserAction::setField(Eservices::UserNameField, QStringLiteral("user1")),
-                            BrowserAction::setField(Eservices::PasswordField, QStringLiteral("sec'ret\"")),
-                            BrowserAction::click(Eservices::LoginButton)}));
+        QCOMPARE(login, (BrowserActions{Field(0, Eservices::UserNameField, QStringLiteral("user1")),
+                                        Field(0, Eservices::PasswordField, QStringLiteral("sec'ret\"")),
+                                        BrowserAction::click(0, Base, Eservices::LoginButton)}));
 
         QCOMPARE(flow.documentComplete(0, HomePage), (BrowserActions{BrowserAction::navigate(0, EntryPage)}));
 
         const BrowserActions entry = flow.documentComplete(0, EntryPage);
-        QCOMPARE(entry,
-                 (BrowserActions{
-                     BrowserAction::setField(Eservices::BranchField, QStringLiteral("1")),
-                     BrowserAction::setField(Eservices::AfmField, QStringLiteral("090000045")),
-                     BrowserAction::setField(Eservices::HoursField, QStringLiteral("08:00-16:00")),
-                     BrowserAction::setField(Eservices::RemarksField, QStringLiteral("Υπερωρία")),
-                     BrowserAction::appendLog(QStringLiteral("090000045 08:00-16:00 Υπερωρία -/- "))}));
+        QCOMPARE(entry, (BrowserActions{Field(0, Eservices::BranchField, QStringLiteral("1")),
+                                        Field(0, Eservices::AfmField, QStringLiteral("090000045")),
+                                        Field(0, Eservices::HoursField, QStringLiteral("08:00-16:00")),
+                                        Field(0, Eservices::RemarksField, QStringLiteral("Υπερωρία")),
+                                        BrowserAction::appendLog(
+                                            QStringLiteral("090000045 08:00-16:00 Υπερωρία -/- "))}));
         // Every completion of the entry page fills it in again; the log has the entry once.
         QCOMPARE(flow.documentComplete(0, EntryPage), entry.mid(0, 4));
 
@@ -181,16 +231,33 @@ private slots:
         QCOMPARE(flow.sessionId(), other);
     }
 
-    void pagesCompletingInTheSecondBrowserAreHandledToo() {
+    void aPageCompletingInTheSecondBrowserIsFilledThereAndNowhereElse() {
         SubmissionFlow flow = Flow();
         flow.start();
-        flow.documentComplete(1, LoginPage);
+        const BrowserActions login = flow.documentComplete(1, LoginPage);
         QCOMPARE(flow.sessionId(), Key);
-        // The fields are always those of browser 0's page.
-        SubmissionFlow reference = Flow();
-        reference.start();
-        QCOMPARE(flow.documentComplete(1, EntryPage), reference.documentComplete(0, EntryPage));
+        QCOMPARE(login, (BrowserActions{Field(1, Eservices::UserNameField, QStringLiteral("user1")),
+                                        Field(1, Eservices::PasswordField, QStringLiteral("sec'ret\"")),
+                                        BrowserAction::click(1, Base, Eservices::LoginButton)}));
+        for (const BrowserAction& action : flow.documentComplete(1, EntryPage)) {
+            if (action.kind == Kind::SetField)
+                QCOMPARE(action.browser, 1);
+        }
+        // The home page only leads browser 0 on to the entry page; nothing is typed.
         QCOMPARE(flow.documentComplete(1, HomePage), (BrowserActions{BrowserAction::navigate(0, EntryPage)}));
+    }
+
+    void fieldsAreMeantOnlyForThePagesOfTheConfiguredSite() {
+        // The base as the settings give it, with a port: the origin the page must have.
+        SubmissionFlow flow(QStringLiteral("http://127.0.0.1:8080"), Request(), QStringLiteral("u"),
+                            QStringLiteral("p"));
+        flow.start();
+        const BrowserActions login =
+            flow.documentComplete(0, QStringLiteral("http://127.0.0.1:8080/(S(") + Key +
+                                         QStringLiteral("))/login.aspx?ReturnUrl=%2fDefault.aspx"));
+        QCOMPARE(login.size(), 3);
+        for (const BrowserAction& action : login)
+            QCOMPARE(action.origin, QStringLiteral("http://127.0.0.1:8080"));
     }
 
     void aProofPageChangesNothingInEitherBrowser() {
@@ -230,7 +297,7 @@ private slots:
         SubmissionFlow flow = Flow(request);
         flow.start();
         const BrowserActions entry = flow.documentComplete(0, EntryPage);
-        QCOMPARE(entry.value(0), BrowserAction::setField(Eservices::BranchField, filled));
+        QCOMPARE(entry.value(0), Field(0, Eservices::BranchField, filled));
     }
 
     void aNewSubmissionWindowLogsItsEntryAgain() {
@@ -246,7 +313,7 @@ private slots:
         SubmissionFlow flow = Flow(Request(QString()));
         flow.start();
         const BrowserActions entry = flow.documentComplete(0, EntryPage);
-        QCOMPARE(entry.value(3), BrowserAction::setField(Eservices::RemarksField, QString()));
+        QCOMPARE(entry.value(3), Field(0, Eservices::RemarksField, QString()));
         QCOMPARE(entry.value(4), BrowserAction::appendLog(QStringLiteral("090000045 08:00-16:00  -/- ")));
     }
 

@@ -1,76 +1,7 @@
 #include "logic/internet/SubmissionFlow.h"
 
 #include "logic/internet/EservicesSite.h"
-
-BrowserAction BrowserAction::navigate(int browser, const QString& address) {
-    BrowserAction action;
-    action.kind = Kind::Navigate;
-    action.browser = browser;
-    action.address = address;
-    return action;
-}
-
-BrowserAction BrowserAction::setField(const QString& field, const QString& value) {
-    BrowserAction action;
-    action.kind = Kind::SetField;
-    action.field = field;
-    action.value = value;
-    return action;
-}
-
-BrowserAction BrowserAction::click(const QString& field) {
-    BrowserAction action;
-    action.kind = Kind::Click;
-    action.field = field;
-    return action;
-}
-
-BrowserAction BrowserAction::showView(ViewMode view) {
-    BrowserAction action;
-    action.kind = Kind::ShowView;
-    action.view = view;
-    return action;
-}
-
-BrowserAction BrowserAction::wait(int milliseconds) {
-    BrowserAction action;
-    action.kind = Kind::Wait;
-    action.milliseconds = milliseconds;
-    return action;
-}
-
-BrowserAction BrowserAction::adoptPopup(int browser) {
-    BrowserAction action;
-    action.kind = Kind::AdoptPopup;
-    action.browser = browser;
-    return action;
-}
-
-BrowserAction BrowserAction::appendLog(const QString& line) {
-    BrowserAction action;
-    action.kind = Kind::AppendLog;
-    action.value = line;
-    return action;
-}
-
-BrowserAction BrowserAction::loginRefused() {
-    BrowserAction action;
-    action.kind = Kind::LoginRefused;
-    return action;
-}
-
-BrowserAction BrowserAction::openingFailed(const QString& reason) {
-    BrowserAction action;
-    action.kind = Kind::OpeningFailed;
-    action.value = reason;
-    return action;
-}
-
-BrowserAction BrowserAction::close() {
-    BrowserAction action;
-    action.kind = Kind::Close;
-    return action;
-}
+#include "logic/internet/PageScripts.h"
 
 double LeadingNumber(const QString& text) {
     QString number;
@@ -107,7 +38,8 @@ QString SubmissionLogLine(const SubmissionRequest& request) {
 
 SubmissionFlow::SubmissionFlow(const QString& base, const SubmissionRequest& request, const QString& userName,
                                const QString& password)
-    : m_base(base), m_request(request), m_userName(userName.trimmed()), m_password(password.trimmed()) {}
+    : m_base(base), m_origin(PageScripts::OriginOf(base)), m_request(request), m_userName(userName.trimmed()),
+      m_password(password.trimmed()) {}
 
 BrowserActions SubmissionFlow::start() {
     m_sessionId.clear();
@@ -135,14 +67,14 @@ BrowserActions SubmissionFlow::documentComplete(int browser, const QString& addr
         return {};
     switch (Eservices::Recognise(m_base, address)) {
     case Eservices::Page::Login:
-        return fillLogin(address);
+        return fillLogin(browser, address);
     case Eservices::Page::Home:
         // The login went through; a later login page (an expired session) may be filled again.
         m_loginFills = 0;
         m_loginRefusalShown = false;
         return {BrowserAction::navigate(0, Eservices::EntryPageAddress(m_base, m_sessionId))};
     case Eservices::Page::Entry:
-        return fillEntry();
+        return fillEntry(browser);
     case Eservices::Page::LoggedOut:
         m_closed = true;
         return {BrowserAction::close()};
@@ -152,7 +84,7 @@ BrowserActions SubmissionFlow::documentComplete(int browser, const QString& addr
     return {};
 }
 
-BrowserActions SubmissionFlow::fillLogin(const QString& address) {
+BrowserActions SubmissionFlow::fillLogin(int browser, const QString& address) {
     m_sessionId = Eservices::SessionIdIn(m_base, address);
     if (m_loginFills >= MaxLoginFills) {
         if (m_loginRefusalShown)
@@ -161,16 +93,19 @@ BrowserActions SubmissionFlow::fillLogin(const QString& address) {
         return {BrowserAction::loginRefused()};
     }
     ++m_loginFills;
-    return {BrowserAction::setField(Eservices::UserNameField, m_userName),
-            BrowserAction::setField(Eservices::PasswordField, m_password),
-            BrowserAction::click(Eservices::LoginButton)};
+    return {BrowserAction::setField(browser, m_origin, Eservices::UserNameField, m_userName),
+            BrowserAction::setField(browser, m_origin, Eservices::PasswordField, m_password),
+            BrowserAction::click(browser, m_origin, Eservices::LoginButton)};
 }
 
-BrowserActions SubmissionFlow::fillEntry() {
-    BrowserActions actions{BrowserAction::setField(Eservices::BranchField, BranchNumberText(m_request.Eypo)),
-                           BrowserAction::setField(Eservices::AfmField, m_request.Eafm),
-                           BrowserAction::setField(Eservices::HoursField, m_request.Korario),
-                           BrowserAction::setField(Eservices::RemarksField, m_request.Kparat)};
+BrowserActions SubmissionFlow::fillEntry(int browser) {
+    const auto field = [this, browser](const QString& name, const QString& value) {
+        return BrowserAction::setField(browser, m_origin, name, value);
+    };
+    BrowserActions actions{field(Eservices::BranchField, BranchNumberText(m_request.Eypo)),
+                           field(Eservices::AfmField, m_request.Eafm),
+                           field(Eservices::HoursField, m_request.Korario),
+                           field(Eservices::RemarksField, m_request.Kparat)};
     // The site posts the entry back to the same page, which is filled in again; the entry
     // still goes into the accountant's mail once.
     if (!m_logged) {
@@ -180,12 +115,12 @@ BrowserActions SubmissionFlow::fillEntry() {
     return actions;
 }
 
-BrowserActions SubmissionFlow::loadFailed(int browser, const QString& reason) {
+BrowserActions SubmissionFlow::loadFailed(int browser, const QString& message) {
     // Only the opening of the site is reported; later failures show the browser's own page.
     if (m_closed || browser != 0 || m_opened)
         return {};
     m_closed = true;
-    return {BrowserAction::openingFailed(reason), BrowserAction::close()};
+    return {BrowserAction::openingFailed(message), BrowserAction::close()};
 }
 
 BrowserActions SubmissionFlow::beforeNavigate(int, const QString& address) {

@@ -1,11 +1,8 @@
 #pragma once
 
-#include <QList>
-#include <QString>
+#include "logic/internet/BrowserAction.h"
 
-// Which of the two stacked browsers of a submission window is in front: browser 0 with the
-// site's working pages, or browser 1 with the proof the site opened in a new window.
-enum class ViewMode : quint8 { FormView = 0, ProofView = 1 };
+#include <QString>
 
 // The entry handed to the submission window (SendEafm, SendKorario, SendKparat, SendEypo).
 struct SubmissionRequest {
@@ -14,42 +11,6 @@ struct SubmissionRequest {
     QString Kparat;
     QString Eypo;
 };
-
-// One thing the window does for the flow, in the order the flow lists them.
-struct BrowserAction {
-    enum class Kind {
-        Navigate,      // browser loads address
-        SetField,      // field (by name, first form of browser 0) gets value
-        Click,         // field (by name, first form of browser 0) is clicked
-        ShowView,      // view goes to the front; the print button only in FormView
-        Wait,          // milliseconds pass while events keep being handled
-        AdoptPopup,    // browser receives the page the site opens in a new window
-        AppendLog,     // value is appended to the run's submission log
-        LoginRefused,  // tell the user the site keeps refusing the login
-        OpeningFailed, // tell the user the site could not be opened (value: the reason)
-        Close,         // the window closes
-    };
-    Kind kind = Kind::Navigate;
-    int browser = 0;
-    QString address; // Navigate
-    QString field;   // SetField, Click
-    QString value;   // SetField, AppendLog, OpeningFailed
-    ViewMode view = ViewMode::FormView;
-    int milliseconds = 0;
-
-    static BrowserAction navigate(int browser, const QString& address);
-    static BrowserAction setField(const QString& field, const QString& value);
-    static BrowserAction click(const QString& field);
-    static BrowserAction showView(ViewMode view);
-    static BrowserAction wait(int milliseconds);
-    static BrowserAction adoptPopup(int browser);
-    static BrowserAction appendLog(const QString& line);
-    static BrowserAction loginRefused();
-    static BrowserAction openingFailed(const QString& reason);
-    static BrowserAction close();
-    bool operator==(const BrowserAction&) const = default;
-};
-using BrowserActions = QList<BrowserAction>;
 
 // The numeric value of the leading part of a text: digits with an optional sign and one
 // decimal point, blanks anywhere ignored, 0 when the text does not begin with a number
@@ -63,7 +24,8 @@ QString SubmissionLogLine(const SubmissionRequest& request);
 
 // The automation of one submission: fed with the events of the window's two browsers, it
 // answers with the actions the window carries out. Its only memory is the session key, the
-// view, and how often it has filled in the login page.
+// view, and how often it has filled in the login page. Fields are filled only into the page
+// whose completion was recognised, and only while its origin is the configured site's.
 class SubmissionFlow {
 public:
     // A login page that keeps coming back is filled in this many times at most.
@@ -79,8 +41,9 @@ public:
     BrowserActions start();
     // A page finished loading in a browser; address is the page's final address.
     BrowserActions documentComplete(int browser, const QString& address);
-    // A browser failed to load a page (an aborted navigation is not a failure).
-    BrowserActions loadFailed(int browser, const QString& reason);
+    // A browser failed to load a page (an aborted navigation is not a failure); message is
+    // what the user is told when it was the opening of the site.
+    BrowserActions loadFailed(int browser, const QString& message);
     // A browser is about to open an address (the navigation goes ahead).
     BrowserActions beforeNavigate(int browser, const QString& address);
     // A page of either browser opens a new window.
@@ -98,10 +61,11 @@ public:
 
 private:
     BrowserActions setView(ViewMode view);
-    BrowserActions fillLogin(const QString& address);
-    BrowserActions fillEntry();
+    BrowserActions fillLogin(int browser, const QString& address);
+    BrowserActions fillEntry(int browser);
 
     QString m_base;
+    QString m_origin;
     SubmissionRequest m_request;
     QString m_userName;
     QString m_password;

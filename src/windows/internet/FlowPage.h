@@ -1,7 +1,11 @@
 #pragma once
 
+#include "logic/internet/BrowserAction.h"
+
 #include <QWebEnginePage>
 #include <functional>
+
+class QWebEngineLoadingInfo;
 
 // A browser page that reports what a browser automation needs: every navigation it is about
 // to make (the navigation always goes ahead), and a new window its site opens, which the
@@ -23,3 +27,13 @@ protected:
 
 // The text of an address as the automation compares it.
 QString AddressText(const QUrl& url);
+
+// Carries out a SetField, Click or Submit action in the page; the page itself checks the
+// action's origin before it acts. Other kinds are not for a page and do nothing here.
+void RunPageAction(QWebEnginePage* page, const BrowserAction& action);
+
+// A load that another navigation took the place of: not a failure.
+bool LoadWasAborted(const QWebEngineLoadingInfo& info);
+// What the user is told about a page that did not load: a Greek sentence, with the
+// browser's own reason under it.
+QString LoadFailureText(const QWebEngineLoadingInfo& info);

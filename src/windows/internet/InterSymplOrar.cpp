@@ -4,7 +4,7 @@
 #include "logic/core/Services.h"
 #include "logic/core/Twips.h"
 #include "logic/internet/EservicesSite.h"
-#include "logic/internet/PageScripts.h"
+#include "logic/internet/SiteFailure.h"
 #include "windows/core/MdiHost.h"
 #include "windows/internet/FlowPage.h"
 
@@ -19,7 +19,6 @@
 #include <QWebEngineDownloadRequest>
 #include <QWebEngineLoadingInfo>
 #include <QWebEngineProfile>
-#include <QWebEngineScript>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 
@@ -184,12 +183,9 @@ QWebEnginePage* InterSymplOrar::run(const BrowserActions& actions) {
             load(action.browser, action.address);
             break;
         case BrowserAction::Kind::SetField:
-            m_pages[0]->runJavaScript(PageScripts::SetField(action.field, action.value),
-                                      QWebEngineScript::ApplicationWorld);
-            break;
         case BrowserAction::Kind::Click:
-            m_pages[0]->runJavaScript(PageScripts::ClickField(action.field),
-                                      QWebEngineScript::ApplicationWorld);
+        case BrowserAction::Kind::Submit:
+            RunPageAction(m_pages[action.browser], action);
             break;
         case BrowserAction::Kind::ShowView:
             showView(action.view);
@@ -235,7 +231,7 @@ QWebEnginePage* InterSymplOrar::run(const BrowserActions& actions) {
 void InterSymplOrar::load(int browser, const QString& address) {
     const QUrl url(address);
     if (!url.isValid() || url.scheme().isEmpty()) {
-        run(m_flow.loadFailed(browser, QStringLiteral("Μη έγκυρη διεύθυνση: \"%1\"").arg(address)));
+        run(m_flow.loadFailed(browser, SiteFailureMessage(address, SiteFailure::InvalidAddress, {})));
         return;
     }
     m_pages[browser]->load(url);
@@ -270,14 +266,8 @@ void InterSymplOrar::onLoadingChanged(int browser, const QWebEngineLoadingInfo& 
     if (info.status() == QWebEngineLoadingInfo::LoadSucceededStatus) {
         run(m_flow.documentComplete(browser, AddressText(info.url())));
     } else if (info.status() == QWebEngineLoadingInfo::LoadFailedStatus) {
-        // An aborted navigation (another one took its place) is not a failure.
-        constexpr int Aborted = -3;
-        if (info.errorDomain() == QWebEngineLoadingInfo::ConnectionErrorDomain && info.errorCode() == Aborted)
-            return;
-        QString reason = info.errorString();
-        if (reason.isEmpty())
-            reason = QStringLiteral("Σφάλμα %1").arg(info.errorCode());
-        run(m_flow.loadFailed(browser, reason + QStringLiteral("\n") + AddressText(info.url())));
+        if (!LoadWasAborted(info))
+            run(m_flow.loadFailed(browser, LoadFailureText(info)));
     }
 }
 

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// Which of the two stacked browsers of an automated window is in front: browser 0 with the
+// site's working pages, or browser 1 with a page the site opened in a new window.
+enum class ViewMode : quint8 { FormView = 0, ProofView = 1 };
+
+// One thing a window does for a browser automation, in the order the automation lists them.
+// Fields are reached by name in the first form of the page shown in `browser`, and only
+// while that page's own origin is `origin`: the page checks it itself right before it is
+// touched, so a page that has meanwhile gone to another host gets nothing.
+struct BrowserAction {
+    enum class Kind {
+        Navigate,      // browser loads address
+        SetField,      // field gets value
+        Click,         // field is clicked
+        Submit,        // the first form is submitted
+        ShowView,      // view goes to the front; the print button only in FormView
+        Wait,          // milliseconds pass while events keep being handled
+        AdoptPopup,    // browser receives the page the site opens in a new window
+        AppendLog,     // value is appended to the run's submission log
+        LoginRefused,  // tell the user the site keeps refusing the login
+        OpeningFailed, // tell the user the site could not be opened (value: the message)
+        Close,         // the window closes
+    };
+    Kind kind = Kind::Navigate;
+    int browser = 0;
+    QString address; // Navigate
+    QString origin;  // SetField, Click, Submit
+    QString field;   // SetField, Click
+    QString value;   // SetField, AppendLog, OpeningFailed
+    ViewMode view = ViewMode::FormView;
+    int milliseconds = 0;
+
+    static BrowserAction navigate(int browser, const QString& address);
+    static BrowserAction setField(int browser, const QString& origin, const QString& field,
+                                  const QString& value);
+    static BrowserAction click(int browser, const QString& origin, const QString& field);
+    static BrowserAction submit(int browser, const QString& origin);
+    static BrowserAction showView(ViewMode view);
+    static BrowserAction wait(int milliseconds);
+    static BrowserAction adoptPopup(int browser);
+    static BrowserAction appendLog(const QString& line);
+    static BrowserAction loginRefused();
+    static BrowserAction openingFailed(const QString& message);
+    static BrowserAction close();
+    bool operator==(const BrowserAction&) const = default;
+};
+using BrowserActions = QList<BrowserAction>;
