@@ -175,8 +175,12 @@ void Main::openBackupRestore() {
                 QStringLiteral(
                     "ΠΡΟΣΟΧΗ!!!\r\nΒεβαιωθείται οτι ΔΕΝ υπάρχει άλλος χρήστης συνδεδεμένος στο πρόγραμμα."),
                 MsgIcon::Critical, MsgButtons::OkCancel, MsgAnswer::Cancel);
-    if (answer == MsgAnswer::Ok)
-        m_mdi->showModal(QStringLiteral("BackRest"));
+    if (answer != MsgAnswer::Ok)
+        return;
+    m_mdi->showModal(QStringLiteral("BackRest"));
+    // The window opens the database again as it closes; without it the program cannot go on.
+    if (!DbConnection().isOpen())
+        endProgram(1);
 }
 
 void Main::openPortalLogins() {

@@ -7,6 +7,7 @@
 #include "windows/core/ParamDt.h"
 #include "windows/internet/EpilErgaz.h"
 #include "windows/internet/InterSymplOrar.h"
+#include "windows/maintenance/BackRest.h"
 #include "windows/print/EpilKins.h"
 #include "windows/print/Lbprint.h"
 #include "windows/records/Ergaz.h"
@@ -31,5 +32,7 @@ void RegisterWindows() {
     WindowCatalogue::addChild(QStringLiteral("Kins"), [] { return new Kins; });
     WindowCatalogue::addChild(QStringLiteral("KinsSrch"), [] { return new KinsSrch; });
     WindowCatalogue::addChild(QStringLiteral("InsErg"), [] { return new InsErg; });
+    WindowCatalogue::addModal(QStringLiteral("BackRest"),
+                              [](QWidget* parent) { return new BackRest(parent); });
     SetPreviewExports([](Lbprint& preview, int item) { RunPreviewExport(preview.job(), item); });
 }
