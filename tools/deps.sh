@@ -9,7 +9,9 @@ ORVA_BUILD_PACKAGES=(
   libxlsxwriter-dev libarchive-dev libcurl4-openssl-dev
   fonts-liberation2 adwaita-icon-theme
 )
-ORVA_TEST_PACKAGES=(libbenchmark-dev python3-aiosmtpd enscript ghostscript python3-xlsxwriter)
+# Qt's HTTP server (the tests' web servers) finds its package only with Qt WebSockets beside it.
+ORVA_TEST_PACKAGES=(libbenchmark-dev python3-aiosmtpd enscript ghostscript python3-xlsxwriter
+  qt6-httpserver-dev qt6-websockets-dev)
 
 ensure_packages() {
   local missing=()

@@ -39,6 +39,7 @@ Main::Main(QWidget* parent) : QMainWindow(parent) {
         // The check itself stops the timer first, so it fires once per start.
         setUpdateTimerInterval(0);
         emit updateTimerFired();
+        MainCommands::run(QStringLiteral("UpdateTimer"));
     });
     SetUpdateSwitchHandler([this](bool on) { setUpdateTimerInterval(on ? UpdateCheckDelayMs : 0); });
     BuildMainMenus(*this);

@@ -7,6 +7,7 @@
 #include "logic/core/SystemServices.h"
 #include "logic/internet/WebEngineSetup.h"
 #include "shell/Commands.h"
+#include "shell/LiveCommands.h"
 #include "shell/Main.h"
 #include "shell/Windows.h"
 #include "windows/core/WidgetDialogs.h"
@@ -42,6 +43,7 @@ int RunOrva(int argc, char** argv) {
     Services::install(std::make_unique<IniSettings>(AppFile(QStringLiteral("Orva.ini"))));
 
     RegisterWindows();
+    RegisterLiveCommands();
     RegisterReports();
     Main main;
     QObject::connect(&main, &Main::ended, &app, &QCoreApplication::exit, Qt::QueuedConnection);

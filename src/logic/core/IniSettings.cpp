@@ -28,6 +28,29 @@ const std::vector<SettingDefinition>& KnownSettings() {
         {QStringLiteral("Internet/EservicesBase"), QStringLiteral("https://eservices.yeka.gr"),
          QStringLiteral("The labour ministry's e-services site where schedule entries are submitted: "
                         "scheme and host, no path.")},
+        {QStringLiteral("Update/PrimaryHost"), QString(),
+         QStringLiteral("The maker's web server publishing the program's version: scheme and host "
+                        "(http://... or https://...), no path; the version is read from /sse/orva/int.ver. "
+                        "Empty: the program does not look for a newer version.")},
+        {QStringLiteral("Update/FallbackHost"), QString(),
+         QStringLiteral("The second web server, asked when the first gives no valid version file; "
+                        "empty asks only the first.")},
+        {QStringLiteral("Update/TimeoutSeconds"), QStringLiteral("15"),
+         QStringLiteral("How long the program waits for each web server's answer, in seconds.")},
+        {QStringLiteral("Update/UpdaterProgram"), QStringLiteral("LiveUpd"),
+         QStringLiteral("The updater started when a newer version is accepted; a bare name is looked up "
+                        "in the data folder, then in the system's programs.")},
+        {QStringLiteral("Support/RemoteSupport2Program"), QStringLiteral("A_Remote"),
+         QStringLiteral("The remote-support tool of the toolbar's Live Support 2; a bare name is looked up "
+                        "in the data folder, then in the system's programs.")},
+        {QStringLiteral("Support/RemoteSupport8Program"), QStringLiteral("B_Remote"),
+         QStringLiteral("The remote-support tool of the toolbar's Live Support 8; a bare name is looked up "
+                        "in the data folder, then in the system's programs.")},
+        {QStringLiteral("Support/StopCommand"), QString(),
+         QStringLiteral("A command run, and waited for, before either remote-support tool starts, to end "
+                        "a session still running: the program and its arguments, separated by blanks "
+                        "(quotes keep blanks in an argument), never run through a shell. Empty runs "
+                        "nothing.")},
     };
     return settings;
 }

@@ -12,4 +12,6 @@ class SystemProcesses : public Processes {
 public:
     bool startDetached(const QString& program, const QStringList& arguments, const QString& workingFolder,
                        QString* errorText) override;
+    bool runAndWait(const QString& program, const QStringList& arguments, const QString& workingFolder,
+                    int timeoutMs, QString* errorText) override;
 };

@@ -1,0 +1,257 @@
+#include "RunningMain.h"
+#include "VersionServer.h"
+#include "logic/core/ProgramValues.h"
+#include "logic/core/VersionFile.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+const QString NothingNewer = QStringLiteral("Δεν υπάρχουν νεώτερα στοιχεία στο Internet.");
+const QString NewerQuestion =
+    QStringLiteral("Yπάρχει νεώτερη έκδοση προγράμματος στο Internet.\r\nΝα γίνει η ενημέρωση;");
+
+} // namespace
+
+// The update check against local web servers, from the toolbar's "Live Update" and from the
+// update timer, through the real main window.
+class LiveUpdateTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { m_run = std::make_unique<RunningMain>(); }
+    void cleanup() { m_run.reset(); }
+
+    void theVersionFileRule_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<bool>("newer");
+        QTest::newRow("1.02 against 1.01") << PublishedVersion("1.02") << true;
+        QTest::newRow("1.10 against 1.01") << PublishedVersion("1.10") << true;
+        QTest::newRow("1.01 against 1.01") << PublishedVersion("1.01") << false;
+        QTest::newRow("0.99 against 1.01") << PublishedVersion("0.99") << false;
+        QTest::newRow("19 characters") << PublishedVersion("1.02").left(19) << false;
+        QTest::newRow("21 characters") << PublishedVersion("1.02") + '\n' << false;
+        QTest::newRow("empty") << QByteArray() << false;
+    }
+    void theVersionFileRule() {
+        QFETCH(QByteArray, text);
+        QFETCH(bool, newer);
+        QCOMPARE(VersionFile::IsNewer(text, QStringLiteral("1.01")), newer);
+    }
+
+    void theAddressIsTheHostAndTheFixedPath() {
+        QCOMPARE(VersionFile::Address(QStringLiteral("http://updates.example")).toString(),
+                 QStringLiteral("http://updates.example/sse/orva/int.ver"));
+        QCOMPARE(VersionFile::Address(QStringLiteral(" https://updates.example:8443/ ")).toString(),
+                 QStringLiteral("https://updates.example:8443/sse/orva/int.ver"));
+        for (const char* wrong : {"", "updates.example", "ftp://updates.example", "http://"})
+            QVERIFY2(!VersionFile::Address(QString::fromLatin1(wrong)).isValid(), wrong);
+    }
+
+    void theToolbarStartsTheUpdaterOfANewerVersionAndEnds() {
+        VersionServer server(PublishedVersion("1.02"));
+        QVERIFY(server.listening());
+        m_run->settings.set(QStringLiteral("Update/PrimaryHost"), server.base());
+        m_run->touch(QStringLiteral("LiveUpd"));
+        m_run->main->setUpdateTimerInterval(45000);
+
+        m_run->press(5);
+        QCOMPARE(server.requests.size(), 1);
+        QCOMPARE(server.requests.at(0).path, QStringLiteral("/sse/orva/int.ver"));
+        QCOMPARE(server.requests.at(0).userAgent, QByteArray("LiveUpdate"));
+        QCOMPARE(server.requests.at(0).cacheControl, QByteArray("no-cache"));
+        QVERIFY(m_run->dialogs.boxes.isEmpty());
+        QCOMPARE(m_run->processes.started.size(), 1);
+        QCOMPARE(m_run->processes.started.at(0).program, m_run->file(QStringLiteral("LiveUpd")));
+        QCOMPARE(m_run->processes.started.at(0).arguments, QStringList());
+        QCOMPARE(m_run->processes.started.at(0).workingFolder, m_run->path());
+        QVERIFY(m_run->main->hasEnded());
+        QCOMPARE(m_run->main->exitCode(), 0);
+        QCOMPARE(m_run->main->updateTimerInterval(), 0);
+    }
+
+    void theToolbarSaysWhenNothingIsNewer_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::newRow("1.01") << PublishedVersion("1.01");
+        QTest::newRow("0.99") << PublishedVersion("0.99");
+        QTest::newRow("a web page") << QByteArray("<html><body>Not here</body></html>");
+    }
+    void theToolbarSaysWhenNothingIsNewer() {
+        QFETCH(QByteArray, text);
+        VersionServer server(text);
+        m_run->settings.set(QStringLiteral("Update/PrimaryHost"), server.base());
+        m_run->touch(QStringLiteral("LiveUpd"));
+        m_run->press(5);
+        QCOMPARE(m_run->dialogs.boxes.size(), 1);
+        const MessageBox box = m_run->dialogs.boxes.at(0);
+        QCOMPARE(box.title, QStringLiteral("LiveUpdate"));
+        QCOMPARE(box.text, NothingNewer);
+        QCOMPARE(box.icon, MsgIcon::Information);
+        QCOMPARE(box.buttons, MsgButtons::Ok);
+        QVERIFY(m_run->processes.started.isEmpty());
+        QVERIFY(!m_run->main->hasEnded());
+    }
+
+    void aPrimaryWithoutAVersionFileMakesTheFallbackBeAsked() {
+        VersionServer primary(PublishedVersion("1.02").left(19));
+        VersionServer fallback(PublishedVersion("1.02"));
+        m_run->settings.set(QStringLiteral("Update/PrimaryHost"), primary.base());
+        m_run->settings.set(QStringLiteral("Update/FallbackHost"), fallback.base() + QLatin1Char('/'));
+        m_run->touch(QStringLiteral("LiveUpd"));
+        m_run->press(5);
+        QCOMPARE(primary.requests.size(), 1);
+        QCOMPARE(fallback.requests.size(), 1);
+        QCOMPARE(fallback.requests.at(0).path, QStringLiteral("/sse/orva/int.ver"));
+        QCOMPARE(m_run->processes.started.size(), 1);
+        QVERIFY(m_run->main->hasEnded());
+    }
+
+    void aPrimaryAnsweringWithAnErrorMakesTheFallbackBeAsked() {
+        // The error page is 20 characters long and still no version file.
+        VersionServer primary(PublishedVersion("1.02"), QHttpServerResponse::StatusCode::NotFound);
+        VersionServer fallback(PublishedVersion("1.01"));
+        m_run->settings.set(QStringLiteral("Update/PrimaryHost"), primary.base());
+        m_run->settings.set(QStringLiteral("Update/FallbackHost"), fallback.base());
+        m_run->press(5);
+        QCOMPARE(primary.requests.size(), 1);
+        QCOMPARE(fallback.requests.size(), 1);
+        QCOMPARE(m_run->dialogs.boxes.size(), 1);
+        QCOMPARE(m_run->dialogs.boxes.at(0).text, NothingNewer);
+        QVERIFY(m_run->processes.started.isEmpty());
+    }
+
+    void aPrimaryWithAVersionFileLeavesTheFallbackAlone() {
+        VersionServer primary(PublishedVersion("1.01"));
+        VersionServer fallback(PublishedVersion("1.02"));
+        m_run->settings.set(QStringLiteral("Update/PrimaryHost"), primary.base());
+        m_run->settings.set(QStringLiteral("Update/FallbackHost"), fallback.base());
+        m_run->press(5);
+        QCOMPARE(primary.requests.size(), 1);
+        QCOMPARE(fallback.requests.size(), 0);
+        QCOMPARE(m_run->dialogs.boxes.at(0).text, NothingNewer);
+    }
+
+    void anUnreachablePrimaryAndFallbackAreReportedFromTheToolbar() {
+        m_run->settings.set(QStringLiteral("Update/PrimaryHost"), ClosedAddress());
+        m_run->settings.set(QStringLiteral("Update/FallbackHost"), ClosedAddress());
+        m_run->press(5);
+        QCOMPARE(m_run->dialogs.boxes.size(), 1);
+        const MessageBox box = m_run->dialogs.boxes.at(0);
+        QCOMPARE(box.title, QStringLiteral("ΠΡΟΣΟΧΗ"));
+        QCOMPARE(box.icon, MsgIcon::Critical);
+        const QStringList lines = box.text.split(QStringLiteral("\r\n"));
+        QCOMPARE(lines.size(), 3);
+        QCOMPARE(lines.at(0), QStringLiteral("Ο έλεγχος για νεώτερη έκδοση δεν έγινε."));
+        QVERIFY2(lines.at(1).startsWith(QLatin1String("127.0.0.1: ")), qPrintable(lines.at(1)));
+        QVERIFY(m_run->processes.started.isEmpty());
+        QVERIFY(!m_run->main->hasEnded());
+    }
+
+    void withoutAnUpdateHostTheToolbarSaysSo() {
+        m_run->press(5);
+        QCOMPARE(m_run->dialogs.boxes.size(), 1);
+        QVERIFY(m_run->dialogs.boxes.at(0).text.contains(QLatin1String("Update/PrimaryHost")));
+        QVERIFY(m_run->dialogs.boxes.at(0).text != NothingNewer);
+
+        m_run->dialogs.clear();
+        m_run->settings.set(QStringLiteral("Update/PrimaryHost"), QStringLiteral("updates.example"));
+        m_run->press(5);
+        QCOMPARE(m_run->dialogs.boxes.size(), 1);
+        QCOMPARE(m_run->dialogs.boxes.at(0).title, QStringLiteral("ΠΡΟΣΟΧΗ"));
+        QVERIFY(m_run->dialogs.boxes.at(0).text.contains(QLatin1String("Update/PrimaryHost")));
+        QVERIFY(m_run->dialogs.boxes.at(0).text.contains(QStringLiteral("«updates.example»")));
+    }
+
+    void theWaitIsBoundedKeepsTheWindowsResponsiveAndRunsOneCheckAtATime() {
+        SilentServer silent;
+        m_run->settings.set(QStringLiteral("Update/PrimaryHost"), silent.base());
+        m_run->settings.set(QStringLiteral("Update/TimeoutSeconds"), QStringLiteral("1"));
+        bool ticked = false;
+        QTimer::singleShot(50, m_run->main.get(), [&] {
+            ticked = true;
+            m_run->press(5); // a second press while the first waits
+        });
+        bool tickedBeforeTheBox = false;
+        m_run->dialogs.onMessage = [&](const MessageBox&) { tickedBeforeTheBox = ticked; };
+        m_run->press(5);
+        QVERIFY(tickedBeforeTheBox);
+        QCOMPARE(silent.connections(), 1);
+        QCOMPARE(m_run->dialogs.boxes.size(), 1);
+        QCOMPARE(m_run->dialogs.boxes.at(0).title, QStringLiteral("ΠΡΟΣΟΧΗ"));
+        QVERIFY2(
+            m_run->dialogs.boxes.at(0).text.contains(QStringLiteral("δεν απάντησε μέσα σε 1 δευτερόλεπτα")),
+            qPrintable(m_run->dialogs.boxes.at(0).text));
+    }
+
+    void theTimersCheckShowsNothingWhenThereIsNothingNewer() {
+        VersionServer server(PublishedVersion("1.01"));
+        m_run->settings.set(QStringLiteral("Update/PrimaryHost"), server.base());
+        fireTimer();
+        QCOMPARE(server.requests.size(), 1);
+        QVERIFY(m_run->dialogs.boxes.isEmpty());
+
+        m_run->settings.set(QStringLiteral("Update/PrimaryHost"), ClosedAddress());
+        m_run->settings.set(QStringLiteral("Update/FallbackHost"), ClosedAddress());
+        fireTimer();
+        QVERIFY(m_run->dialogs.boxes.isEmpty());
+
+        m_run->settings.set(QStringLiteral("Update/PrimaryHost"), QString());
+        m_run->settings.set(QStringLiteral("Update/FallbackHost"), QString());
+        fireTimer();
+        QVERIFY(m_run->dialogs.boxes.isEmpty());
+        QVERIFY(m_run->processes.started.isEmpty());
+        QVERIFY(!m_run->main->hasEnded());
+    }
+
+    void theTimersCheckOffersANewerVersion_data() {
+        QTest::addColumn<MsgAnswer>("answer");
+        QTest::newRow("Yes starts the updater and ends") << MsgAnswer::Yes;
+        QTest::newRow("No goes on") << MsgAnswer::No;
+    }
+    void theTimersCheckOffersANewerVersion() {
+        QFETCH(MsgAnswer, answer);
+        VersionServer server(PublishedVersion("1.02"));
+        m_run->settings.set(QStringLiteral("Update/PrimaryHost"), server.base());
+        m_run->touch(QStringLiteral("LiveUpd"));
+        m_run->dialogs.answers = {answer};
+        fireTimer();
+        QCOMPARE(m_run->dialogs.boxes.size(), 1);
+        const MessageBox box = m_run->dialogs.boxes.at(0);
+        QCOMPARE(box.title, QStringLiteral("LiveUpdate"));
+        QCOMPARE(box.text, NewerQuestion);
+        QCOMPARE(box.icon, MsgIcon::Information);
+        QCOMPARE(box.buttons, MsgButtons::YesNo);
+        const bool yes = answer == MsgAnswer::Yes;
+        QCOMPARE(m_run->processes.started.size(), yes ? 1 : 0);
+        QCOMPARE(m_run->main->hasEnded(), yes);
+    }
+
+    void aMissingUpdaterAfterYesIsNamedAndTheProgramGoesOn() {
+        VersionServer server(PublishedVersion("1.02"));
+        m_run->settings.set(QStringLiteral("Update/PrimaryHost"), server.base());
+        m_run->dialogs.answers = {MsgAnswer::Yes};
+        fireTimer();
+        QCOMPARE(m_run->dialogs.boxes.size(), 2);
+        const MessageBox box = m_run->dialogs.boxes.at(1);
+        QCOMPARE(box.title, QStringLiteral("ΠΡΟΣΟΧΗ"));
+        QCOMPARE(box.icon, MsgIcon::Critical);
+        QVERIFY(box.text.contains(m_run->file(QStringLiteral("LiveUpd"))));
+        QVERIFY(box.text.contains(QLatin1String("Update/UpdaterProgram")));
+        QVERIFY(m_run->processes.started.isEmpty());
+        QVERIFY(!m_run->main->hasEnded());
+    }
+
+private:
+    // Lets the update timer fire; the check has run when the spy's wait returns.
+    void fireTimer() {
+        QSignalSpy fired(m_run->main.get(), &Main::updateTimerFired);
+        m_run->main->setUpdateTimerInterval(10);
+        QVERIFY(fired.wait(5000));
+        QCOMPARE(m_run->main->updateTimerInterval(), 0);
+    }
+
+    std::unique_ptr<RunningMain> m_run;
+};
+
+QTEST_MAIN(LiveUpdateTest)
+#include "LiveUpdateTest.moc"
