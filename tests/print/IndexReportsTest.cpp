@@ -68,8 +68,7 @@ private slots:
 
     void titlesAndLayouts() {
         PrintJob job;
-        QVERIFY(FillEntryIndex(job, march(0)));
-        job.Initprint(161, 3, 7.5, 0, true, true, false, {}, QStringLiteral("Tavrinex SA"), {});
+        QVERIFY(PrepareEntryIndex(job, march(0)));
         QCOMPARE(job.caption(),
                  QStringLiteral("Ευρετήριο Ηλεκτρονικών Αποστολών (Από:01/03/2016 Εως 31/03/2016)"));
         QVERIFY(!job.isColumnTitle(0));
@@ -81,6 +80,8 @@ private slots:
         QCOMPARE(job.bridgeForms().mid(0, 2), QStringList({"Ergaz", "Kins"}));
         QVERIFY(job.landscape());
         QCOMPARE(job.geometry().fontSize, 7.5);
+        QVERIFY(job.Pdate() && job.Ppage());
+        QCOMPARE(job.Pepon(), QStringLiteral("Tavrinex SA"));
     }
 
     void rangeAndMaskNarrowTheSelection() {
@@ -137,7 +138,9 @@ private slots:
         QCOMPARE(job.bridgeForms().first(), QStringLiteral("Ergaz"));
         QCOMPARE(job.bridgeCaptions().first(), QStringLiteral("Εργ/μενος"));
 
-        job.Initprint(52, 2, 0, 0, true, true, false, {}, QStringLiteral("Tavrinex SA"), {});
+        QVERIFY(PrepareEmployeeIndex(job, employees));
+        QVERIFY(!job.landscape());
+        QCOMPARE(job.Pepon(), QStringLiteral("Tavrinex SA"));
         QCOMPARE(job.caption(), QStringLiteral("Ευρετήριο Εργαζομένων"));
         QCOMPARE(job.columnWidth(1, 1), 30);
         QCOMPARE(job.columnStart(1, 2), 47);

@@ -13,6 +13,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 constexpr int AfmWidth = 14;
+const QString ReportCompany = u"Tavrinex SA"_s;
 
 QString Padded(const QString& text, int width) {
     return text.leftJustified(width, u' ', true);
@@ -71,6 +72,20 @@ bool FillEntryIndex(PrintJob& job, const EntryIndexRequest& request) {
                   0, 0);
     job.FixTitles(QString(EntryIndexWidth, u' ') + u'|', 1, 1);
     job.FixTitles(u"Ημερομηνία|Α.Φ.Μ.        |Εργαζόμενος                    |"_s, 2, 1);
+    return true;
+}
+
+bool PrepareEntryIndex(PrintJob& job, const EntryIndexRequest& request) {
+    if (!FillEntryIndex(job, request))
+        return false;
+    job.Initprint(EntryIndexWidth, 3, 7.5, 0, true, true, false, {}, ReportCompany, {});
+    return true;
+}
+
+bool PrepareEmployeeIndex(PrintJob& job, const QList<Employee>& employees) {
+    if (!FillEmployeeIndex(job, employees))
+        return false;
+    job.Initprint(EmployeeIndexWidth, 2, 0, 0, true, true, false, {}, ReportCompany, {});
     return true;
 }
 

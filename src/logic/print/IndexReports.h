@@ -34,6 +34,13 @@ bool FillEntryIndex(PrintJob& job, const EntryIndexRequest& request);
 // table); each line leads back to the employee.
 bool FillEmployeeIndex(PrintJob& job, const QList<Employee>& employees);
 
+// The two reports ready to lay out, for the preview and the command line alike: filled as
+// above and given their page settings. The entries take a landscape page of 161 columns at
+// 7.5 points; the employees a portrait page at the size their 52 columns allow; both show
+// the work date and the page number.
+bool PrepareEntryIndex(PrintJob& job, const EntryIndexRequest& request);
+bool PrepareEmployeeIndex(PrintJob& job, const QList<Employee>& employees);
+
 // The lines of one entry: hours and remarks keep to one line each, a line break inside
 // them printed as two blanks.
 QString EntryIndexEntryLine(const QString& kdate, const QString& afm, const QString& name);

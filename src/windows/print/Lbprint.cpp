@@ -146,6 +146,10 @@ void Lbprint::buildToolbar() {
 void Lbprint::Initprint(int Plen, int Ptit, double PfontSize, int PpageLines, bool Pdate, bool Ppage,
                         bool Pboxes, const QString& Pcode, const QString& Pepon, const QString& Picon) {
     m_job.Initprint(Plen, Ptit, PfontSize, PpageLines, Pdate, Ppage, Pboxes, Pcode, Pepon, Picon);
+    fitToPage();
+}
+
+void Lbprint::fitToPage() {
     setWindowTitle(m_job.caption());
 
     // The window stands at 50, 50 twips and takes the page's size, within the main window.

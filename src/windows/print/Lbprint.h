@@ -47,6 +47,9 @@ public:
     // Stores the page settings, lays out the job and sizes the window for its page.
     void Initprint(int Plen, int Ptit, double PfontSize, int PpageLines, bool Pdate, bool Ppage, bool Pboxes,
                    const QString& Pcode, const QString& Pepon, const QString& Picon);
+    // Takes the caption and the size of the page of a job whose settings were stored
+    // without the window (Initprint does this itself).
+    void fitToPage();
     // The first call shows the window with the first page; each further call the next page.
     // A job without lines closes the window instead.
     void PictPages();

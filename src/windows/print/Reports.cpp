@@ -5,29 +5,27 @@
 #include "logic/records/RecordPrinting.h"
 #include "windows/print/Lbprint.h"
 
-using namespace Qt::StringLiterals;
-
 Lbprint* PrintEntryIndex(const QString& afmFrom, const QString& afmTo, const QString& mask,
                          const QString& fromDate, const QString& toDate, int sort) {
     auto* preview = new Lbprint;
-    if (!FillEntryIndex(preview->job(), {afmFrom, afmTo, mask, fromDate, toDate, sort})) {
+    if (!PrepareEntryIndex(preview->job(), {afmFrom, afmTo, mask, fromDate, toDate, sort})) {
         delete preview;
         ShowMsg(18);
         return nullptr;
     }
-    preview->Initprint(EntryIndexWidth, 3, 7.5, 0, true, true, false, {}, u"Tavrinex SA"_s, {});
+    preview->fitToPage();
     preview->PictPages();
     return preview;
 }
 
 Lbprint* PrintEmployeeIndex(const QList<Employee>& employees) {
     auto* preview = new Lbprint;
-    if (!FillEmployeeIndex(preview->job(), employees)) {
+    if (!PrepareEmployeeIndex(preview->job(), employees)) {
         delete preview;
         ShowMsg(18);
         return nullptr;
     }
-    preview->Initprint(EmployeeIndexWidth, 2, 0, 0, true, true, false, {}, u"Tavrinex SA"_s, {});
+    preview->fitToPage();
     preview->PictPages();
     return preview;
 }
