@@ -109,6 +109,12 @@ private slots:
         QCOMPARE(job.LineCount(), 64000);
         QCOMPARE(job.line(63999), QStringLiteral("63999"));
         QVERIFY(m_dialogs->boxes.isEmpty());
+        // The job counts what it dropped, so that a caller can say the report is cut short.
+        QCOMPARE(job.droppedLines(), 1);
+        job.PutLine(QStringLiteral("64001"), {});
+        QCOMPARE(job.droppedLines(), 2);
+        job.InitTitles({}, {});
+        QCOMPARE(job.droppedLines(), 0);
     }
 
     void orientationFollowsThePrintWidth() {

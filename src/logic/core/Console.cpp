@@ -63,11 +63,16 @@ TerminalProgress::TerminalProgress(const QString& label)
     : m_label(label), m_active(::isatty(STDERR_FILENO)) {}
 
 TerminalProgress::~TerminalProgress() {
-    if (m_shown) {
-        // Back to the start of the line and erase it.
-        std::fputs("\r\x1b[K", stderr);
-        std::fflush(stderr);
-    }
+    clear();
+}
+
+void TerminalProgress::clear() {
+    if (!m_shown)
+        return;
+    // Back to the start of the line and erase it.
+    std::fputs("\r\x1b[K", stderr);
+    std::fflush(stderr);
+    m_shown = false;
 }
 
 void TerminalProgress::show(int done, int total) {

@@ -35,6 +35,8 @@ public:
     TerminalProgress& operator=(const TerminalProgress&) = delete;
 
     void show(int done, int total);
+    // Erases the line (the end of the work does it too).
+    void clear();
     bool active() const { return m_active; }
 
 private:

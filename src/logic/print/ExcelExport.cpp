@@ -28,6 +28,7 @@ const QLocale& greek() {
 constexpr int FittedColumns = 26; // A:Z
 constexpr double MaxColumnWidth = 255;
 constexpr char NumberFormat[] = "#,###,##0.00";
+constexpr int ProgressStep = 500;
 
 // A character of Courier New 10 is 8 pixels wide, the unit of a column width (a digit of
 // the default font) 7, and a column adds a few pixels of padding.
@@ -37,7 +38,8 @@ double columnWidthFor(qsizetype characters) {
 
 class WorkbookWriter {
 public:
-    explicit WorkbookWriter(const PrintJob& job) : m_job(job) {}
+    WorkbookWriter(const PrintJob& job, const std::function<void(int, int)>& progress)
+        : m_job(job), m_progress(progress) {}
     ~WorkbookWriter() {
         if (m_book)
             workbook_close(m_book); // only after a failure: closes the files, the result is dropped
@@ -67,7 +69,11 @@ public:
             const QString& line = m_job.line(i);
             if (!writeCells(row, ParseLineSuffix(line).layout, VisibleText(line), false, error))
                 return false;
+            if (m_progress && (i + 1) % ProgressStep == 0)
+                m_progress(i + 1, m_job.LineCount());
         }
+        if (m_progress)
+            m_progress(m_job.LineCount(), m_job.LineCount());
 
         // The whole sheet is left-aligned text; A:Z are as wide as their longest text.
         lxw_format* text = format(Plain);
@@ -167,6 +173,7 @@ private:
     }
 
     const PrintJob& m_job;
+    const std::function<void(int, int)>& m_progress;
     lxw_workbook* m_book = nullptr;
     lxw_worksheet* m_sheet = nullptr;
     QHash<int, lxw_format*> m_formats;
@@ -186,7 +193,8 @@ std::optional<double> GreekDecimalNumber(const QString& text) {
     return value;
 }
 
-bool WriteExcelWorkbook(const PrintJob& job, const QString& path, QString* error) {
+bool WriteExcelWorkbook(const PrintJob& job, const QString& path, QString* error,
+                        const std::function<void(int, int)>& progress) {
     // The workbook is written beside the chosen name and takes its place when complete.
     QTemporaryFile unfinished(QFileInfo(path).absolutePath() + u"/.orva-XXXXXX.xlsx"_s);
     if (!unfinished.open()) {
@@ -195,10 +203,10 @@ bool WriteExcelWorkbook(const PrintJob& job, const QString& path, QString* error
         return false;
     }
     unfinished.close();
-    if (!WorkbookWriter(job).write(unfinished.fileName(), error))
+    if (!WorkbookWriter(job, progress).write(unfinished.fileName(), error))
         return false;
-    if (std::rename(QFile::encodeName(unfinished.fileName()).constData(), QFile::encodeName(path).constData()) !=
-        0) {
+    if (std::rename(QFile::encodeName(unfinished.fileName()).constData(),
+                    QFile::encodeName(path).constData()) != 0) {
         if (error)
             *error = QString::fromLocal8Bit(std::strerror(errno));
         return false;

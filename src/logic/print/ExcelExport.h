@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <optional>
 
 class PrintJob;
@@ -14,8 +15,10 @@ class PrintJob;
 // format ("1.234,50" is 1234.5); nothing for any other text ("12345" stays text).
 std::optional<double> GreekDecimalNumber(const QString& text);
 
-// Writes the workbook; false with the reason in *error.
-bool WriteExcelWorkbook(const PrintJob& job, const QString& path, QString* error);
+// Writes the workbook; false with the reason in *error. progress(lines written, all lines)
+// is told every few hundred lines.
+bool WriteExcelWorkbook(const PrintJob& job, const QString& path, QString* error,
+                        const std::function<void(int done, int total)>& progress = {});
 
 // The preview's "Excel Sheet": asks for the file ("Prt.xlsx" proposed), writes it and shows
 // the completion box, or the reason it failed.

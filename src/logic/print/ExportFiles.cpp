@@ -110,10 +110,14 @@ std::optional<QString> AskExportFile(const QString& defaultName, const QStringLi
     return file.absoluteFilePath();
 }
 
+QString LossyExportText() {
+    return u"Χαρακτήρες που δεν υπάρχουν στην κωδικοσελίδα γράφτηκαν ως \"?\"."_s;
+}
+
 void ShowExportDone(bool lossy) {
     QString text = u"Η μεταφορά ολοκληρώθηκε."_s;
     if (lossy)
-        text += u"\r\nΧαρακτήρες που δεν υπάρχουν στην κωδικοσελίδα γράφτηκαν ως \"?\"."_s;
+        text += u"\r\n"_s + LossyExportText();
     ShowBox(u"Εξαγωγή στοιχείων"_s, text, MsgIcon::Information);
 }
 

@@ -36,7 +36,9 @@ QStringList ExportTitleLines(const PrintJob& job, bool doAll, int& pageNumber);
 // cancelled either; a cancelled dialog is reported in a box.
 std::optional<QString> AskExportFile(const QString& defaultName, const QStringList& filters);
 
-// "Η μεταφορά ολοκληρώθηκε." (with a line about unwritable characters when lossy).
+// The line about characters a code page could not hold.
+QString LossyExportText();
+// "Η μεταφορά ολοκληρώθηκε." (with the line about unwritable characters when lossy).
 void ShowExportDone(bool lossy = false);
 // The reason an export failed, in an error box.
 void ShowExportError(const QString& description);

@@ -19,7 +19,8 @@ namespace {
 constexpr int TwipsPerInch = 1440;
 } // namespace
 
-bool WritePdf(const PrintJob& job, const QString& path, QString* error, int* pages) {
+bool WritePdf(const PrintJob& job, const QString& path, QString* error, int* pages,
+              const std::function<void(int, int)>& progress) {
     const PageGeometry geometry = PreviewGeometry(job.PrintColumns(), job.PfontSize(), job.PpageLines(), 0);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
@@ -52,6 +53,8 @@ bool WritePdf(const PrintJob& job, const QString& path, QString* error, int* pag
                 writer.newPage();
             renderer.drawPage(painter, *page, options);
             ++written;
+            if (progress)
+                progress(qMin(cursor.nextLine, job.LineCount()), job.LineCount());
         }
         painter.end();
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 class PrintJob;
 
@@ -9,8 +10,10 @@ class PrintJob;
 // in the embedded report font, one PDF page per report page on an A4 sheet turned as the
 // report's page.
 
-// Writes the PDF; false with the reason in *error. pages receives the number written.
-bool WritePdf(const PrintJob& job, const QString& path, QString* error, int* pages = nullptr);
+// Writes the PDF; false with the reason in *error. pages receives the number written;
+// progress(lines laid out, all lines) is told after every page.
+bool WritePdf(const PrintJob& job, const QString& path, QString* error, int* pages = nullptr,
+              const std::function<void(int done, int total)>& progress = {});
 
 // The preview's "Αρχείο Pdf" (fromMenu, which ends with message 43) and the PDF of the
 // e-mail export: proposes "Prt.pdf" with the output-file dialog and writes it. Returns the

@@ -35,6 +35,7 @@ void PrintJob::InitTitles(const QString& frm, const QString& desc) {
     m_lines.shrink_to_fit();
     m_keys.clear();
     m_keys.shrink_to_fit();
+    m_droppedLines = 0;
     m_titles.fill(QString(TitleWidth, u' '));
     m_titleColumns.fill(0);
     for (int t = 0; t < MaxTitles; ++t) {
@@ -57,8 +58,10 @@ void PrintJob::InitTitles(const QString& frm, const QString& desc) {
 }
 
 void PrintJob::PutLine(const QString& oneLine, const QString& keys) {
-    if (LineCount() + 1 > MaxLines)
+    if (LineCount() + 1 > MaxLines) {
+        ++m_droppedLines;
         return;
+    }
     m_lines.push_back(oneLine);
     m_keys.push_back(keys);
     // A long report keeps the program responsive while it is built.

@@ -58,6 +58,8 @@ public:
 
     // The job.
     int LineCount() const { return int(m_lines.size()); }
+    // Lines PutLine dropped past the 64,000th since InitTitles.
+    int droppedLines() const { return m_droppedLines; }
     const QString& line(int index) const { return m_lines[size_t(index)]; }
     const QString& keys(int index) const { return m_keys[size_t(index)]; }
     // The key of field `field` (0-based) of a line's keys, trimmed.
@@ -138,6 +140,7 @@ private:
 
     std::vector<QString> m_lines;
     std::vector<QString> m_keys;
+    int m_droppedLines = 0;
     std::array<QString, MaxTitles> m_titles;
     std::array<int, MaxTitles> m_titleColumns{};
     std::array<std::array<int, MaxColumns>, MaxTitles> m_columnAttr{};

@@ -107,20 +107,32 @@ void WriteTextExport(const PrintJob& job, int selected, int charset, QIODevice& 
         *lossy = writer.lossy();
 }
 
+bool WriteTextFile(const PrintJob& job, int selected, int charset, const QString& path, QString* error,
+                   bool* lossy) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    WriteTextExport(job, selected, charset, file, lossy);
+    if (!file.commit()) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
 bool ToFile(const PrintJob& job, int selected, int charset, QString& fileName) {
     const std::optional<QString> chosen =
         AskExportFile(u"Prt.Asc"_s, {u"Αρχεία κειμένου (*.Asc *.asc *.txt)"_s});
     if (!chosen)
         return false;
-    QSaveFile file(*chosen);
-    if (!file.open(QIODevice::WriteOnly)) {
-        ShowExportError(file.errorString());
-        return false;
-    }
+    QString error;
     bool lossy = false;
-    WriteTextExport(job, selected, charset, file, &lossy);
-    if (!file.commit()) {
-        ShowExportError(file.errorString());
+    if (!WriteTextFile(job, selected, charset, *chosen, &error, &lossy)) {
+        ShowExportError(error);
         return false;
     }
     fileName = *chosen;

@@ -16,6 +16,11 @@ enum TextExportKind { PagedTextFile = 1, ImportTextFile = 2 };
 // character could not be written in it.
 void WriteTextExport(const PrintJob& job, int selected, int charset, QIODevice& out, bool* lossy = nullptr);
 
+// Writes the whole file at path, which takes the place of an old file only once it is
+// complete; false with the reason in *error.
+bool WriteTextFile(const PrintJob& job, int selected, int charset, const QString& path, QString* error,
+                   bool* lossy = nullptr);
+
 // Asks for the file ("Prt.Asc" proposed), writes it and shows the completion box; fileName
 // receives the full name written. False when nothing was written (cancelled or failed; a
 // failure has been shown).
