@@ -121,6 +121,7 @@ private slots:
         QCOMPARE(result.added, 7);
         QCOMPARE(result.skipped, 7);
         QCOMPARE(result.skippedLines, (QList<int>{3, 5, 7, 9, 11, 13, 15}));
+        QVERIFY(result.firstSkipReason.errorText.contains(QStringLiteral("refused")));
         QCOMPARE(employeeCount(), 7);
         QCOMPARE(reports.last(), (std::pair{15, 15}));
         QCOMPARE(SkippedLinesText(result),

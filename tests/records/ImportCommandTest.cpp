@@ -56,11 +56,13 @@ private slots:
                        AscEmployeeLine(4, u"ΔΗΜΟΥ"_s, u"ΕΛΕΝΗ"_s, u"111111111"_s),
                        AscEmployeeLine(5, u"ΖΑΧΟΥ"_s, u"ΑΝΝΑ"_s, u"900000001"_s), AscTotalsLine(5)});
 
+        // The refused line leaves the others stored, and the status says so.
         const CommandRun first = import(path);
         QVERIFY(first.finished);
-        QCOMPARE(first.exitCode, int(CommandDone));
+        QCOMPARE(first.exitCode, int(CommandFailed));
         QCOMPARE(first.out, u"Προστέθηκαν: 3\nΥπήρχαν ήδη: 1\nΔεν καταχωρήθηκαν: 1 (γραμμή 6)\n"_s);
-        QCOMPARE(first.err, QString());
+        QVERIFY2(first.err.startsWith(u"orva: Η γραμμή 6 δεν καταχωρήθηκε: refused"_s),
+                 qPrintable(first.err));
         const QList<Employee> stored = {
             {u"090000045"_s, u"ΑΛΕΞΙΟΥ ΜΑΡΙΑ"_s, u"0"_s},
             {u"094019245"_s, u"ΒΑΣΙΛΕΙΟΥ "_s, u"0"_s},
@@ -70,9 +72,22 @@ private slots:
         QCOMPARE(employees(), stored);
 
         const CommandRun second = import(path);
-        QCOMPARE(second.exitCode, int(CommandDone));
+        QCOMPARE(second.exitCode, int(CommandFailed));
         QCOMPARE(second.out, u"Προστέθηκαν: 0\nΥπήρχαν ήδη: 4\nΔεν καταχωρήθηκαν: 1 (γραμμή 6)\n"_s);
         QCOMPARE(employees(), stored);
+
+        // Without the refusal the file goes in whole, and a second time adds nothing.
+        QVERIFY(m_folder->openDatabase());
+        m_folder->exec(u"Drop Trigger Refuse"_s);
+        CloseDatabase();
+        const CommandRun whole = import(path);
+        QCOMPARE(whole.exitCode, int(CommandDone));
+        QCOMPARE(whole.out, u"Προστέθηκαν: 1\nΥπήρχαν ήδη: 4\nΔεν καταχωρήθηκαν: 0\n"_s);
+        QCOMPARE(whole.err, QString());
+        const CommandRun again = import(path);
+        QCOMPARE(again.exitCode, int(CommandDone));
+        QCOMPARE(again.out, u"Προστέθηκαν: 0\nΥπήρχαν ήδη: 5\nΔεν καταχωρήθηκαν: 0\n"_s);
+        QCOMPARE(employees().size(), 5);
     }
 
     void aFileWithoutEmployeesFindsNothing() {

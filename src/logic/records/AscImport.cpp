@@ -7,33 +7,34 @@ namespace {
 constexpr int ProgressStep = 500;
 constexpr int ReportedLines = 10;
 
-void noteSkipped(AscImportResult& result, int lineNumber) {
+void noteSkipped(AscImportResult& result, int lineNumber, const DbStatus& reason) {
     ++result.skipped;
     result.skippedLines.append(lineNumber);
+    if (result.skipped == 1)
+        result.firstSkipReason = reason;
 }
 
-// Stores one employee under the line's savepoint; false when the line has to be skipped.
-bool importOne(ImportStatements& statements, const AscEmployee& employee, AscImportResult& result) {
-    if (!statements.startLine().ok())
-        return false;
-    DbStatus status;
+// Stores one employee under the line's savepoint; the failure when the line has to be
+// skipped.
+DbStatus importOne(ImportStatements& statements, const AscEmployee& employee, AscImportResult& result) {
+    DbStatus status = statements.startLine();
+    if (!status.ok())
+        return status;
     if (statements.employeeExists(employee.afm, &status)) {
         ++result.present;
         statements.keepLine();
-        return true;
+        return {};
     }
     if (status.ok())
         status = statements.insertEmployee(employee.afm, employee.name);
+    if (status.ok())
+        status = statements.keepLine();
     if (!status.ok()) {
         statements.undoLine();
-        return false;
-    }
-    if (!statements.keepLine().ok()) {
-        statements.undoLine();
-        return false;
+        return status;
     }
     ++result.added;
-    return true;
+    return {};
 }
 } // namespace
 
@@ -46,8 +47,8 @@ AscImportResult ImportAscLines(const QStringList& lines, const std::function<voi
     const int total = int(lines.size());
     for (int i = 0; i < total; ++i) {
         if (const std::optional<AscEmployee> employee = ParseAscLine(lines.at(i))) {
-            if (!importOne(statements, *employee, result))
-                noteSkipped(result, i + 1);
+            if (const DbStatus status = importOne(statements, *employee, result); !status.ok())
+                noteSkipped(result, i + 1, status);
         }
         if (progress && (i + 1) % ProgressStep == 0)
             progress(i + 1, total);

@@ -8,11 +8,12 @@
 
 // What an import did.
 struct AscImportResult {
-    int added = 0;           // new employees stored
-    int present = 0;         // employee lines whose AFM was in the table already (left untouched)
-    int skipped = 0;         // employee lines that could not be stored
-    QList<int> skippedLines; // their line numbers, from 1
-    DbStatus status;         // a failure of the import as a whole: nothing was stored
+    int added = 0;            // new employees stored
+    int present = 0;          // employee lines whose AFM was in the table already (left untouched)
+    int skipped = 0;          // employee lines that could not be stored
+    QList<int> skippedLines;  // their line numbers, from 1
+    DbStatus firstSkipReason; // why the first of them could not be stored
+    DbStatus status;          // a failure of the import as a whole: nothing was stored
 };
 
 // Imports the employees of the file's lines that are not in the table yet (branch "0"),

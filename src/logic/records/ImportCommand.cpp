@@ -58,6 +58,12 @@ int runImport(const CommandCall& call) {
     PrintOut(u"Υπήρχαν ήδη: %1"_s.arg(result.present));
     PrintOut(u"Δεν καταχωρήθηκαν: %1"_s.arg(result.skipped) +
              (result.skipped > 0 ? lineNumbers(result.skippedLines) : QString()));
+    if (result.skipped > 0) {
+        // The others are stored; the status says that the file is not in whole.
+        PrintError(u"Η γραμμή %1 δεν καταχωρήθηκε: %2"_s.arg(result.skippedLines.constFirst())
+                       .arg(result.firstSkipReason.errorText));
+        return CommandFailed;
+    }
     return CommandDone;
 }
 
