@@ -1,5 +1,6 @@
 #include "shell/Commands.h"
 
+#include "logic/print/ReportCommands.h"
 #include "logic/records/ImportCommand.h"
 
 #include <QGuiApplication>
@@ -17,6 +18,8 @@ void keepSeriousMessages(QtMsgType type, const QMessageLogContext& context, cons
 
 const QList<Command>& OrvaCommands() {
     static const QList<Command> commands = {
+        ReportEntriesCommand(),
+        ReportEmployeesCommand(),
         ImportCommand(),
     };
     return commands;

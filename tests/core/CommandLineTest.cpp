@@ -44,6 +44,8 @@ private slots:
         QVERIFY(run.out.contains(u"-h, --help"_s));
         QVERIFY(run.out.contains(u"-v, --version"_s));
         QVERIFY(run.out.contains(u"\nΕντολές:\n"_s));
+        QVERIFY(run.out.contains(u"  report entries "_s));
+        QVERIFY(run.out.contains(u"  report employees "_s));
         QVERIFY(run.out.contains(u"  import ΑΡΧΕΙΟ "_s));
         QVERIFY(run.out.contains(u"  2  λάθος στη γραμμή εντολής\n"_s));
         QVERIFY(run.out.contains(u"  6  ο φάκελος δεδομένων είναι σε χρήση από το Orva\n"_s));
@@ -59,6 +61,31 @@ private slots:
         QVERIFY(run.out.contains(u"Ορίσματα:\n"_s));
         QVERIFY(run.out.contains(u"  ΑΡΧΕΙΟ "_s));
         QCOMPARE(RunOrva({u"--help"_s, u"import"_s}).out, run.out);
+    }
+
+    void aGroupOfCommandsNamesItsMembers() {
+        const CommandRun help = RunOrva({u"report"_s, u"--help"_s});
+        QCOMPARE(help.exitCode, 0);
+        QVERIFY2(help.out.startsWith(u"Εντολές «report»:\n  report entries "_s), qPrintable(help.out));
+        QVERIFY(help.out.contains(u"\n  report employees "_s));
+
+        const CommandRun bare = RunOrva({u"report"_s});
+        QCOMPARE(bare.exitCode, int(BadArguments));
+        QVERIFY(bare.err.startsWith(u"orva: Η εντολή «report» θέλει μία από: entries, employees.\n"_s));
+        const CommandRun typo = RunOrva({u"report"_s, u"entrys"_s});
+        QCOMPARE(typo.exitCode, int(BadArguments));
+        QVERIFY(
+            typo.err.startsWith(u"orva: Άγνωστη εντολή «report entrys». Υπάρχουν: entries, employees.\n"_s));
+    }
+
+    void aReportsHelpExplainsEachOption() {
+        const CommandRun run = RunOrva({u"report"_s, u"entries"_s, u"--help"_s});
+        QCOMPARE(run.exitCode, 0);
+        for (const QString& option :
+             {u"--from <ηη/μμ/εεεε>"_s, u"--to <ηη/μμ/εεεε>"_s, u"--afm-from <ΑΦΜ>"_s, u"--afm-to <ΑΦΜ>"_s,
+              u"--mask <μάσκα>"_s, u"--order <ταξινόμηση>"_s, u"--format <μορφή>"_s,
+              u"--charset <κωδικοσελίδα>"_s, u"--out <αρχείο>"_s})
+            QVERIFY2(run.out.contains(u"  "_s + option + u"  "_s), qPrintable(option));
     }
 
     void versionIsTheProgramsOwn() {

@@ -1,0 +1,143 @@
+#include "logic/print/ReportFile.h"
+
+#include "logic/core/Console.h"
+#include "logic/core/Messages.h"
+#include "logic/print/ExcelExport.h"
+#include "logic/print/ExportFiles.h"
+#include "logic/print/PdfExport.h"
+#include "logic/print/PrintJob.h"
+#include "logic/print/TextExport.h"
+#include "logic/print/WordExport.h"
+
+#include <QFileInfo>
+#include <QLocale>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString Format = u"format"_s;
+const QString Charset = u"charset"_s;
+const QString Out = u"out"_s;
+
+struct FormatName {
+    QString name;
+    ReportFile::Format format;
+    bool fromSuffix; // "asc" names the import file and the paged one alike: it is asked for
+};
+const FormatName Formats[] = {
+    {u"pdf"_s, ReportFile::Pdf, true},   {u"xlsx"_s, ReportFile::Xlsx, true},
+    {u"docx"_s, ReportFile::Docx, true}, {u"txt"_s, ReportFile::Txt, true},
+    {u"asc"_s, ReportFile::Asc, false},
+};
+
+QStringList formatNames() {
+    QStringList names;
+    for (const FormatName& f : Formats)
+        names << f.name;
+    return names;
+}
+
+std::optional<ReportFile::Format> formatNamed(const QString& name, bool bySuffix) {
+    for (const FormatName& f : Formats) {
+        if (f.name == name.toLower() && (!bySuffix || f.fromSuffix))
+            return f.format;
+    }
+    return std::nullopt;
+}
+
+bool isText(ReportFile::Format format) {
+    return format == ReportFile::Txt || format == ReportFile::Asc;
+}
+
+} // namespace
+
+QList<QCommandLineOption> ReportFileOptions() {
+    return {
+        {Format,
+         u"Η μορφή του αρχείου: pdf, xlsx (Excel), docx (Word), txt (αρχείο κειμένου με σελίδες "
+         u"και επικεφαλίδες) ή asc (αρχείο Import: μόνο οι γραμμές). Αν λείπει, από την κατάληξη "
+         u"του αρχείου (.pdf, .xlsx, .docx, .txt)."_s,
+         u"μορφή"_s},
+        {Charset, u"Η κωδικοσελίδα των txt και asc: windows (1253, η αρχική) ή dos (737)."_s,
+         u"κωδικοσελίδα"_s},
+        {Out, u"Το αρχείο που γράφεται· ένα αρχείο με το ίδιο όνομα αντικαθίσταται."_s, u"αρχείο"_s},
+    };
+}
+
+std::optional<ReportFile> ReadReportFile(const CommandCall& call, int* status) {
+    const auto refuse = [&](const QString& reason) {
+        *status = call.badArgument(reason);
+        return std::nullopt;
+    };
+    ReportFile file;
+    file.path = call.parser.value(Out);
+    if (file.path.isEmpty())
+        return refuse(u"Λείπει το αρχείο εξόδου (--out αρχείο)."_s);
+    std::optional<ReportFile::Format> format;
+    if (call.parser.isSet(Format)) {
+        format = formatNamed(call.parser.value(Format), false);
+        if (!format)
+            return refuse(u"Άγνωστη μορφή «%1»· υπάρχουν: %2."_s.arg(call.parser.value(Format),
+                                                                     formatNames().join(u", "_s)));
+    } else {
+        format = formatNamed(QFileInfo(file.path).suffix(), true);
+        if (!format)
+            return refuse(u"Δώστε τη μορφή του αρχείου με --format (%1)."_s.arg(formatNames().join(u", "_s)));
+    }
+    file.format = *format;
+    if (call.parser.isSet(Charset)) {
+        if (!isText(file.format))
+            return refuse(u"Η --charset ισχύει μόνο για τις μορφές txt και asc."_s);
+        const QString charset = call.parser.value(Charset).toLower();
+        if (charset == u"windows"_s)
+            file.charset = WindowsGreek;
+        else if (charset == u"dos"_s)
+            file.charset = DosGreek;
+        else
+            return refuse(
+                u"Άγνωστη κωδικοσελίδα «%1»· υπάρχουν: windows, dos."_s.arg(call.parser.value(Charset)));
+    }
+    return file;
+}
+
+int WriteReportFile(const PrintJob& job, const ReportFile& file) {
+    QString error;
+    bool lossy = false;
+    bool written = false;
+    TerminalProgress progress(u"Εγγραφή του %1, γραμμή"_s.arg(file.path));
+    const auto shown = [&progress](int done, int total) { progress.show(done, total); };
+    switch (file.format) {
+    case ReportFile::Pdf:
+        written = WritePdf(job, file.path, &error, nullptr, shown);
+        break;
+    case ReportFile::Xlsx:
+        written = WriteExcelWorkbook(job, file.path, &error, shown);
+        break;
+    case ReportFile::Docx:
+        written = WriteWordDocument(job, file.path, &error);
+        break;
+    case ReportFile::Txt:
+        written = WriteTextFile(job, PagedTextFile, file.charset, file.path, &error, &lossy);
+        break;
+    case ReportFile::Asc:
+        written = WriteTextFile(job, ImportTextFile, file.charset, file.path, &error, &lossy);
+        break;
+    }
+    progress.clear();
+    if (!written) {
+        PrintError(u"Το αρχείο %1 δεν μπορεί να γραφτεί (%2)."_s.arg(file.path, error));
+        return CannotWriteFile;
+    }
+    if (lossy)
+        PrintError(LossyExportText());
+    if (job.droppedLines() > 0) {
+        const QLocale greek(QLocale::Greek, QLocale::Greece);
+        PrintError(u"Η εκτύπωση χωράει έως %1 γραμμές· %2 γραμμές έμειναν έξω από το %3. Στενέψτε την "
+                   u"επιλογή (ημερομηνίες ή ΑΦΜ)."_s.arg(greek.toString(PrintJob::MaxLines),
+                                                         greek.toString(job.droppedLines()), file.path));
+        return CommandFailed;
+    }
+    PrintOut(file.path + u": "_s + CatalogueMessage(43)->text);
+    return CommandDone;
+}
