@@ -4,7 +4,7 @@
 
 ORVA_BUILD_PACKAGES=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite
+  qt6-base-dev qt6-base-dev-tools qt6-l10n-tools libqt6sql6-sqlite
   qt6-webengine-dev qt6-pdf-dev
   libxlsxwriter-dev libarchive-dev libcurl4-openssl-dev
   fonts-liberation2 adwaita-icon-theme

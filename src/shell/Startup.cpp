@@ -1,6 +1,7 @@
 #include "shell/Startup.h"
 
 #include "logic/core/DataFolder.h"
+#include "logic/core/GreekLanguage.h"
 #include "logic/core/IniSettings.h"
 #include "logic/core/ProgramValues.h"
 #include "logic/core/Services.h"
@@ -19,13 +20,18 @@
 #include <QIcon>
 #include <QScreen>
 
+void PrepareApplication() {
+    QApplication::setApplicationName(QStringLiteral("Orva"));
+    QApplication::setOrganizationName(QStringLiteral("Orva"));
+    UseGreekLanguage();
+}
+
 int RunOrva(int argc, char** argv) {
     if (IsCommandLine(argc, argv))
         return RunCommands(argc, argv);
     PrepareWebEngine();
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Orva"));
-    QApplication::setOrganizationName(QStringLiteral("Orva"));
+    PrepareApplication();
 
     Services::install(std::make_unique<WidgetDialogs>());
     Services::install(std::make_unique<SystemClock>());

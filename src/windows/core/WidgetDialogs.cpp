@@ -8,7 +8,6 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QPushButton>
 
 namespace {
 
@@ -57,36 +56,32 @@ MsgAnswer WidgetDialogs::message(const MessageBox& box) {
     QString text = box.text;
     dialog.setText(text.replace(QLatin1String("\r\n"), QLatin1String("\n")));
     dialog.setIcon(boxIcon(box.icon));
+    // The captions are Qt's own (Ναι, Όχι, Άκυρο, OK), from the Greek translation.
     struct Choice {
         QMessageBox::StandardButton button;
-        QString caption;
         MsgAnswer answer;
     };
     std::vector<Choice> choices;
     switch (box.buttons) {
     case MsgButtons::Ok:
-        choices = {{QMessageBox::Ok, QStringLiteral("OK"), MsgAnswer::Ok}};
+        choices = {{QMessageBox::Ok, MsgAnswer::Ok}};
         break;
     case MsgButtons::OkCancel:
-        choices = {{QMessageBox::Ok, QStringLiteral("OK"), MsgAnswer::Ok},
-                   {QMessageBox::Cancel, QStringLiteral("Άκυρο"), MsgAnswer::Cancel}};
+        choices = {{QMessageBox::Ok, MsgAnswer::Ok}, {QMessageBox::Cancel, MsgAnswer::Cancel}};
         break;
     case MsgButtons::YesNo:
-        choices = {{QMessageBox::Yes, QStringLiteral("Ναι"), MsgAnswer::Yes},
-                   {QMessageBox::No, QStringLiteral("Οχι"), MsgAnswer::No}};
+        choices = {{QMessageBox::Yes, MsgAnswer::Yes}, {QMessageBox::No, MsgAnswer::No}};
         break;
     case MsgButtons::YesNoCancel:
-        choices = {{QMessageBox::Yes, QStringLiteral("Ναι"), MsgAnswer::Yes},
-                   {QMessageBox::No, QStringLiteral("Οχι"), MsgAnswer::No},
-                   {QMessageBox::Cancel, QStringLiteral("Άκυρο"), MsgAnswer::Cancel}};
+        choices = {{QMessageBox::Yes, MsgAnswer::Yes},
+                   {QMessageBox::No, MsgAnswer::No},
+                   {QMessageBox::Cancel, MsgAnswer::Cancel}};
         break;
     }
     QMessageBox::StandardButtons buttons;
     for (const Choice& choice : choices)
         buttons |= choice.button;
     dialog.setStandardButtons(buttons);
-    for (const Choice& choice : choices)
-        dialog.button(choice.button)->setText(choice.caption);
     dialog.setDefaultButton(standardButton(box.defaultAnswer));
     const int pressed = dialog.exec();
     for (const Choice& choice : choices) {
