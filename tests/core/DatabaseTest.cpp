@@ -7,8 +7,27 @@
 #include "logic/core/ProgramValues.h"
 #include "logic/core/ReportStatements.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSqlQuery>
 #include <QTest>
+
+#include <unistd.h>
+
+namespace {
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeAll(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+} // namespace
 
 // The database layer against a real SQLite file in a new data folder.
 class DatabaseTest : public QObject {
@@ -54,6 +73,86 @@ private slots:
         QCOMPARE(m_dialogs->boxes.first().title, QStringLiteral("ΠΡΟΣΟΧΗ"));
         QCOMPARE(m_dialogs->boxes.first().icon, MsgIcon::Critical);
         QVERIFY(!QFile::exists(folder.file(QStringLiteral("IntTvx.db"))));
+    }
+
+    // A file the program cannot use is refused in Greek, naming the file and the way back
+    // (the backup), and is left byte for byte as it was, with no journal beside it.
+    void unusableDatabaseFilesAreRefusedAndLeftAsTheyWere_data() {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("an Access file") << "access"
+                                        << "δεν είναι αρχείο βάσης δεδομένων.";
+        QTest::newRow("an empty file") << "empty"
+                                       << "δεν είναι αρχείο βάσης δεδομένων.";
+        QTest::newRow("a damaged schema page") << "schema"
+                                               << "είναι κατεστραμμένο";
+        QTest::newRow("cut short") << "truncated"
+                                   << "είναι κατεστραμμένο";
+    }
+    void unusableDatabaseFilesAreRefusedAndLeftAsTheyWere() {
+        QFETCH(QString, damage);
+        QFETCH(QString, problem);
+        TestDataFolder folder;
+        const QString path = folder.file(QStringLiteral("IntTvx.db"));
+        QByteArray bytes = readAll(path);
+        QVERIFY(bytes.size() >= 8192);
+        if (damage == QLatin1String("access")) {
+            bytes = QByteArray("\x00\x01\x00\x00Standard Jet DB\x00", 20) + QByteArray(4076, 'x');
+        } else if (damage == QLatin1String("empty")) {
+            bytes.clear();
+        } else if (damage == QLatin1String("schema")) {
+            // The header stays; the page that describes the tables is overwritten.
+            for (int i = 100; i < 4096; ++i)
+                bytes[i] = char(0xA5 ^ i);
+        } else {
+            bytes.truncate(1024);
+        }
+        writeAll(path, bytes);
+        const QDateTime modified = QFileInfo(path).lastModified();
+
+        QVERIFY(!folder.openDatabase());
+        QCOMPARE(m_dialogs->boxes.size(), 1);
+        const MessageBox box = m_dialogs->boxes.first();
+        QCOMPARE(box.title, QStringLiteral("ΠΡΟΣΟΧΗ"));
+        QCOMPARE(box.icon, MsgIcon::Critical);
+        QVERIFY2(box.text.contains(path), qPrintable(box.text));
+        QVERIFY2(box.text.contains(problem), qPrintable(box.text));
+        QVERIFY(box.text.contains(QStringLiteral("τελευταίο αντίγραφο ασφαλείας")));
+        QVERIFY(box.text.contains(QStringLiteral("Το αρχείο δεν άλλαξε.")));
+        // The driver's English is at most the reason under the Greek, never the message.
+        QVERIFY(box.text.startsWith(QStringLiteral("Το αρχείο της βάσης δεδομένων\r\n")));
+        if (problem.contains(QStringLiteral("κατεστραμμένο")))
+            QVERIFY(box.text.contains(QStringLiteral("\r\n\r\nΑιτία: ")));
+
+        QVERIFY(!DbConnection().isOpen());
+        QCOMPARE(readAll(path), bytes);
+        QCOMPARE(QFileInfo(path).lastModified(), modified);
+        QCOMPARE(QDir(folder.path()).entryList({QStringLiteral("IntTvx.db*")}, QDir::Files),
+                 QStringList{QStringLiteral("IntTvx.db")});
+    }
+
+    void aFolderInPlaceOfTheDatabaseIsNotADatabase() {
+        TestDataFolder folder;
+        const QString path = folder.file(QStringLiteral("IntTvx.db"));
+        QVERIFY(QFile::remove(path));
+        QVERIFY(QDir().mkdir(path));
+        QVERIFY(!folder.openDatabase());
+        QCOMPARE(m_dialogs->boxes.size(), 1);
+        QVERIFY(m_dialogs->boxes.first().text.contains(QStringLiteral("δεν είναι αρχείο βάσης δεδομένων.")));
+        QVERIFY(QFileInfo(path).isDir());
+    }
+
+    void anUnreadableDatabaseSaysSo() {
+        if (::geteuid() == 0)
+            QSKIP("root reads every file");
+        TestDataFolder folder;
+        const QString path = folder.file(QStringLiteral("IntTvx.db"));
+        QVERIFY(QFile::setPermissions(path, QFileDevice::Permissions()));
+        QVERIFY(!folder.openDatabase());
+        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        QCOMPARE(m_dialogs->boxes.size(), 1);
+        QVERIFY(m_dialogs->boxes.first().text.contains(QStringLiteral("δεν μπορεί να διαβαστεί.")));
+        QVERIFY(m_dialogs->boxes.first().text.contains(path));
     }
 
     void quotesAreStoredAndReadBackUnchanged() {

@@ -232,6 +232,22 @@ private slots:
         QCOMPARE(main.exitCode(), 1);
     }
 
+    void unusableDatabaseIsRefusedInGreekAndLeftAlone() {
+        const QString path = m_folder->file(QStringLiteral("IntTvx.db"));
+        const QByteArray notADatabase = QByteArray("Standard Jet DB") + QByteArray(2000, '\x7f');
+        writeFile(path, notADatabase);
+        Main main;
+        QCOMPARE(m_dialogs->boxes.size(), 1);
+        QCOMPARE(m_dialogs->boxes.first().title, QStringLiteral("ΠΡΟΣΟΧΗ"));
+        QVERIFY(m_dialogs->boxes.first().text.contains(path));
+        QVERIFY(m_dialogs->boxes.first().text.contains(QStringLiteral("αντίγραφο ασφαλείας")));
+        startMain(main);
+        QVERIFY(main.hasEnded());
+        QCOMPARE(main.exitCode(), 1);
+        QCOMPARE(m_dialogs->boxes.size(), 1);
+        QCOMPARE(readFile(path), notADatabase);
+    }
+
     void colourSettingsNeedAWholeRecord() {
         QByteArray settings(ColourSettings::FileSize - 1, '\x11');
         writeFile(m_folder->file(QStringLiteral("Param.Bt")), settings);

@@ -1,5 +1,6 @@
 #include "logic/core/Database.h"
 
+#include "logic/core/DatabaseFile.h"
 #include "logic/core/Messages.h"
 #include "logic/core/ParamStatements.h"
 #include "logic/core/ProgramValues.h"
@@ -51,8 +52,13 @@ QSqlDatabase DbConnection() {
 bool OpenDatabase() {
     const QString path = AppFile(QStringLiteral("IntTvx.db"));
     // SQLite would quietly create an empty file in place of a missing one.
-    if (!QFileInfo(path).isFile()) {
+    if (!QFileInfo::exists(path)) {
         showOpenError(QStringLiteral("Το αρχείο της βάσης δεδομένων %1 δεν υπάρχει.").arg(path));
+        return false;
+    }
+    // A file that is not a database never reaches the driver, whose own words are English.
+    if (const QString refusal = CheckDatabaseFile(path); !refusal.isEmpty()) {
+        showOpenError(refusal);
         return false;
     }
     QSqlDatabase db = QSqlDatabase::contains(ConnectionName)
@@ -60,13 +66,15 @@ bool OpenDatabase() {
                           : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), ConnectionName);
     configure(db, path);
     if (!db.open()) {
-        showOpenError(db.lastError().text());
+        showOpenError(DamagedDatabaseText(path, db.lastError().text()));
         return false;
     }
     DbStatus status;
     const std::optional<ParamValues> params = SelectParam(&status);
     if (!status.ok()) {
-        showOpenError(status.errorText);
+        // Only read so far: closing leaves the damaged file as it was.
+        CloseDatabase();
+        showOpenError(DamagedDatabaseText(path, status.errorText));
         return false;
     }
     Program.Params = params.value_or(ParamValues{});
