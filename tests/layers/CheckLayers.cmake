@@ -2,7 +2,9 @@
 #   -DLOGIC_DIR=<folder>        the logic tree to read (src/logic, or a planted copy)
 #   -DSRC_DIR=<folder>          optional: src/, whose layer folders must list every file they hold
 #   -DWIDGET_HEADER_DIRS=<a|b>  the include folders, separated by "|", of QtWidgets and the modules built on it
+#   -DLAUNCHER_DIR=<folder>     optional: the launcher's tree (src/launcher, or a planted copy)
 # A logic file may include neither a window nor the shell nor any header of those modules.
+# The launcher shares no code with the main program: it includes nothing of its layers.
 # Every violation is printed as "file:line: include"; the check fails when there is one.
 
 cmake_minimum_required(VERSION 3.25)
@@ -51,9 +53,24 @@ foreach(file IN LISTS logic_files)
     endforeach()
 endforeach()
 
+if(LAUNCHER_DIR)
+    file(GLOB_RECURSE launcher_files RELATIVE "${LAUNCHER_DIR}" "${LAUNCHER_DIR}/*.h" "${LAUNCHER_DIR}/*.cpp")
+    foreach(file IN LISTS launcher_files)
+        file(STRINGS "${LAUNCHER_DIR}/${file}" lines)
+        set(number 0)
+        foreach(line IN LISTS lines)
+            math(EXPR number "${number} + 1")
+            if(line MATCHES "^[ \t]*#[ \t]*include[ \t]*[<\"]((logic|windows|shell)/[^>\"]+)[>\"]")
+                message("launcher/${file}:${number}: ${CMAKE_MATCH_1}")
+                math(EXPR violations "${violations} + 1")
+            endif()
+        endforeach()
+    endforeach()
+endif()
+
 # A file's folder is its layer: each folder's CMakeLists.txt names every source it holds.
 if(SRC_DIR)
-    foreach(layer logic windows shell)
+    foreach(layer logic windows shell launcher)
         file(GLOB_RECURSE sources RELATIVE "${SRC_DIR}" "${SRC_DIR}/${layer}/*.h" "${SRC_DIR}/${layer}/*.cpp")
         foreach(source IN LISTS sources)
             get_filename_component(folder "${source}" DIRECTORY)

@@ -1,0 +1,5 @@
+#include "launcher/Strova.h"
+
+int main(int argc, char** argv) {
+    return RunStrova(argc, argv);
+}

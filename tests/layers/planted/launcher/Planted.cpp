@@ -1,0 +1,3 @@
+#include "launcher/SetUp.h"
+#include "logic/core/ApplicationRecord.h"
+#include <QWidget>
