@@ -1,0 +1,241 @@
+// The command line against the usual tools, side by side in one run, on the largest report:
+// the index of 32,000 schedule entries, 64,000 lines.
+//   - PDF: "orva report entries --format pdf" against enscript piped into ps2pdf, which
+//     typeset the same lines in Courier on landscape A4 pages;
+//   - Excel: "orva report entries --format xlsx" against python3-xlsxwriter writing the same
+//     lines cut into the same cells (xlsx_peer.py).
+// Each case prints the elapsed seconds (orva_s, peer_s, ratio: orva's over the peer's) and,
+// steadier on a busy machine, the processor seconds of the processes (orva_cpu_s,
+// peer_cpu_s, cpu_ratio). Orva's time is the whole command: start-up, reading the database,
+// laying out and writing.
+#include "logic/core/DataFolder.h"
+#include "logic/core/Database.h"
+#include "logic/core/ProgramValues.h"
+#include "logic/print/IndexReports.h"
+#include "logic/print/PrintJob.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QSqlQuery>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <memory>
+#include <sys/resource.h>
+
+namespace {
+
+constexpr int Employees = 1000;
+constexpr int Days = 32;
+const QString FromDate = QStringLiteral("01/01/2026");
+const QString ToDate = QStringLiteral("31/12/2026");
+
+// The data folder with the entries, and the report's lines for the peers: as text for
+// enscript (ISO 8859-7, its Greek encoding), whole as the report holds them and without
+// their trailing blanks, and with their layouts for xlsx_peer.py.
+struct Fixture {
+    QTemporaryDir dir;
+    QString dataFolder;
+    QString enscriptLines;
+    QString enscriptTrimmed;
+    QString peerLines;
+    QString error;
+
+    Fixture() {
+        dataFolder = dir.filePath(QStringLiteral("data"));
+        if (const QString failed = PrepareDataFolder(dataFolder); !failed.isEmpty()) {
+            error = failed;
+            return;
+        }
+        Program.AppPath = dataFolder;
+        if (!OpenDatabase()) {
+            error = QStringLiteral("database");
+            return;
+        }
+        addEntries();
+        PrintJob job;
+        PrepareEntryIndex(job, {{}, {}, {}, FromDate, ToDate, 0});
+        writeLines(job);
+        CloseDatabase();
+    }
+
+    void addEntries() {
+        QSqlDatabase db = DbConnection();
+        db.transaction();
+        QSqlQuery employee(db);
+        employee.prepare(QStringLiteral("Insert Into Ergaz (Eafm,Eepon,Eypo) Values (?,?,'1')"));
+        QSqlQuery entry(db);
+        entry.prepare(QStringLiteral("Insert Into Kins (Eafm,Kdate,Korario,Kparat) Values (?,?,?,'')"));
+        for (int e = 0; e < Employees; ++e) {
+            const QString afm = QString::number(100000000 + e * 7);
+            employee.addBindValue(afm);
+            employee.addBindValue(QStringLiteral("ΠΑΠΑΔΟΠΟΥΛΟΣ ΓΙΩΡΓΟΣ %1").arg(e));
+            employee.exec();
+            for (int d = 0; d < Days; ++d) {
+                entry.addBindValue(afm);
+                entry.addBindValue(QDate(2026, 1, 1).addDays(d).toString(QStringLiteral("yyyyMMdd")));
+                entry.addBindValue(QStringLiteral("08:00-16:00\r\n17:00-19:00"));
+                entry.exec();
+            }
+        }
+        db.commit();
+    }
+
+    void writeLines(const PrintJob& job) {
+        enscriptLines = dir.filePath(QStringLiteral("lines.txt"));
+        enscriptTrimmed = dir.filePath(QStringLiteral("trimmed.txt"));
+        peerLines = dir.filePath(QStringLiteral("cells.txt"));
+        QFile text(enscriptLines);
+        QFile trimmed(enscriptTrimmed);
+        QFile cells(peerLines);
+        if (!text.open(QIODevice::WriteOnly) || !trimmed.open(QIODevice::WriteOnly) ||
+            !cells.open(QIODevice::WriteOnly)) {
+            error = QStringLiteral("lines");
+            return;
+        }
+        QStringEncoder greek("ISO-8859-7");
+        for (int i = 0; i < job.LineCount(); ++i) {
+            const QString visible = VisibleText(job.line(i));
+            const QByteArray bytes = greek.encode(visible);
+            text.write(bytes + '\n');
+            qsizetype end = bytes.size();
+            while (end > 0 && bytes.at(end - 1) == ' ')
+                --end;
+            trimmed.write(bytes.left(end) + '\n');
+            cells.write(
+                (QString::number(ParseLineSuffix(job.line(i)).layout) + u' ' + visible + u'\n').toUtf8());
+        }
+    }
+};
+
+Fixture& fixture() {
+    static Fixture f;
+    return f;
+}
+
+struct Seconds {
+    double elapsed = 0;
+    double cpu = 0; // user and system time of the processes
+};
+
+double childrenCpu() {
+    rusage usage{};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    const auto seconds = [](const timeval& t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+// Runs the programs (a pipeline when there are two) and returns the time they took.
+Seconds run(benchmark::State& state, const QList<std::pair<QString, QStringList>>& programs) {
+    std::vector<std::unique_ptr<QProcess>> processes;
+    for (const auto& [program, arguments] : programs) {
+        auto process = std::make_unique<QProcess>();
+        process->setProgram(program);
+        process->setArguments(arguments);
+        if (!processes.empty())
+            processes.back()->setStandardOutputProcess(process.get());
+        processes.push_back(std::move(process));
+    }
+    const double cpuBefore = childrenCpu();
+    QElapsedTimer timer;
+    timer.start();
+    for (auto& process : processes)
+        process->start();
+    for (auto& process : processes) {
+        if (!process->waitForFinished(600000) || process->exitCode() != 0) {
+            state.SkipWithError((process->program() + QStringLiteral(": ") + process->readAllStandardError())
+                                    .toUtf8()
+                                    .constData());
+            return {};
+        }
+    }
+    return {double(timer.nsecsElapsed()) / 1e9, childrenCpu() - cpuBefore};
+}
+
+QStringList orvaReport(const QString& format, const QString& out) {
+    return {QStringLiteral("report"),     QStringLiteral("entries"),
+            QStringLiteral("--from"),     FromDate,
+            QStringLiteral("--to"),       ToDate,
+            QStringLiteral("--format"),   format,
+            QStringLiteral("--out"),      out,
+            QStringLiteral("--data-dir"), fixture().dataFolder};
+}
+
+// Runs orva and its peer once per iteration and reports the averages and the ratios.
+void compare(benchmark::State& state, const QStringList& orva,
+             const QList<std::pair<QString, QStringList>>& peer) {
+    if (const QString& error = fixture().error; !error.isEmpty()) {
+        state.SkipWithError(error.toUtf8().constData());
+        return;
+    }
+    Seconds ours;
+    Seconds theirs;
+    for (auto _ : state) {
+        const Seconds one = run(state, {{QStringLiteral(ORVA_EXECUTABLE), orva}});
+        const Seconds other = run(state, peer);
+        state.SetIterationTime(one.elapsed);
+        ours.elapsed += one.elapsed;
+        ours.cpu += one.cpu;
+        theirs.elapsed += other.elapsed;
+        theirs.cpu += other.cpu;
+    }
+    const auto average = [](double total) {
+        return benchmark::Counter(total, benchmark::Counter::kAvgIterations);
+    };
+    state.counters["orva_s"] = average(ours.elapsed);
+    state.counters["peer_s"] = average(theirs.elapsed);
+    state.counters["ratio"] = theirs.elapsed > 0 ? ours.elapsed / theirs.elapsed : 0;
+    state.counters["orva_cpu_s"] = average(ours.cpu);
+    state.counters["peer_cpu_s"] = average(theirs.cpu);
+    state.counters["cpu_ratio"] = theirs.cpu > 0 ? ours.cpu / theirs.cpu : 0;
+}
+
+// enscript in Courier 7.5 on landscape A4, piped into ps2pdf.
+QList<std::pair<QString, QStringList>> enscriptPs2pdf(const QString& lines) {
+    return {{QStringLiteral("enscript"),
+             {QStringLiteral("--quiet"), QStringLiteral("--no-header"), QStringLiteral("--landscape"),
+              QStringLiteral("--media=A4"), QStringLiteral("--font=Courier7.5"),
+              QStringLiteral("--encoding=88597"), QStringLiteral("--output=-"), lines}},
+            {QStringLiteral("ps2pdf"),
+             {QStringLiteral("-"), fixture().dir.filePath(QStringLiteral("enscript.pdf"))}}};
+}
+
+// The lines as the report holds them, 161 characters with their trailing blanks.
+void BM_PdfAgainstEnscriptPs2pdf(benchmark::State& state) {
+    Fixture& f = fixture();
+    compare(state, orvaReport(QStringLiteral("pdf"), f.dir.filePath(QStringLiteral("orva.pdf"))),
+            enscriptPs2pdf(f.enscriptLines));
+}
+BENCHMARK(BM_PdfAgainstEnscriptPs2pdf)->Iterations(3)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// The same lines without their trailing blanks, which draw nothing: less work for the peer.
+void BM_PdfAgainstEnscriptPs2pdfTrimmed(benchmark::State& state) {
+    Fixture& f = fixture();
+    compare(state, orvaReport(QStringLiteral("pdf"), f.dir.filePath(QStringLiteral("orva.pdf"))),
+            enscriptPs2pdf(f.enscriptTrimmed));
+}
+BENCHMARK(BM_PdfAgainstEnscriptPs2pdfTrimmed)->Iterations(3)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void BM_XlsxAgainstXlsxwriter(benchmark::State& state) {
+    Fixture& f = fixture();
+    compare(state, orvaReport(QStringLiteral("xlsx"), f.dir.filePath(QStringLiteral("orva.xlsx"))),
+            {{QStringLiteral("/usr/bin/python3"),
+              {QStringLiteral(ORVA_BENCH_DIR "/xlsx_peer.py"), f.peerLines,
+               f.dir.filePath(QStringLiteral("python.xlsx"))}}});
+}
+BENCHMARK(BM_XlsxAgainstXlsxwriter)->Iterations(3)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // The report is prepared here too (for the peers' lines), which needs fonts; no display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
