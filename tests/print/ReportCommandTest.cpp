@@ -15,6 +15,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QPdfDocument>
+#include <QProcess>
 #include <QSqlQuery>
 #include <QTest>
 #include <QXmlStreamReader>
@@ -328,6 +329,28 @@ private slots:
         }
         QVERIFY(QFileInfo(out(u"taken.pdf"_s)).isDir());
         QFile::setPermissions(out(u"locked"_s), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    void aTerminalSeesTheProgressLine() {
+        addNovember();
+        // script(1) gives the command a terminal for its standard error.
+        const QString command =
+            u"'%1' report entries --from 01/11/2026 --to 30/11/2026 --out nov.pdf "
+            u"--data-dir '%2' 2>&1"_s.arg(QStringLiteral(ORVA_EXECUTABLE), m_folder->path());
+        QProcess script;
+        script.setWorkingDirectory(m_out->path());
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(u"QT_QPA_PLATFORM"_s);
+        script.setProcessEnvironment(environment);
+        script.start(u"script"_s, {u"-qec"_s, command, u"/dev/null"_s});
+        QVERIFY(script.waitForFinished(60000));
+        QCOMPARE(script.exitCode(), 0);
+        const QString shown = QString::fromUtf8(script.readAllStandardOutput());
+        QVERIFY2(shown.contains(u"\r\x1b[KΕγγραφή του nov.pdf, γραμμή "_s), qPrintable(shown));
+        QVERIFY(shown.contains(
+            u"/%1 (100%)"_s.arg(entryIndex({{}, {}, {}, u"01/11/2026"_s, u"30/11/2026"_s, 0}).LineCount())));
+        // The line is erased before the result is printed.
+        QVERIFY(shown.contains(u"\r\x1b[Knov.pdf: Η εγγραφή του αρχείου ολοκληρώθηκε."_s));
     }
 
     void aReportCutAtTheLimitIsWrittenButNotDone() {
