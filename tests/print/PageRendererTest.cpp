@@ -149,7 +149,7 @@ private slots:
         options.screen = false;
         const QImage image = RenderPageImage(job, job.geometry(), job.page(), options);
         const double top = job.page().headerBottom;
-        const double cw = job.geometry().charWidth;
+        const double cw = job.geometry().advance;
         // Column 2 (start 10, width 10) is framed: its left side is a vertical line.
         const double frameLeft = 350 + 9 * cw;
         QVERIFY(countColour(image, QRectF(frameLeft - 10, top + 200, 30, 400), c(TextEven)) >= 4);
@@ -163,7 +163,7 @@ private slots:
         PrintJob job;
         build(job, 5, {}, true);
         const QImage image = RenderPageImage(job, job.geometry(), job.page(), {});
-        const double cw = job.geometry().charWidth;
+        const double cw = job.geometry().advance;
         const double bottomRow = job.geometry().height - 1500;
         // The left border and the line after each column, down to the bottom of the grid.
         for (const int separator : {0, job.separatorPos(1), job.separatorPos(2)}) {

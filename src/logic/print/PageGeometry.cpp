@@ -8,16 +8,37 @@ namespace {
 // Metrics are taken at a large pixel size, where hinting no longer rounds them.
 constexpr int MeasureSize = 2048;
 constexpr double TwipsPerPoint = 20;
-} // namespace
 
-double TextLineHeight(double fontSize) {
-    static const double emHeight = [] {
+// The report font's line height and advance, per unit of its size.
+struct EmMetrics {
+    double height = 0;
+    double advance = 0;
+};
+
+const EmMetrics& em() {
+    static const EmMetrics metrics = [] {
         QFont font(QString::fromLatin1(ReportFontFamily));
         font.setPixelSize(MeasureSize);
         font.setHintingPreference(QFont::PreferNoHinting);
-        return QFontMetricsF(font).height() / MeasureSize;
+        font.setKerning(false);
+        const QFontMetricsF fm(font);
+        return EmMetrics{fm.height() / MeasureSize, fm.horizontalAdvance(QLatin1Char('0')) / MeasureSize};
     }();
-    return fontSize * TwipsPerPoint * emHeight;
+    return metrics;
+}
+
+} // namespace
+
+double TextLineHeight(double fontSize) {
+    return fontSize * TwipsPerPoint * em().height;
+}
+
+int ReportFontPixels(double fontSize) {
+    return qMax(1, int(std::lround(fontSize * TwipsPerPoint)));
+}
+
+double CharacterAdvance(double fontSize) {
+    return ReportFontPixels(fontSize) * em().advance;
 }
 
 double AutomaticFontSize(double pageWidth, int printColumns) {
@@ -34,6 +55,7 @@ PageGeometry ComputeGeometry(double pageWidth, double pageHeight, int printColum
     g.height = pageHeight;
     g.fontSize = fontSize != 0 ? fontSize : AutomaticFontSize(pageWidth, printColumns);
     g.charWidth = int(std::floor(g.fontSize * 130 / 10));
+    g.advance = CharacterAdvance(g.fontSize);
     g.lineHeight =
         pageLines != 0 ? (pageHeight - TopMargin - BottomMargin) / pageLines : TextLineHeight(g.fontSize);
     return g;

@@ -5,7 +5,8 @@ struct PageGeometry {
     double width = 0;
     double height = 0;
     double fontSize = 0; // points
-    int charWidth = 0;   // 13 twips per point, cut to a whole number
+    int charWidth = 0;   // 13 twips per point, cut to a whole number: what the font size is chosen by
+    double advance = 0;  // the report font's real advance: every character column stands on this grid
     double lineHeight = 0;
 };
 
@@ -23,6 +24,11 @@ inline constexpr char ReportFontFamily[] = "Courier New";
 
 // Height of one printed text line in the report font at the given size.
 double TextLineHeight(double fontSize);
+// The report font is drawn at a whole number of twips; this is its size for a point size.
+int ReportFontPixels(double fontSize);
+// The distance from one character to the next in the report font at the given size, in
+// twips: the step of the grid that titles, cells, frames and the boxed grid share.
+double CharacterAdvance(double fontSize);
 
 // The automatic font size for a page width: the whole number of 13-twip characters that fit
 // between the margins, spread over the print columns.

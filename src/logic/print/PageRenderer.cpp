@@ -10,11 +10,10 @@
 #include <cmath>
 
 namespace {
-constexpr double TwipsPerPoint = 20;
-
 QColor colour(quint32 bgr) {
     return ToQColor(bgr);
 }
+
 } // namespace
 
 PageRenderer::PageRenderer(const PrintJob& job, const PageGeometry& geometry) : m_job(job), m_g(geometry) {
@@ -32,7 +31,7 @@ QColor PageRenderer::highlightText() {
 QFont PageRenderer::makeFont(bool bold, bool italic, bool underline) const {
     QFont f(QString::fromLatin1(ReportFontFamily));
     f.setStyleHint(QFont::Monospace);
-    f.setPixelSize(qMax(1, int(std::lround(m_g.fontSize * TwipsPerPoint))));
+    f.setPixelSize(ReportFontPixels(m_g.fontSize));
     f.setHintingPreference(QFont::PreferNoHinting);
     f.setKerning(false);
     f.setBold(bold);
@@ -46,7 +45,7 @@ const QFont& PageRenderer::font(bool bold, bool italic, bool underline) const {
 }
 
 void PageRenderer::drawText(QPainter& painter, double x, double y, const QString& text) const {
-    painter.drawText(QRectF(x, y, m_g.charWidth * (text.size() + 1), m_g.lineHeight),
+    painter.drawText(QRectF(x, y, m_g.advance * (text.size() + 1), m_g.lineHeight),
                      Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text);
 }
 
@@ -81,11 +80,11 @@ void PageRenderer::drawHeader(QPainter& painter, const PageLayout& page) const {
         drawText(painter, SideMargin, y, m_job.Pcode() + u' ' + m_job.Pepon());
     if (m_job.Pdate()) {
         const QString date = Program.WorkDate.toString(QStringLiteral("dd/MM/yyyy"));
-        drawText(painter, ((m_g.width - 2 * SideMargin) - m_g.charWidth * date.size()) / 2, y, date);
+        drawText(painter, ((m_g.width - 2 * SideMargin) - m_g.advance * date.size()) / 2, y, date);
     }
     if (m_job.Ppage()) {
         const QString number = QString::number(page.number);
-        drawText(painter, (m_g.width - SideMargin) - m_g.charWidth * (number.size() + 8), y,
+        drawText(painter, (m_g.width - SideMargin) - m_g.advance * (number.size() + 8), y,
                  QStringLiteral("Σελίδα:") + number);
     }
 }
@@ -93,12 +92,12 @@ void PageRenderer::drawHeader(QPainter& painter, const PageLayout& page) const {
 void PageRenderer::drawTitles(QPainter& painter, const PageLayout& page) const {
     painter.setPen(QPen(colour(Program.Colours.PreviewHeader), 0));
     painter.setFont(font(true));
-    const double indent = m_job.Pboxes() ? m_g.charWidth : 0;
+    const double indent = m_job.Pboxes() ? m_g.advance : 0;
     for (const PageLayout::Title& title : page.titles) {
         const QString text = m_job.titleLine(title.title);
         if (title.title == 0) {
             const QString centred = text.trimmed();
-            drawText(painter, (m_g.width - 2 * SideMargin - m_g.charWidth * centred.size()) / 2, title.y,
+            drawText(painter, (m_g.width - 2 * SideMargin - m_g.advance * centred.size()) / 2, title.y,
                      centred);
         } else {
             // Column headings keep their leading blanks, so that they stand over their columns.
@@ -135,7 +134,7 @@ void PageRenderer::drawRow(QPainter& painter, const PageLayout::Row& row,
             painter.fillRect(QRectF(SideMargin, y + 0.03 * lh, m_g.width - 2 * SideMargin, 0.97 * lh), fill);
         }
         painter.setPen(QPen(text, 0));
-        const double left = SideMargin + (m_job.Pboxes() ? m_g.charWidth : 0);
+        const double left = SideMargin + (m_job.Pboxes() ? m_g.advance : 0);
         const int layout = suffix.layout;
         for (int c = 0; c < PrintJob::MaxColumns; ++c) {
             const int start = m_job.columnStart(layout, c);
@@ -147,10 +146,10 @@ void PageRenderer::drawRow(QPainter& painter, const PageLayout::Row& row,
             const bool boxes = m_job.Pboxes();
             painter.setFont(font(style == PrintJob::Bold, style == PrintJob::Italic,
                                  style == PrintJob::Underline && !boxes));
-            const double x = left + (start - 1) * m_g.charWidth;
+            const double x = left + (start - 1) * m_g.advance;
             if (!boxes && (attr >= PrintJob::Framed || suffix.framed)) {
                 painter.setBrush(Qt::NoBrush);
-                painter.drawRect(QRectF(x, y, width * m_g.charWidth, lh));
+                painter.drawRect(QRectF(x, y, width * m_g.advance, lh));
             }
             drawText(painter, x, y, visible.mid(start - 1, width));
         }
@@ -173,7 +172,7 @@ void PageRenderer::drawGrid(QPainter& painter, const PageLayout& page) const {
         const int p = m_job.separatorPos(k);
         if (k > 0 && p <= 0)
             continue;
-        const double x = SideMargin + p * m_g.charWidth;
+        const double x = SideMargin + p * m_g.advance;
         painter.drawLine(QPointF(x, top), QPointF(x, bottom));
     }
     for (double y = top; y <= bottom + 0.5; y += lh)
