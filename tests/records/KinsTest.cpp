@@ -303,13 +303,7 @@ private:
         return form;
     }
     // Types into the field as the user does and leaves it with Enter.
-    static void typeInto(QLineEdit* field, const QString& text) {
-        field->setFocus();
-        field->clear();
-        RecordWindows::typeText(field, text);
-        QTest::keyClick(field, Qt::Key_Return);
-        RecordWindows::settle();
-    }
+    static void typeInto(QLineEdit* field, const QString& text) { RecordWindows::typeAndLeave(field, text); }
     static QLineEdit* line(QWidget* form, const char* name) {
         return form->findChild<QLineEdit*>(QString::fromLatin1(name));
     }

@@ -6,6 +6,7 @@
 #include "shell/Windows.h"
 #include "windows/core/WindowCatalogue.h"
 
+#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QSqlQuery>
 
@@ -56,6 +57,14 @@ void RecordWindows::typeText(QWidget* widget, const QString& text) {
         QTest::sendKeyEvent(QTest::Press, widget, key, QString(c), Qt::NoModifier);
         QTest::sendKeyEvent(QTest::Release, widget, key, QString(c), Qt::NoModifier);
     }
+}
+
+void RecordWindows::typeAndLeave(QLineEdit* field, const QString& text) {
+    field->setFocus();
+    field->clear();
+    typeText(field, text);
+    QTest::keyClick(field, Qt::Key_Return);
+    settle();
 }
 
 void RecordWindows::settle() {

@@ -11,6 +11,7 @@
 #include <memory>
 
 class MdiHost;
+class QLineEdit;
 
 // A main window with its MDI area on a new data folder, the program's windows registered
 // and the dialogs scripted: what the record windows need to run as in the program.
@@ -36,6 +37,8 @@ public:
     ChildWindow* active() const;
     // Types the text into the widget key by key, Greek letters too.
     static void typeText(QWidget* widget, const QString& text);
+    // Types into a field as the user does, in place of what it held, and leaves it with Enter.
+    static void typeAndLeave(QLineEdit* field, const QString& text);
     // Lets queued work (closing, activation) run.
     static void settle();
 

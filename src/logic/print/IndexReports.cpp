@@ -6,6 +6,7 @@
 #include "logic/records/RecordKeys.h"
 #include "logic/records/RecordPrinting.h"
 
+#include <QRegularExpression>
 #include <QSqlQuery>
 #include <QSqlRecord>
 
@@ -31,8 +32,10 @@ QString EntryIndexEntryLine(const QString& kdate, const QString& afm, const QStr
 }
 
 QString EntryIndexTextLine(const QString& text) {
+    // The entry form stores a typed line break as a bare LF; older data may hold CR LF or CR.
+    static const QRegularExpression lineBreak(u"\r\n|\r|\n"_s);
     QString oneLine = text;
-    oneLine.replace(u"\r\n"_s, u"  "_s);
+    oneLine.replace(lineBreak, u"  "_s);
     return Padded(QString(11, u' ') + oneLine, EntryIndexWidth) + u"1    "_s;
 }
 
