@@ -255,11 +255,11 @@ private slots:
     }
 
     void aNarrowReportIsPortraitWithLargeLettersAndShortPages() {
-        // Width 52: Courier New 15, 37 lines a page, a new page after 33 lines.
+        // Width 52: Courier New 15, 17 points a line, 42 lines between the margins.
         const WordPage page = WordPageFor(52);
         QCOMPARE(page.landscape, false);
         QCOMPARE(page.fontSize, 15);
-        QCOMPARE(page.capacity, 37);
+        QCOMPARE(page.capacity, 42);
 
         PrintJob job;
         fillNumbered(job, 80, 52);
@@ -274,14 +274,14 @@ private slots:
         QVERIFY(zip.data[u"word/styles.xml"_s].contains(R"(<w:sz w:val="30"/>)"));
         QVERIFY(zip.data[u"word/styles.xml"_s].contains(R"(w:ascii="Courier New")"));
 
-        // Each page: page number line, title, rule, 33 lines (the last page 14).
+        // Each page: page number line, title, rule, 39 lines (the last page 2).
         const QList<int> breaks = doc.breaks();
         QCOMPARE(breaks.size(), 2);
         QCOMPARE(doc.paragraphs[breaks[0]].text.trimmed(), u"Σελίδα:2"_s);
-        QCOMPARE(doc.paragraphs[breaks[0] - 1].text, line(33, 52));
-        QCOMPARE(doc.paragraphs[breaks[0] + 3].text, line(34, 52));
+        QCOMPARE(doc.paragraphs[breaks[0] - 1].text, line(39, 52));
+        QCOMPARE(doc.paragraphs[breaks[0] + 3].text, line(40, 52));
         QCOMPARE(doc.paragraphs[breaks[1]].text.trimmed(), u"Σελίδα:3"_s);
-        QCOMPARE(doc.paragraphs[breaks[1] - 1].text, line(66, 52));
+        QCOMPARE(doc.paragraphs[breaks[1] - 1].text, line(78, 52));
         QCOMPARE(doc.paragraphs.last().text, line(80, 52));
         QCOMPARE(doc.paragraphs.size(), 3 * 3 + 80);
     }
@@ -290,7 +290,7 @@ private slots:
         const WordPage page = WordPageFor(133);
         QCOMPARE(page.landscape, true);
         QCOMPARE(page.fontSize, 8);
-        QCOMPARE(page.capacity, 53);
+        QCOMPARE(page.capacity, 52);
         QCOMPARE(WordPageFor(132).landscape, false);
 
         PrintJob job;
@@ -301,6 +301,58 @@ private slots:
         QCOMPARE(doc.pageSize.value(u"w:h"_s).toInt(), 11906);
         QCOMPARE(doc.breaks().size(), 1);
         QCOMPARE(doc.paragraphs[doc.breaks().first() - 1].text, line(49, 133));
+    }
+
+    // Every page of the document holds no more lines, its header and titles included, than
+    // the height between its own margins takes at the line height of its font, and a full
+    // page could not take one more.
+    void wordPagesHoldWhatFitsOnThem_data() {
+        QTest::addColumn<int>("width");
+        for (const int width : {52, 80, 132, 133, 161})
+            QTest::addRow("%d columns", width) << width;
+    }
+    void wordPagesHoldWhatFitsOnThem() {
+        QFETCH(int, width);
+        // The schedule index's header: date and page, the title and its rule, a blank layout
+        // line (not written) and the column headings with their rule.
+        PrintJob job;
+        job.InitTitles({}, {});
+        for (int i = 1; i <= 200; ++i)
+            job.PutLine(Line(u"Γραμμή %1"_s.arg(i), width, 1, i % 7 == 0 ? u'^' : u' '), {});
+        job.FixTitles(u"ΕΥΡΕΤΗΡΙΟ"_s, 0, 0);
+        job.FixTitles(QString(width - 1, u' ') + u'|', 1, 1);
+        job.FixTitles(u"Ημερομηνία|Α.Φ.Μ.        |"_s, 2, 1);
+        job.Initprint(width, 3, 0, 0, true, true, false, {}, {}, {});
+        const ZipContents zip = writeWord(job);
+        const WordDocument doc = ParseDocument(zip.data[u"word/document.xml"_s]);
+        QVERIFY2(doc.error.isEmpty(), qPrintable(doc.error));
+
+        const double usable = (doc.pageSize.value(u"w:h"_s).toInt() - doc.margins.value(u"w:top"_s).toInt() -
+                               doc.margins.value(u"w:bottom"_s).toInt()) /
+                              20.0;
+        const QByteArray styles = zip.data[u"word/styles.xml"_s];
+        const qsizetype at = styles.indexOf("<w:sz w:val=\"");
+        QVERIFY(at >= 0);
+        const double fontSize = styles.mid(at + 13, styles.indexOf('"', at + 13) - at - 13).toInt() / 2.0;
+        const double lineHeight = TextLineHeight(fontSize) / 20;
+
+        QList<int> starts = doc.breaks();
+        starts.prepend(0);
+        starts << int(doc.paragraphs.size());
+        QVERIFY(starts.size() >= 4); // at least three pages
+        for (int p = 0; p + 1 < starts.size(); ++p) {
+            const int lines = starts[p + 1] - starts[p];
+            QVERIFY2(lines * lineHeight <= usable,
+                     qPrintable(u"page %1: %2 lines of %3 pt in %4 pt"_s.arg(p + 1)
+                                    .arg(lines)
+                                    .arg(lineHeight)
+                                    .arg(usable)));
+            // A page before the last is full: a line and its rule would not have fitted.
+            if (p + 2 < starts.size())
+                QVERIFY2((lines + 2) * lineHeight > usable,
+                         qPrintable(u"page %1: %2 lines"_s.arg(p + 1).arg(lines)));
+        }
+        QCOMPARE(doc.paragraphs[1].text.trimmed(), u"ΕΥΡΕΤΗΡΙΟ"_s);
     }
 
     void rowMarkersInTheDocument() {

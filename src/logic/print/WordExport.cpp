@@ -7,6 +7,7 @@
 
 #include <QBuffer>
 #include <QXmlStreamWriter>
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 
@@ -19,6 +20,7 @@ const QString RelationshipsNs = u"http://schemas.openxmlformats.org/package/2006
 constexpr int MarginTwips = 1200;
 constexpr int A4ShortTwips = 11906;
 constexpr int A4LongTwips = 16838;
+constexpr double TwipsPerPoint = 20;
 
 // An XML part written through QXmlStreamWriter into memory.
 class XmlPart {
@@ -142,9 +144,9 @@ QByteArray styles(const WordPage& page) {
     return part.finish();
 }
 
-// The body: one paragraph per written line. A page counter counts the report lines of the
-// page; when it reaches the page's capacity less four, or a line asks for it, the next
-// paragraph begins a new page with the header and the titles.
+// The body: one paragraph per written line. A page counter counts every line of the page,
+// its header and titles included; a line that would not fit any more, or a line that asks
+// for it, begins a new page with the header and the titles.
 class DocumentWriter {
 public:
     DocumentWriter(const PrintJob& job, const WordPage& page)
@@ -160,17 +162,21 @@ public:
         for (int i = 0; i < count; ++i) {
             const QString& line = m_job.line(i);
             const bool last = i == count - 1;
+            const LineSuffix suffix = ParseLineSuffix(line);
+            // A line and the rule under it stay together.
+            if (m_counter + (suffix.marker == u'^' ? 2 : 1) > m_page.capacity)
+                newPage();
             paragraph(line.left(m_width - 1));
             ++m_counter;
-            const LineSuffix suffix = ParseLineSuffix(line);
+            ++m_lines;
             switch (suffix.marker.unicode()) {
             case '#':
                 if (!last)
                     newPage();
                 break;
             case '@':
-                if (m_counter != 0)
-                    ExportTitlesToWord(false);
+                if (m_lines != 0)
+                    repeatTitles(last);
                 break;
             case '*':
                 // As in the text file: the page breaks when the kept rows are fewer than the
@@ -185,8 +191,6 @@ public:
             default:
                 break;
             }
-            if (!last && m_counter >= m_page.capacity - 4)
-                newPage();
         }
         sectionProperties();
         x.writeEndElement(); // body
@@ -196,15 +200,28 @@ public:
 
 private:
     void ExportTitlesToWord(bool doAll) {
-        for (const QString& line : ExportTitleLines(m_job, doAll, m_pageNumber))
+        const QStringList lines = ExportTitleLines(m_job, doAll, m_pageNumber);
+        for (const QString& line : lines)
             paragraph(line);
+        m_counter += int(lines.size());
     }
 
-    // A new page, unless the page has only just begun.
+    // The title lines again, on this page when they fit, else at the top of the next (after
+    // the last line, nowhere).
+    void repeatTitles(bool last) {
+        int pageNumber = m_pageNumber;
+        if (m_counter + int(ExportTitleLines(m_job, false, pageNumber).size()) <= m_page.capacity)
+            ExportTitlesToWord(false);
+        else if (!last)
+            newPage();
+    }
+
+    // A new page, unless the page has no report line yet.
     void newPage() {
-        if (m_counter == 0)
+        if (m_lines == 0)
             return;
         m_counter = 0;
+        m_lines = 0;
         m_breakBefore = true;
         ExportTitlesToWord(true);
     }
@@ -250,7 +267,8 @@ private:
     const WordPage m_page;
     const int m_width;
     XmlPart m_part;
-    int m_counter = 0;
+    int m_counter = 0; // lines on the page
+    int m_lines = 0;   // report lines on the page
     int m_pageNumber = 0;
     bool m_breakBefore = false;
 };
@@ -262,7 +280,9 @@ WordPage WordPageFor(int width) {
     width = qMax(1, width);
     page.landscape = width > PortraitColumns;
     page.fontSize = qMax(1, (page.landscape ? 1110 : 810) / width);
-    page.capacity = (page.landscape ? 430 : 560) / page.fontSize;
+    page.lineHeight = TextLineHeight(page.fontSize) / TwipsPerPoint;
+    const int height = (page.landscape ? A4ShortTwips : A4LongTwips) - 2 * MarginTwips;
+    page.capacity = qMax(1, int(std::floor(height / TwipsPerPoint / page.lineHeight)));
     return page;
 }
 

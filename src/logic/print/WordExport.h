@@ -11,11 +11,14 @@ struct ZipEntry;
 // a fixed number of lines, each opening with the page header and the title lines.
 
 // Page of the document for a report width: turned sideways above 132 columns, the font as
-// large as the width allows and the lines a page holds at that size.
+// large as the width allows and the lines a page holds at that size: as many single-spaced
+// lines of the report font as the height between the margins takes, the page header and the
+// title lines included.
 struct WordPage {
     bool landscape = false;
-    int fontSize = 0; // points
-    int capacity = 0; // lines
+    int fontSize = 0;      // points
+    double lineHeight = 0; // points
+    int capacity = 0;      // lines
 };
 WordPage WordPageFor(int width);
 
