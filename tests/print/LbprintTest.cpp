@@ -329,6 +329,46 @@ private slots:
         QCOMPARE(preview->PrintChoice(), 2);
     }
 
+    // A report that reaches the 64,000-line limit says so: a box naming the lines left out
+    // before the preview opens, and the foot of its last page.
+    void aReportCutAtTheLineLimitSaysSo() {
+        bool previewOpenAtTheBox = true;
+        m_fx.dialogs->onMessage = [this, &previewOpenAtTheBox](const MessageBox&) {
+            previewOpenAtTheBox = !m_fx.mdi->subWindowList().isEmpty();
+        };
+        Lbprint* preview = openPreview(64010, 60, 8);
+        m_fx.dialogs->onMessage = nullptr;
+        QCOMPARE(preview->job().LineCount(), 64000);
+        QCOMPARE(m_fx.dialogs->boxes.size(), 1);
+        const MessageBox box = m_fx.dialogs->boxes.first();
+        QCOMPARE(box.title, QStringLiteral("ΠΡΟΣΟΧΗ"));
+        QCOMPARE(box.icon, MsgIcon::Warning);
+        QVERIFY2(box.text.contains(QStringLiteral("64.000 γραμμών: οι επόμενες 10 γραμμές")),
+                 qPrintable(box.text));
+        QVERIFY(!previewOpenAtTheBox);
+        QCOMPARE(m_fx.mdi->subWindowList().size(), 1);
+
+        m_fx.dialogs->printerAnswers = {true, true};
+        preview->printPages(2);
+        QVERIFY(!m_fx.pdfText(1, 0).contains(QStringLiteral("Ελλιπής")));
+        preview->lastPage();
+        preview->printPages(2);
+        const QString last = m_fx.pdfText(2, 0);
+        QVERIFY2(last.contains(QStringLiteral("Ελλιπής εκτύπωση: λείπουν 10 γραμμές (όριο 64.000).")),
+                 qPrintable(last.right(300)));
+        QVERIFY(last.contains(QStringLiteral("Γραμμή 63999")));
+    }
+
+    void aReportOfExactlyTheLimitIsWhole() {
+        Lbprint* preview = openPreview(64000, 60, 8);
+        QVERIFY(m_fx.dialogs->boxes.isEmpty());
+        preview->lastPage();
+        m_fx.dialogs->printerAnswers = {true};
+        preview->printPages(2);
+        QVERIFY(!m_fx.pdfText(1, 0).contains(QStringLiteral("Ελλιπής")));
+        QVERIFY(m_fx.pdfText(1, 0).contains(QStringLiteral("Γραμμή 63999")));
+    }
+
     void aCancelledPrinterDialogPrintsNothing() {
         Lbprint* preview = openPreview(40);
         m_fx.dialogs->printerAnswers = {false};

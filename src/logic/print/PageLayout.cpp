@@ -151,5 +151,7 @@ std::optional<PageLayout> LayOutPage(const PrintJob& job, const PageGeometry& ge
     if (cursor.nextLine <= job.LineCount() - 1)
         builder.body(cursor, map);
     page.bottom = builder.y();
+    if (cursor.nextLine > job.LineCount() - 1)
+        page.droppedLines = job.droppedLines();
     return page;
 }

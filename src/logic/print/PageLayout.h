@@ -31,6 +31,7 @@ struct PageLayout {
     double headerBottom = 0;  // top of the first report line
     double bottom = 0;        // below the last row
     bool grid = false;        // the boxed grid is drawn over the finished page
+    int droppedLines = 0;     // on the last page of a report cut at the line limit: its foot says so
 };
 
 // For each page laid out, the report line on each of its 100 rows (-1 for header, rule and

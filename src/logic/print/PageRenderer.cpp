@@ -6,6 +6,7 @@
 #include "logic/print/PrintJob.h"
 
 #include <QFontMetricsF>
+#include <QLocale>
 #include <QPainter>
 #include <cmath>
 
@@ -14,6 +15,10 @@ QColor colour(quint32 bgr) {
     return ToQColor(bgr);
 }
 
+// A count with the Greek thousands point, whatever the default locale.
+QString GreekNumber(int n) {
+    return QLocale(QLocale::Greek, QLocale::Greece).toString(n);
+}
 } // namespace
 
 PageRenderer::PageRenderer(const PrintJob& job, const PageGeometry& geometry) : m_job(job), m_g(geometry) {
@@ -65,6 +70,8 @@ void PageRenderer::drawPage(QPainter& painter, const PageLayout& page, const Ren
         drawRow(painter, row, options);
     if (page.grid)
         drawGrid(painter, page);
+    if (page.droppedLines > 0)
+        drawIncompleteFoot(painter, page);
     painter.restore();
 }
 
@@ -177,6 +184,26 @@ void PageRenderer::drawGrid(QPainter& painter, const PageLayout& page) const {
     }
     for (double y = top; y <= bottom + 0.5; y += lh)
         drawRule(painter, y);
+}
+
+void PageRenderer::drawIncompleteFoot(QPainter& painter, const PageLayout& page) const {
+    painter.setPen(QPen(colour(Program.Colours.PreviewHeader), 0));
+    painter.setFont(font(true));
+    // Under the last row, or at the very foot of a full page.
+    const double y = qMin(page.bottom, m_g.height - m_g.lineHeight);
+    drawText(painter, SideMargin, y, IncompleteReportFoot(page.droppedLines));
+}
+
+QString IncompleteReportFoot(int droppedLines) {
+    return QStringLiteral("Ελλιπής εκτύπωση: λείπουν %1 γραμμές (όριο %2).")
+        .arg(GreekNumber(droppedLines), GreekNumber(PrintJob::MaxLines));
+}
+
+QString IncompleteReportText(int droppedLines) {
+    return QStringLiteral("Η εκτύπωση έφτασε το όριο των %1 γραμμών: οι επόμενες %2 γραμμές δεν "
+                          "περιλαμβάνονται και η εκτύπωση είναι ελλιπής.\r\n"
+                          "Περιορίστε την επιλογή για να τυπωθούν όλες.")
+        .arg(GreekNumber(PrintJob::MaxLines), GreekNumber(droppedLines));
 }
 
 QImage RenderPageImage(const PrintJob& job, const PageGeometry& geometry, const PageLayout& page,

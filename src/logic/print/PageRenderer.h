@@ -36,6 +36,7 @@ private:
     void drawTitles(QPainter& painter, const PageLayout& page) const;
     void drawRow(QPainter& painter, const PageLayout::Row& row, const RenderOptions& options) const;
     void drawGrid(QPainter& painter, const PageLayout& page) const;
+    void drawIncompleteFoot(QPainter& painter, const PageLayout& page) const;
     void drawRule(QPainter& painter, double y) const;
     void drawText(QPainter& painter, double x, double y, const QString& text) const;
     QFont makeFont(bool bold, bool italic, bool underline) const;
@@ -45,6 +46,11 @@ private:
     PageGeometry m_g;
     std::array<QFont, 8> m_fonts; // by bold 1, italic 2, underline 4
 };
+
+// The foot of the last page of a report cut at the line limit, and the box that tells it
+// before the preview opens.
+QString IncompleteReportFoot(int droppedLines);
+QString IncompleteReportText(int droppedLines);
 
 // A page drawn at screen scale (15 twips to the pixel), as the preview shows it.
 QImage RenderPageImage(const PrintJob& job, const PageGeometry& geometry, const PageLayout& page,

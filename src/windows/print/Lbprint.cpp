@@ -1,5 +1,6 @@
 #include "windows/print/Lbprint.h"
 
+#include "logic/core/Dialogs.h"
 #include "logic/core/ProgramValues.h"
 #include "logic/core/Twips.h"
 #include "logic/core/WaitSeconds.h"
@@ -189,6 +190,8 @@ void Lbprint::PictPages() {
         return;
     if (!m_shown) {
         m_shown = true;
+        if (m_job.droppedLines() > 0)
+            ShowBox(u"ΠΡΟΣΟΧΗ"_s, IncompleteReportText(m_job.droppedLines()), MsgIcon::Warning);
         if (MdiHost* host = MdiHost::instance()) {
             host->addChild(this);
             if (QMdiSubWindow* frame = subWindow())
