@@ -96,6 +96,51 @@ private slots:
         QVERIFY(m_windows->dialogs().boxes.isEmpty());
     }
 
+    // F10 saves from any field; the date is completed and the AFM looked up first, as leaving
+    // their fields would do.
+    void f10InTheDateCompletesItBeforeSaving() {
+        Kins* form = open();
+        pressF10InTheDate(form, QStringLiteral("15"));
+        QVERIFY(m_windows->dialogs().boxes.isEmpty());
+        const std::optional<Entry> stored =
+            SelectEntry(QStringLiteral("094019245"), QStringLiteral("20160315"));
+        QVERIFY(stored);
+        QCOMPARE(*stored, (Entry{"094019245", "20160315", "09-17", ""}));
+        QCOMPARE(RecordWindows::count(QStringLiteral("Kins")), 1);
+    }
+
+    void f10OnADateThatIsNoDayShowsMessage11AndStoresNothing() {
+        Kins* form = open();
+        pressF10InTheDate(form, QStringLiteral("31/02/2016"));
+        QCOMPARE(m_windows->dialogs().numbers(), QList<int>{11});
+        QCOMPARE(RecordWindows::count(QStringLiteral("Kins")), 0);
+        // The rest of the input stays for the user to mend.
+        QCOMPARE(line(form, "Eafm")->text(), QStringLiteral("094019245"));
+        QCOMPARE(box(form, "Korario")->toPlainText(), QStringLiteral("09-17"));
+    }
+
+    void f10InTheAfmLooksItUpBeforeSaving() {
+        Kins* form = open();
+        box(form, "Korario")->setPlainText(QStringLiteral("09-17"));
+        QLineEdit* afm = line(form, "Eafm");
+        afm->setFocus();
+        QTest::keyClicks(afm, QStringLiteral("094019245"));
+        QTest::keyClick(afm, Qt::Key_F10);
+        QVERIFY(m_windows->dialogs().boxes.isEmpty());
+        const std::optional<Entry> stored = SelectEntry(QStringLiteral("094019245"), QStringLiteral("20160310"));
+        QVERIFY(stored);
+        QCOMPARE(stored->Korario, QStringLiteral("09-17"));
+
+        // An AFM that is not in the table opens the employee list; nothing is saved.
+        box(form, "Korario")->setPlainText(QStringLiteral("10-18"));
+        afm->setFocus();
+        QTest::keyClicks(afm, QStringLiteral("111111111"));
+        QTest::keyClick(afm, Qt::Key_F10);
+        RecordWindows::settle();
+        QVERIFY(m_windows->find<ErgazSrch>(QStringLiteral("ErgazSrch")));
+        QCOMPARE(RecordWindows::count(QStringLiteral("Kins")), 1);
+    }
+
     void missingHoursShowMessage11AndKeepTheInput() {
         Kins* form = open();
         typeInto(line(form, "Eafm"), QStringLiteral("094019245"));
@@ -304,6 +349,16 @@ private:
     }
     // Types into the field as the user does and leaves it with Enter.
     static void typeInto(QLineEdit* field, const QString& text) { RecordWindows::typeAndLeave(field, text); }
+    // An employee and hours, then a date typed and F10 pressed before the date is left.
+    static void pressF10InTheDate(Kins* form, const QString& date) {
+        typeInto(line(form, "Eafm"), QStringLiteral("094019245"));
+        box(form, "Korario")->setPlainText(QStringLiteral("09-17"));
+        QLineEdit* field = line(form, "Kdate");
+        field->setFocus();
+        field->clear();
+        QTest::keyClicks(field, date);
+        QTest::keyClick(field, Qt::Key_F10);
+    }
     static QLineEdit* line(QWidget* form, const char* name) {
         return form->findChild<QLineEdit*>(QString::fromLatin1(name));
     }

@@ -28,6 +28,6 @@ EntryEmployeeLookup LookUpEntryEmployee(const QString& afmText);
 std::optional<Entry> FindEntry(const QString& afm, const QString& screenDate);
 
 // Saves the entry in the mode: an insert, or an update of hours and remarks. It needs an
-// AFM and a date that are not blank and hours that are not empty.
+// AFM that is not blank, a date "dd/mm/yyyy" that is a real day and hours that are not empty.
 RecordSave SaveEntry(qint16 mode, const QString& afm, const QString& screenDate, const QString& korario,
                      const QString& kparat);

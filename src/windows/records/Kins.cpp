@@ -231,6 +231,7 @@ void Kins::leaveAfm() {
 }
 
 void Kins::lookUpEmployee() {
+    m_lookedUpAfm = m_eafm->text();
     Program.EmployeeSearchText.clear();
     const EntryEmployeeLookup lookup = LookUpEntryEmployee(m_eafm->text());
     switch (lookup.outcome) {
@@ -311,6 +312,8 @@ void Kins::store(bool send) {
         ShowMsg(108);
         return;
     }
+    if (!completeKey())
+        return;
     const RecordSave saved = SaveEntry(Program.BridgeMode[1], m_eafm->text(), m_kdate->text(),
                                        m_korario->toPlainText(), m_kparat->toPlainText());
     switch (saved.outcome) {
@@ -336,6 +339,20 @@ void Kins::store(bool send) {
             host->showModal(QString::fromLatin1(SubmissionWindow));
     }
     clear();
+}
+
+// However the save was started (F10 in a field, a button), the AFM is looked up and the
+// date completed first, as leaving their fields does. False when the lookup opened the
+// employee list for a choice: nothing is saved then.
+bool Kins::completeKey() {
+    if (m_eafm->text() != m_lookedUpAfm) {
+        lookUpEmployee();
+        if (m_lastKey == PickerOpened)
+            return false;
+    }
+    if (!m_kdate->text().trimmed().isEmpty())
+        CompleteDateField(m_kdate);
+    return true;
 }
 
 void Kins::remove() {

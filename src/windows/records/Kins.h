@@ -47,10 +47,12 @@ private:
     void chooseDate();
     void escape();
     void store(bool send);
+    bool completeKey();
 
     int m_lastKey = 0;
     bool m_loaded = false;
     bool m_lookingUp = false;
+    QString m_lookedUpAfm; // the AFM text the employee lookup last ran on
     QWidget* m_focusField = nullptr;
     FormKeys* m_keys = nullptr;
     QLineEdit* m_eafm = nullptr;
