@@ -111,6 +111,38 @@ private slots:
         QCOMPARE(cell(list, 1, 0), QStringLiteral("500000000"));
     }
 
+    // The window sees every key first: the list's keys act with the focus in the drop-down
+    // too, which keeps only its arrows.
+    void theListsKeysActInTheDropDown() {
+        RecordWindows::addEmployees(30);
+        ErgazSrch* list = open(0);
+        QComboBox* order = combo(list);
+        order->setFocus();
+        QVERIFY(order->hasFocus());
+        QTest::keyClick(order, Qt::Key_PageDown);
+        QCOMPARE(cell(list, 1, 0), RecordWindows::afm(15));
+        QTest::keyClick(order, Qt::Key_PageUp);
+        QCOMPARE(cell(list, 1, 0), RecordWindows::afm(1));
+        QCOMPARE(order->currentIndex(), 0);
+        // Down in the drop-down chooses its next item: the list sorts by name.
+        QTest::keyClick(order, Qt::Key_Down);
+        QCOMPARE(order->currentIndex(), 1);
+        QCOMPARE(Program.EmployeeSortOrder, qint16(1));
+        // F6 opens a new employee, Esc closes the list.
+        order->setFocus();
+        QTest::keyClick(order, Qt::Key_F6);
+        RecordWindows::settle();
+        QVERIFY(m_windows->findChild(QStringLiteral("Ergaz")));
+        m_windows->findChild(QStringLiteral("Ergaz"))->closeWindow();
+        RecordWindows::settle();
+        list = m_windows->find<ErgazSrch>(QStringLiteral("ErgazSrch"));
+        QVERIFY(list);
+        combo(list)->setFocus();
+        QTest::keyClick(combo(list), Qt::Key_Escape);
+        RecordWindows::settle();
+        QVERIFY(!m_windows->findChild(QStringLiteral("ErgazSrch")));
+    }
+
     void deletingTheLastEmployeeReopensAtTheNewLast() {
         RecordWindows::addEmployees(16);
         Program.EmployeeListFromMenu = true;

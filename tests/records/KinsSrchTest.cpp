@@ -97,6 +97,35 @@ private slots:
         QCOMPARE(Program.BridgeKey[1], QString());
     }
 
+    // The window sees every key first: Enter, Esc and the page keys act with the focus in a
+    // drop-down list too; the lists keep their arrows.
+    void theListsKeysActInTheDropDowns() {
+        KinsSrch* list = open();
+        QComboBox* month = combo(list, "Mhnas");
+        month->setFocus();
+        QVERIFY(month->hasFocus());
+        QTest::keyClick(month, Qt::Key_PageDown);
+        QCOMPARE(month->currentText(), QStringLiteral("Μάρτιος"));
+        QTest::keyClick(month, Qt::Key_Up);
+        QCOMPARE(month->currentText(), QStringLiteral("Φεβρουάριος"));
+        QCOMPARE(rows(list).size(), 0);
+        month->setFocus();
+        QTest::keyClick(month, Qt::Key_Down);
+        QCOMPARE(rows(list).size(), 3);
+        month->setFocus();
+        QTest::keyClick(month, Qt::Key_Return);
+        RecordWindows::settle();
+        QVERIFY(!m_windows->findChild(QStringLiteral("KinsSrch")));
+        QCOMPARE(Program.BridgeKey[1], QStringLiteral("200000000     01/03/2016"));
+
+        list = open();
+        combo(list, "IdxKin")->setFocus();
+        QTest::keyClick(combo(list, "IdxKin"), Qt::Key_Escape);
+        RecordWindows::settle();
+        QVERIFY(!m_windows->findChild(QStringLiteral("KinsSrch")));
+        QCOMPARE(Program.BridgeKey[1], QString());
+    }
+
     void losingTheActivationClosesExceptAfterAPrint() {
         QString from, to;
         EntryOrder order = EntryOrder::ByAfm;

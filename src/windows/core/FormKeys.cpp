@@ -1,6 +1,7 @@
 #include "windows/core/FormKeys.h"
 
 #include "windows/core/FormHelpers.h"
+#include "windows/core/KeyPreview.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>
@@ -52,34 +53,15 @@ bool HandleFormKey(QWidget* window, QKeyEvent* event, QAbstractButton* exitButto
 }
 
 FormKeys::FormKeys(QWidget* window, QAbstractButton* exitButton, QAbstractButton* acceptButton)
-    : QObject(window), m_window(window), m_exitButton(exitButton), m_acceptButton(acceptButton) {
-    watch(window);
-}
+    : QObject(window), m_window(window), m_exitButton(exitButton), m_acceptButton(acceptButton),
+      m_preview(new KeyPreview(window, [this](QKeyEvent* event) { return handle(event); })) {}
 
 void FormKeys::keepKeys(QWidget* control, const QList<int>& keys) {
     m_kept.append({control, keys});
 }
 
 void FormKeys::watch(QWidget* control) {
-    QList<QWidget*> widgets = control->findChildren<QWidget*>();
-    widgets.prepend(control);
-    for (QWidget* widget : widgets) {
-        if (!m_watched.contains(widget)) {
-            widget->installEventFilter(this);
-            m_watched.insert(widget);
-            connect(widget, &QObject::destroyed, this, [this, widget] { m_watched.remove(widget); });
-        }
-    }
-}
-
-// A key goes to the focus widget and, when that ignores it, on to its parents; the key is
-// looked at once, by the first watched widget on that way.
-bool FormKeys::isFirstReceiver(const QObject* watched) const {
-    for (const QWidget* up = m_window->focusWidget(); up && up != m_window; up = up->parentWidget()) {
-        if (m_watched.contains(up))
-            return up == watched;
-    }
-    return watched == m_window;
+    m_preview->watch(control);
 }
 
 bool FormKeys::isKept(int key) const {
@@ -120,23 +102,14 @@ std::function<void()> FormKeys::actionFor(const QKeyEvent* event) const {
     return {};
 }
 
-bool FormKeys::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
+bool FormKeys::handle(QKeyEvent* key) {
+    if (key->type() == QEvent::KeyRelease)
         return false;
-    if (!isFirstReceiver(watched))
-        return false;
-    auto* key = static_cast<QKeyEvent*>(event);
-    if (event->type() == QEvent::ShortcutOverride) {
-        // Claim the convention's keys before a shortcut of the main window takes them.
-        if (!actionFor(key))
-            return false;
-        key->accept();
+    // Claim the convention's keys before a shortcut of the main window takes them.
+    if (key->type() == QEvent::ShortcutOverride)
+        return bool(actionFor(key));
+    if (m_extraKeys && m_extraKeys(key))
         return true;
-    }
-    if (m_extraKeys && m_extraKeys(key)) {
-        key->accept();
-        return true;
-    }
     const std::function<void()> action = actionFor(key);
     if (!action)
         return false;

@@ -3,9 +3,9 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
-#include <QSet>
 #include <functional>
 
+class KeyPreview;
 class QAbstractButton;
 class QKeyEvent;
 class QWidget;
@@ -45,11 +45,8 @@ public:
     // Watches a control (and its parts) added after the window was built.
     void watch(QWidget* control);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    bool isFirstReceiver(const QObject* watched) const;
+    bool handle(QKeyEvent* event);
     bool isKept(int key) const;
     // The action of a convention key, or nothing when the key is not handled here.
     std::function<void()> actionFor(const QKeyEvent* event) const;
@@ -61,5 +58,5 @@ private:
     std::function<void()> m_acceptAction;
     std::function<bool(QKeyEvent*)> m_extraKeys;
     QList<QPair<QPointer<QWidget>, QList<int>>> m_kept;
-    QSet<const QObject*> m_watched;
+    KeyPreview* m_preview;
 };

@@ -8,6 +8,7 @@
 #include "logic/records/LbPopUp.h"
 #include "logic/records/RecordPrinting.h"
 #include "windows/core/FormHelpers.h"
+#include "windows/core/KeyPreview.h"
 #include "windows/core/MdiHost.h"
 #include "windows/records/PageGrid.h"
 
@@ -99,8 +100,6 @@ void ErgazSrch::buildControls() {
     });
     connect(m_grd, &PageGrid::rightButtonReleased, this, &ErgazSrch::popUpMenu);
 
-    // The list's keys act in the search box, which always has the focus.
-    m_srchTxt->installEventFilter(this);
     const int width = std::max(m_grd->width() + TwipsToPixels(120), m_tools->sizeHint().width());
     m_tools->resize(width, m_tools->height());
     // The toolbar with the search makes the window wider than the grid: the names get the
@@ -109,6 +108,9 @@ void ErgazSrch::buildControls() {
     m_grd->setColumnWidth(1, m_grd->columnWidth(1) + spare);
     m_grd->resize(m_grd->fullSize());
     setFixedSize(width, m_grd->y() + m_grd->height() + TwipsToPixels(60));
+    // The window sees every key first, in the search box as in the drop-down (which keeps
+    // its arrows).
+    new KeyPreview(this, [this](QKeyEvent* event) { return keySeen(event); });
 }
 
 void ErgazSrch::activated() {
@@ -338,14 +340,12 @@ void ErgazSrch::keyReleasedInSearch(QKeyEvent* event) {
     showPage();
 }
 
-bool ErgazSrch::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        if (keyPressed(static_cast<QKeyEvent*>(event)))
-            return true;
-    } else if (event->type() == QEvent::KeyRelease && watched == m_srchTxt) {
-        keyReleasedInSearch(static_cast<QKeyEvent*>(event));
-    }
-    return ChildWindow::eventFilter(watched, event);
+bool ErgazSrch::keySeen(QKeyEvent* event) {
+    if (event->type() == QEvent::KeyPress)
+        return !IsDropDownArrow(event) && keyPressed(event);
+    if (event->type() == QEvent::KeyRelease && m_srchTxt->hasFocus())
+        keyReleasedInSearch(event);
+    return false;
 }
 
 void ErgazSrch::resizeEvent(QResizeEvent* event) {

@@ -39,7 +39,6 @@ public:
     const EmployeeList& list() const { return m_list; }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -52,6 +51,7 @@ private:
     void openEmployeeForm(qint16 mode);
     bool keyPressed(QKeyEvent* event);
     void keyReleasedInSearch(QKeyEvent* event);
+    bool keySeen(QKeyEvent* event);
     void popUpMenu();
     void enter();
 

@@ -7,6 +7,7 @@
 #include "logic/records/LbPopUp.h"
 #include "logic/records/RecordPrinting.h"
 #include "windows/core/FormHelpers.h"
+#include "windows/core/KeyPreview.h"
 #include "windows/core/MdiHost.h"
 #include "windows/core/WindowCatalogue.h"
 #include "windows/records/PageGrid.h"
@@ -107,6 +108,11 @@ void KinsSrch::buildControls() {
     const int width = std::max(m_grd->width(), m_tools->sizeHint().width());
     m_tools->resize(width, m_tools->height());
     setFixedSize(width, m_grd->y() + m_grd->height() + TwipsToPixels(60));
+    // The window sees every key first, in the search box as in the drop-down lists; those
+    // keep their arrows.
+    new KeyPreview(this, [this](QKeyEvent* event) {
+        return event->type() == QEvent::KeyPress && !IsDropDownArrow(event) && keyPressed(event);
+    });
 }
 
 void KinsSrch::buildFilters() {
@@ -148,9 +154,6 @@ void KinsSrch::buildFilters() {
         m_list.search(text);
         showPage();
     });
-    // The list's keys act in the search box, which always has the focus; the drop-down
-    // lists keep their arrows.
-    m_srchTxt->installEventFilter(this);
 }
 
 MonthFilter KinsSrch::filter() const {
@@ -341,10 +344,4 @@ bool KinsSrch::keyPressed(QKeyEvent* event) {
     default:
         return false;
     }
-}
-
-bool KinsSrch::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && keyPressed(static_cast<QKeyEvent*>(event)))
-        return true;
-    return ChildWindow::eventFilter(watched, event);
 }

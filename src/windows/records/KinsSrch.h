@@ -35,9 +35,6 @@ public:
     const EntryList& list() const { return m_list; }
     MonthFilter filter() const;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void buildControls();
     void buildFilters();
