@@ -321,21 +321,25 @@ bool ErgazSrch::keyPressed(QKeyEvent* event) {
 
 void ErgazSrch::keyReleasedInSearch(QKeyEvent* event) {
     switch (event->key()) {
-    case Qt::Key_Shift:
-    case Qt::Key_Control:
-    case Qt::Key_Alt:
-    case Qt::Key_Meta:
     case Qt::Key_Escape:
     case Qt::Key_Up:
     case Qt::Key_Down:
     case Qt::Key_PageUp:
     case Qt::Key_PageDown:
+    case Qt::Key_Meta:
         return;
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+        // Capitals typed with Shift held are searched when Shift itself is released: that
+        // release counts as a key released with nothing held.
+        break;
     default:
+        if (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier))
+            return;
         break;
     }
-    if (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier))
-        return;
     m_list.search(m_srchTxt->text());
     showPage();
 }
