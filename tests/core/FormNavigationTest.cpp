@@ -98,6 +98,22 @@ private slots:
         QCOMPARE(Focused(), form.eafm);
     }
 
+    void previousFromTheFirstFieldWrapsPastControlsWithoutTabIndex() {
+        SmallForm form;
+        // An input control the window does not number (a search box, say).
+        auto* unnumbered = new QLineEdit(&form.window);
+        unnumbered->show();
+        QVERIFY(QTest::qWaitForWindowActive(&form.window));
+        form.eafm->setFocus();
+        FocusPreviousField(&form.window, form.count());
+        QCOMPARE(Focused(), form.kparat);
+        // The same from the first usable field when the first one is disabled.
+        form.eafm->setEnabled(false);
+        form.eepon->setFocus();
+        FocusPreviousField(&form.window, form.count());
+        QCOMPARE(Focused(), form.kparat);
+    }
+
     void previousStepsBackAndWrapsToTheLastField() {
         SmallForm form;
         QVERIFY(QTest::qWaitForWindowActive(&form.window));

@@ -166,7 +166,9 @@ void FocusNextField(QWidget* window, int count) {
 }
 
 void FocusPreviousField(QWidget* window, int count) {
-    for (int target = ActiveTabIndex(window) - 1;; --target) {
+    // Before the first field comes the wrap to the last; a control without a tab index is
+    // never a target.
+    for (int target = ActiveTabIndex(window) - 1; target >= 0; --target) {
         QWidget* field = FindInputField(window, target);
         if (!field)
             break;
