@@ -115,6 +115,7 @@ bool Main::versionStep() {
         Program.DataVersion = QStringLiteral("1.01");
     setTitle();
     if (!AccessApplicationRecord(RecordAccess::Write)) {
+        m_recordWriteFailed = true;
         endProgram(1);
         return false;
     }
@@ -264,9 +265,10 @@ void Main::unload() {
         delete window.data();
     m_backgroundWindows.clear();
     CloseDatabase();
-    // A record that could not be read is not written back, and a copy that did not get the
-    // lock leaves the folder to the copy that holds it.
-    if (m_recordRead && UserLockHeld())
+    // A record that could not be read is not written back, nor one whose writing has just
+    // failed (its box was shown), and a copy that did not get the lock leaves the folder to
+    // the copy that holds it.
+    if (m_recordRead && !m_recordWriteFailed && UserLockHeld())
         AccessApplicationRecord(RecordAccess::Write);
     ReleaseUserLock();
 }

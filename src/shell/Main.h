@@ -81,6 +81,7 @@ private:
     bool m_ended = false;
     bool m_unloaded = false;
     bool m_recordRead = false;
+    bool m_recordWriteFailed = false; // its box was shown: unloading does not try again
     QList<QPointer<QWidget>> m_backgroundWindows;
     int m_exitCode = 0;
 };

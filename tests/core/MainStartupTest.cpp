@@ -212,6 +212,29 @@ private slots:
         ::close(holder);
     }
 
+    void aRecordThatCannotBeWrittenInTheVersionStepShowsOneBox() {
+        // While the work date is asked, another process takes the record (the setup launcher
+        // copying it, say): the version step cannot write it.
+        const QByteArray path = QFile::encodeName(m_folder->file(QStringLiteral("Appl.Bt")));
+        int holder = -1;
+        WindowCatalogue::addModal(QStringLiteral("Lbenter"), [&holder, path](QWidget* parent) {
+            auto* dialog = new AcceptAtOnceDialog(parent);
+            holder = ::open(path.constData(), O_RDONLY);
+            ::flock(holder, LOCK_EX | LOCK_NB);
+            return dialog;
+        });
+        {
+            Main main;
+            startMain(main);
+            QVERIFY(main.hasEnded());
+            QCOMPARE(main.exitCode(), 1);
+        }
+        QVERIFY(holder >= 0);
+        ::close(holder);
+        // One failure, one box: unloading does not write the record again.
+        QCOMPARE(m_dialogs->numbers(), QList<int>{2});
+    }
+
     void emptyRecordShowsMessage3WithItsNumber() {
         writeFile(m_folder->file(QStringLiteral("Appl.Bt")), QByteArray());
         Main main;
