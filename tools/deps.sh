@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Debian packages Orva needs to build, run and test. Sourced by run.sh and test.sh,
-# which call ensure_packages with the list they need.
+# which call ensure_packages with the list they need. dpkg-dev and file make the Debian
+# package (its dependencies come from dpkg-shlibdeps); lintian, appstream and
+# desktop-file-utils check it in the tests.
 
 ORVA_BUILD_PACKAGES=(
   cmake ninja-build g++ pkg-config
@@ -8,10 +10,12 @@ ORVA_BUILD_PACKAGES=(
   qt6-webengine-dev qt6-pdf-dev
   libxlsxwriter-dev libarchive-dev libcurl4-openssl-dev
   fonts-liberation2 adwaita-icon-theme
+  dpkg-dev file
 )
 # Qt's HTTP server (the tests' web servers) finds its package only with Qt WebSockets beside it.
 ORVA_TEST_PACKAGES=(libbenchmark-dev python3-aiosmtpd enscript ghostscript python3-xlsxwriter
-  qt6-httpserver-dev qt6-websockets-dev)
+  qt6-httpserver-dev qt6-websockets-dev
+  lintian appstream desktop-file-utils)
 
 ensure_packages() {
   local missing=()

@@ -22,7 +22,9 @@ QString newInstallationCode() {
     return code;
 }
 
-QString writeApplicationRecord(const QString& path) {
+} // namespace
+
+QString WriteNewApplicationRecord(const QString& path) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
@@ -31,8 +33,6 @@ QString writeApplicationRecord(const QString& path) {
         return file.errorString();
     return {};
 }
-
-} // namespace
 
 QString ChooseDataFolder(const QStringList& arguments, const QString& executableFolder) {
     const int at = arguments.indexOf(QStringLiteral("--data-dir"));
@@ -71,7 +71,7 @@ QString PrepareDataFolder(const QString& folder) {
             QFile::remove(database);
             return error;
         }
-        if (const QString error = writeApplicationRecord(dir.filePath(QStringLiteral("Appl.Bt")));
+        if (const QString error = WriteNewApplicationRecord(dir.filePath(QStringLiteral("Appl.Bt")));
             !error.isEmpty())
             return error;
     }

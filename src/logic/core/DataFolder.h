@@ -15,3 +15,7 @@ QString ChooseDataFolder(const QStringList& arguments, const QString& executable
 QString PrepareDataFolder(const QString& folder);
 
 bool IsNewDataFolder(const QString& folder);
+
+// Writes a new installation's application record (version 1.01, internet off, no database
+// server, a fresh installation code) whole or not at all. Returns "" or the error text.
+QString WriteNewApplicationRecord(const QString& path);

@@ -1,0 +1,272 @@
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QString output; // standard output and error together
+};
+
+// Runs a program to its end (at most four minutes) with the environment given on top of ours.
+Run run(const QString& program, const QStringList& arguments, const QMap<QString, QString>& environment = {},
+        const QString& workingFolder = {}) {
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (auto it = environment.begin(); it != environment.end(); ++it)
+        env.insert(it.key(), it.value());
+    process.setProcessEnvironment(env);
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    if (!workingFolder.isEmpty())
+        process.setWorkingDirectory(workingFolder);
+    process.start(program, arguments);
+    Run result;
+    if (!process.waitForStarted(10000) || !process.waitForFinished(240000)) {
+        result.output = program + QStringLiteral(": ") + process.errorString();
+        process.kill();
+        return result;
+    }
+    result.output = QString::fromUtf8(process.readAll());
+    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    return result;
+}
+
+QStringList entries(const QString& folder) {
+    QStringList names = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    names.sort(Qt::CaseInsensitive);
+    return names;
+}
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+void writeScript(const QString& path, const QByteArray& text) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text);
+    file.close();
+    QVERIFY(file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+}
+
+} // namespace
+
+// The Debian package as CPack builds it from this build tree, checked with Debian's own tools,
+// unpacked and started; and the installation media laid out from it.
+class PackageTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        QVERIFY(m_work.isValid());
+        const Run cpack = run(QStringLiteral(ORVA_CPACK),
+                              {"-G", "DEB", "--config", QStringLiteral(ORVA_BUILD_DIR "/CPackConfig.cmake"),
+                               "-B", work(QStringLiteral("package"))});
+        QVERIFY2(cpack.exitCode == 0, qPrintable(cpack.output));
+        m_package = work(QStringLiteral("package/" ORVA_DEB_FILE));
+        QVERIFY2(QFile::exists(m_package), qPrintable(cpack.output));
+        const Run unpack = run(QStringLiteral("dpkg-deb"), {"-x", m_package, work(QStringLiteral("root"))});
+        QVERIFY2(unpack.exitCode == 0, qPrintable(unpack.output));
+    }
+
+    void thePackageHoldsTheProgramsTheShippedFilesAndWhatTheDesktopShows() {
+        for (const char* program : {"usr/bin/orva", "usr/bin/strova"})
+            QVERIFY2(QFileInfo(root(QString::fromLatin1(program))).isExecutable(), program);
+        // Every shipped file of the build, byte for byte.
+        const QString built = QStringLiteral(ORVA_BUILD_DIR "/share/orva");
+        QDirIterator it(built, QDir::Files, QDirIterator::Subdirectories);
+        int shipped = 0;
+        while (it.hasNext()) {
+            const QString file = it.next();
+            const QString relative = QDir(built).relativeFilePath(file);
+            QCOMPARE(readFile(root(QStringLiteral("usr/share/orva/") + relative)), readFile(file));
+            ++shipped;
+        }
+        QVERIFY(shipped >= 2);
+        for (const char* file :
+             {"usr/share/applications/gr.orva.Orva.desktop", "usr/share/applications/gr.orva.Strova.desktop",
+              "usr/share/metainfo/gr.orva.Orva.metainfo.xml", "usr/share/doc/orva/copyright",
+              "usr/share/doc/orva/changelog.gz", "usr/share/man/man1/orva.1.gz",
+              "usr/share/man/man1/strova.1.gz"})
+            QVERIFY2(QFile::exists(root(QString::fromLatin1(file))), file);
+        for (const char* name : {"orva", "strova"}) {
+            const QString icon = QString::fromLatin1(name);
+            QVERIFY(
+                readFile(root("usr/share/icons/hicolor/scalable/apps/" + icon + ".svg")).contains("<svg"));
+            for (const int size : {48, 256}) {
+                const QImage image(
+                    root(QStringLiteral("usr/share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(icon)));
+                QCOMPARE(image.size(), QSize(size, size));
+            }
+        }
+        const QString desktop =
+            QString::fromUtf8(readFile(root("usr/share/applications/gr.orva.Orva.desktop")));
+        QVERIFY(desktop.contains(QStringLiteral("\nName[el]=")));
+        QVERIFY(desktop.contains(QStringLiteral("\nComment[el]=")));
+        QVERIFY(desktop.contains(QStringLiteral("\nCategories=Office;")));
+        QVERIFY(desktop.contains(QStringLiteral("\nExec=orva\n")));
+    }
+
+    void theControlFileNamesTheLibrariesThePluginsAndTheFonts() {
+        const Run fields = run(QStringLiteral("dpkg-deb"),
+                               {"-f", m_package, "Package", "Version", "Architecture", "Depends"});
+        QCOMPARE(fields.exitCode, 0);
+        QVERIFY2(fields.output.contains(QStringLiteral("Package: orva\n")), qPrintable(fields.output));
+        QVERIFY(fields.output.contains(QStringLiteral("Version: " ORVA_VERSION "\n")));
+        // From dpkg-shlibdeps, and what the programs load rather than link.
+        for (const char* dependency : {"libc6", "libqt6core6", "libqt6widgets6", "libqt6webenginecore6",
+                                       "libqt6sql6-sqlite", "qt6-qpa-plugins", "fonts-liberation2"})
+            QVERIFY2(fields.output.contains(QString::fromLatin1(dependency)), dependency);
+    }
+
+    void lintianFindsNoErrors() {
+        const Run lintian = run(QStringLiteral("lintian"), {"--tag-display-limit", "0", m_package});
+        QVERIFY2(lintian.exitCode == 0, qPrintable(lintian.output));
+        QVERIFY2(!lintian.output.contains(
+                     QRegularExpression(QStringLiteral("^E: "), QRegularExpression::MultilineOption)),
+                 qPrintable(lintian.output));
+    }
+
+    void theDesktopEntriesAndTheMetainfoValidate() {
+        for (const char* entry : {"gr.orva.Orva.desktop", "gr.orva.Strova.desktop"}) {
+            const Run validate =
+                run(QStringLiteral("desktop-file-validate"),
+                    {root(QStringLiteral("usr/share/applications/") + QString::fromLatin1(entry))});
+            QVERIFY2(validate.exitCode == 0 && validate.output.trimmed().isEmpty(),
+                     qPrintable(validate.output));
+        }
+        const Run metainfo =
+            run(QStringLiteral("appstreamcli"),
+                {"validate", "--no-net", root("usr/share/metainfo/gr.orva.Orva.metainfo.xml")});
+        QVERIFY2(metainfo.exitCode == 0, qPrintable(metainfo.output));
+    }
+
+    void theUnpackedOrvaPreparesANewDataFolderFromItsOwnShare() {
+        // A file only the unpacked share holds shows where the copies come from.
+        QVERIFY(QDir().mkpath(root("usr/share/orva/News")));
+        writeScript(root("usr/share/orva/News/Unpacked.txt"), "from the unpacked package\n");
+        QVERIFY(QDir().mkpath(work("home")));
+        QProcess orva;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("HOME"), work("home"));
+        env.insert(QStringLiteral("QTWEBENGINE_CHROMIUM_FLAGS"), QStringLiteral("--no-sandbox"));
+        orva.setProcessEnvironment(env);
+        orva.setProcessChannelMode(QProcess::ForwardedChannels);
+        orva.start(root("usr/bin/orva"), {"--data-dir", work("data")});
+        QVERIFY(orva.waitForStarted(10000));
+        // Orva.ini is written last; the program then waits at its work-date window.
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(work("data/Orva.ini")), 60000);
+        QTest::qWait(500);
+        const bool stillRunning = orva.state() == QProcess::Running;
+        orva.kill();
+        orva.waitForFinished(10000);
+        QVERIFY2(stillRunning, "orva ended instead of waiting at its window");
+        for (const char* file : {"Appl.Bt", "IntTvx.db", "Int.Bmp", "Orva.png", "News/Unpacked.txt"})
+            QVERIFY2(QFile::exists(work("data/") + QString::fromLatin1(file)), file);
+        QCOMPARE(readFile(work("data/Int.Bmp")), readFile(root("usr/share/orva/Int.Bmp")));
+        QCOMPARE(readFile(work("data/News/Unpacked.txt")), QByteArray("from the unpacked package\n"));
+    }
+
+    void theMediaHoldsStrovaTheInstallerThePackageAndTheRecord() {
+        const Run media = run(
+            QStringLiteral(ORVA_CMAKE),
+            {"-DPACKAGE=" + m_package, "-DMEDIA=" + work("media"),
+             QStringLiteral("-DSETUP=" ORVA_SETUP_SCRIPT), QStringLiteral("-DRECORD_TOOL=" ORVA_MEDIA_RECORD),
+             QStringLiteral("-DVERSION=" ORVA_VERSION), "-P", QStringLiteral(ORVA_MEDIA_SCRIPT)});
+        QVERIFY2(media.exitCode == 0, qPrintable(media.output));
+        QCOMPARE(entries(work("media")), (QStringList{"Appl.Bt", "Orva", "strova"}));
+        QCOMPARE(entries(work("media/Orva")), (QStringList{"orva_" ORVA_VERSION ".deb", "SetUp"}));
+        QCOMPARE(readFile(work("media/strova")), readFile(root("usr/bin/strova")));
+        QVERIFY(QFileInfo(work("media/strova")).isExecutable());
+        QVERIFY(QFileInfo(work("media/Orva/SetUp")).isExecutable());
+        QCOMPARE(readFile(work("media/Orva/orva_" ORVA_VERSION ".deb")), readFile(m_package));
+        const QByteArray record = readFile(work("media/Appl.Bt"));
+        QCOMPARE(record.size(), 256);
+        QCOMPARE(record.left(4), QByteArray("1.01"));
+        QCOMPARE(record.mid(4, 4), QByteArray(4, '\0')); // internet off, no database server
+        QVERIFY(QRegularExpression(QStringLiteral("^[A-Z2-9]{5}$"))
+                    .match(QString::fromLatin1(record.mid(8, 5)))
+                    .hasMatch());
+    }
+
+    void theInstallerUsesAptAsRootAndPkexecOtherwiseInATerminal_data() {
+        QTest::addColumn<QString>("user");
+        QTest::addColumn<int>("aptStatus");
+        QTest::addColumn<QStringList>("calls");
+        QTest::addColumn<QString>("told");
+        const QString install = QStringLiteral("install -y %1/Orva/orva_" ORVA_VERSION ".deb");
+        QTest::newRow("root") << "0" << 0 << QStringList{"apt-get " + install} << "Το Orva εγκαταστάθηκε";
+        QTest::newRow("a user") << "1000" << 0
+                                << QStringList{"pkexec apt-get " + install, "apt-get " + install}
+                                << "Το Orva εγκαταστάθηκε";
+        QTest::newRow("a failure") << "0" << 100 << QStringList{"apt-get " + install}
+                                   << "Η εγκατάσταση του Orva δεν ολοκληρώθηκε (κωδικός 100).";
+    }
+    void theInstallerUsesAptAsRootAndPkexecOtherwiseInATerminal() {
+        QFETCH(QString, user);
+        QFETCH(int, aptStatus);
+        QFETCH(QStringList, calls);
+        QFETCH(QString, told);
+        QTemporaryDir media;
+        QVERIFY(QDir(media.path()).mkpath(QStringLiteral("Orva")));
+        QVERIFY(QFile::copy(QStringLiteral(ORVA_SETUP_SCRIPT), media.filePath(QStringLiteral("Orva/SetUp"))));
+        writeScript(media.filePath(QStringLiteral("Orva/orva_" ORVA_VERSION ".deb")), "package");
+        const QString tools = fakeTools(media.path(), user, aptStatus);
+        const Run setUp = run(media.filePath(QStringLiteral("Orva/SetUp")), {}, {{"PATH", tools}});
+        QCOMPARE(setUp.exitCode, aptStatus);
+        QVERIFY2(setUp.output.contains(told), qPrintable(setUp.output));
+        QStringList expected{"x-terminal-emulator -e " + media.filePath(QStringLiteral("Orva/SetUp")) +
+                             " --in-terminal"};
+        for (const QString& call : calls)
+            expected << call.arg(media.path());
+        QCOMPARE(QString::fromUtf8(readFile(media.filePath(QStringLiteral("calls.log"))))
+                     .split('\n', Qt::SkipEmptyParts),
+                 expected);
+    }
+
+    void withoutPkexecAUserIsToldWhatToRun() {
+        QTemporaryDir media;
+        QVERIFY(QDir(media.path()).mkpath(QStringLiteral("Orva")));
+        QVERIFY(QFile::copy(QStringLiteral(ORVA_SETUP_SCRIPT), media.filePath(QStringLiteral("Orva/SetUp"))));
+        writeScript(media.filePath(QStringLiteral("Orva/orva_" ORVA_VERSION ".deb")), "package");
+        const QString tools = fakeTools(media.path(), QStringLiteral("1000"), 0);
+        QVERIFY(QFile::remove(QDir(tools).filePath(QStringLiteral("pkexec"))));
+        const Run setUp = run(media.filePath(QStringLiteral("Orva/SetUp")), {}, {{"PATH", tools}});
+        QCOMPARE(setUp.exitCode, 1);
+        QVERIFY2(setUp.output.contains(QStringLiteral("Χρειάζεται ο κωδικός του διαχειριστή")),
+                 qPrintable(setUp.output));
+        QVERIFY(!readFile(media.filePath(QStringLiteral("calls.log"))).contains("apt-get"));
+    }
+
+private:
+    QString work(const QString& name) const { return QDir(m_work.path()).filePath(name); }
+    QString root(const QString& name) const { return QDir(work(QStringLiteral("root"))).filePath(name); }
+
+    // A folder that stands for the whole PATH: id answering user, pkexec and a terminal that
+    // log their call and run the rest, apt-get that logs and answers aptStatus, and dirname.
+    static QString fakeTools(const QString& media, const QString& user, int aptStatus) {
+        const QString tools = QDir(media).filePath(QStringLiteral("tools"));
+        QDir().mkpath(tools);
+        const QByteArray log = QDir(media).filePath(QStringLiteral("calls.log")).toUtf8();
+        writeScript(tools + "/id", "#!/bin/sh\necho " + user.toUtf8() + "\n");
+        writeScript(tools + "/pkexec", "#!/bin/sh\necho \"pkexec $*\" >> '" + log + "'\nexec \"$@\"\n");
+        writeScript(tools + "/x-terminal-emulator",
+                    "#!/bin/sh\necho \"x-terminal-emulator $*\" >> '" + log + "'\nshift\nexec \"$@\"\n");
+        writeScript(tools + "/apt-get", "#!/bin/sh\necho \"apt-get $*\" >> '" + log + "'\nexit " +
+                                            QByteArray::number(aptStatus) + "\n");
+        QFile::link(QStringLiteral("/usr/bin/dirname"), tools + "/dirname");
+        return tools;
+    }
+
+    QTemporaryDir m_work;
+    QString m_package;
+};
+
+QTEST_GUILESS_MAIN(PackageTest)
+#include "PackageTest.moc"
