@@ -2,6 +2,7 @@
 
 #include "logic/print/ReportCommands.h"
 #include "logic/records/ImportCommand.h"
+#include "shell/Startup.h"
 
 #include <QGuiApplication>
 
@@ -36,8 +37,8 @@ int RunCommands(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     g_qtMessages = qInstallMessageHandler(keepSeriousMessages);
     QGuiApplication app(argc, argv);
-    QGuiApplication::setApplicationName(QStringLiteral("Orva"));
-    QGuiApplication::setOrganizationName(QStringLiteral("Orva"));
+    // The name, the Greek locale and the Greek texts of Qt (the parser's among them).
+    PrepareApplication();
     QGuiApplication::setApplicationVersion(QStringLiteral(ORVA_VERSION));
     return RunCommandLine(QGuiApplication::arguments(), OrvaCommands());
 }

@@ -12,34 +12,11 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QHash>
 #include <QSet>
-#include <QTranslator>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// The parser's own texts (usage line, headings, errors) in Greek.
-class ParserTexts : public QTranslator {
-public:
-    bool isEmpty() const override { return false; }
-    QString translate(const char* context, const char* sourceText, const char*, int) const override {
-        if (qstrcmp(context, "QCommandLineParser") != 0)
-            return {};
-        static const QHash<QByteArray, QString> texts = {
-            {"Usage: %1", u"Χρήση: %1"_s},
-            {"[options]", u"[επιλογές]"_s},
-            {"Options:", u"Επιλογές:"_s},
-            {"Arguments:", u"Ορίσματα:"_s},
-            {"Unknown option '%1'.", u"Άγνωστη επιλογή «%1»."_s},
-            {"Unknown options: %1.", u"Άγνωστες επιλογές: %1."_s},
-            {"Missing value after '%1'.", u"Λείπει η τιμή μετά το «%1»."_s},
-            {"Unexpected value after '%1'.", u"Η επιλογή «%1» δεν παίρνει τιμή."_s},
-        };
-        return texts.value(QByteArray(sourceText));
-    }
-};
 
 const QString DataDir = u"data-dir"_s;
 const QString Help = u"help"_s;
@@ -143,7 +120,9 @@ void prepareRun(const QString& dataDir) {
     LoadSettings();
 }
 
-int runCommandLine(const QStringList& arguments, const QList<Command>& commands) {
+} // namespace
+
+int RunCommandLine(const QStringList& arguments, const QList<Command>& commands) {
     // A first reading with every option of every command finds the command's words
     // wherever its options stand; the command's own parser then checks the line.
     QCommandLineParser any;
@@ -204,8 +183,6 @@ int runCommandLine(const QStringList& arguments, const QList<Command>& commands)
     return status;
 }
 
-} // namespace
-
 int CommandCall::badArgument(const QString& reason) const {
     return badLine(reason, words);
 }
@@ -223,12 +200,4 @@ bool NamesCommand(const QStringList& arguments) {
         return asks.contains(argument.section(u'=', 0, 0)) || !argument.startsWith(u'-');
     }
     return false;
-}
-
-int RunCommandLine(const QStringList& arguments, const QList<Command>& commands) {
-    ParserTexts texts;
-    QCoreApplication::installTranslator(&texts);
-    const int status = runCommandLine(arguments, commands);
-    QCoreApplication::removeTranslator(&texts);
-    return status;
 }

@@ -59,5 +59,6 @@ struct Command {
 bool NamesCommand(const QStringList& arguments);
 
 // Runs the command that the arguments (program name first) name, or shows the help or the
-// version. Needs a QGuiApplication whose name and version are set. Returns a CommandStatus.
+// version. Needs a QGuiApplication whose name and version are set, with Qt's Greek
+// translation installed for the parser's own texts. Returns a CommandStatus.
 int RunCommandLine(const QStringList& arguments, const QList<Command>& commands);
