@@ -5,7 +5,7 @@ set -euo pipefail
 top="$(cd "$(dirname "$0")" && pwd)"
 source "$top/tools/deps.sh"
 ensure_packages "${ORVA_BUILD_PACKAGES[@]}" "${ORVA_TEST_PACKAGES[@]}"
-configure_and_build "$top"
+configure_and_build "$top" -DORVA_BUILD_TESTS=ON -DORVA_BUILD_BENCH=ON
 export QT_QPA_PLATFORM=offscreen
 export QTWEBENGINE_CHROMIUM_FLAGS="${QTWEBENGINE_CHROMIUM_FLAGS:---no-sandbox}"
 cd "$top/build"

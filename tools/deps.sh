@@ -38,10 +38,13 @@ ensure_packages() {
   apt-get install -y -qq --no-install-recommends "${missing[@]}" || return 1
 }
 
+# configure_and_build TOP [CMAKE-OPTION...]: the options choose what is built (the tests and
+# benchmarks need the test packages; run.sh leaves them out).
 configure_and_build() {
   local top="$1"
+  shift
   local launcher=()
   command -v ccache >/dev/null 2>&1 && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-  cmake -S "$top" -B "$top/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" || return 1
+  cmake -S "$top" -B "$top/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "$@" || return 1
   cmake --build "$top/build" || return 1
 }
