@@ -14,6 +14,7 @@
 #include "windows/core/InternetSwitch.h"
 #include "windows/core/MdiHost.h"
 #include "windows/core/WindowCatalogue.h"
+#include "windows/internet/BrowserWindow.h"
 #include "windows/maintenance/BmpFrm.h"
 
 #include <QCloseEvent>
@@ -261,6 +262,8 @@ void Main::unload() {
     m_unloaded = true;
     m_intTmr.stop();
     m_mdi->closeAllSubWindows();
+    // The portal windows of their own (the IKA portal's browser) end with the program.
+    BrowserWindow::closeAll();
     for (const QPointer<QWidget>& window : m_backgroundWindows)
         delete window.data();
     m_backgroundWindows.clear();

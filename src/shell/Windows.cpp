@@ -6,6 +6,7 @@
 #include "windows/core/Lbenter.h"
 #include "windows/core/ParamDt.h"
 #include "windows/internet/EpilErgaz.h"
+#include "windows/internet/InterMyLog.h"
 #include "windows/internet/InterSymplOrar.h"
 #include "windows/maintenance/BackRest.h"
 #include "windows/print/EpilKins.h"
@@ -27,6 +28,8 @@ void RegisterWindows() {
     WindowCatalogue::addChild(QStringLiteral("EpilErgaz"), [] { return new EpilErgaz; });
     WindowCatalogue::addModal(QStringLiteral("InterSymplOrar"),
                               [](QWidget* parent) { return new InterSymplOrar(parent); });
+    WindowCatalogue::addModal(QStringLiteral("InterMyLog"),
+                              [](QWidget* parent) { return new InterMyLog(parent); });
     WindowCatalogue::addChild(QStringLiteral("Ergaz"), [] { return new Ergaz; });
     WindowCatalogue::addChild(QStringLiteral("ErgazSrch"), [] { return new ErgazSrch; });
     WindowCatalogue::addChild(QStringLiteral("Kins"), [] { return new Kins; });

@@ -1,10 +1,14 @@
 #include "logic/core/IniSettings.h"
 
+#include "logic/internet/InternetSettings.h"
+
 #include <QFile>
 #include <QSaveFile>
 #include <QStringList>
 
-const std::vector<SettingDefinition>& KnownSettings() {
+namespace {
+// The settings of the core, the mail and the e-services site.
+const std::vector<SettingDefinition>& CoreSettings() {
     static const std::vector<SettingDefinition> settings = {
         {QStringLiteral("Mail/SmtpMailProgram"), QStringLiteral("SmtpMail"),
          QStringLiteral("The mail tool started at exit to tell the accountant of the day's "
@@ -52,6 +56,18 @@ const std::vector<SettingDefinition>& KnownSettings() {
                         "(quotes keep blanks in an argument), never run through a shell. Empty runs "
                         "nothing.")},
     };
+    return settings;
+}
+
+} // namespace
+
+const std::vector<SettingDefinition>& KnownSettings() {
+    static const std::vector<SettingDefinition> settings = [] {
+        std::vector<SettingDefinition> all = CoreSettings();
+        const std::vector<SettingDefinition>& internet = InternetSettingDefinitions();
+        all.insert(all.end(), internet.begin(), internet.end());
+        return all;
+    }();
     return settings;
 }
 

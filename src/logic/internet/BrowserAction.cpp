@@ -33,10 +33,11 @@ BrowserAction BrowserAction::click(int browser, const QString& origin, const QSt
     return action;
 }
 
-BrowserAction BrowserAction::submit(int browser, const QString& origin) {
+BrowserAction BrowserAction::submit(int browser, const QString& origin, const QStringList& required) {
     BrowserAction action = Make(Kind::Submit);
     action.browser = browser;
     action.origin = origin;
+    action.required = required;
     return action;
 }
 
@@ -72,6 +73,24 @@ BrowserAction BrowserAction::openingFailed(const QString& message) {
     BrowserAction action = Make(Kind::OpeningFailed);
     action.value = message;
     return action;
+}
+
+BrowserAction BrowserAction::startTimer(int milliseconds) {
+    BrowserAction action = Make(Kind::StartTimer);
+    action.milliseconds = milliseconds;
+    return action;
+}
+
+BrowserAction BrowserAction::stopTimer() {
+    return Make(Kind::StopTimer);
+}
+
+BrowserAction BrowserAction::openOutside() {
+    return Make(Kind::OpenOutside);
+}
+
+BrowserAction BrowserAction::releaseOutside() {
+    return Make(Kind::ReleaseOutside);
 }
 
 BrowserAction BrowserAction::close() {

@@ -64,10 +64,16 @@ QString ClickField(const QString& origin, const QString& name) {
                     WithField(name, QStringLiteral("e.click();return true;"), QStringLiteral("false")));
 }
 
-QString SubmitForm(const QString& origin) {
+QString SubmitForm(const QString& origin, const QStringList& required) {
+    QJsonArray names;
+    for (const QString& name : required)
+        names.append(name);
     // Through the prototype: a field named "submit" hides the form's own submit().
-    return InOrigin(origin, QStringLiteral("var f=document.forms[0];if(!f)return false;"
-                                           "HTMLFormElement.prototype.submit.call(f);return true;"));
+    return InOrigin(origin,
+                    QStringLiteral("var f=document.forms[0];if(!f)return false;var r=%1;"
+                                   "for(var i=0;i<r.length;++i)if(!f.elements.namedItem(r[i]))return false;"
+                                   "HTMLFormElement.prototype.submit.call(f);return true;")
+                        .arg(QString::fromUtf8(QJsonDocument(names).toJson(QJsonDocument::Compact))));
 }
 
 QString FieldValue(const QString& name) {

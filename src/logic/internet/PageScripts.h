@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Scripts run in a page to reach the fields of its first form by name. Names and values are
 // written into the script as JSON strings, so quotes in them cannot break it. The scripts
@@ -17,8 +18,8 @@ QString OriginOf(const QString& address);
 QString SetField(const QString& origin, const QString& name, const QString& value);
 // Clicks the field (a button submits its form with its own name and value).
 QString ClickField(const QString& origin, const QString& name);
-// Submits the first form.
-QString SubmitForm(const QString& origin);
+// Submits the first form, only when it has every field named in required.
+QString SubmitForm(const QString& origin, const QStringList& required = {});
 // Evaluates to the field's value, or null when the field is not there.
 QString FieldValue(const QString& name);
 } // namespace PageScripts

@@ -38,13 +38,12 @@ QString SubmissionLogLine(const SubmissionRequest& request) {
 
 SubmissionFlow::SubmissionFlow(const QString& base, const SubmissionRequest& request, const QString& userName,
                                const QString& password)
-    : m_base(base), m_origin(PageScripts::OriginOf(base)), m_request(request), m_userName(userName.trimmed()),
-      m_password(password.trimmed()) {}
+    : m_base(base), m_origin(PageScripts::OriginOf(base)), m_request(request),
+      m_login(base, userName, password) {}
 
 BrowserActions SubmissionFlow::start() {
     m_sessionId.clear();
-    m_loginFills = 0;
-    m_loginRefusalShown = false;
+    m_login.reset();
     m_opened = false;
     m_closed = false;
     m_logged = false;
@@ -69,9 +68,7 @@ BrowserActions SubmissionFlow::documentComplete(int browser, const QString& addr
     case Eservices::Page::Login:
         return fillLogin(browser, address);
     case Eservices::Page::Home:
-        // The login went through; a later login page (an expired session) may be filled again.
-        m_loginFills = 0;
-        m_loginRefusalShown = false;
+        m_login.accepted();
         return {BrowserAction::navigate(0, Eservices::EntryPageAddress(m_base, m_sessionId))};
     case Eservices::Page::Entry:
         return fillEntry(browser);
@@ -86,16 +83,7 @@ BrowserActions SubmissionFlow::documentComplete(int browser, const QString& addr
 
 BrowserActions SubmissionFlow::fillLogin(int browser, const QString& address) {
     m_sessionId = Eservices::SessionIdIn(m_base, address);
-    if (m_loginFills >= MaxLoginFills) {
-        if (m_loginRefusalShown)
-            return {};
-        m_loginRefusalShown = true;
-        return {BrowserAction::loginRefused()};
-    }
-    ++m_loginFills;
-    return {BrowserAction::setField(browser, m_origin, Eservices::UserNameField, m_userName),
-            BrowserAction::setField(browser, m_origin, Eservices::PasswordField, m_password),
-            BrowserAction::click(browser, m_origin, Eservices::LoginButton)};
+    return m_login.fill(browser);
 }
 
 BrowserActions SubmissionFlow::fillEntry(int browser) {

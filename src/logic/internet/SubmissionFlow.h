@@ -1,6 +1,7 @@
 #pragma once
 
 #include "logic/internet/BrowserAction.h"
+#include "logic/internet/EservicesLogin.h"
 
 #include <QString>
 
@@ -29,7 +30,7 @@ QString SubmissionLogLine(const SubmissionRequest& request);
 class SubmissionFlow {
 public:
     // A login page that keeps coming back is filled in this many times at most.
-    static constexpr int MaxLoginFills = 3;
+    static constexpr int MaxLoginFills = EservicesLogin::MaxFills;
     // The pause before the second browser receives a page opened in a new window.
     static constexpr int PopupWaitMs = 4000;
 
@@ -56,7 +57,7 @@ public:
 
     QString sessionId() const { return m_sessionId; }
     ViewMode viewMode() const { return m_viewMode; }
-    int loginFills() const { return m_loginFills; }
+    int loginFills() const { return m_login.fills(); }
     bool closed() const { return m_closed; }
 
 private:
@@ -67,12 +68,9 @@ private:
     QString m_base;
     QString m_origin;
     SubmissionRequest m_request;
-    QString m_userName;
-    QString m_password;
+    EservicesLogin m_login;
     QString m_sessionId;
     ViewMode m_viewMode = ViewMode::FormView;
-    int m_loginFills = 0;
-    bool m_loginRefusalShown = false;
     bool m_opened = false; // browser 0 has completed a page
     bool m_closed = false;
     bool m_logged = false; // the entry's line is in SubmissionLog

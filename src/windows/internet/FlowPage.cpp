@@ -31,7 +31,7 @@ void RunPageAction(QWebEnginePage* page, const BrowserAction& action) {
         script = PageScripts::ClickField(action.origin, action.field);
         break;
     case BrowserAction::Kind::Submit:
-        script = PageScripts::SubmitForm(action.origin);
+        script = PageScripts::SubmitForm(action.origin, action.required);
         break;
     default:
         return;

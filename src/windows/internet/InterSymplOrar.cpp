@@ -4,18 +4,16 @@
 #include "logic/core/Services.h"
 #include "logic/core/Twips.h"
 #include "logic/internet/EservicesSite.h"
-#include "logic/internet/SiteFailure.h"
 #include "windows/core/MdiHost.h"
 #include "windows/internet/FlowPage.h"
+#include "windows/internet/StackedBrowsers.h"
 
-#include <QEventLoop>
 #include <QPainter>
 #include <QPdfDocument>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
-#include <QTimer>
 #include <QWebEngineDownloadRequest>
 #include <QWebEngineLoadingInfo>
 #include <QWebEngineProfile>
@@ -24,8 +22,6 @@
 
 namespace {
 
-constexpr int ButtonWidthTwips = 1215;
-constexpr int ButtonGapTwips = 120;
 // Pages of the proof go to the printer at this resolution at most.
 constexpr double ProofDotsPerInch = 300.0;
 
@@ -49,28 +45,31 @@ InterSymplOrar::InterSymplOrar(QWidget* parent)
     m_profile->settings()->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, true);
     connect(m_profile, &QWebEngineProfile::downloadRequested, this, &InterSymplOrar::onDownloadRequested);
 
-    for (int i = 0; i < 2; ++i) {
-        m_pages[i] = new FlowPage(m_profile);
-        m_views[i] = new QWebEngineView(this);
-        m_views[i]->setObjectName(QStringLiteral("WebBr_%1").arg(i));
-        m_views[i]->setPage(m_pages[i]);
-        FlowPage* page = m_pages[i];
-        connect(page, &QWebEnginePage::loadingChanged, this,
-                [this, i](const QWebEngineLoadingInfo& info) { onLoadingChanged(i, info); });
-        // Views switch only after the browser has finished deciding on the navigation.
-        connect(page, &FlowPage::navigationRequested, this,
-                [this, i](const QUrl& url) { runQueued(m_flow.beforeNavigate(i, AddressText(url))); });
-        connect(page, &QWebEnginePage::windowCloseRequested, this,
-                [this] { runQueued(m_flow.closeRequested()); });
-        page->newWindowHandler = [this, i]() -> QWebEnginePage* {
-            // The second browser cannot take in a window that it opens itself.
-            if (i == 1)
-                return nullptr;
-            return run(m_flow.newWindow());
-        };
-    }
-    connect(m_pages[0], &QWebEnginePage::printRequested, this, &InterSymplOrar::printForm);
-    connect(m_pages[1], &QWebEnginePage::printRequested, this, &InterSymplOrar::printProof);
+    m_browsers = new StackedBrowsers(this, m_profile);
+    m_browsers->ownActions = [this](const BrowserAction& action, QWebEnginePage*&) { ownAction(action); };
+    connect(m_browsers, &StackedBrowsers::documentComplete, this,
+            [this](int i, const QString& address) { run(m_flow.documentComplete(i, address)); });
+    connect(m_browsers, &StackedBrowsers::loadFailed, this,
+            [this](int i, const QString& message) { run(m_flow.loadFailed(i, message)); });
+    connect(m_browsers, &StackedBrowsers::loadingChanged, this,
+            [this](int i, const QWebEngineLoadingInfo& info) {
+                if (i == 1 && info.status() != QWebEngineLoadingInfo::LoadStartedStatus)
+                    updatePrintButton();
+            });
+    // Views switch only after the browser has finished deciding on the navigation.
+    connect(m_browsers, &StackedBrowsers::navigationRequested, this, [this](int i, const QString& address) {
+        m_browsers->runAllLater(m_flow.beforeNavigate(i, address));
+    });
+    connect(m_browsers, &StackedBrowsers::closeRequested, this,
+            [this] { m_browsers->runAllLater(m_flow.closeRequested()); });
+    m_browsers->newWindowHandler = [this](int i) -> QWebEnginePage* {
+        // The second browser cannot take in a window that it opens itself.
+        if (i == 1)
+            return nullptr;
+        return run(m_flow.newWindow());
+    };
+    connect(m_browsers->page(0), &QWebEnginePage::printRequested, this, &InterSymplOrar::printForm);
+    connect(m_browsers->page(1), &QWebEnginePage::printRequested, this, &InterSymplOrar::printProof);
 
     m_symplBut = new QPushButton(QStringLiteral("Συμ.Ωραρ."), this);
     m_symplBut->setObjectName(QStringLiteral("SymplBut"));
@@ -88,6 +87,8 @@ InterSymplOrar::InterSymplOrar(QWidget* parent)
     }
     connect(m_symplBut, &QPushButton::clicked, this, [this] { run(m_flow.showForm()); });
     connect(m_ektBut, &QPushButton::clicked, this, [this] { run(m_flow.showProof()); });
+    // The print button follows the view in front.
+    connect(m_browsers, &StackedBrowsers::viewShown, this, &InterSymplOrar::updatePrintButton);
     connect(m_prtBut, &QPushButton::clicked, this, [this] {
         if (m_flow.viewMode() == ViewMode::FormView)
             printForm();
@@ -104,16 +105,13 @@ InterSymplOrar::InterSymplOrar(QWidget* parent)
 }
 
 InterSymplOrar::~InterSymplOrar() {
-    // Views, then pages, then their profile.
-    for (QWebEngineView*& view : m_views) {
-        delete view;
-        view = nullptr;
-    }
-    for (FlowPage*& page : m_pages) {
-        delete page;
-        page = nullptr;
-    }
+    // The browsers go before their profile.
+    delete m_browsers;
     delete m_profile;
+}
+
+QWebEngineView* InterSymplOrar::browser(int index) const {
+    return m_browsers->view(index);
 }
 
 void InterSymplOrar::placeWindow() {
@@ -155,120 +153,41 @@ void InterSymplOrar::layOut() {
         return;
     const int buttonHeight = m_prtBut->sizeHint().height();
     const int browserHeight = qMax(0, height() - buttonHeight - TwipsToPixels(40));
-    for (QWebEngineView* view : m_views)
-        view->setGeometry(0, 0, width(), browserHeight);
-    const int top = height() - buttonHeight - TwipsToPixels(20);
-    int left = TwipsToPixels(ButtonGapTwips);
-    for (QPushButton* button : {m_symplBut, m_ektBut, m_prtBut}) {
-        button->setGeometry(left, top, TwipsToPixels(ButtonWidthTwips), buttonHeight);
-        left += TwipsToPixels(ButtonWidthTwips + ButtonGapTwips);
-    }
-}
-
-void InterSymplOrar::runQueued(const BrowserActions& actions) {
-    if (actions.isEmpty())
-        return;
-    QMetaObject::invokeMethod(
-        this, [this, actions] { run(actions); }, Qt::QueuedConnection);
+    m_browsers->setGeometry(QRect(0, 0, width(), browserHeight));
+    PlaceButtonRow({m_symplBut, m_ektBut, m_prtBut}, height() - buttonHeight - TwipsToPixels(20));
 }
 
 QWebEnginePage* InterSymplOrar::run(const BrowserActions& actions) {
-    QPointer<InterSymplOrar> alive(this);
-    QWebEnginePage* adopted = nullptr;
-    for (const BrowserAction& action : actions) {
-        if (!alive)
-            return nullptr;
-        switch (action.kind) {
-        case BrowserAction::Kind::Navigate:
-            load(action.browser, action.address);
-            break;
-        case BrowserAction::Kind::SetField:
-        case BrowserAction::Kind::Click:
-        case BrowserAction::Kind::Submit:
-            RunPageAction(m_pages[action.browser], action);
-            break;
-        case BrowserAction::Kind::ShowView:
-            showView(action.view);
-            break;
-        case BrowserAction::Kind::Wait:
-            waitResponsive(action.milliseconds);
-            break;
-        case BrowserAction::Kind::AdoptPopup:
-            adopted = m_pages[action.browser];
-            break;
-        case BrowserAction::Kind::AppendLog:
-            Program.SubmissionLog += action.value;
-            break;
-        case BrowserAction::Kind::LoginRefused:
-            // Boxes wait for the browser's own event to finish.
-            QMetaObject::invokeMethod(
-                this,
-                [] {
-                    ShowBox(
-                        QStringLiteral("ΠΡΟΣΟΧΗ"),
-                        QStringLiteral("Ο δικτυακός τόπος δεν δέχτηκε τα στοιχεία σύνδεσης "
-                                       "(UserName,Password).\nΕλέγξτε τα στην εργασία 'Παράμετροι Σύνδεσης' "
-                                       "στις βοηθητικές εργασίες."),
-                        MsgIcon::Warning);
-                },
-                Qt::QueuedConnection);
-            break;
-        case BrowserAction::Kind::OpeningFailed: {
-            const QString reason = action.value;
-            QMetaObject::invokeMethod(
-                this, [reason] { ShowBox(QStringLiteral("ΠΡΟΣΟΧΗ"), reason, MsgIcon::Critical); },
-                Qt::QueuedConnection);
-            break;
-        }
-        case BrowserAction::Kind::Close:
-            QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
-            break;
-        }
-    }
-    return alive ? adopted : nullptr;
+    return m_browsers->runAll(actions);
 }
 
-void InterSymplOrar::load(int browser, const QString& address) {
-    const QUrl url(address);
-    if (!url.isValid() || url.scheme().isEmpty()) {
-        run(m_flow.loadFailed(browser, SiteFailureMessage(address, SiteFailure::InvalidAddress, {})));
-        return;
+void InterSymplOrar::ownAction(const BrowserAction& action) {
+    switch (action.kind) {
+    case BrowserAction::Kind::AppendLog:
+        Program.SubmissionLog += action.value;
+        break;
+    case BrowserAction::Kind::LoginRefused:
+        ShowLoginRefusedLater(this);
+        break;
+    case BrowserAction::Kind::OpeningFailed:
+        ShowOpeningFailedLater(this, action.value);
+        break;
+    case BrowserAction::Kind::Close:
+        QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
+        break;
+    default:
+        break;
     }
-    m_pages[browser]->load(url);
-}
-
-void InterSymplOrar::showView(ViewMode view) {
-    const int front = view == ViewMode::FormView ? 0 : 1;
-    m_views[front]->raise();
-    m_views[1 - front]->lower();
-    updatePrintButton();
 }
 
 bool InterSymplOrar::proofShown() const {
-    return Eservices::IsProofAddress(AddressText(m_pages[1]->url()));
+    return Eservices::IsProofAddress(AddressText(m_browsers->page(1)->url()));
 }
 
 void InterSymplOrar::updatePrintButton() {
     // The built-in viewer has no print command of its own: in front of a proof the button
     // prints the proof; in front of a blank second browser there is nothing to print.
     m_prtBut->setEnabled(m_flow.viewMode() == ViewMode::FormView || proofShown());
-}
-
-void InterSymplOrar::waitResponsive(int milliseconds) {
-    QEventLoop loop;
-    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-void InterSymplOrar::onLoadingChanged(int browser, const QWebEngineLoadingInfo& info) {
-    if (browser == 1 && info.status() != QWebEngineLoadingInfo::LoadStartedStatus)
-        updatePrintButton();
-    if (info.status() == QWebEngineLoadingInfo::LoadSucceededStatus) {
-        run(m_flow.documentComplete(browser, AddressText(info.url())));
-    } else if (info.status() == QWebEngineLoadingInfo::LoadFailedStatus) {
-        if (!LoadWasAborted(info))
-            run(m_flow.loadFailed(browser, LoadFailureText(info)));
-    }
 }
 
 void InterSymplOrar::printForm() {
@@ -281,7 +200,7 @@ void InterSymplOrar::printForm() {
         m_formPrinter.reset();
         return;
     }
-    QWebEngineView* view = m_views[0];
+    QWebEngineView* view = m_browsers->view(0);
     connect(
         view, &QWebEngineView::printFinished, this,
         [this](bool success) {
@@ -295,9 +214,9 @@ void InterSymplOrar::printForm() {
 void InterSymplOrar::printProof() {
     if (!m_proofWanted.isEmpty() || !proofShown())
         return;
-    const QUrl url = m_pages[1]->url();
+    const QUrl url = m_browsers->page(1)->url();
     m_proofWanted = url;
-    m_pages[1]->download(url, QStringLiteral("proof.pdf"));
+    m_browsers->page(1)->download(url, QStringLiteral("proof.pdf"));
 }
 
 void InterSymplOrar::onDownloadRequested(QWebEngineDownloadRequest* download) {

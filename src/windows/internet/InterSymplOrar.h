@@ -6,17 +6,15 @@
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QUrl>
-#include <array>
 #include <memory>
 
-class FlowPage;
 class QPrinter;
 class QPushButton;
 class QWebEngineDownloadRequest;
-class QWebEngineLoadingInfo;
 class QWebEnginePage;
 class QWebEngineProfile;
 class QWebEngineView;
+class StackedBrowsers;
 
 // "Συμπληρωματικός Ωραρίου-Ατομικός": submits one schedule entry (SendEafm, SendKorario,
 // SendKparat, SendEypo) on the e-services site. Browser 0 carries the site's pages; browser
@@ -28,7 +26,7 @@ public:
     explicit InterSymplOrar(QWidget* parent = nullptr);
     ~InterSymplOrar() override;
 
-    QWebEngineView* browser(int index) const { return m_views.at(index); }
+    QWebEngineView* browser(int index) const;
     const SubmissionFlow& flow() const { return m_flow; }
     // Fetches the proof shown in browser 1 within the session and prints it after the
     // printer dialog (the print button in front of the proof).
@@ -48,20 +46,15 @@ private:
     void placeWindow();
     void layOut();
     QWebEnginePage* run(const BrowserActions& actions);
-    void runQueued(const BrowserActions& actions);
-    void showView(ViewMode view);
+    void ownAction(const BrowserAction& action);
     bool proofShown() const;
     void updatePrintButton();
-    void load(int browser, const QString& address);
-    void waitResponsive(int milliseconds);
-    void onLoadingChanged(int browser, const QWebEngineLoadingInfo& info);
     void printForm();
     void onDownloadRequested(QWebEngineDownloadRequest* download);
     void printProofFile(const QString& path);
 
     QWebEngineProfile* m_profile = nullptr;
-    std::array<FlowPage*, 2> m_pages{};
-    std::array<QWebEngineView*, 2> m_views{};
+    StackedBrowsers* m_browsers = nullptr;
     QPushButton* m_symplBut = nullptr;
     QPushButton* m_ektBut = nullptr;
     QPushButton* m_prtBut = nullptr;

@@ -1,0 +1,162 @@
+#include "logic/internet/InternetSettings.h"
+
+#include "logic/core/Services.h"
+#include "logic/internet/EservicesSite.h"
+
+#include <QStringList>
+#include <array>
+
+namespace {
+
+struct Link {
+    const char16_t* caption;
+    const char16_t* address;
+};
+
+// A leading "/" is a page of the maker's site.
+const std::array<Link, LinkCount> Links = {{
+    {u"Σύνδεση με Tavrinex", u"/"},
+    {u"Σύνδεση με ΙΚΑ", u"https://www.efka.gov.gr"},
+    {u"Σύνδεση με TaxisNet", u"https://www.gsis.gr"},
+    {u"Συλ.Συμβάσεις Εργασίας", u"/symvaseis"},
+    {u"Φορολογική Βάση", u"/forologiki-vasi"},
+    {u"Αναζήτηση ΟΣΥΚ ΙΚΑ", u"/osyk"},
+    {u"Εργατικά Θέματα", u"/arthra/ergatika"},
+    {u"Ασφαλιστικά Θέματα", u"/arthra/asfalistika"},
+    {u"Ερωτήσεις-Απαντήσεις Solvane", u"/solvane/erotiseis"},
+    {u"Ηλεκτρ.Παραγγελία Προιόντων Tavrinex", u"/prosfores"},
+    {u"Ελάτε στο γραφείο μας", u"https://www.openstreetmap.org/directions"},
+    {u"Demo πακέτων Tavrinex", u"/demo"},
+    {u"Τιμοκατάλογος πακέτων Tavrinex", u"/timokatalogos"},
+    {u"Ενδεικτικοί πελάτες Tavrinex", u"/pelates"},
+    {u"Ευρετήριο Συλογικών Συμβάσεων", u"/symvaseis/evretirio"},
+    {u"Επικοινωνία με Tavrinex", u"/epikoinonia"},
+    {u"Tavrinex Business", u"/business"},
+    {u"Online συμπληρωση δήλωσης Ν.105", u"/n105"},
+    {u"Ερωτήσεις-Απαντήσεις Pelmora", u"/pelmora/erotiseis"},
+}};
+
+QString LinkKey(int index) {
+    return QStringLiteral("Links/Link%1").arg(index);
+}
+
+QString Setting(const char* key) {
+    return Services::settings().value(QString::fromLatin1(key)).trimmed();
+}
+
+// The page at a path of a host setting; "" when the host is not set.
+QString PageOf(const char* hostKey, const char* path) {
+    const QString host = Eservices::NormaliseBase(Setting(hostKey));
+    return host.isEmpty() ? QString() : host + QLatin1String(path);
+}
+
+// A value as an ODBC connection string writes it.
+QString OdbcValue(const QString& value) {
+    if (!value.contains(u';') && !value.contains(u'{') && !value.contains(u'}') && value.trimmed() == value)
+        return value;
+    QString braced = value;
+    braced.replace(QStringLiteral("}"), QStringLiteral("}}"));
+    return u'{' + braced + u'}';
+}
+
+} // namespace
+
+const std::vector<SettingDefinition>& InternetSettingDefinitions() {
+    static const std::vector<SettingDefinition> settings = [] {
+        std::vector<SettingDefinition> list = {
+            {QStringLiteral("Portals/TaxisAccountHost"), QStringLiteral("https://www1.gsis.gr"),
+             QStringLiteral("The tax portal's account host (scheme and host): «Ο Λογαριασμός μου(ΤΑΞΙΣ)» "
+                            "opens its page /taxisnet/mytaxisnet.")},
+            {QStringLiteral("Portals/TaxisSsoHost"), QStringLiteral("https://login.gsis.gr"),
+             QStringLiteral("The tax portal's sign-on host, whose page /sso/pages/login.jsp gets the "
+                            "TaxisNet user name and password.")},
+            {QStringLiteral("Portals/IkaAppsHost"), QStringLiteral("https://apps.ika.gr"),
+             QStringLiteral("The IKA applications host, whose page /eAPD/faces/login.xhtml gets the IKA "
+                            "user name and password (portal «Ι.Κ.Α.»).")},
+            {QStringLiteral("Links/MakerSite"), QStringLiteral("https://www.tavrinex.gr"),
+             QStringLiteral("The maker's web site; a link below that begins with / is a page of it.")},
+        };
+        for (int i = 0; i < LinkCount; ++i)
+            list.push_back(
+                {LinkKey(i), QString::fromUtf16(Links.at(i).address),
+                 QStringLiteral("«%1» in «Χρήσιμα Links».").arg(QString::fromUtf16(Links.at(i).caption))});
+        const std::vector<SettingDefinition> news = {
+            {QStringLiteral("News/Server"), QString(),
+             QStringLiteral("The maker's news database server (host name or address); empty: the news "
+                            "strip says that no news server is set and never connects.")},
+            {QStringLiteral("News/Port"), QStringLiteral("1433"), QStringLiteral("Port of the news server.")},
+            {QStringLiteral("News/Driver"), QStringLiteral("FreeTDS"),
+             QStringLiteral("The ODBC driver of the news server, as named in odbcinst.ini.")},
+            {QStringLiteral("News/Database"), QStringLiteral("Tavrinex_Sa"),
+             QStringLiteral("The news database on that server.")},
+            {QStringLiteral("News/User"), QString(), QStringLiteral("User name on the news server.")},
+            {QStringLiteral("News/Password"), QString(), QStringLiteral("Password of that user.")},
+            {QStringLiteral("News/Options"), QStringLiteral("TDS_Version=7.4"),
+             QStringLiteral("Further Keyword=value pairs for the ODBC driver, separated by ;.")},
+            {QStringLiteral("News/TimeoutSeconds"), QStringLiteral("15"),
+             QStringLiteral("Seconds to wait for the news server to answer.")},
+        };
+        list.insert(list.end(), news.begin(), news.end());
+        return list;
+    }();
+    return settings;
+}
+
+PortalAddresses PortalAddressesFromSettings() {
+    return {PageOf("Portals/TaxisAccountHost", "/taxisnet/mytaxisnet"),
+            PageOf("Portals/TaxisSsoHost", "/sso/pages/login.jsp"),
+            Eservices::NormaliseBase(Setting("Internet/EservicesBase")),
+            PageOf("Portals/IkaAppsHost", "/eAPD/faces/login.xhtml")};
+}
+
+QString LinkCaption(int index) {
+    if (index < 0 || index >= LinkCount)
+        return {};
+    return QString::fromUtf16(Links.at(index).caption);
+}
+
+QString LinkAddress(int index) {
+    if (index < 0 || index >= LinkCount)
+        return {};
+    const QString address = Services::settings().value(LinkKey(index)).trimmed();
+    if (!address.startsWith(u'/'))
+        return address;
+    QString site = Setting("Links/MakerSite");
+    while (site.endsWith(u'/'))
+        site.chop(1);
+    return site + address;
+}
+
+NewsServer NewsServerFromSettings() {
+    NewsServer news;
+    news.driver = Setting("News/Driver");
+    news.server = Setting("News/Server");
+    news.port = Setting("News/Port");
+    news.database = Setting("News/Database");
+    news.user = Setting("News/User");
+    news.password = Services::settings().value(QStringLiteral("News/Password"));
+    news.options = Setting("News/Options");
+    bool ok = false;
+    const int seconds = Setting("News/TimeoutSeconds").toInt(&ok);
+    news.timeoutSeconds = ok && seconds > 0 ? seconds : 15;
+    return news;
+}
+
+QString NewsServer::connectionString() const {
+    QStringList parts;
+    parts << QStringLiteral("Driver={%1}")
+                 .arg(QString(driver).replace(QStringLiteral("}"), QStringLiteral("}}")));
+    parts << QStringLiteral("Server=") + OdbcValue(server);
+    if (!port.isEmpty())
+        parts << QStringLiteral("Port=") + OdbcValue(port);
+    if (!database.isEmpty())
+        parts << QStringLiteral("Database=") + OdbcValue(database);
+    if (!user.isEmpty())
+        parts << QStringLiteral("Uid=") + OdbcValue(user);
+    if (!password.isEmpty())
+        parts << QStringLiteral("Pwd=") + OdbcValue(password);
+    for (const QString& option : options.split(u';', Qt::SkipEmptyParts))
+        if (!option.trimmed().isEmpty())
+            parts << option.trimmed();
+    return parts.join(u';') + u';';
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "logic/core/IniSettings.h"
+
+#include <QString>
+#include <vector>
+
+// The Orva.ini settings of the internet services: the portals' hosts, the links browser's
+// addresses and the maker's news server.
+const std::vector<SettingDefinition>& InternetSettingDefinitions();
+
+// The pages the portal logins open, from the hosts of the settings (each normalised as the
+// browser writes addresses; "" where a host is not set).
+struct PortalAddresses {
+    QString taxisAccountPage;  // account host + "/taxisnet/mytaxisnet"
+    QString taxisSsoLoginPage; // sign-on host + "/sso/pages/login.jsp"
+    QString eservicesBase;
+    QString ikaApdLoginPage; // IKA applications host + "/eAPD/faces/login.xhtml"
+};
+PortalAddresses PortalAddressesFromSettings();
+
+// The links browser's list: 19 captions in order, each opening the address of its setting.
+inline constexpr int LinkCount = 19;
+QString LinkCaption(int index);
+// The address of a link: its setting, where an address that begins with "/" is a page of
+// the maker's site setting.
+QString LinkAddress(int index);
+
+// How the maker's news database is reached through ODBC.
+struct NewsServer {
+    QString driver;
+    QString server;
+    QString port;
+    QString database;
+    QString user;
+    QString password;
+    QString options; // further "Keyword=value;" pairs for the driver
+    int timeoutSeconds = 15;
+
+    // False when no server is set: the news reader then never tries.
+    bool configured() const { return !server.trimmed().isEmpty(); }
+    // The ODBC connection string; values with ";" or braces are written in braces.
+    QString connectionString() const;
+};
+NewsServer NewsServerFromSettings();
