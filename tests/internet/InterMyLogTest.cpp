@@ -231,9 +231,11 @@ private slots:
 
     void escapeAndTheExitButtonCloseTheWindow() {
         Program.PopUpChoice = 2;
+        m_eservicesSite->userName = m_ikaSite->userName;
+        m_eservicesSite->password = m_ikaSite->password;
         InterMyLog window;
         window.show();
-        QTRY_COMPARE_WITH_TIMEOUT(m_eservicesSite->logins.size(), 1, Patience);
+        QTRY_VERIFY_WITH_TIMEOUT(!m_eservicesSite->logins.isEmpty(), Patience);
         QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("ExitBut")), Qt::LeftButton);
         QVERIFY(!window.isVisible());
         window.show();
