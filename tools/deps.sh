@@ -6,7 +6,7 @@
 
 ORVA_BUILD_PACKAGES=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-l10n-tools libqt6sql6-sqlite
+  qt6-base-dev qt6-base-dev-tools qt6-l10n-tools libqt6sql6-sqlite libsqlite3-dev libicu-dev
   qt6-webengine-dev qt6-pdf-dev
   libxlsxwriter-dev libarchive-dev libcurl4-openssl-dev
   fonts-liberation2 adwaita-icon-theme
@@ -15,7 +15,7 @@ ORVA_BUILD_PACKAGES=(
 # Qt's HTTP server (the tests' web servers) finds its package only with Qt WebSockets beside it.
 ORVA_TEST_PACKAGES=(libbenchmark-dev python3-aiosmtpd enscript ghostscript python3-xlsxwriter
   qt6-httpserver-dev qt6-websockets-dev
-  lintian appstream desktop-file-utils)
+  lintian appstream desktop-file-utils sqlite3)
 
 ensure_packages() {
   local missing=()

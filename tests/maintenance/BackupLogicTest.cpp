@@ -1,5 +1,6 @@
 #include "MaintenanceData.h"
 #include "ScriptedDialogs.h"
+#include "logic/core/GreekCollation.h"
 #include "logic/maintenance/BackupRestore.h"
 
 #include <QDir>
@@ -247,6 +248,7 @@ void BackupLogicTest::restoreSettlesAJournalLeftBesideTheDatabase() {
         QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"writer"_s);
         db.setDatabaseName(file(u"live.db"_s));
         QVERIFY(db.open());
+        QVERIFY(RegisterGreekCollation(db));
         QSqlQuery query(db);
         query.exec(u"PRAGMA cache_size=10"_s);
         QVERIFY(db.transaction());

@@ -1,6 +1,7 @@
 #include "MaintenanceData.h"
 
 #include "logic/core/Database.h"
+#include "logic/core/GreekCollation.h"
 #include "logic/maintenance/DatabaseFile.h"
 
 #include <QFile>
@@ -22,7 +23,7 @@ void MakeOrvaDatabase(const QString& path, const QString& generation, int rows) 
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, Connection);
         db.setDatabaseName(path);
-        if (!db.open())
+        if (!db.open() || !RegisterGreekCollation(db))
             qFatal("database not opened: %s", qPrintable(db.lastError().text()));
         db.transaction();
         QSqlQuery query(db);

@@ -102,6 +102,51 @@ private slots:
         QCOMPARE(cell(list, 1, 1), QStringLiteral("ΓΑΜΜΑ"));
     }
 
+    void theNameSearchFindsWhatAGreekUserTypes() {
+        for (const auto& [who, name] :
+             {std::pair{"500000000", "ΩΡΑΙΟΣ"}, std::pair{"400000000", "παπάς"},
+              std::pair{"300000000", "Παπαδόπουλος"}, std::pair{"200000000", "ΠΑΠΑΔΟΠΟΥΛΟΣ"},
+              std::pair{"100000000", "άννα"}})
+            RecordWindows::addEmployee(QString::fromLatin1(who), QString::fromUtf8(name));
+        ErgazSrch* list = open(1);
+        QCOMPARE(cell(list, 1, 1), QStringLiteral("άννα"));
+        QCOMPARE(cell(list, 5, 1), QStringLiteral("ΩΡΑΙΟΣ"));
+        for (const QString& typed : {QStringLiteral("πα"), QStringLiteral("ΠΑ"), QStringLiteral("Πά")}) {
+            search(list)->clear();
+            RecordWindows::typeText(search(list), typed);
+            QCOMPARE(search(list)->text(), typed);
+            QCOMPARE(cell(list, 1, 1), QStringLiteral("ΠΑΠΑΔΟΠΟΥΛΟΣ"));
+            QCOMPARE(cell(list, 2, 1), QStringLiteral("Παπαδόπουλος"));
+            QCOMPARE(cell(list, 3, 1), QStringLiteral("παπάς"));
+            QCOMPARE(highlighted(list), 1);
+        }
+    }
+
+    void theIndexReportFollowsTheOrderOfTheList() {
+        RecordWindows::addEmployees(10);
+        const QStringList mixed = {"ωραίος",  "ΑΓΓΕΛΟΥ",      "Έλενα",        "αγγέλου", "ΕΛΕΝΑ",
+                                   "ΆΓΓΕΛΟΥ", "Παπαδόπουλος", "ΠΑΠΑΔΟΠΟΥΛΟΣ", "ΩΡΑΙΟΣ",  "ερμής"};
+        for (int i = 0; i < mixed.size(); ++i)
+            RecordWindows::addEmployee(QStringLiteral("2%1").arg(i, 8, 10, QLatin1Char('0')), mixed.at(i));
+        QList<Employee> printed;
+        RecordPrinting::employeeIndex() = [&printed](const QList<Employee>& rows) { printed = rows; };
+        ErgazSrch* list = open(1);
+        QStringList shown;
+        for (int page = 0; page < 2; ++page) {
+            for (int row = 1; row <= 14 && !cell(list, row, 0).isEmpty(); ++row)
+                shown << cell(list, row, 0);
+            key(list, Qt::Key_PageDown);
+        }
+        QCOMPARE(shown.size(), 20);
+        key(list, Qt::Key_F7);
+        QStringList reported;
+        for (const Employee& e : printed)
+            reported << e.Eafm;
+        QCOMPARE(reported, shown);
+        QCOMPARE(printed.first().Eepon, QStringLiteral("ΑΓΓΕΛΟΥ"));
+        QCOMPARE(printed.last().Eepon, QStringLiteral("ωραίος"));
+    }
+
     void shiftHeldDoesNotSearch() {
         RecordWindows::addEmployees(3);
         RecordWindows::addEmployee(QStringLiteral("500000000"), QStringLiteral("ΠΕΝΤΕ"));

@@ -1,6 +1,7 @@
 #include "logic/core/Database.h"
 
 #include "logic/core/DatabaseFile.h"
+#include "logic/core/GreekCollation.h"
 #include "logic/core/Messages.h"
 #include "logic/core/ParamStatements.h"
 #include "logic/core/ProgramValues.h"
@@ -14,11 +15,12 @@ namespace {
 const QString ConnectionName = QStringLiteral("orva");
 
 // Every column is text and never null. Eafm compares with trailing blanks ignored, as a key
-// typed with a trailing blank must find the same employee.
+// typed with a trailing blank must find the same employee. The name index follows the Greek
+// order of the lists, names of one spelling by AFM.
 const char* const SchemaStatements[] = {
     "Create Table Ergaz (Eafm Varchar(14) Not Null Default '' Collate RTRIM Primary Key,"
     " Eepon Varchar(30) Not Null Default '', Eypo Varchar(4) Not Null Default '')",
-    "Create Index ErgazEepon On Ergaz (Eepon)",
+    "Create Index ErgazEeponGreek On Ergaz (Eepon Collate GREEK, Eafm)",
     "Create Table Kins (Eafm Varchar(14) Not Null Default '' Collate RTRIM,"
     " Kdate Varchar(8) Not Null Default '', Korario Varchar(150) Not Null Default '',"
     " Kparat Varchar(150) Not Null Default '', Primary Key (Eafm, Kdate))",
@@ -41,6 +43,16 @@ void configure(QSqlDatabase& db, const QString& path) {
 
 void showOpenError(const QString& text) {
     ShowBox(QStringLiteral("ΠΡΟΣΟΧΗ"), text, MsgIcon::Critical);
+}
+
+// A file made before the lists followed the Greek order has its name index in the order of
+// character codes: it gets the Greek one instead. Only the index changes, never a table. A
+// file that cannot be written keeps its old index; the lists are in the Greek order anyway.
+void addGreekNameIndex(const QSqlDatabase& db) {
+    QSqlQuery query(db);
+    if (query.exec(QStringLiteral("Create Index If Not Exists ErgazEeponGreek On Ergaz (Eepon") +
+                   NameCollation(db) + QStringLiteral(", Eafm)")))
+        query.exec(QStringLiteral("Drop Index If Exists ErgazEepon"));
 }
 
 } // namespace
@@ -69,6 +81,10 @@ bool OpenDatabase() {
         showOpenError(DamagedDatabaseText(path, db.lastError().text()));
         return false;
     }
+    if (!RegisterGreekCollation(db)) {
+        showOpenError(QStringLiteral("Η ελληνική ταξινόμηση των ονομάτων δεν είναι διαθέσιμη."));
+        return false;
+    }
     DbStatus status;
     const std::optional<ParamValues> params = SelectParam(&status);
     if (!status.ok()) {
@@ -78,6 +94,8 @@ bool OpenDatabase() {
         return false;
     }
     Program.Params = params.value_or(ParamValues{});
+    // Only a file that was read as the program's own gets the index.
+    addGreekNameIndex(db);
     return true;
 }
 
@@ -99,6 +117,9 @@ QString CreateDatabaseFile(const QString& path) {
         configure(db, path);
         if (!db.open()) {
             error = db.lastError().text();
+        } else if (!RegisterGreekCollation(db)) {
+            error = QStringLiteral("Η ελληνική ταξινόμηση των ονομάτων δεν είναι διαθέσιμη.");
+            db.close();
         } else {
             db.transaction();
             QSqlQuery query(db);

@@ -1,5 +1,6 @@
 #include "logic/core/EmployeeStatements.h"
 
+#include "logic/core/GreekCollation.h"
 #include "logic/core/SqlExec.h"
 
 namespace {
@@ -56,16 +57,21 @@ QSqlQuery SelectEmployees(EmployeeOrder order, DbStatus* status) {
     QSqlQuery query(DbConnection());
     // Read once from the first row to the last: no copy of the rows is kept for going back.
     query.setForwardOnly(true);
-    const QString statement = QStringLiteral("Select * From Ergaz ") +
-                              (order == EmployeeOrder::ByAfm ? QStringLiteral("Order By Eafm")
-                                                             : QStringLiteral("Order By Eepon"));
+    const QString statement = QStringLiteral("Select * From Ergaz Order By ") + EmployeeOrderColumns(order);
     ReportStatus(status, RunStatement(query, statement, {}));
     return query;
 }
 
+QString EmployeeOrderColumns(EmployeeOrder order) {
+    if (order == EmployeeOrder::ByAfm)
+        return QStringLiteral("Eafm");
+    return QStringLiteral("Eepon") + NameCollation(DbConnection()) + QStringLiteral(",Eafm");
+}
+
 std::optional<Employee> SelectEmployeeNameAndBranch(const QString& afm, DbStatus* status) {
     QSqlQuery query(DbConnection());
-    const DbStatus result = RunStatement(query, QStringLiteral("Select Eepon,Eypo From Ergaz Where Eafm=?"), {afm});
+    const DbStatus result =
+        RunStatement(query, QStringLiteral("Select Eepon,Eypo From Ergaz Where Eafm=?"), {afm});
     ReportStatus(status, result);
     if (!result.ok() || !query.next())
         return std::nullopt;
@@ -74,7 +80,8 @@ std::optional<Employee> SelectEmployeeNameAndBranch(const QString& afm, DbStatus
 
 std::optional<QString> SelectEmployeeName(const QString& afm, DbStatus* status) {
     QSqlQuery query(DbConnection());
-    const DbStatus result = RunStatement(query, QStringLiteral("Select Eepon From Ergaz Where Eafm=?"), {afm});
+    const DbStatus result =
+        RunStatement(query, QStringLiteral("Select Eepon From Ergaz Where Eafm=?"), {afm});
     ReportStatus(status, result);
     if (!result.ok() || !query.next())
         return std::nullopt;
@@ -83,5 +90,6 @@ std::optional<QString> SelectEmployeeName(const QString& afm, DbStatus* status) 
 
 DbStatus InsertImportedEmployee(const QString& afm, const QString& name) {
     QSqlQuery query(DbConnection());
-    return RunStatement(query, QStringLiteral("Insert Into Ergaz (Eafm,Eepon,Eypo) Values (?,?,'0')"), {afm, name});
+    return RunStatement(query, QStringLiteral("Insert Into Ergaz (Eafm,Eepon,Eypo) Values (?,?,'0')"),
+                        {afm, name});
 }

@@ -23,6 +23,9 @@ DbStatus DeleteEmployeeAndEntries(const QString& afm);
 // All employees in the order asked, to be read forward once; the query is positioned
 // before the first row.
 QSqlQuery SelectEmployees(EmployeeOrder order, DbStatus* status = nullptr);
+// The columns of an order, for "Order By": the AFM, or the name in the Greek order and the
+// AFM for employees of one name.
+QString EmployeeOrderColumns(EmployeeOrder order);
 // Name and branch of one employee, for the schedule entry form.
 std::optional<Employee> SelectEmployeeNameAndBranch(const QString& afm, DbStatus* status = nullptr);
 // Name alone, for the batch submission.

@@ -1,5 +1,6 @@
 #include "logic/core/ReportStatements.h"
 
+#include "logic/core/EmployeeStatements.h"
 #include "logic/core/SqlExec.h"
 
 bool MaskNarrows(const QString& mask) {
@@ -25,26 +26,28 @@ QSqlQuery SelectEntryIndex(const AfmRange& afms, const QString& fromDate, const 
     return query;
 }
 
-QSqlQuery SelectEmployeeNamesWithEntries(const QString& fromDate, const QString& toDate, DbStatus* status) {
+namespace {
+// The names or the AFMs of the employees with an entry between the two dates, by name.
+QSqlQuery selectWithEntries(const QString& column, const QString& fromDate, const QString& toDate,
+                            DbStatus* status) {
     QSqlQuery query(DbConnection());
-    ReportStatus(
-        status, RunStatement(query,
-                             QStringLiteral("Select Eepon From Ergaz Where Exists (Select Eafm From Kins "
-                                            "Where Kins.Eafm=Ergaz.Eafm And Kins.Kdate>=? And Kins.Kdate<=?) "
-                                            "Order By Eepon,Eafm"),
-                             {fromDate, toDate}));
+    ReportStatus(status, RunStatement(query,
+                                      QStringLiteral("Select ") + column +
+                                          QStringLiteral(" From Ergaz Where Exists (Select Eafm From Kins "
+                                                         "Where Kins.Eafm=Ergaz.Eafm And Kins.Kdate>=? "
+                                                         "And Kins.Kdate<=?) Order By ") +
+                                          EmployeeOrderColumns(EmployeeOrder::ByName),
+                                      {fromDate, toDate}));
     return query;
+}
+} // namespace
+
+QSqlQuery SelectEmployeeNamesWithEntries(const QString& fromDate, const QString& toDate, DbStatus* status) {
+    return selectWithEntries(QStringLiteral("Eepon"), fromDate, toDate, status);
 }
 
 QSqlQuery SelectEmployeeAfmsWithEntries(const QString& fromDate, const QString& toDate, DbStatus* status) {
-    QSqlQuery query(DbConnection());
-    ReportStatus(
-        status, RunStatement(query,
-                             QStringLiteral("Select Eafm From Ergaz Where Exists (Select Eafm From Kins "
-                                            "Where Kins.Eafm=Ergaz.Eafm And Kins.Kdate>=? And Kins.Kdate<=?) "
-                                            "Order By Eepon,Eafm"),
-                             {fromDate, toDate}));
-    return query;
+    return selectWithEntries(QStringLiteral("Eafm"), fromDate, toDate, status);
 }
 
 QSqlQuery SelectEmployeesWithEntries(const QString& fromDate, const QString& toDate, const AfmRange& afms,
@@ -58,7 +61,7 @@ QSqlQuery SelectEmployeesWithEntries(const QString& fromDate, const QString& toD
         statement += QStringLiteral(" And Eafm Like ?");
         values << afms.mask;
     }
-    statement += QStringLiteral(" Order By Eepon");
+    statement += QStringLiteral(" Order By ") + EmployeeOrderColumns(EmployeeOrder::ByName);
     ReportStatus(status, RunStatement(query, statement, values));
     return query;
 }

@@ -1,5 +1,7 @@
 #include "logic/maintenance/DatabaseFile.h"
 
+#include "logic/core/GreekCollation.h"
+
 #include <QAtomicInteger>
 #include <QDir>
 #include <QFile>
@@ -34,8 +36,11 @@ QString withConnection(const QString& path, bool readOnly,
         db.setDatabaseName(path);
         if (readOnly)
             db.setConnectOptions(u"QSQLITE_OPEN_READONLY"_s);
+        // The name index is checked and written in the Greek order of names.
         if (!db.open())
             problem = db.lastError().text();
+        else if (!RegisterGreekCollation(db))
+            problem = u"Η ελληνική ταξινόμηση των ονομάτων δεν είναι διαθέσιμη."_s;
         else
             problem = work(db);
         db.close();

@@ -1,5 +1,6 @@
 #include "logic/records/EmployeeList.h"
 
+#include "logic/core/GreekCollation.h"
 #include "logic/records/RecordKeys.h"
 
 QList<Employee> ReadEmployees(EmployeeOrder order, DbStatus* status) {
@@ -48,13 +49,15 @@ QString EmployeeList::selectedKey() const {
 void EmployeeList::search(const QString& text) {
     if (m_rows.isEmpty() || text.trimmed().isEmpty())
         return;
-    const bool byAfm = m_order == EmployeeOrder::ByAfm;
-    const qsizetype length = text.size();
-    m_cursor.findFirst([&](int position) {
-        const Employee& row = m_rows.at(position);
-        const QString& column = byAfm ? row.Eafm : row.Eepon;
-        return QStringView(column).left(length).compare(text, Qt::CaseSensitive) >= 0;
-    });
+    if (m_order == EmployeeOrder::ByAfm) {
+        const qsizetype length = text.size();
+        m_cursor.findFirst([&](int position) {
+            return QStringView(m_rows.at(position).Eafm).left(length).compare(text, Qt::CaseSensitive) >= 0;
+        });
+        return;
+    }
+    const QString bound = NameSearchBound(text);
+    m_cursor.findFirst([&](int position) { return CompareNames(m_rows.at(position).Eepon, bound) >= 0; });
 }
 
 int EmployeeList::searchLength(EmployeeOrder order) {

@@ -28,10 +28,10 @@ public:
     // The employee key (AFM padded to 14) of the selected row, "" when there is none.
     QString selectedKey() const;
 
-    // Incremental search: the page starts at the first employee whose sort column, cut to
-    // the length of the text, is not below the text (by character code, case-sensitive);
-    // a blank page when none is. An empty list or a text of blanks changes nothing; the
-    // text is compared untrimmed.
+    // Incremental search: the page starts at the first employee whose AFM, cut to the length
+    // of the text, is not below the text by character code, or whose name is not below the
+    // text in the Greek order with case and accents aside; a blank page when none is. An
+    // empty list or a text of blanks changes nothing; the text is compared untrimmed.
     void search(const QString& text);
 
     // The longest search text of the order: the AFM's 14 characters, 10 of a name.
