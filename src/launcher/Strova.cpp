@@ -5,10 +5,23 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLocale>
+#include <QTranslator>
+
+bool UseGreekQtTexts() {
+    QLocale::setDefault(QLocale(QLocale::Greek, QLocale::Greece));
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QStringLiteral(":/launcher/qtbase_el.qm")) &&
+        QCoreApplication::installTranslator(translator))
+        return true;
+    delete translator;
+    return false;
+}
 
 int RunStrova(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Strova"));
+    UseGreekQtTexts();
     QApplication::setWindowIcon(
         QIcon::fromTheme(QStringLiteral("strova"), QIcon(QPixmap(QStringLiteral(":/launcher/strova.png")))));
     WidgetLauncherDialogs dialogs;

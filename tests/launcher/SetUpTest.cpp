@@ -1,13 +1,17 @@
 #include "launcher/SetUp.h"
 #include "ScriptedLauncherDialogs.h"
 #include "launcher/SetUpRules.h"
+#include "launcher/Strova.h"
 
 #include <QDir>
+#include <QFileDialog>
+#include <QHeaderView>
 #include <QFile>
 #include <QLabel>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeView>
 
 namespace {
 
@@ -48,6 +52,19 @@ QColor textColour(const QLabel* label) {
 class SetUpTest : public QObject {
     Q_OBJECT
 private slots:
+    // On a machine set to English the launcher's file dialog still heads its columns in Greek.
+    void qtsOwnTextsAreGreekWhateverTheMachinesLanguage() {
+        QVERIFY(UseGreekQtTexts());
+        QFileDialog dialog(nullptr, QStringLiteral("Ταυτότητα εγκατάστασης"), m_media->path());
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setViewMode(QFileDialog::Detail);
+        auto* list = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+        QVERIFY(list);
+        QCOMPARE(list->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Όνομα"));
+        QCOMPARE(list->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Μέγεθος"));
+        QCOMPARE(QLocale().standaloneMonthName(12), QStringLiteral("Δεκέμβριος"));
+    }
+
     void init() {
         m_media = std::make_unique<QTemporaryDir>();
         m_dialogs = ScriptedLauncherDialogs();
