@@ -1,10 +1,8 @@
-// The employee list on a large table: a reload (every row read again in the order) and
-// one keystroke of the incremental search, and the import of a file of as many lines.
+// The import of a file of 100,000 employees.
 #include "logic/core/Database.h"
 #include "logic/core/ProgramValues.h"
 #include "logic/records/AscFile.h"
 #include "logic/records/AscImport.h"
-#include "logic/records/EmployeeList.h"
 
 #include <QCoreApplication>
 #include <QSqlQuery>
@@ -53,49 +51,6 @@ LargeTable& table() {
     static LargeTable instance;
     return instance;
 }
-
-void BM_ReloadByName(benchmark::State& state) {
-    table();
-    EmployeeList list;
-    for (auto _ : state) {
-        list.reload(EmployeeOrder::ByName, true);
-        benchmark::DoNotOptimize(list.atGridRow(1));
-    }
-    state.counters["rows"] = list.size();
-}
-BENCHMARK(BM_ReloadByName)->Unit(benchmark::kMillisecond);
-
-void BM_ReloadByAfm(benchmark::State& state) {
-    table();
-    EmployeeList list;
-    for (auto _ : state)
-        list.reload(EmployeeOrder::ByAfm, false);
-}
-BENCHMARK(BM_ReloadByAfm)->Unit(benchmark::kMillisecond);
-
-// A keystroke whose text sorts after every name: the walk goes through the whole table.
-void BM_SearchKeystrokeWorstCase(benchmark::State& state) {
-    table();
-    EmployeeList list;
-    list.reload(EmployeeOrder::ByName, false);
-    const QString text = QStringLiteral("ΩΩ");
-    for (auto _ : state) {
-        list.search(text);
-        benchmark::DoNotOptimize(list.atGridRow(1));
-    }
-}
-BENCHMARK(BM_SearchKeystrokeWorstCase)->Unit(benchmark::kMicrosecond);
-
-// A keystroke of a name in the middle of the order.
-void BM_SearchKeystrokeByName(benchmark::State& state) {
-    table();
-    EmployeeList list;
-    list.reload(EmployeeOrder::ByName, false);
-    const QString text = QStringLiteral("ΙΩΑ");
-    for (auto _ : state)
-        list.search(text);
-}
-BENCHMARK(BM_SearchKeystrokeByName)->Unit(benchmark::kMicrosecond);
 
 void BM_ImportFile(benchmark::State& state) {
     table();

@@ -223,9 +223,11 @@ private slots:
                 found << query.value(QStringLiteral("Kdate")).toString();
             return found;
         };
-        QCOMPARE(days(SelectMonthEntries(QStringLiteral("201603"), QStringLiteral("01"), EntryOrder::ByDate)),
+        QCOMPARE(days(SelectMonthEntries(QStringLiteral("20160301"), QStringLiteral("201604"),
+                                         EntryOrder::ByDate, PageRead::First, {}, 100)),
                  (QStringList{"20160301", "20160315", "20160331"}));
-        QCOMPARE(days(SelectMonthEntries(QStringLiteral("201603"), QStringLiteral("15"), EntryOrder::ByAfm)),
+        QCOMPARE(days(SelectMonthEntries(QStringLiteral("20160315"), QStringLiteral("201604"),
+                                         EntryOrder::ByAfm, PageRead::First, {}, 100)),
                  (QStringList{"20160315", "20160331"}));
     }
 

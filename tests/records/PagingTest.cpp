@@ -11,12 +11,48 @@
 #include <QTest>
 
 namespace {
-// The positions shown on the page, blank rows left out.
-QList<int> page(const PageCursor& cursor) {
+// A list of the numbers 0 .. count-1 in their order, which counts the rows it hands out.
+class Numbers : public PageSource<int> {
+public:
+    explicit Numbers(int count) : m_count(count) {}
+    int rowsRead = 0;
+
+    QList<int> read(PageRead read, const int& row, int count) override {
+        QList<int> rows;
+        if (read == PageRead::Before) {
+            for (int i = std::min(row, m_count) - 1; i >= 0 && rows.size() < count; --i)
+                rows << i;
+        } else {
+            const int first = read == PageRead::First ? 0 : read == PageRead::From ? row : row + 1;
+            for (int i = std::max(first, 0); i < m_count && rows.size() < count; ++i)
+                rows << i;
+        }
+        rowsRead += int(rows.size());
+        return rows;
+    }
+
+private:
+    int m_count;
+};
+
+// A cursor over Numbers(rows) with its page filled from the row `from`.
+struct Filled {
+    Numbers numbers;
+    PageCursor<int> cursor{numbers};
+    Filled(int rows, int from = 0) : numbers(rows) {
+        if (from == 0)
+            cursor.fillFirst();
+        else
+            cursor.fillFrom(from);
+    }
+};
+
+// The rows shown on the page, blank rows left out.
+QList<int> page(const PageCursor<int>& cursor) {
     QList<int> shown;
-    for (int row = 1; row <= PageCursor::PageRows; ++row) {
-        if (cursor.bookmark(row) != PageCursor::NoRow)
-            shown << cursor.bookmark(row);
+    for (int row = 1; row <= PageRows; ++row) {
+        if (const int* number = cursor.at(row))
+            shown << *number;
     }
     return shown;
 }
@@ -26,14 +62,6 @@ QList<int> range(int from, int to) {
     for (int i = from; i <= to; ++i)
         values << i;
     return values;
-}
-
-PageCursor filled(int rows, int from = 0) {
-    PageCursor cursor;
-    cursor.reopen(rows);
-    cursor.moveTo(from);
-    cursor.fillPage();
-    return cursor;
 }
 
 QString afm(int i) {
@@ -55,7 +83,8 @@ private slots:
     void init() { InstallScriptedDialogs(); }
 
     void rowDownOnTheLastRowScrollsByOneUntilTheEnd() {
-        PageCursor cursor = filled(15);
+        Filled list(15);
+        PageCursor<int>& cursor = list.cursor;
         QCOMPARE(page(cursor), range(0, 13));
         QCOMPARE(cursor.selectedRow(), 1);
         for (int i = 0; i < 13; ++i)
@@ -65,40 +94,47 @@ private slots:
         cursor.rowDown();
         QCOMPARE(page(cursor), range(1, 14));
         QCOMPARE(cursor.selectedRow(), 14);
-        QCOMPARE(cursor.selectedPosition(), 14);
+        QCOMPARE(*cursor.selected(), 14);
         cursor.rowDown();
         QCOMPARE(page(cursor), range(1, 14));
         QCOMPARE(cursor.selectedRow(), 14);
     }
 
     void rowDownMovesOntoBlankRows() {
-        PageCursor cursor = filled(3);
+        Filled list(3);
+        PageCursor<int>& cursor = list.cursor;
         cursor.rowDown();
         cursor.rowDown();
         cursor.rowDown();
         QCOMPARE(cursor.selectedRow(), 4);
-        QCOMPARE(cursor.selectedPosition(), PageCursor::NoRow);
+        QCOMPARE(cursor.selected(), nullptr);
         QCOMPARE(page(cursor), range(0, 2));
     }
 
     void rowUpOnTheFirstRowScrollsBackByOne() {
-        PageCursor cursor = filled(40, 5);
-        cursor.rowDown();
-        cursor.rowUp();
-        cursor.rowUp();
-        QCOMPARE(page(cursor), range(4, 17));
-        QCOMPARE(cursor.selectedRow(), 1);
-        cursor = filled(40, 0);
-        cursor.rowUp();
-        QCOMPARE(page(cursor), range(0, 13));
-        QCOMPARE(cursor.selectedRow(), 1);
+        {
+            Filled list(40, 5);
+            PageCursor<int>& cursor = list.cursor;
+            cursor.rowDown();
+            cursor.rowUp();
+            cursor.rowUp();
+            QCOMPARE(page(cursor), range(4, 17));
+            QCOMPARE(cursor.selectedRow(), 1);
+        }
+        Filled list(40);
+        list.cursor.rowUp();
+        QCOMPARE(page(list.cursor), range(0, 13));
+        QCOMPARE(list.cursor.selectedRow(), 1);
     }
 
     void pageUpStopsAtTheFirstRow() {
-        PageCursor cursor = filled(40, 9);
-        cursor.pageUp();
-        QCOMPARE(page(cursor), range(0, 13));
-        cursor = filled(40, 30);
+        {
+            Filled list(40, 9);
+            list.cursor.pageUp();
+            QCOMPARE(page(list.cursor), range(0, 13));
+        }
+        Filled list(40, 30);
+        PageCursor<int>& cursor = list.cursor;
         cursor.pageUp();
         QCOMPARE(page(cursor), range(16, 29));
         cursor.selectRow(5);
@@ -108,68 +144,67 @@ private slots:
     }
 
     void pageDownStopsAtTheEnd() {
-        PageCursor cursor = filled(30);
-        cursor.pageDown();
-        QCOMPARE(page(cursor), range(14, 27));
-        cursor.pageDown();
-        QCOMPARE(page(cursor), range(28, 29));
-        QCOMPARE(cursor.bookmark(3), PageCursor::NoRow);
-        cursor.pageDown();
-        QCOMPARE(page(cursor), range(28, 29));
+        {
+            Filled list(30);
+            PageCursor<int>& cursor = list.cursor;
+            cursor.pageDown();
+            QCOMPARE(page(cursor), range(14, 27));
+            cursor.pageDown();
+            QCOMPARE(page(cursor), range(28, 29));
+            QCOMPARE(cursor.at(3), nullptr);
+            cursor.pageDown();
+            QCOMPARE(page(cursor), range(28, 29));
+        }
         // Exactly a page: after it there is nothing to page down to.
-        cursor = filled(14);
-        cursor.pageDown();
-        QCOMPARE(page(cursor), range(0, 13));
+        Filled list(14);
+        list.cursor.pageDown();
+        QCOMPARE(page(list.cursor), range(0, 13));
+        QVERIFY(!list.cursor.rowsAfter());
     }
 
     void anEmptyListHasABlankPageAndNothingMoves() {
-        PageCursor cursor = filled(0);
+        Filled list(0);
+        PageCursor<int>& cursor = list.cursor;
         QCOMPARE(page(cursor), QList<int>{});
         cursor.rowDown();
         cursor.pageDown();
         cursor.pageUp();
         cursor.rowUp();
         QCOMPARE(page(cursor), QList<int>{});
-        QCOMPARE(cursor.selectedPosition(), PageCursor::NoRow);
+        QCOMPARE(cursor.selected(), nullptr);
     }
 
-    void employeeSearchByAfmPrefix() {
-        EmployeeList list;
-        list.setRows({{"090000045", "Α", "1"},
-                      {"110000001", "Β", "1"},
-                      {"120000002", "Γ", "1"},
-                      {"123456789", "Δ", "1"},
-                      {"130000003", "Ε", "1"}},
-                     EmployeeOrder::ByAfm, false);
-        list.search(QStringLiteral("12"));
-        QCOMPARE(list.atGridRow(1)->Eafm, QStringLiteral("120000002"));
-        QCOMPARE(list.selectedKey(), QStringLiteral("120000002     "));
-        list.search(QStringLiteral("123"));
-        QCOMPARE(list.atGridRow(1)->Eafm, QStringLiteral("123456789"));
-        QCOMPARE(list.atGridRow(3), nullptr);
-        list.search(QStringLiteral("2"));
-        QCOMPARE(list.atGridRow(1), nullptr);
-        QCOMPARE(list.selectedKey(), QString());
-        // Blanks alone do not search: the page stays blank.
-        list.search(QStringLiteral("   "));
-        QCOMPARE(list.atGridRow(1), nullptr);
+    void everyMovementReadsOnlyThePageItShows() {
+        Filled list(1000000, 500000);
+        PageCursor<int>& cursor = list.cursor;
+        QCOMPARE(list.numbers.rowsRead, 15); // the page and one to know that more follow
+        const auto read = [&](const std::function<void()>& move) {
+            list.numbers.rowsRead = 0;
+            move();
+            return list.numbers.rowsRead;
+        };
+        QCOMPARE(read([&] { cursor.pageDown(); }), 15);
+        QCOMPARE(read([&] { cursor.pageUp(); }), 14 + 15);
+        QCOMPARE(page(cursor), range(500000, 500013));
+        QCOMPARE(read([&] { cursor.rowUp(); }), 1 + 15);
+        QCOMPARE(read([&] { cursor.rowDown(); }), 0);
+        cursor.selectRow(14);
+        QCOMPARE(read([&] { cursor.rowDown(); }), 15);
+        QCOMPARE(page(cursor), range(500000, 500013));
     }
 
-    void employeeSearchByNameIgnoresCase() {
-        EmployeeList list;
-        list.setRows({{"2", "alpha", "1"}, {"3", "beta", "1"}, {"1", "Zeta", "1"}}, EmployeeOrder::ByName,
-                     false);
-        list.search(QStringLiteral("A"));
-        QCOMPARE(list.atGridRow(1)->Eepon, QStringLiteral("alpha"));
-        list.search(QStringLiteral("z"));
-        QCOMPARE(list.atGridRow(1)->Eepon, QStringLiteral("Zeta"));
-        list.search(QStringLiteral("zz"));
-        QCOMPARE(list.atGridRow(1), nullptr);
-        // The text is compared untrimmed: "beta" is below "beta ".
-        list.search(QStringLiteral("beta"));
-        QCOMPARE(list.atGridRow(1)->Eepon, QStringLiteral("beta"));
-        list.search(QStringLiteral("beta "));
-        QCOMPARE(list.atGridRow(1)->Eepon, QStringLiteral("Zeta"));
+    void theSearchStartsThePageAtTheFirstRowFound() {
+        Filled list(40);
+        list.cursor.selectRow(6);
+        list.cursor.fillFrom(35);
+        QCOMPARE(page(list.cursor), range(35, 39));
+        QCOMPARE(list.cursor.selectedRow(), 1);
+        QVERIFY(!list.cursor.rowsAfter());
+        list.cursor.fillFrom(40);
+        QCOMPARE(page(list.cursor), QList<int>{});
+        list.cursor.pageUp();
+        list.cursor.rowUp();
+        QCOMPARE(page(list.cursor), QList<int>{});
     }
 
     void reloadKeepsThePlaceAfterAChangeOrADelete() {
@@ -178,7 +213,7 @@ private slots:
         addEmployees(20);
         EmployeeList list;
         QVERIFY(list.reload(EmployeeOrder::ByAfm, false).ok());
-        QCOMPARE(list.size(), 20);
+        QCOMPARE(list.atGridRow(14)->Eafm, afm(14));
         list.cursor().pageDown();
         list.cursor().selectRow(3);
         QCOMPARE(list.selected()->Eafm, afm(17));
@@ -201,9 +236,43 @@ private slots:
         QCOMPARE(list.selected()->Eafm, afm(15));
         QVERIFY(DeleteEmployeeAndEntries(afm(15)).ok());
         list.reload(EmployeeOrder::ByName, true);
-        QCOMPARE(list.size(), 14);
         QCOMPARE(list.atGridRow(1)->Eafm, afm(14));
         QCOMPARE(list.atGridRow(2), nullptr);
+        QVERIFY(!list.cursor().rowsAfter());
+        list.cursor().pageUp();
+        QCOMPARE(list.atGridRow(1)->Eafm, afm(1));
+        QCOMPARE(list.atGridRow(14)->Eafm, afm(14));
+    }
+
+    // After a change the page starts at the row that now stands at the changed employee's
+    // place: the next one when his name moved him down the order, the one before when up.
+    void aRenamedEmployeeLeavesHisPlaceToTheRowNowThere() {
+        TestDataFolder folder;
+        QVERIFY(folder.openDatabase());
+        addEmployees(30);
+        EmployeeList list;
+        list.reload(EmployeeOrder::ByName, false);
+        list.cursor().pageDown();
+        list.cursor().selectRow(2);
+        QCOMPARE(list.selected()->Eafm, afm(16));
+        QVERIFY(UpdateEmployee({afm(16), QStringLiteral("ΩΜΕΓΑ"), QStringLiteral("1")}).ok());
+        list.reload(EmployeeOrder::ByName, true);
+        QCOMPARE(list.atGridRow(1)->Eafm, afm(17));
+        QCOMPARE(list.cursor().selectedRow(), 1);
+
+        list.cursor().selectRow(3);
+        QCOMPARE(list.selected()->Eafm, afm(19));
+        QVERIFY(UpdateEmployee({afm(19), QStringLiteral("ΑΛΦΑ"), QStringLiteral("1")}).ok());
+        list.reload(EmployeeOrder::ByName, true);
+        QCOMPARE(list.atGridRow(1)->Eafm, afm(18));
+        QCOMPARE(list.atGridRow(2)->Eafm, afm(20));
+
+        // Renamed to stay in place, or changed only in the branch: the same employee.
+        list.cursor().selectRow(2);
+        QVERIFY(UpdateEmployee({afm(20), QStringLiteral("ΕΡΓΑΖΟΜΕΝΟΣ 020Α"), QStringLiteral("7")}).ok());
+        list.reload(EmployeeOrder::ByName, true);
+        QCOMPARE(list.atGridRow(1)->Eafm, afm(20));
+        QCOMPARE(list.atGridRow(1)->Eypo, QStringLiteral("7"));
     }
 
     void greekCapitalNamesSortAlphabetically() {
@@ -231,12 +300,14 @@ private slots:
         EntryList list;
         MonthFilter march{2016, 3, 1};
         list.reload(march, EntryOrder::ByDate);
-        QCOMPARE(list.size(), 3); // the entry without an employee is left out
+        QCOMPARE(list.atGridRow(3)->entry.Kdate, QStringLiteral("20160331"));
+        QCOMPARE(list.atGridRow(4), nullptr); // the entry without an employee is left out
         QCOMPARE(EntryList::cells(*list.atGridRow(1)),
                  (QStringList{"01/03/2016", afm(2), "ΕΡΓΑΖΟΜΕΝΟΣ 002", "9-17"}));
         march.day = 15;
         list.reload(march, EntryOrder::ByAfm);
-        QCOMPARE(list.size(), 2);
+        QCOMPARE(list.atGridRow(2)->entry.Kdate, QStringLiteral("20160331"));
+        QCOMPARE(list.atGridRow(3), nullptr);
         list.cursor().rowDown();
         QCOMPARE(list.selectedKey(), afm(1) + QStringLiteral("     31/03/2016"));
         QCOMPARE(list.selectedKey().size(), EntryKeyLength);
@@ -248,12 +319,72 @@ private slots:
         QCOMPARE(list.atGridRow(1), nullptr);
     }
 
+    void theEntryListPagesThroughTheMonthInBothOrders() {
+        TestDataFolder folder;
+        QVERIFY(folder.openDatabase());
+        addEmployees(3);
+        QStringList byDate;
+        QStringList byAfm;
+        for (int who = 3; who >= 1; --who) {
+            for (const char* outside : {"20160229", "20160401"})
+                QVERIFY(InsertEntry({afm(who), QString::fromLatin1(outside), QStringLiteral("x"), {}}).ok());
+        }
+        for (int day = 1; day <= 15; ++day) {
+            for (int who = 1; who <= 3; ++who) {
+                const QString kdate = QStringLiteral("201603%1").arg(day, 2, 10, QLatin1Char('0'));
+                QVERIFY(InsertEntry({afm(who), kdate, QStringLiteral("x"), {}}).ok());
+                byDate << kdate + afm(who);
+            }
+        }
+        for (int who = 1; who <= 3; ++who) {
+            for (int day = 1; day <= 15; ++day)
+                byAfm << QStringLiteral("201603%1").arg(day, 2, 10, QLatin1Char('0')) + afm(who);
+        }
+        const auto shown = [](const EntryList& list) {
+            QStringList rows;
+            for (int row = 1; row <= PageRows; ++row) {
+                if (const MonthEntry* entry = list.atGridRow(row))
+                    rows << entry->entry.Kdate + entry->entry.Eafm;
+            }
+            return rows;
+        };
+        for (const auto& [order, expected] :
+             {std::pair{EntryOrder::ByDate, byDate}, std::pair{EntryOrder::ByAfm, byAfm}}) {
+            EntryList list;
+            list.reload({2016, 3, 1}, order);
+            QStringList walked = shown(list);
+            while (list.cursor().rowsAfter()) {
+                list.cursor().pageDown();
+                walked << shown(list);
+            }
+            QCOMPARE(walked, expected);
+            QCOMPARE(shown(list), expected.mid(42));
+            for (int page = 0; page < 3; ++page)
+                list.cursor().pageUp();
+            QCOMPARE(shown(list), expected.mid(0, 14));
+            list.cursor().selectRow(14);
+            list.cursor().rowDown();
+            QCOMPARE(shown(list), expected.mid(1, 14));
+            // From the 10th on.
+            list.reload({2016, 3, 10}, order);
+            QStringList fromTenth;
+            for (const QString& row : expected) {
+                if (row.mid(6, 2) >= QLatin1String("10"))
+                    fromTenth << row;
+            }
+            QCOMPARE(shown(list), fromTenth.mid(0, 14));
+            list.cursor().pageDown();
+            QCOMPARE(shown(list), fromTenth.mid(14));
+        }
+    }
+
     void monthFilterDates() {
         QCOMPARE(MonthFilter({2016, 2, 5}).fromScreenDate(), QStringLiteral("05/02/2016"));
         QCOMPARE(MonthFilter({2016, 2, 5}).toScreenDate(), QStringLiteral("29/02/2016"));
         QCOMPARE(MonthFilter({2017, 2, 1}).toScreenDate(), QStringLiteral("28/02/2017"));
-        QCOMPARE(MonthFilter({2016, 3, 9}).yearMonth(), QStringLiteral("201603"));
-        QCOMPARE(MonthFilter({2016, 3, 9}).dayText(), QStringLiteral("09"));
+        QCOMPARE(MonthFilter({2016, 3, 9}).firstDay(), QStringLiteral("20160309"));
+        QCOMPARE(MonthFilter({2016, 3, 9}).beyondMonth(), QStringLiteral("201604"));
+        QCOMPARE(MonthFilter({2016, 12, 31}).beyondMonth(), QStringLiteral("201613"));
         QCOMPARE(NearestListedYear(2009), 2015);
         QCOMPARE(NearestListedYear(2020), 2020);
         QCOMPARE(NearestListedYear(2061), 2050);

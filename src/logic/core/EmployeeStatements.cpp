@@ -68,6 +68,40 @@ QString EmployeeOrderColumns(EmployeeOrder order) {
     return QStringLiteral("Eepon") + NameCollation(DbConnection()) + QStringLiteral(",Eafm");
 }
 
+QList<Employee> SelectEmployeePage(EmployeeOrder order, PageRead read, const Employee& at, int count,
+                                   DbStatus* status) {
+    const KeysetRead keyset = order == EmployeeOrder::ByAfm
+                                  ? MakeKeysetRead({QStringLiteral("Eafm")}, {at.Eafm}, read)
+                                  : MakeKeysetRead({QStringLiteral("Eepon") + NameCollation(DbConnection()),
+                                                    QStringLiteral("Eafm")},
+                                                   {at.Eepon, at.Eafm}, read);
+    QString statement = QStringLiteral("Select * From Ergaz");
+    if (!keyset.condition.isEmpty())
+        statement += QStringLiteral(" Where ") + keyset.condition;
+    statement += QStringLiteral(" Order By ") + keyset.order + QStringLiteral(" Limit ?");
+    QSqlQuery query(DbConnection());
+    query.setForwardOnly(true);
+    const DbStatus result = RunStatement(query, statement, keyset.values + QVariantList{count});
+    ReportStatus(status, result);
+    QList<Employee> rows;
+    while (result.ok() && query.next())
+        rows.append(employeeFrom(query));
+    return rows;
+}
+
+bool EmployeeMovedBefore(EmployeeOrder order, const Employee& at, DbStatus* status) {
+    // An AFM is never changed: only a name moves.
+    if (order == EmployeeOrder::ByAfm)
+        return false;
+    QSqlQuery query(DbConnection());
+    const DbStatus result = RunStatement(query,
+                                         QStringLiteral("Select Count(*) From Ergaz Where Eafm=? And Eepon") +
+                                             NameCollation(DbConnection()) + QStringLiteral("<?"),
+                                         {at.Eafm, at.Eepon});
+    ReportStatus(status, result);
+    return result.ok() && query.next() && query.value(0).toInt() > 0;
+}
+
 std::optional<Employee> SelectEmployeeNameAndBranch(const QString& afm, DbStatus* status) {
     QSqlQuery query(DbConnection());
     const DbStatus result =

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "logic/core/Database.h"
+#include "logic/core/KeysetRead.h"
 
 #include <QSqlQuery>
 #include <optional>
@@ -26,6 +27,13 @@ QSqlQuery SelectEmployees(EmployeeOrder order, DbStatus* status = nullptr);
 // The columns of an order, for "Order By": the AFM, or the name in the Greek order and the
 // AFM for employees of one name.
 QString EmployeeOrderColumns(EmployeeOrder order);
+// Up to count employees of the order read from the place of `at` (ignored for the first
+// ones), through the order's index.
+QList<Employee> SelectEmployeePage(EmployeeOrder order, PageRead read, const Employee& at, int count,
+                                   DbStatus* status = nullptr);
+// Whether the employee of `at`'s AFM now stands before `at`'s place in the order: his name
+// was changed to one that comes earlier.
+bool EmployeeMovedBefore(EmployeeOrder order, const Employee& at, DbStatus* status = nullptr);
 // Name and branch of one employee, for the schedule entry form.
 std::optional<Employee> SelectEmployeeNameAndBranch(const QString& afm, DbStatus* status = nullptr);
 // Name alone, for the batch submission.

@@ -30,14 +30,38 @@ DbStatus DeleteEntry(const QString& afm, const QString& yyyymmdd) {
     return RunStatement(query, QStringLiteral("Delete From Kins Where Eafm=? And Kdate=?"), {afm, yyyymmdd});
 }
 
-QSqlQuery SelectMonthEntries(const QString& yyyymm, const QString& dd, EntryOrder order, DbStatus* status) {
+QSqlQuery SelectMonthEntries(const QString& firstDay, const QString& beyond, EntryOrder order, PageRead read,
+                             const Entry& at, int count, DbStatus* status) {
+    const bool byDate = order == EntryOrder::ByDate;
+    const KeysetRead keyset =
+        byDate ? MakeKeysetRead({QStringLiteral("Kins.Kdate"), QStringLiteral("Kins.Eafm")},
+                                {at.Kdate, at.Eafm}, read)
+               : MakeKeysetRead({QStringLiteral("Kins.Eafm"), QStringLiteral("Kins.Kdate")},
+                                {at.Eafm, at.Kdate}, read);
+    // In date order a read after an entry of the month starts at that entry's date: the
+    // month's own bound on that side would only hide the better one from the planner.
+    const bool fromAt = byDate && (read == PageRead::From || read == PageRead::After) && at.Kdate >= firstDay;
+    const bool toAt = byDate && read == PageRead::Before && at.Kdate < beyond;
+    QStringList conditions;
+    QVariantList values;
+    if (!fromAt) {
+        conditions << QStringLiteral("Kins.Kdate>=?");
+        values << firstDay;
+    }
+    if (!toAt) {
+        conditions << QStringLiteral("Kins.Kdate<?");
+        values << beyond;
+    }
+    if (!keyset.condition.isEmpty()) {
+        conditions << keyset.condition;
+        values << keyset.values;
+    }
+    const QString statement = QStringLiteral("Select Kins.*,Ergaz.Eepon,Ergaz.Eypo "
+                                             "From Kins Inner Join Ergaz On Kins.Eafm=Ergaz.Eafm Where ") +
+                              conditions.join(QStringLiteral(" And ")) + QStringLiteral(" Order By ") +
+                              keyset.order + QStringLiteral(" Limit ?");
     QSqlQuery query(DbConnection());
-    const QString statement =
-        QStringLiteral("Select Kins.*,Ergaz.Eepon,Ergaz.Eypo "
-                       "From Kins Inner Join Ergaz On Kins.Eafm=Ergaz.Eafm Where "
-                       "substr(Kins.Kdate,1,6)=? And substr(Kins.Kdate,7,2)>=?") +
-        (order == EntryOrder::ByDate ? QStringLiteral(" Order By Kins.Kdate,Kins.Eafm")
-                                     : QStringLiteral(" Order By Kins.Eafm,Kins.Kdate"));
-    ReportStatus(status, RunStatement(query, statement, {yyyymm, dd}));
+    query.setForwardOnly(true);
+    ReportStatus(status, RunStatement(query, statement, values << count));
     return query;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "logic/core/Database.h"
+#include "logic/core/KeysetRead.h"
 
 #include <QSqlQuery>
 #include <optional>
@@ -22,8 +23,10 @@ DbStatus InsertEntry(const Entry& entry);
 DbStatus UpdateEntry(const Entry& entry);
 DbStatus DeleteEntry(const QString& afm, const QString& yyyymmdd);
 
-// The entries of one month from a day on (dd "01".."31"), joined with their employee
-// (columns Eafm, Kdate, Korario, Kparat, Eepon, Eypo); entries without an employee are left
-// out.
-QSqlQuery SelectMonthEntries(const QString& yyyymm, const QString& dd, EntryOrder order,
-                             DbStatus* status = nullptr);
+// Up to count entries from a day to the end of its month, joined with their employee
+// (columns Eafm, Kdate, Korario, Kparat, Eepon, Eypo), read from the place of `at` in the
+// order (ignored for the first ones); entries without an employee are left out. The days
+// are a range of Kdate, from firstDay "yyyymmdd" to before `beyond`, so that the Kdate
+// index serves it.
+QSqlQuery SelectMonthEntries(const QString& firstDay, const QString& beyond, EntryOrder order, PageRead read,
+                             const Entry& at, int count, DbStatus* status = nullptr);

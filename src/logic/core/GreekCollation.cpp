@@ -106,8 +106,3 @@ QString NameSearchBound(const QString& text) {
     bare.replace(QChar(u'ς'), QChar(u'σ'));
     return bare.normalized(QString::NormalizationForm_C);
 }
-
-int CompareNames(QStringView left, QStringView right) {
-    static const Collator collator = openGreekCollator();
-    return compareUtf16(collator.get(), left, right);
-}

@@ -24,6 +24,3 @@ QString NameCollation(const QSqlDatabase& db);
 // than the typed text with case and accents aside is not less than it in the Greek order,
 // so that "πα", "ΠΑ" and "Πά" find the same first name.
 QString NameSearchBound(const QString& text);
-
-// The Greek order on two texts, as the collation compares them: negative, 0 or positive.
-int CompareNames(QStringView left, QStringView right);

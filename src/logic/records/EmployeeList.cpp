@@ -12,33 +12,28 @@ QList<Employee> ReadEmployees(EmployeeOrder order, DbStatus* status) {
     return rows;
 }
 
+QList<Employee> EmployeeList::Pages::read(PageRead read, const Employee& row, int count) {
+    return SelectEmployeePage(order, read, row, count, &status);
+}
+
+bool EmployeeList::Pages::movedBefore(const Employee& row) {
+    return EmployeeMovedBefore(order, row, &status);
+}
+
 DbStatus EmployeeList::reload(EmployeeOrder order, bool keepPlace) {
-    DbStatus status;
-    QList<Employee> rows = ReadEmployees(order, &status);
-    setRows(std::move(rows), order, keepPlace);
-    return status;
+    const Employee* place = keepPlace ? m_cursor.selected() : nullptr;
+    const std::optional<Employee> remembered = place ? std::optional(*place) : std::nullopt;
+    m_pages.order = order;
+    m_pages.status = {};
+    if (remembered)
+        m_cursor.fillPlaceOf(*remembered);
+    else
+        m_cursor.fillFirst();
+    return m_pages.status;
 }
 
-void EmployeeList::setRows(QList<Employee> rows, EmployeeOrder order, bool keepPlace) {
-    const int remembered = m_cursor.selectedPosition();
-    m_rows = std::move(rows);
-    m_order = order;
-    m_cursor.reopen(int(m_rows.size()));
-    // The reopened rows are addressed by ordinal position: the same place in the new order.
-    if (keepPlace && remembered != PageCursor::NoRow) {
-        if (remembered < size())
-            m_cursor.moveTo(remembered);
-        else if (size() > 0)
-            m_cursor.moveTo(size() - 1);
-    }
-    m_cursor.fillPage();
-}
-
-const Employee* EmployeeList::atGridRow(int gridRow) const {
-    const int position = m_cursor.bookmark(gridRow);
-    if (position == PageCursor::NoRow || position >= size())
-        return nullptr;
-    return &m_rows.at(position);
+QList<Employee> EmployeeList::allRows() const {
+    return ReadEmployees(m_pages.order);
 }
 
 QString EmployeeList::selectedKey() const {
@@ -47,17 +42,14 @@ QString EmployeeList::selectedKey() const {
 }
 
 void EmployeeList::search(const QString& text) {
-    if (m_rows.isEmpty() || text.trimmed().isEmpty())
+    if (text.trimmed().isEmpty())
         return;
-    if (m_order == EmployeeOrder::ByAfm) {
-        const qsizetype length = text.size();
-        m_cursor.findFirst([&](int position) {
-            return QStringView(m_rows.at(position).Eafm).left(length).compare(text, Qt::CaseSensitive) >= 0;
-        });
-        return;
-    }
-    const QString bound = NameSearchBound(text);
-    m_cursor.findFirst([&](int position) { return CompareNames(m_rows.at(position).Eepon, bound) >= 0; });
+    Employee bound;
+    if (order() == EmployeeOrder::ByAfm)
+        bound.Eafm = text;
+    else
+        bound.Eepon = NameSearchBound(text); // with an empty AFM, the first of that name on
+    m_cursor.fillFrom(bound);
 }
 
 int EmployeeList::searchLength(EmployeeOrder order) {

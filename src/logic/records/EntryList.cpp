@@ -11,16 +11,17 @@ QString twoDigits(int value) {
 }
 } // namespace
 
-QString MonthFilter::yearMonth() const {
-    return QString::number(year) + twoDigits(month);
+QString MonthFilter::firstDay() const {
+    return QString::number(year) + twoDigits(month) + twoDigits(day);
 }
 
-QString MonthFilter::dayText() const {
-    return twoDigits(day);
+QString MonthFilter::beyondMonth() const {
+    // "201612" is followed by "201613": no date of December sorts after it.
+    return QString::number(year) + twoDigits(month + 1);
 }
 
 QString MonthFilter::fromScreenDate() const {
-    return dayText() + QLatin1Char('/') + twoDigits(month) + QLatin1Char('/') + QString::number(year);
+    return twoDigits(day) + QLatin1Char('/') + twoDigits(month) + QLatin1Char('/') + QString::number(year);
 }
 
 QString MonthFilter::toScreenDate() const {
@@ -32,8 +33,9 @@ int NearestListedYear(int year) {
     return std::clamp(year, FirstListedYear, LastListedYear);
 }
 
-QList<MonthEntry> ReadMonthEntries(const MonthFilter& filter, EntryOrder order, DbStatus* status) {
-    QSqlQuery query = SelectMonthEntries(filter.yearMonth(), filter.dayText(), order, status);
+QList<MonthEntry> EntryList::Pages::read(PageRead read, const MonthEntry& row, int count) {
+    QSqlQuery query =
+        SelectMonthEntries(filter.firstDay(), filter.beyondMonth(), order, read, row.entry, count, &status);
     QList<MonthEntry> rows;
     while (query.next()) {
         rows.append({{query.value(0).toString(), query.value(1).toString(), query.value(2).toString(),
@@ -45,22 +47,11 @@ QList<MonthEntry> ReadMonthEntries(const MonthFilter& filter, EntryOrder order, 
 }
 
 DbStatus EntryList::reload(const MonthFilter& filter, EntryOrder order) {
-    DbStatus status;
-    setRows(ReadMonthEntries(filter, order, &status));
-    return status;
-}
-
-void EntryList::setRows(QList<MonthEntry> rows) {
-    m_rows = std::move(rows);
-    m_cursor.reopen(int(m_rows.size()));
-    m_cursor.fillPage();
-}
-
-const MonthEntry* EntryList::atGridRow(int gridRow) const {
-    const int position = m_cursor.bookmark(gridRow);
-    if (position == PageCursor::NoRow || position >= size())
-        return nullptr;
-    return &m_rows.at(position);
+    m_pages.filter = filter;
+    m_pages.order = order;
+    m_pages.status = {};
+    m_cursor.fillFirst();
+    return m_pages.status;
 }
 
 QString EntryList::selectedKey() const {
@@ -69,12 +60,13 @@ QString EntryList::selectedKey() const {
 }
 
 void EntryList::search(const QString& text) {
-    if (m_rows.isEmpty())
+    if (m_pages.order == EntryOrder::ByDate || text.isEmpty()) {
+        m_cursor.fillFirst();
         return;
-    const qsizetype length = text.size();
-    m_cursor.findFirst([&](int position) {
-        return QStringView(m_rows.at(position).entry.Eafm).left(length).compare(text, Qt::CaseSensitive) >= 0;
-    });
+    }
+    MonthEntry bound;
+    bound.entry.Eafm = text; // with an empty date, the AFM's first entry on
+    m_cursor.fillFrom(bound);
 }
 
 QStringList EntryList::cells(const MonthEntry& row) {

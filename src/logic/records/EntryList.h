@@ -18,8 +18,10 @@ struct MonthFilter {
     int month = 1;
     int day = 1;
 
-    QString yearMonth() const; // "yyyymm"
-    QString dayText() const;   // "dd"
+    // The range of Kdate: the first day "yyyymmdd", and the first text after every date of
+    // the month ("yyyymm" of the month with its last digit one up).
+    QString firstDay() const;
+    QString beyondMonth() const;
     // The first and the last day of the filter as "dd/mm/yyyy" (the month's last day).
     QString fromScreenDate() const;
     QString toScreenDate() const;
@@ -30,32 +32,40 @@ constexpr int FirstListedYear = 2015;
 constexpr int LastListedYear = 2050;
 int NearestListedYear(int year);
 
-// The rows and the paging of the entry list.
+// The page of the entry list and its movements, read through the index of the order as the
+// employee list's are.
 class EntryList {
 public:
+    EntryList() = default;
+    EntryList(const EntryList&) = delete;
+    EntryList& operator=(const EntryList&) = delete;
+
+    // Reads the first page of the filter in the order.
     DbStatus reload(const MonthFilter& filter, EntryOrder order);
-    void setRows(QList<MonthEntry> rows);
 
-    int size() const { return int(m_rows.size()); }
-    const QList<MonthEntry>& rows() const { return m_rows; }
-    PageCursor& cursor() { return m_cursor; }
-    const PageCursor& cursor() const { return m_cursor; }
+    PageCursor<MonthEntry>& cursor() { return m_cursor; }
+    const PageCursor<MonthEntry>& cursor() const { return m_cursor; }
 
-    const MonthEntry* atGridRow(int gridRow) const;
-    const MonthEntry* selected() const { return atGridRow(m_cursor.selectedRow()); }
+    const MonthEntry* atGridRow(int gridRow) const { return m_cursor.at(gridRow); }
+    const MonthEntry* selected() const { return m_cursor.selected(); }
     // The entry key of the selected row (AFM padded to 14, then the date as dd/mm/yyyy).
     QString selectedKey() const;
 
-    // The page starts at the first entry whose AFM, cut to the text's length, is not below
-    // the text; an empty text shows the first page. Nothing happens on an empty list.
+    // In AFM order the page starts at the first entry whose AFM, cut to the text's length,
+    // is not below the text (a blank page when none is); an empty text shows the first page.
+    // The window locks the search in date order, where it shows the first page.
     void search(const QString& text);
 
     // The four cells of a grid row: date, AFM, name and the trimmed hours.
     static QStringList cells(const MonthEntry& row);
 
 private:
-    QList<MonthEntry> m_rows;
-    PageCursor m_cursor;
+    struct Pages : PageSource<MonthEntry> {
+        MonthFilter filter;
+        EntryOrder order = EntryOrder::ByDate;
+        DbStatus status;
+        QList<MonthEntry> read(PageRead read, const MonthEntry& row, int count) override;
+    };
+    Pages m_pages;
+    PageCursor<MonthEntry> m_cursor{m_pages};
 };
-
-QList<MonthEntry> ReadMonthEntries(const MonthFilter& filter, EntryOrder order, DbStatus* status = nullptr);

@@ -139,7 +139,7 @@ void ErgazSrch::showSortOrder() {
 
 void ErgazSrch::showPage() {
     QList<QStringList> rows;
-    for (int row = 1; row <= PageCursor::PageRows; ++row) {
+    for (int row = 1; row <= PageRows; ++row) {
         const Employee* employee = m_list.atGridRow(row);
         rows << (employee ? QStringList{employee->Eafm, employee->Eepon, employee->Eypo} : QStringList());
     }
@@ -163,8 +163,6 @@ void ErgazSrch::sortChosen(int index) {
 void ErgazSrch::openEmployeeForm(qint16 mode) {
     Program.BridgeMode[0] = mode;
     Program.BridgeKey[0] = mode == EmployeeMode::Insert ? QString() : m_list.selectedKey();
-    if (mode != EmployeeMode::Insert)
-        m_list.cursor().moveTo(m_list.cursor().selectedPosition());
     if (MdiHost* host = MdiHost::instance())
         host->openChild(QStringLiteral("Ergaz"));
 }
@@ -206,12 +204,13 @@ void ErgazSrch::exit() {
 }
 
 void ErgazSrch::print() {
-    if (m_list.size() == 0) {
+    const QList<Employee> rows = m_list.allRows();
+    if (rows.isEmpty()) {
         ShowMsg(18);
         return;
     }
     if (const auto& report = RecordPrinting::employeeIndex())
-        report(m_list.rows());
+        report(rows);
 }
 
 void ErgazSrch::enter() {

@@ -209,7 +209,7 @@ void KinsSrch::showOrder() {
 
 void KinsSrch::showPage() {
     QList<QStringList> rows;
-    for (int row = 1; row <= PageCursor::PageRows; ++row) {
+    for (int row = 1; row <= PageRows; ++row) {
         const MonthEntry* entry = m_list.atGridRow(row);
         rows << (entry ? EntryList::cells(*entry) : QStringList());
     }
@@ -220,7 +220,6 @@ void KinsSrch::showPage() {
 void KinsSrch::pick() {
     if (!m_list.selected())
         return;
-    m_list.cursor().moveTo(m_list.cursor().selectedPosition());
     Program.BridgeKey[1] = m_list.selectedKey();
     Program.BridgeMode[1] = EntryMode::Change;
     closeWindow();
@@ -260,7 +259,6 @@ void KinsSrch::send() {
     const MonthEntry* row = m_list.selected();
     if (!row)
         return;
-    m_list.cursor().moveTo(m_list.cursor().selectedPosition());
     Program.SendKorario = row->entry.Korario;
     Program.SendKparat = row->entry.Kparat;
     Program.SendEafm = row->entry.Eafm;

@@ -10,7 +10,7 @@
 #include <QToolBar>
 
 PageGrid::PageGrid(const QList<Column>& columns, QWidget* parent)
-    : QTableWidget(PageCursor::PageRows, int(columns.size()), parent) {
+    : QTableWidget(PageRows, int(columns.size()), parent) {
     setObjectName(QStringLiteral("Grd"));
     setFocusPolicy(Qt::NoFocus);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
