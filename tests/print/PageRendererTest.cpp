@@ -20,8 +20,9 @@ class PageRendererTest : public QObject {
     static constexpr quint32 Page = 0xF0F0F0;
 
     // The pixels inside the rectangle (in twips) of the colour, or near it: text is drawn
-    // smoothed, so that few of its pixels have the pen's colour exactly.
-    static int countColour(const QImage& image, const QRectF& twips, const QColor& colour) {
+    // smoothed, so that few of its pixels have the pen's colour exactly. With near false: the
+    // pixels that are not of the colour.
+    static int countColour(const QImage& image, const QRectF& twips, const QColor& colour, bool near = true) {
         const QRect pixels(int(twips.left() / 15), int(twips.top() / 15), qMax(1, int(twips.width() / 15)),
                            qMax(1, int(twips.height() / 15)));
         int count = 0;
@@ -32,11 +33,15 @@ class PageRendererTest : public QObject {
                 const QRgb p = image.pixel(x, y);
                 const int distance = qAbs(qRed(p) - colour.red()) + qAbs(qGreen(p) - colour.green()) +
                                      qAbs(qBlue(p) - colour.blue());
-                if (distance < 60)
+                if ((distance < 60) == near)
                     ++count;
             }
         }
         return count;
+    }
+
+    static int countInk(const QImage& image, const QRectF& twips) {
+        return countColour(image, twips, Qt::white, false);
     }
 
     static QColor c(quint32 bgr) { return ToQColor(bgr); }
@@ -157,6 +162,30 @@ private slots:
         QCOMPARE(countColour(image, QRectF(340, top + 200, 30, 400), c(TextEven)), 0);
         // "^" under a line with text: a rule across the page 10 twips below the row.
         QVERIFY(countColour(image, QRectF(6000, top + 2 * 762 + 10 - 20, 4000, 40), c(TextOdd)) > 200);
+    }
+
+    // Blanks at the end of a cell draw nothing, except under an underline, which runs on
+    // to the cell's last character.
+    void anUnderlinedCellIsUnderlinedToItsEndAndPlainBlanksDrawNothing() {
+        PrintJob job;
+        FillNumbered(job, 0);
+        job.PutLine(Line(QStringLiteral("ab       cd"), 40, 2), {});
+        job.FixTitles(QStringLiteral("Number  |Text      |"), 2, 1, {PrintJob::Plain, PrintJob::Underline});
+        job.Initprint(40, 3, 10, 20, false, false, false, {}, {}, {});
+        QVERIFY(job.firstPage());
+        RenderOptions options;
+        options.screen = false;
+        const QImage image = RenderPageImage(job, job.geometry(), job.page(), options);
+        const double top = job.page().headerBottom;
+        const double cw = job.geometry().advance;
+        // The blank tails of both cells, from their third character to their last.
+        const QRectF plainTail(350 + 3 * cw, top, 5 * cw, 700);
+        const QRectF underlinedTail(350 + 12 * cw, top, 7 * cw, 700);
+        // A thin underline is smoothed into paler pixels: count everything that is not paper.
+        QCOMPARE(countInk(image, plainTail), 0);
+        QVERIFY(countInk(image, underlinedTail) >= 5 * int(cw / 15));
+        // The underlined text itself is drawn.
+        QVERIFY(countColour(image, QRectF(350 + 9 * cw, top, 2 * cw, 700), c(TextEven)) > 10);
     }
 
     void boxedPagesGetTheirGrid() {

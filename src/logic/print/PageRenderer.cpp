@@ -151,14 +151,23 @@ void PageRenderer::drawRow(QPainter& painter, const PageLayout::Row& row,
             const int attr = m_job.columnAttr(layout, c);
             const int style = attr >= PrintJob::Framed ? attr - PrintJob::Framed : attr;
             const bool boxes = m_job.Pboxes();
-            painter.setFont(font(style == PrintJob::Bold, style == PrintJob::Italic,
-                                 style == PrintJob::Underline && !boxes));
+            const bool underline = style == PrintJob::Underline && !boxes;
             const double x = left + (start - 1) * m_g.advance;
             if (!boxes && (attr >= PrintJob::Framed || suffix.framed)) {
                 painter.setBrush(Qt::NoBrush);
                 painter.drawRect(QRectF(x, y, width * m_g.advance, lh));
             }
-            drawText(painter, x, y, visible.mid(start - 1, width));
+            // Blanks at the end of a cell draw nothing, unless they are underlined; laying
+            // them out was most of the work of a page of wide, padded lines.
+            QStringView cell = QStringView(visible).mid(start - 1, width);
+            if (!underline) {
+                while (!cell.isEmpty() && cell.back() == u' ')
+                    cell.chop(1);
+            }
+            if (cell.isEmpty())
+                continue;
+            painter.setFont(font(style == PrintJob::Bold, style == PrintJob::Italic, underline));
+            drawText(painter, x, y, cell.toString());
         }
         y += lh;
     }
