@@ -9,6 +9,7 @@
 #include "windows/internet/InterMyLog.h"
 #include "windows/internet/InterSymplOrar.h"
 #include "windows/maintenance/BackRest.h"
+#include "windows/maintenance/KenaEnt.h"
 #include "windows/print/EpilKins.h"
 #include "windows/print/Lbprint.h"
 #include "windows/records/Ergaz.h"
@@ -37,5 +38,6 @@ void RegisterWindows() {
     WindowCatalogue::addChild(QStringLiteral("InsErg"), [] { return new InsErg; });
     WindowCatalogue::addModal(QStringLiteral("BackRest"),
                               [](QWidget* parent) { return new BackRest(parent); });
+    WindowCatalogue::addChild(QStringLiteral("KenaEnt"), [] { return new KenaEnt; });
     SetPreviewExports([](Lbprint& preview, int item) { RunPreviewExport(preview.job(), item); });
 }

@@ -89,3 +89,15 @@ void BuildOutputToolbar(QToolBar* toolbar, int mode) {
         SetToolTip(toolbar, 2, u"Αρχείο Εισφορών"_s);
     }
 }
+
+QToolBar* CreateOutputToolbar(QWidget* window, const QStringList& tips, int mode) {
+    auto* toolbar = new QToolBar(window);
+    toolbar->setObjectName(u"Tools"_s);
+    for (int i = 0; i < tips.size(); ++i) {
+        QAction* action = toolbar->addAction(tips[i]);
+        action->setObjectName(u"Tools_%1"_s.arg(i + 1));
+        action->setToolTip(tips[i]);
+    }
+    BuildOutputToolbar(toolbar, mode);
+    return toolbar;
+}

@@ -2,9 +2,11 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QStyle>
 
 class QToolBar;
+class QWidget;
 
 // A picture of the list and selection windows' toolbars: the file of the data folder, its
 // key, and the theme icon and standard icon that stand in when the file is missing.
@@ -29,3 +31,7 @@ void BuildListToolbar(QToolBar* toolbar);
 // "Αρχείο" and "Ηλεκτρονική Αποστολή" on buttons 1 and 2, mode 2 "Αρχείο Εισφορών" on
 // button 2, modes 0 and 3 leave the tool tips alone. Other modes change nothing.
 void BuildOutputToolbar(QToolBar* toolbar, int mode);
+
+// A selection window's toolbar "Tools" with one button per tool tip (Tools_1, Tools_2, ...),
+// given the pictures of the mode.
+QToolBar* CreateOutputToolbar(QWidget* window, const QStringList& tips, int mode);

@@ -37,15 +37,7 @@ EpilKins::EpilKins(QWidget* parent) : ChildWindow(parent) {
     setObjectName(u"EpilKins"_s);
     setWindowTitle(u"Εκτύπωση Ηλεκτρονικών Αποστολών"_s);
 
-    m_tools = new QToolBar(this);
-    m_tools->setObjectName(u"Tools"_s);
-    const QStringList tips = {u"Οθόνη"_s, u"Εκτυπωτής"_s, u"Εξοδος"_s};
-    for (int i = 0; i < tips.size(); ++i) {
-        QAction* action = m_tools->addAction(tips[i]);
-        action->setObjectName(u"Tools_%1"_s.arg(i + 1));
-        action->setToolTip(tips[i]);
-    }
-    BuildOutputToolbar(m_tools, 0);
+    m_tools = CreateOutputToolbar(this, {u"Οθόνη"_s, u"Εκτυπωτής"_s, u"Εξοδος"_s}, 0);
     m_tools->actions().at(1)->setVisible(false);
     connect(m_tools->actions().at(0), &QAction::triggered, this, &EpilKins::runReport);
     connect(m_tools->actions().at(2), &QAction::triggered, this, &ChildWindow::closeWindow);
