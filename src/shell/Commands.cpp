@@ -1,5 +1,6 @@
 #include "shell/Commands.h"
 
+#include "logic/maintenance/MaintenanceCommands.h"
 #include "logic/print/ReportCommands.h"
 #include "logic/records/ImportCommand.h"
 #include "shell/Startup.h"
@@ -19,9 +20,7 @@ void keepSeriousMessages(QtMsgType type, const QMessageLogContext& context, cons
 
 const QList<Command>& OrvaCommands() {
     static const QList<Command> commands = {
-        ReportEntriesCommand(),
-        ReportEmployeesCommand(),
-        ImportCommand(),
+        ReportEntriesCommand(), ReportEmployeesCommand(), ImportCommand(), BackupCommand(), RestoreCommand(),
     };
     return commands;
 }

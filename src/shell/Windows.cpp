@@ -9,7 +9,9 @@
 #include "windows/internet/InterMyLog.h"
 #include "windows/internet/InterSymplOrar.h"
 #include "windows/maintenance/BackRest.h"
+#include "windows/maintenance/EnhXrh.h"
 #include "windows/maintenance/KenaEnt.h"
+#include "windows/maintenance/Manual.h"
 #include "windows/print/EpilKins.h"
 #include "windows/print/Lbprint.h"
 #include "windows/records/Ergaz.h"
@@ -39,5 +41,7 @@ void RegisterWindows() {
     WindowCatalogue::addModal(QStringLiteral("BackRest"),
                               [](QWidget* parent) { return new BackRest(parent); });
     WindowCatalogue::addChild(QStringLiteral("KenaEnt"), [] { return new KenaEnt; });
+    WindowCatalogue::addModal(QStringLiteral("Manual"), [](QWidget* parent) { return new Manual(parent); });
+    WindowCatalogue::addChild(QStringLiteral("EnhXrh"), [] { return new EnhXrh; });
     SetPreviewExports([](Lbprint& preview, int item) { RunPreviewExport(preview.job(), item); });
 }

@@ -1,4 +1,5 @@
 #include "windows/maintenance/KenaEnt.h"
+#include "MdiFrame.h"
 #include "ScriptedDialogs.h"
 #include "TestDataFolder.h"
 #include "logic/core/Twips.h"
@@ -50,7 +51,7 @@ private:
     }
 
     std::unique_ptr<TestDataFolder> m_folder;
-    std::unique_ptr<QMainWindow> m_frame;
+    std::unique_ptr<MdiFrame> m_frame;
     ScriptedDialogs* m_dialogs = nullptr;
     QPointer<KenaEnt> m_window;
 };
@@ -59,11 +60,7 @@ void KenaEntTest::init() {
     m_folder = std::make_unique<TestDataFolder>();
     m_dialogs = &InstallScriptedDialogs();
     RegisterWindows();
-    m_frame = std::make_unique<QMainWindow>();
-    m_frame->setCentralWidget(new MdiHost);
-    m_frame->resize(1000, 750);
-    m_frame->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+    m_frame = std::make_unique<MdiFrame>();
 }
 
 void KenaEntTest::cleanup() {

@@ -201,3 +201,11 @@ bool NamesCommand(const QStringList& arguments) {
     }
     return false;
 }
+
+int TakeDataFolderLock() {
+    if (TakeUserLock())
+        return CommandDone;
+    PrintError(u"Το Orva είναι ανοιχτό στον φάκελο δεδομένων %1· κλείστε το και δοκιμάστε ξανά."_s.arg(
+        Program.AppPath));
+    return DataFolderInUse;
+}

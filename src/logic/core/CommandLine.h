@@ -62,3 +62,8 @@ bool NamesCommand(const QStringList& arguments);
 // version. Needs a QGuiApplication whose name and version are set, with Qt's Greek
 // translation installed for the parser's own texts. Returns a CommandStatus.
 int RunCommandLine(const QStringList& arguments, const QList<Command>& commands);
+
+// Takes the data folder's lock for a command that changes or copies the database. A running
+// Orva holds it for its whole run: the command is told so on standard error and gets
+// DataFolderInUse; CommandDone when the lock is held.
+int TakeDataFolderLock();

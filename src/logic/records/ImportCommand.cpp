@@ -4,7 +4,6 @@
 #include "logic/core/Database.h"
 #include "logic/core/Messages.h"
 #include "logic/core/ProgramValues.h"
-#include "logic/core/UserLock.h"
 #include "logic/records/AscFile.h"
 #include "logic/records/AscImport.h"
 
@@ -36,11 +35,8 @@ int runImport(const CommandCall& call) {
     if (!OpenDatabase())
         return CannotOpenDatabase;
     // Nobody else may change the employees meanwhile; a running Orva keeps the lock.
-    if (!TakeUserLock()) {
-        PrintError(u"Το Orva είναι ανοιχτό στον φάκελο δεδομένων %1· κλείστε το και δοκιμάστε ξανά."_s.arg(
-            Program.AppPath));
-        return DataFolderInUse;
-    }
+    if (const int status = TakeDataFolderLock(); status != CommandDone)
+        return status;
     AscImportResult result;
     {
         TerminalProgress progress(u"Εισαγωγή γραμμών"_s);

@@ -1,0 +1,112 @@
+#include "logic/maintenance/MaintenanceCommands.h"
+
+#include "logic/core/Console.h"
+#include "logic/core/ProgramValues.h"
+#include "logic/maintenance/BackupRestore.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Both commands need the data folder's database, and the folder to themselves: a running
+// Orva keeps its lock for the whole run.
+int checkDataFolder() {
+    if (!QFileInfo(AppFile(DatabaseFileName)).isFile()) {
+        PrintError(
+            u"Ο φάκελος δεδομένων %1 δεν έχει βάση δεδομένων (%2)."_s.arg(Program.AppPath, DatabaseFileName));
+        return CannotOpenDatabase;
+    }
+    return TakeDataFolderLock();
+}
+
+// The exit status of an outcome: a place that cannot take the copy is a file that cannot be
+// written; a backup that is missing or not the program's is a wrong argument.
+int statusOf(const MaintenanceOutcome& outcome) {
+    switch (outcome.message) {
+    case 27:
+        return CommandDone;
+    case 25:
+    case 26:
+    case 29:
+        return CannotWriteFile;
+    case 28:
+        return BadArguments;
+    default:
+        return outcome.title == u"Φόρτωση Αρχείου"_s ? BadArguments : CommandFailed;
+    }
+}
+
+int finish(const MaintenanceOutcome& outcome, const QString& done) {
+    if (outcome.ok())
+        PrintOut(done);
+    else
+        PrintError(MaintenanceOutcomeText(outcome));
+    return statusOf(outcome);
+}
+
+// A progress bar counts in int: bytes are counted in kilobytes.
+CopyProgress progressOn(TerminalProgress& progress) {
+    return [&progress](qint64 done, qint64 total) {
+        progress.show(int(done >> 10), int(qMax<qint64>(1, total >> 10)));
+    };
+}
+
+int runBackup(const CommandCall& call) {
+    const QString folder = QDir(call.arguments.constFirst()).absolutePath();
+    if (!QFileInfo(folder).isDir())
+        return call.badArgument(u"Ο φάκελος %1 δεν υπάρχει."_s.arg(folder));
+    if (const int status = checkDataFolder(); status != CommandDone)
+        return status;
+    MaintenanceOutcome outcome;
+    {
+        TerminalProgress progress(u"Φύλαξη"_s);
+        outcome = BackupDatabase(AppFile(DatabaseFileName), VolumeOfFolder(folder), progressOn(progress));
+    }
+    return finish(outcome, u"Το αντίγραφο γράφτηκε: %1"_s.arg(QDir(folder).filePath(DatabaseFileName)));
+}
+
+int runRestore(const CommandCall& call) {
+    const QString backup = QFileInfo(call.arguments.constFirst()).absoluteFilePath();
+    if (const int status = checkDataFolder(); status != CommandDone)
+        return status;
+    MaintenanceOutcome outcome;
+    {
+        TerminalProgress progress(u"Φόρτωση"_s);
+        outcome = RestoreDatabase(AppFile(DatabaseFileName), backup, progressOn(progress));
+    }
+    return finish(outcome,
+                  u"Η βάση δεδομένων %1 αντικαταστάθηκε από το %2."_s.arg(AppFile(DatabaseFileName), backup));
+}
+
+} // namespace
+
+Command BackupCommand() {
+    Command command;
+    command.words = {u"backup"_s};
+    command.summary = u"Φύλαξη της βάσης δεδομένων σε φάκελο (στικάκι USB, άλλο δίσκο)."_s;
+    command.details =
+        u"Γράφει αντίγραφο της βάσης δεδομένων ως IntTvx.db στον φάκελο. Το αντίγραφο γράφεται πρώτα "
+        u"δίπλα στο παλιό με προσωρινό όνομα, ελέγχεται και μόνο τότε αντικαθιστά το παλιό, ώστε μια "
+        u"διακοπή να αφήνει πάντα ένα ακέραιο αρχείο. Δεν τρέχει όσο το Orva είναι ανοιχτό στον ίδιο "
+        u"φάκελο δεδομένων."_s;
+    command.arguments = {
+        {u"ΦΑΚΕΛΟΣ"_s, u"Ο φάκελος του αντιγράφου, π.χ. το στικάκι (/media/χρήστης/USB)."_s}};
+    command.run = runBackup;
+    return command;
+}
+
+Command RestoreCommand() {
+    Command command;
+    command.words = {u"restore"_s};
+    command.summary = u"Φόρτωση της βάσης δεδομένων από αντίγραφο."_s;
+    command.details =
+        u"Αντικαθιστά τη βάση δεδομένων του φακέλου δεδομένων με το αντίγραφο, αφού ελέγξει ότι το "
+        u"αντίγραφο είναι ακέραιη βάση δεδομένων του προγράμματος· ένα άλλο αρχείο απορρίπτεται και "
+        u"δεν αλλάζει τίποτα. Δεν τρέχει όσο το Orva είναι ανοιχτό στον ίδιο φάκελο δεδομένων."_s;
+    command.arguments = {{u"ΑΡΧΕΙΟ"_s, u"Το αντίγραφο, π.χ. /media/χρήστης/USB/IntTvx.db."_s}};
+    command.run = runRestore;
+    return command;
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+#include "logic/core/CommandLine.h"
+
+// "orva backup FOLDER" and "orva restore FILE": the backup and the restore of the backup
+// window without a window, for backups a scheduler runs.
+Command BackupCommand();
+Command RestoreCommand();

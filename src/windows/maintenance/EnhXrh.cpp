@@ -1,0 +1,81 @@
+#include "windows/maintenance/EnhXrh.h"
+
+#include "logic/core/ProgramValues.h"
+#include "logic/core/Twips.h"
+#include "logic/maintenance/DocumentFiles.h"
+#include "windows/core/FormHelpers.h"
+#include "windows/core/MdiHost.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPdfDocument>
+#include <QPdfView>
+#include <QPushButton>
+#include <QScrollBar>
+
+using namespace Qt::StringLiterals;
+
+EnhXrh::EnhXrh(QWidget* parent) : ChildWindow(parent) {
+    setObjectName(u"EnhXrh"_s);
+    setWindowTitle(u"Εγχειρίδιο Χρήσης"_s);
+    m_document = new QPdfDocument(this);
+    m_webBr = new QPdfView(this);
+    m_webBr->setObjectName(u"WebBr"_s);
+    m_webBr->setPageMode(QPdfView::PageMode::MultiPage);
+    m_webBr->setZoomMode(QPdfView::ZoomMode::FitToWidth);
+    m_webBr->setDocument(m_document);
+    m_missing = new QLabel(this);
+    m_missing->setObjectName(u"Missing"_s);
+    m_missing->setAlignment(Qt::AlignCenter);
+    m_missing->setWordWrap(true);
+    m_missing->hide();
+    m_exitBut = new QPushButton(u"Εξοδος"_s, this);
+    m_exitBut->setObjectName(u"ExitBut"_s);
+    m_exitBut->setAutoDefault(false);
+    connect(m_exitBut, &QPushButton::clicked, this, &ChildWindow::closeWindow);
+    setFocusProxy(m_exitBut);
+    // The button keeps the focus; the keys that move through a document move the pages.
+    auto* keys = new FormKeys(this, m_exitBut, nullptr);
+    keys->setExtraKeys([this](QKeyEvent* event) { return scrollKey(event->key()); });
+
+    const QString path = AppFile(ManualFile);
+    if (m_document->load(path) != QPdfDocument::Error::None) {
+        // In place of the pages, what is wrong and where the manual was looked for.
+        m_missing->setText(u"Το εγχειρίδιο χρήσης δεν μπορεί να ανοίξει.\n%1"_s.arg(path));
+        m_missing->show();
+        m_webBr->hide();
+    }
+    const QWidget* area = MdiHost::instance();
+    const QSize room = area ? area->size() : QSize(1000, 700);
+    resize(qMax(600, room.width() * 9 / 10), qMax(400, room.height() * 9 / 10));
+    placeAtTwips(150, 150);
+    ColourForm(this);
+}
+
+bool EnhXrh::scrollKey(int key) {
+    static const QHash<int, QAbstractSlider::SliderAction> actions = {
+        {Qt::Key_Down, QAbstractSlider::SliderSingleStepAdd},
+        {Qt::Key_Up, QAbstractSlider::SliderSingleStepSub},
+        {Qt::Key_PageDown, QAbstractSlider::SliderPageStepAdd},
+        {Qt::Key_PageUp, QAbstractSlider::SliderPageStepSub},
+        {Qt::Key_Home, QAbstractSlider::SliderToMinimum},
+        {Qt::Key_End, QAbstractSlider::SliderToMaximum}};
+    const auto action = actions.constFind(key);
+    if (action == actions.constEnd())
+        return false;
+    m_webBr->verticalScrollBar()->triggerAction(*action);
+    return true;
+}
+
+void EnhXrh::resizeEvent(QResizeEvent* event) {
+    ChildWindow::resizeEvent(event);
+    if (isMinimizedChild())
+        return;
+    const int buttonHeight = TwipsToPixels(390);
+    const QRect pages(0, 0, width(), height() - buttonHeight - TwipsToPixels(40));
+    m_webBr->setGeometry(pages);
+    m_missing->setGeometry(pages);
+    m_exitBut->setGeometry((width() - TwipsToPixels(1300)) / 2, height() - buttonHeight - TwipsToPixels(20),
+                           TwipsToPixels(1300), buttonHeight);
+    m_exitBut->setFocus();
+}
