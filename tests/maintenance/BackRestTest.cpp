@@ -1,13 +1,18 @@
 #include "windows/maintenance/BackRest.h"
+#include "../core/MainTestSupport.h"
 #include "MaintenanceData.h"
 #include "ModalDriver.h"
 #include "ScriptedDialogs.h"
+#include "ScriptedServices.h"
 #include "TestDataFolder.h"
 #include "logic/core/Database.h"
 #include "logic/core/ProgramValues.h"
+#include "logic/core/UserLock.h"
 #include "logic/maintenance/BackupRestore.h"
+#include "shell/Main.h"
 #include "shell/Windows.h"
 #include "windows/core/MdiHost.h"
+#include "windows/core/WindowCatalogue.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -36,6 +41,7 @@ private slots:
     void restoreAsksAndReplacesTheDatabase();
     void theF10MenuAndEscape();
     void closingThroughTheCatalogueReopensTheDatabaseWithItsParameters();
+    void aDatabaseThatCannotBeOpenedAgainEndsTheProgram();
 
 private:
     BackRest* open() {
@@ -252,6 +258,34 @@ void BackRestTest::closingThroughTheCatalogueReopensTheDatabaseWithItsParameters
     QVERIFY(driver.drove());
     QVERIFY(DbConnection().isOpen());
     QCOMPARE(Program.Params.Cepon, u"yesterday"_s);
+}
+
+void BackRestTest::aDatabaseThatCannotBeOpenedAgainEndsTheProgram() {
+    CloseDatabase();
+    InstallScriptedProcesses();
+    InstallDefaultSettings();
+    InstallFixedClock(QDateTime(QDate(2026, 12, 8), QTime(9, 0)));
+    WindowCatalogue::addModal(u"Lbenter"_s, [](QWidget* parent) { return new AcceptAtOnceDialog(parent); });
+    Main main;
+    main.show();
+    QTRY_VERIFY_WITH_TIMEOUT(main.firstActivationDone() || main.hasEnded(), 10000);
+    QVERIFY(!main.hasEnded());
+    m_dialogs->clear();
+    m_dialogs->answers = {MsgAnswer::Ok};
+    ModalDriver driver;
+    driver.run(
+        [&](QDialog* dialog) {
+            // The file goes away while the window is open (a disk pulled out, a mistake).
+            QVERIFY(QFile::remove(m_folder->file(DatabaseFileName)));
+            dialog->reject();
+        },
+        [&] { main.openBackupRestore(); });
+    QVERIFY(driver.drove());
+    QVERIFY(main.hasEnded());
+    QCOMPARE(main.exitCode(), 1);
+    QCOMPARE(m_dialogs->boxes.last().title, u"ΠΡΟΣΟΧΗ"_s);
+    QVERIFY(m_dialogs->boxes.last().text.contains(DatabaseFileName));
+    ReleaseUserLock();
 }
 
 QTEST_MAIN(BackRestTest)

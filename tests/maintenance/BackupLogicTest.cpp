@@ -154,6 +154,10 @@ void BackupLogicTest::volumesOfferRemovableFirstAndHomeLast() {
     QVERIFY(offered.last().home);
     QCOMPARE(offered.first().caption(), u"STICK (/media/user/STICK)"_s);
     QCOMPARE((BackupVolume{u"/srv/data"_s, u"/srv/data"_s}).caption(), u"/srv/data"_s);
+    // A stick whose label the system does not give is named by the folder it is mounted on.
+    QCOMPARE(VolumeName(u"/media/user/KINGSTON"_s, u"/media/user/KINGSTON"_s), u"KINGSTON"_s);
+    QCOMPARE(VolumeName(u"DATA"_s, u"/media/user/sdb1"_s), u"DATA"_s);
+    QCOMPARE(VolumeName(u"/srv/data"_s, u"/srv/data"_s), u"/srv/data"_s);
 }
 
 void BackupLogicTest::spaceRuleCountsTheOldBackup() {
@@ -238,6 +242,8 @@ void BackupLogicTest::restoreReplacesTheDatabaseWithTheBackup() {
     QCOMPARE(restored.generation, u"yesterday"_s);
     QCOMPARE(restored.employees, 40);
     QCOMPARE(MaintenanceOutcomeText(outcome), u"H εργασία εκτελέστηκε κανονικά."_s);
+    QCOMPARE(MaintenanceOutcomeText({26, {}, {}}),
+             u"To μέγεθος του αρχείου είναι μεγαλύτερο από τον ελεύθερο χωρό του δίσκου."_s);
 }
 
 void BackupLogicTest::restoreSettlesAJournalLeftBesideTheDatabase() {

@@ -79,6 +79,9 @@ QString MaintenanceOutcomeText(const MaintenanceOutcome& outcome) {
         if (const std::optional<MessageBox> box = CatalogueMessage(outcome.message))
             text = box->text;
     }
-    text.replace(u"\r\n"_s, u" "_s);
-    return text.trimmed();
+    // On a terminal the warning's heading says nothing the exit status does not.
+    QStringList lines = text.split(u"\r\n"_s);
+    if (lines.size() > 1 && lines.first().startsWith(u"ΠΡΟΣΟΧΗ"_s))
+        lines.removeFirst();
+    return lines.join(u' ').trimmed();
 }

@@ -48,7 +48,7 @@ bool isOptical(const QStorageInfo& storage) {
 BackupVolume fromStorage(const QStorageInfo& storage) {
     BackupVolume volume;
     volume.rootPath = storage.rootPath();
-    volume.name = storage.displayName();
+    volume.name = VolumeName(storage.displayName(), volume.rootPath);
     volume.readOnly = storage.isReadOnly();
     volume.optical = isOptical(storage);
     volume.removable =
@@ -66,6 +66,14 @@ int rank(const BackupVolume& volume) {
 }
 
 } // namespace
+
+QString VolumeName(const QString& label, const QString& rootPath) {
+    if (!label.isEmpty() && label != rootPath)
+        return label;
+    // Without its label at hand, a medium the desktop mounted is named by its folder, which
+    // the desktop names after the label.
+    return mountedForTheUser(rootPath) ? QFileInfo(rootPath).fileName() : rootPath;
+}
 
 QString BackupVolume::caption() const {
     if (name.isEmpty() || name == rootPath)

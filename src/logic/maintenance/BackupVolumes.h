@@ -23,6 +23,10 @@ struct BackupVolume {
     QString caption() const;
 };
 
+// The name of a volume: its label, else for a medium under /media (or /run/media, /mnt) the
+// name of its folder, else its mount point.
+QString VolumeName(const QString& label, const QString& rootPath);
+
 // The volumes offered, in order: removable media, then other disks, then the home folder.
 // Volumes the user cannot write to are left out, except read-only and optical media, which
 // are offered and refused when chosen, as a user expects to see the stick or disc he put in.
