@@ -101,6 +101,22 @@ private slots:
                  (Employee{QStringLiteral("090000045"), QStringLiteral("ΑΛΛΟ ΟΝΟΜΑ"), QStringLiteral("12")}));
     }
 
+    // The table's key tells an employee who is there already, also one of an earlier line.
+    void anAfmTwiceInTheFileIsStoredOnce() {
+        TestDataFolder folder;
+        QVERIFY(folder.openDatabase());
+        const AscImportResult result =
+            ImportAscLines({AscEmployeeLine(1, QStringLiteral("ΠΡΩΤΟΣ"), {}, QStringLiteral("090000045")),
+                            AscEmployeeLine(2, QStringLiteral("ΔΕΥΤΕΡΟΣ"), {}, QStringLiteral("090000045")),
+                            AscEmployeeLine(3, QStringLiteral("ΤΡΙΤΟΣ"), {}, QStringLiteral("123456789"))});
+        QVERIFY(result.status.ok());
+        QCOMPARE(result.added, 2);
+        QCOMPARE(result.present, 1);
+        QCOMPARE(result.skipped, 0);
+        QCOMPARE(SelectEmployee(QStringLiteral("090000045"))->Eepon, QStringLiteral("ΠΡΩΤΟΣ "));
+        QCOMPARE(employeeCount(), 2);
+    }
+
     void linesThatCannotBeStoredAreCountedAndTheRestStays() {
         TestDataFolder folder;
         QVERIFY(folder.openDatabase());

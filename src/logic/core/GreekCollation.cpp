@@ -1,6 +1,7 @@
 #include "logic/core/GreekCollation.h"
 
 #include <QSqlDriver>
+#include <QVariant>
 #include <algorithm>
 #include <cstring>
 #include <memory>
@@ -74,9 +75,12 @@ sqlite3* sqliteHandle(const QSqlDatabase& db) {
 } // namespace
 
 bool RegisterGreekCollation(const QSqlDatabase& db) {
-    sqlite3* handle = sqliteHandle(db);
-    if (!handle)
-        return !db.driverName().startsWith(QLatin1String("QSQLITE"));
+    if (sqlite3* handle = sqliteHandle(db))
+        return RegisterGreekCollation(handle);
+    return !db.driverName().startsWith(QLatin1String("QSQLITE"));
+}
+
+bool RegisterGreekCollation(sqlite3* handle) {
     // SQLite calls the form that matches the file's text encoding. Each connection has
     // collators of its own: a connection is used by one thread at a time.
     const std::pair<int, int (*)(void*, int, const void*, int, const void*)> forms[] = {

@@ -11,9 +11,13 @@
 // names that differ only in accents or case follow ICU's order of them, and names that are
 // still equal then follow their characters' codes, so that only equal texts compare equal.
 
+struct sqlite3;
+
 // Registers "GREEK" on an open SQLite connection; any other driver needs nothing. False
 // when the driver refused it.
 bool RegisterGreekCollation(const QSqlDatabase& db);
+// The same on a connection of SQLite's own (the sqlite3 shell loads it as an extension).
+bool RegisterGreekCollation(sqlite3* handle);
 
 // " Collate GREEK" (SQLite) or " Collate \"el-GR-x-icu\"" (PostgreSQL), to put after a
 // column in a statement on that connection.

@@ -1,8 +1,7 @@
 #include "logic/core/ImportStatements.h"
 
 ImportStatements::ImportStatements()
-    : m_db(DbConnection()), m_savepoint(m_db), m_release(m_db), m_rollbackTo(m_db), m_select(m_db),
-      m_insert(m_db) {}
+    : m_db(DbConnection()), m_savepoint(m_db), m_release(m_db), m_rollbackTo(m_db), m_insert(m_db) {}
 
 DbStatus ImportStatements::prepare(QSqlQuery& query, const QString& statement) {
     if (!query.prepare(statement))
@@ -19,12 +18,10 @@ DbStatus ImportStatements::run(QSqlQuery& query) {
 DbStatus ImportStatements::begin() {
     if (!m_db.transaction())
         return DbStatus::fromError(m_db.lastError());
-    m_select.setForwardOnly(true);
     const std::pair<QSqlQuery*, const char*> statements[] = {
         {&m_savepoint, "Savepoint AscLine"},
         {&m_release, "Release Savepoint AscLine"},
         {&m_rollbackTo, "Rollback To Savepoint AscLine"},
-        {&m_select, "Select * From ergaz Where Eafm=?"},
         {&m_insert, "Insert Into Ergaz (Eafm,Eepon,Eypo) Values (?,?,'0')"},
     };
     for (const auto& [query, text] : statements) {
@@ -38,7 +35,6 @@ DbStatus ImportStatements::begin() {
 }
 
 DbStatus ImportStatements::commit() {
-    m_select.finish();
     if (!m_db.commit()) {
         const DbStatus status = DbStatus::fromError(m_db.lastError());
         m_db.rollback();
@@ -48,7 +44,6 @@ DbStatus ImportStatements::commit() {
 }
 
 void ImportStatements::rollback() {
-    m_select.finish();
     m_db.rollback();
 }
 
@@ -63,16 +58,6 @@ DbStatus ImportStatements::undoLine() {
     // Rolling back to a savepoint leaves it open; releasing it ends it.
     run(m_release);
     return status;
-}
-
-bool ImportStatements::employeeExists(const QString& afm, DbStatus* status) {
-    m_select.addBindValue(afm);
-    const DbStatus result = run(m_select);
-    if (status)
-        *status = result;
-    const bool found = result.ok() && m_select.next();
-    m_select.finish();
-    return found;
 }
 
 DbStatus ImportStatements::insertEmployee(const QString& afm, const QString& name) {

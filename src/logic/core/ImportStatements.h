@@ -19,9 +19,8 @@ public:
     DbStatus keepLine();
     DbStatus undoLine();
 
-    // "Select * From ergaz Where Eafm=afm": whether the employee is there already.
-    bool employeeExists(const QString& afm, DbStatus* status);
-    // "Insert Into Ergaz (Eafm,Eepon,Eypo) Values (afm,name,'0')".
+    // "Insert Into Ergaz (Eafm,Eepon,Eypo) Values (afm,name,'0')". An employee who is in the
+    // table already is told by the key of the table: a duplicate, and the line is undone.
     DbStatus insertEmployee(const QString& afm, const QString& name);
 
 private:
@@ -32,6 +31,5 @@ private:
     QSqlQuery m_savepoint;
     QSqlQuery m_release;
     QSqlQuery m_rollbackTo;
-    QSqlQuery m_select;
     QSqlQuery m_insert;
 };

@@ -20,13 +20,13 @@ DbStatus importOne(ImportStatements& statements, const AscEmployee& employee, As
     DbStatus status = statements.startLine();
     if (!status.ok())
         return status;
-    if (statements.employeeExists(employee.afm, &status)) {
+    status = statements.insertEmployee(employee.afm, employee.name);
+    if (status.duplicate()) {
+        // The AFM is in the table already: the employee stays as he is.
+        statements.undoLine();
         ++result.present;
-        statements.keepLine();
         return {};
     }
-    if (status.ok())
-        status = statements.insertEmployee(employee.afm, employee.name);
     if (status.ok())
         status = statements.keepLine();
     if (!status.ok()) {
