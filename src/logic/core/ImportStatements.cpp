@@ -1,7 +1,15 @@
 #include "logic/core/ImportStatements.h"
 
+namespace {
+const QString Savepoint = QStringLiteral("Savepoint AscLine");
+const QString Release = QStringLiteral("Release Savepoint AscLine");
+const QString RollbackTo = QStringLiteral("Rollback To Savepoint AscLine");
+} // namespace
+
 ImportStatements::ImportStatements()
-    : m_db(DbConnection()), m_savepoint(m_db), m_release(m_db), m_rollbackTo(m_db), m_insert(m_db) {}
+    : m_db(DbConnection()), m_savepoint(m_db), m_release(m_db), m_rollbackTo(m_db), m_insert(m_db),
+      // PostgreSQL prepares no savepoint statement: there they run as plain text each time.
+      m_plainSavepoints(m_db.driverName() == QLatin1String("QPSQL")) {}
 
 DbStatus ImportStatements::prepare(QSqlQuery& query, const QString& statement) {
     if (!query.prepare(statement))
@@ -18,14 +26,12 @@ DbStatus ImportStatements::run(QSqlQuery& query) {
 DbStatus ImportStatements::begin() {
     if (!m_db.transaction())
         return DbStatus::fromError(m_db.lastError());
-    const std::pair<QSqlQuery*, const char*> statements[] = {
-        {&m_savepoint, "Savepoint AscLine"},
-        {&m_release, "Release Savepoint AscLine"},
-        {&m_rollbackTo, "Rollback To Savepoint AscLine"},
-        {&m_insert, "Insert Into Ergaz (Eafm,Eepon,Eypo) Values (?,?,'0')"},
-    };
+    QList<std::pair<QSqlQuery*, QString>> statements = {
+        {&m_insert, QStringLiteral("Insert Into Ergaz (Eafm,Eepon,Eypo) Values (?,?,'0')")}};
+    if (!m_plainSavepoints)
+        statements += {{&m_savepoint, Savepoint}, {&m_release, Release}, {&m_rollbackTo, RollbackTo}};
     for (const auto& [query, text] : statements) {
-        const DbStatus status = prepare(*query, QString::fromLatin1(text));
+        const DbStatus status = prepare(*query, text);
         if (!status.ok()) {
             rollback();
             return status;
@@ -47,16 +53,24 @@ void ImportStatements::rollback() {
     m_db.rollback();
 }
 
+DbStatus ImportStatements::runSavepoint(QSqlQuery& query, const QString& text) {
+    if (!m_plainSavepoints)
+        return run(query);
+    if (!query.exec(text))
+        return DbStatus::fromError(query.lastError());
+    return {};
+}
+
 DbStatus ImportStatements::startLine() {
-    return run(m_savepoint);
+    return runSavepoint(m_savepoint, Savepoint);
 }
 DbStatus ImportStatements::keepLine() {
-    return run(m_release);
+    return runSavepoint(m_release, Release);
 }
 DbStatus ImportStatements::undoLine() {
-    const DbStatus status = run(m_rollbackTo);
+    const DbStatus status = runSavepoint(m_rollbackTo, RollbackTo);
     // Rolling back to a savepoint leaves it open; releasing it ends it.
-    run(m_release);
+    runSavepoint(m_release, Release);
     return status;
 }
 

@@ -26,10 +26,12 @@ public:
 private:
     DbStatus prepare(QSqlQuery& query, const QString& statement);
     static DbStatus run(QSqlQuery& query);
+    DbStatus runSavepoint(QSqlQuery& query, const QString& text);
 
     QSqlDatabase m_db;
     QSqlQuery m_savepoint;
     QSqlQuery m_release;
     QSqlQuery m_rollbackTo;
     QSqlQuery m_insert;
+    bool m_plainSavepoints;
 };
