@@ -70,6 +70,14 @@ endif()
 
 # A file's folder is its layer: each folder's CMakeLists.txt names every source it holds.
 if(SRC_DIR)
+    # src/ holds the layers and the two programs, nothing beside them.
+    file(GLOB entries RELATIVE "${SRC_DIR}" "${SRC_DIR}/*")
+    foreach(entry IN LISTS entries)
+        if(NOT entry MATCHES "^(logic|windows|shell|launcher|app|CMakeLists\\.txt)$")
+            message("${entry}: not a layer of src/ (logic, windows, shell, launcher, app)")
+            math(EXPR violations "${violations} + 1")
+        endif()
+    endforeach()
     foreach(layer logic windows shell launcher)
         file(GLOB_RECURSE sources RELATIVE "${SRC_DIR}" "${SRC_DIR}/${layer}/*.h" "${SRC_DIR}/${layer}/*.cpp")
         foreach(source IN LISTS sources)
