@@ -6,6 +6,7 @@
 #include "windows/core/Lbenter.h"
 #include "windows/core/ParamDt.h"
 #include "windows/internet/EpilErgaz.h"
+#include "windows/internet/InterLinks.h"
 #include "windows/internet/InterMyLog.h"
 #include "windows/internet/InterSymplOrar.h"
 #include "windows/maintenance/BackRest.h"
@@ -31,6 +32,7 @@ void RegisterWindows() {
     WindowCatalogue::addChild(QStringLiteral("EpilErgaz"), [] { return new EpilErgaz; });
     WindowCatalogue::addModal(QStringLiteral("InterSymplOrar"),
                               [](QWidget* parent) { return new InterSymplOrar(parent); });
+    WindowCatalogue::addChild(QStringLiteral("InterLinks"), [] { return new InterLinks; });
     WindowCatalogue::addModal(QStringLiteral("InterMyLog"),
                               [](QWidget* parent) { return new InterMyLog(parent); });
     WindowCatalogue::addChild(QStringLiteral("Ergaz"), [] { return new Ergaz; });
