@@ -2,7 +2,9 @@
 # Debian packages Orva needs to build, run and test. Sourced by run.sh and test.sh,
 # which call ensure_packages with the list they need. dpkg-dev and file make the Debian
 # package (its dependencies come from dpkg-shlibdeps); lintian, appstream and
-# desktop-file-utils check it in the tests.
+# desktop-file-utils check it in the tests. The news reader reaches the maker's database
+# through Qt's ODBC driver and the driver manager (FreeTDS for SQL Server); its tests run a
+# PostgreSQL server of their own through the PostgreSQL ODBC driver.
 
 ORVA_BUILD_PACKAGES=(
   cmake ninja-build g++ pkg-config
@@ -11,11 +13,13 @@ ORVA_BUILD_PACKAGES=(
   libxlsxwriter-dev libarchive-dev libcurl4-openssl-dev
   fonts-liberation2 adwaita-icon-theme
   dpkg-dev file
+  libqt6sql6-odbc unixodbc-dev tdsodbc
 )
 # Qt's HTTP server (the tests' web servers) finds its package only with Qt WebSockets beside it.
 ORVA_TEST_PACKAGES=(libbenchmark-dev python3-aiosmtpd enscript ghostscript python3-xlsxwriter
   qt6-httpserver-dev qt6-websockets-dev
-  lintian appstream desktop-file-utils sqlite3)
+  lintian appstream desktop-file-utils sqlite3
+  postgresql odbc-postgresql)
 
 ensure_packages() {
   local missing=()

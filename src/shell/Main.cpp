@@ -15,6 +15,7 @@
 #include "windows/core/MdiHost.h"
 #include "windows/core/WindowCatalogue.h"
 #include "windows/internet/BrowserWindow.h"
+#include "windows/internet/News.h"
 #include "windows/maintenance/BmpFrm.h"
 
 #include <QCloseEvent>
@@ -74,6 +75,10 @@ void Main::load() {
     m_recordRead = m_startupSucceeded;
     if (!OpenDatabase())
         m_startupSucceeded = false;
+    // The news strip stays loaded along the bottom for the whole run.
+    auto* news = new News(this);
+    addDockWidget(Qt::BottomDockWidgetArea, news);
+    addBackgroundWindow(news);
 }
 
 void Main::showEvent(QShowEvent* event) {
@@ -127,6 +132,8 @@ bool Main::versionStep() {
     }
     if (Program.InternetEnabled == 1)
         setUpdateTimerInterval(UpdateCheckDelayMs);
+    // The news follow the switch too, once the work date is chosen.
+    ApplyNewsSwitch(Program.InternetEnabled == 1);
     return true;
 }
 

@@ -2,6 +2,7 @@
 #include "BrowserProbe.h"
 #include "LoopbackServer.h"
 #include "MainTestSupport.h"
+#include "PrinterScript.h"
 #include "ScriptedDialogs.h"
 #include "ScriptedServices.h"
 #include "TestDataFolder.h"
@@ -184,11 +185,7 @@ private slots:
 
         QTemporaryDir out;
         const QString file = out.filePath(QStringLiteral("page.pdf"));
-        m_dialogs->printerAnswers << true;
-        m_dialogs->onPrinterAccepted = [file](const PrintDialogRequest& request) {
-            request.printer->setOutputFormat(QPrinter::PdfFormat);
-            request.printer->setOutputFileName(file);
-        };
+        AcceptPrinterIntoPdf(*m_dialogs, file);
         QSignalSpy printed(window, &InterLinks::printed);
         print->trigger();
         QTRY_COMPARE_WITH_TIMEOUT(printed.size(), 1, Patience);
@@ -235,11 +232,6 @@ private:
     std::unique_ptr<Main> m_main;
 };
 
-int main(int argc, char** argv) {
-    PrepareWebEngine();
-    QApplication app(argc, argv);
-    InterLinksTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+ORVA_BROWSER_TEST_MAIN(InterLinksTest)
 
 #include "InterLinksTest.moc"

@@ -78,6 +78,8 @@ private slots:
         QWebEngineView* page = window.browser(0);
         QTRY_VERIFY_WITH_TIMEOUT(HasElement(page, QStringLiteral("#user")), Patience);
         QVERIFY(window.isVisible());
+        // The portal's page is the one in front.
+        QVERIFY(Showing(&window, page));
 
         // A page the portal opens in a new window gets a window of its own, in the session.
         QVERIFY(ClickElement(page, QStringLiteral("#form")));
@@ -121,6 +123,7 @@ private slots:
         const QString home = m_eservicesSite->base() +
                              QStringLiteral("/(S(%1))/Default.aspx").arg(m_eservicesSite->sessionKey());
         QVERIFY(WaitForAddress(page, home));
+        QVERIFY(Showing(&window, page));
 
         // The login page again: filled in again.
         page->load(QUrl(m_eservicesSite->loginPage()));
@@ -265,11 +268,6 @@ private:
     std::unique_ptr<FakeIka> m_ikaSite;
 };
 
-int main(int argc, char** argv) {
-    PrepareWebEngine();
-    QApplication app(argc, argv);
-    InterMyLogTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+ORVA_BROWSER_TEST_MAIN(InterMyLogTest)
 
 #include "InterMyLogTest.moc"

@@ -1,6 +1,7 @@
 #include "windows/internet/InterSymplOrar.h"
 #include "BrowserProbe.h"
 #include "FakeEservices.h"
+#include "PrinterScript.h"
 #include "RecordWindows.h"
 #include "ScriptedDialogs.h"
 #include "logic/core/ProgramValues.h"
@@ -95,11 +96,7 @@ private slots:
         // session and printed page by page.
         QTemporaryDir out;
         const QString printed = out.filePath(QStringLiteral("proof.pdf"));
-        m_dialogs->printerAnswers << true;
-        m_dialogs->onPrinterAccepted = [printed](const PrintDialogRequest& request) {
-            request.printer->setOutputFormat(QPrinter::PdfFormat);
-            request.printer->setOutputFileName(printed);
-        };
+        AcceptPrinterIntoPdf(*m_dialogs, printed);
         QSignalSpy proofPrinted(&window, &InterSymplOrar::proofPrinted);
         const int downloads = m_site->proofDownloads;
         auto* prtBut = window.findChild<QPushButton*>(QStringLiteral("PrtBut"));
@@ -221,11 +218,7 @@ private slots:
 
         QTemporaryDir out;
         const QString file = out.filePath(QStringLiteral("page.pdf"));
-        m_dialogs->printerAnswers << true;
-        m_dialogs->onPrinterAccepted = [file](const PrintDialogRequest& request) {
-            request.printer->setOutputFormat(QPrinter::PdfFormat);
-            request.printer->setOutputFileName(file);
-        };
+        AcceptPrinterIntoPdf(*m_dialogs, file);
         QTest::mouseClick(prtBut, Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(printed.size(), 1, Patience);
         QCOMPARE(printed.first().first().toBool(), true);
@@ -366,11 +359,6 @@ private:
     std::unique_ptr<FakeEservices> m_site;
 };
 
-int main(int argc, char** argv) {
-    PrepareWebEngine();
-    QApplication app(argc, argv);
-    InterSymplOrarTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+ORVA_BROWSER_TEST_MAIN(InterSymplOrarTest)
 
 #include "InterSymplOrarTest.moc"

@@ -19,6 +19,11 @@ void ApplyInternetSwitch(bool on) {
         newsHandler()(on);
 }
 
+void ApplyNewsSwitch(bool on) {
+    if (newsHandler())
+        newsHandler()(on);
+}
+
 void SetUpdateSwitchHandler(std::function<void(bool on)> handler) {
     updateHandler() = std::move(handler);
 }

@@ -1,5 +1,6 @@
 #include "windows/internet/BrowserWindow.h"
 
+#include "windows/core/ToolbarPictures.h"
 #include "windows/internet/FlowPage.h"
 
 #include <QAction>
@@ -65,9 +66,25 @@ BrowserWindow::BrowserWindow() : QWidget(nullptr, Qt::Window) {
 
     auto* tools = new QToolBar(this);
     tools->setObjectName(QStringLiteral("Tools"));
-    tools->addAction(m_view->pageAction(QWebEnginePage::Back));
-    tools->addAction(m_view->pageAction(QWebEnginePage::Forward));
-    tools->addAction(m_view->pageAction(QWebEnginePage::Reload));
+    // The browser's own actions, with the program's words and pictures.
+    const struct {
+        QWebEnginePage::WebAction action;
+        const char16_t* text;
+        const char16_t* file;
+        const char16_t* theme;
+        QStyle::StandardPixmap standard;
+    } actions[] = {
+        {QWebEnginePage::Back, u"Πίσω", u"Back.Gif", u"go-previous", QStyle::SP_ArrowBack},
+        {QWebEnginePage::Forward, u"Εμπρός", u"Forward.Gif", u"go-next", QStyle::SP_ArrowForward},
+        {QWebEnginePage::Reload, u"Ανανέωση", u"Refresh.Gif", u"view-refresh", QStyle::SP_BrowserReload},
+    };
+    for (const auto& entry : actions) {
+        QAction* action = m_view->pageAction(entry.action);
+        action->setText(QString::fromUtf16(entry.text));
+        action->setToolTip(QString::fromUtf16(entry.text));
+        action->setIcon(ToolbarPicture(QString::fromUtf16(entry.file), QString::fromUtf16(entry.theme), entry.standard));
+        tools->addAction(action);
+    }
     // The address is shown, so the user always sees whose page this is.
     m_address = new QLineEdit(this);
     m_address->setObjectName(QStringLiteral("Address"));

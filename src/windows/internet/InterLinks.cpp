@@ -7,6 +7,7 @@
 #include "logic/internet/SiteFailure.h"
 #include "windows/core/FormKeys.h"
 #include "windows/core/MdiHost.h"
+#include "windows/core/ToolbarPictures.h"
 #include "windows/internet/FlowPage.h"
 
 #include <QAction>
@@ -21,16 +22,18 @@ namespace {
 
 struct Tool {
     const char16_t* tip;
-    const char* theme;
+    const char16_t* file;
+    const char16_t* theme;
     QStyle::StandardPixmap standard;
 };
 
+// The same pictures as the other windows' toolbars where there is one.
 const Tool Tools[] = {
-    {u"Πίσω", "go-previous", QStyle::SP_ArrowBack},
-    {u"Εμπρός", "go-next", QStyle::SP_ArrowForward},
-    {u"Ανανέωση", "view-refresh", QStyle::SP_BrowserReload},
-    {u"Εκτύπωση", "document-print", QStyle::SP_DialogSaveButton},
-    {u"Εξοδος", "application-exit", QStyle::SP_DialogCloseButton},
+    {u"Πίσω", u"Back.Gif", u"go-previous", QStyle::SP_ArrowBack},
+    {u"Εμπρός", u"Forward.Gif", u"go-next", QStyle::SP_ArrowForward},
+    {u"Ανανέωση", u"Refresh.Gif", u"view-refresh", QStyle::SP_BrowserReload},
+    {u"Εκτύπωση", u"Print.Gif", u"document-print", QStyle::SP_FileDialogDetailedView},
+    {u"Εξοδος", u"Exit.Gif", u"application-exit", QStyle::SP_DialogCloseButton},
 };
 
 } // namespace
@@ -54,10 +57,9 @@ InterLinks::InterLinks(QWidget* parent) : ChildWindow(parent) {
     m_tools->setIconSize(QSize(24, 24));
     for (int i = 0; i < 5; ++i) {
         const Tool& tool = Tools[i];
-        QIcon icon = QIcon::fromTheme(QLatin1String(tool.theme));
-        if (icon.isNull())
-            icon = style()->standardIcon(tool.standard);
-        QAction* action = m_tools->addAction(icon, QString::fromUtf16(tool.tip));
+        QAction* action = m_tools->addAction(
+            ToolbarPicture(QString::fromUtf16(tool.file), QString::fromUtf16(tool.theme), tool.standard),
+            QString::fromUtf16(tool.tip));
         action->setObjectName(QStringLiteral("Tools_%1").arg(i + 1));
         action->setToolTip(QString::fromUtf16(tool.tip));
     }

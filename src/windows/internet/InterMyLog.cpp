@@ -44,6 +44,8 @@ InterMyLog::InterMyLog(QWidget* parent) : QDialog(parent), m_flow(FlowFromProgra
     setWindowTitle(m_flow.portal() == Portal::Eservices ? QStringLiteral("Συνδεση με Υ.Ε.Κ.Α.")
                                                         : QStringLiteral("Ο λογαριασμός μου"));
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
+    // Modal to the main window only: the portal's windows of their own stay usable.
+    setWindowModality(Qt::WindowModal);
 
     m_browsers = new StackedBrowsers(this, PortalProfile());
     m_browsers->ownActions = [this](const BrowserAction& action, QWebEnginePage*& adopted) {

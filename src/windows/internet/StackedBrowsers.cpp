@@ -26,6 +26,8 @@ StackedBrowsers::StackedBrowsers(QWidget* host, QWebEngineProfile* profile) : QO
             return newWindowHandler ? newWindowHandler(i) : nullptr;
         };
     }
+    // The site's working pages in front until an automation says otherwise.
+    m_views[0]->raise();
 }
 
 StackedBrowsers::~StackedBrowsers() {
