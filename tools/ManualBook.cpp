@@ -10,6 +10,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFrame>
+#include <QTextLayout>
 #include <QUrl>
 
 #include <algorithm>
@@ -134,6 +135,52 @@ QTextBlock findBlock(const QTextDocument& document, const QString& text) {
 
 int pageOf(const QTextDocument& document, const QTextBlock& block) {
     return int(std::floor(document.documentLayout()->blockBoundingRect(block).top() / PageHeight)) + 1;
+}
+
+// The page a line of a block is drawn on, from 1.
+int pageOfLine(const QTextDocument& document, const QTextBlock& block, int line) {
+    const QTextLine text = block.layout()->lineAt(line);
+    const double top =
+        document.documentLayout()->blockBoundingRect(block).top() + (text.isValid() ? text.y() : 0);
+    return int(std::floor(top / PageHeight)) + 1;
+}
+
+bool belongsWithTheNextBlock(const QTextBlock& block) {
+    if (block.blockFormat().headingLevel() >= 2)
+        return true;
+    // A picture keeps its description under it.
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+        if (it.fragment().isValid() && it.fragment().charFormat().isImageFormat())
+            return true;
+    }
+    return false;
+}
+
+// A heading or a picture that the layout left at the foot of a page, away from what follows
+// it, goes over to the next page. Each move shifts the pages after it, so the book is laid out
+// again after every move.
+void keepHeadingsWithTheirText(QTextDocument& document) {
+    QTextCursor cursor(&document);
+    for (bool moved = true; moved;) {
+        moved = false;
+        for (QTextBlock block = document.begin(); block.isValid() && !moved; block = block.next()) {
+            const QTextBlock next = block.next();
+            if (!next.isValid() || !belongsWithTheNextBlock(block) ||
+                block.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)
+                continue;
+            const int lastLine = std::max(0, block.layout()->lineCount() - 1);
+            if (pageOfLine(document, block, lastLine) == pageOfLine(document, next, 0))
+                continue;
+            QTextBlockFormat format = block.blockFormat();
+            format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+            cursor.setPosition(block.position());
+            cursor.setBlockFormat(format);
+            // Qt lays out again only around the block changed, and leaves the blocks after a
+            // new page break without lines: the whole book is laid out anew.
+            document.markContentsDirty(0, document.characterCount());
+            moved = true;
+        }
+    }
 }
 
 // The contents: one line a chapter, its page at the right margin. The lines are written
@@ -298,6 +345,7 @@ ManualResult WriteManual(const QString& chaptersFolder, const QString& picturesF
     QTextFrameFormat frame = document.rootFrame()->frameFormat();
     frame.setMargin(Margin);
     document.rootFrame()->setFrameFormat(frame);
+    keepHeadingsWithTheirText(document);
     fillContents(document, contents, result.chapters);
     result.error = render(document, pdfPath, &result.pages);
     return result;

@@ -11,6 +11,7 @@ class ManualBookTest : public QObject {
     Q_OBJECT
 private slots:
     void everyChapterHasItsPagesAndItsTitle();
+    void noSectionHeadingIsLeftAtThePageFoot();
 };
 
 void ManualBookTest::everyChapterHasItsPagesAndItsTitle() {
@@ -51,6 +52,38 @@ void ManualBookTest::everyChapterHasItsPagesAndItsTitle() {
                  qPrintable(title));
         previous = opening;
     }
+}
+
+// A heading stands over its text: the last words of a page's text (before the foot) are
+// never a section heading.
+void ManualBookTest::noSectionHeadingIsLeftAtThePageFoot() {
+    const QDir chapters(QStringLiteral(ORVA_MANUAL_SOURCE));
+    QStringList headings;
+    for (const QString& name : chapters.entryList({u"*.md"_s}, QDir::Files, QDir::Name)) {
+        QFile file(chapters.filePath(name));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QRegularExpression heading(u"^###? (.+)$"_s, QRegularExpression::MultilineOption);
+        for (const QRegularExpressionMatch& match : heading.globalMatch(QString::fromUtf8(file.readAll())))
+            headings << match.captured(1).remove(u'*').remove(u'`').simplified();
+    }
+    QVERIFY(headings.size() > 20);
+
+    QPdfDocument manual;
+    QCOMPARE(manual.load(QStringLiteral(ORVA_MANUAL_PDF)), QPdfDocument::Error::None);
+    const QString foot = u"Orva — Εγχειρίδιο Χρήσης Σελίδα %1"_s;
+    int checked = 0;
+    for (int page = 1; page < manual.pageCount(); ++page) {
+        QString text = manual.getAllText(page).text().simplified();
+        const QString pageFoot = foot.arg(page + 1);
+        QVERIFY2(text.endsWith(pageFoot), qPrintable(text.right(80)));
+        text.chop(pageFoot.size());
+        text = text.trimmed();
+        for (const QString& heading : headings) {
+            QVERIFY2(!text.endsWith(heading), qPrintable(u"page %1: %2"_s.arg(page + 1).arg(heading)));
+        }
+        ++checked;
+    }
+    QVERIFY(checked > 10);
 }
 
 QTEST_GUILESS_MAIN(ManualBookTest)
