@@ -51,6 +51,8 @@ News::News(QWidget* parent) : QDockWidget(QStringLiteral("Επικοινωνία
     m_recno->hide();
     m_note = new QLabel(inside);
     m_note->setObjectName(QStringLiteral("NewsNote"));
+    // Indented like the titles of the list under it.
+    m_note->setContentsMargins(4, 1, 4, 1);
     m_note->hide();
     m_refImg = Picture(inside, "RefImg");
     m_refImg->setToolTip(QStringLiteral("Ανανέωση"));
