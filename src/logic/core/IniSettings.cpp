@@ -11,50 +11,54 @@ namespace {
 const std::vector<SettingDefinition>& CoreSettings() {
     static const std::vector<SettingDefinition> settings = {
         {QStringLiteral("Mail/SmtpMailProgram"), QStringLiteral("SmtpMail"),
-         QStringLiteral("The mail tool started at exit to tell the accountant of the day's "
-                        "submissions; a bare name is looked up in the data folder.")},
+         QStringLiteral("Το εργαλείο αλληλογραφίας που ξεκινά στην έξοδο για να ενημερώσει τον λογιστή για "
+                        "τις αποστολές της ημέρας· ένα σκέτο όνομα αναζητείται στον φάκελο δεδομένων.")},
         {QStringLiteral("Mail/SmtpMailLicense"), QString(),
-         QStringLiteral("The licence value of the installed mail tool, passed to it as License=.")},
+         QStringLiteral("Η άδεια του εγκατεστημένου εργαλείου αλληλογραφίας, που του δίνεται ως License=.")},
         {QStringLiteral("Mail/SmtpServer"), QString(),
-         QStringLiteral("The mail server (host name or address) of report mail, and of the mail to the "
-                        "accountant when the mail tool is not installed; empty uses the SMTP server of "
-                        "the connection parameters.")},
+         QStringLiteral("Ο διακομιστής αλληλογραφίας (όνομα ή διεύθυνση) για το e-mail των εκτυπώσεων, και "
+                        "για το e-mail στον λογιστή όταν δεν υπάρχει το εργαλείο αλληλογραφίας· κενό: ο Smtp "
+                        "Server των Παραμέτρων Σύνδεσης.")},
         {QStringLiteral("Mail/SmtpPort"), QString(),
-         QStringLiteral("Port of the mail server; empty uses 25 without security, 587 with starttls and "
-                        "465 with tls.")},
+         QStringLiteral("Η θύρα του διακομιστή αλληλογραφίας· κενό: 25 χωρίς κρυπτογράφηση, 587 με starttls "
+                        "και 465 με tls.")},
         {QStringLiteral("Mail/SmtpSecurity"), QStringLiteral("none"),
-         QStringLiteral("Connection security of the mail server: none, starttls (plain connection turned "
-                        "encrypted before anything is sent) or tls (encrypted from the start).")},
+         QStringLiteral(
+             "Η κρυπτογράφηση της σύνδεσης με τον διακομιστή αλληλογραφίας: none (καμία), starttls (απλή "
+             "σύνδεση που κρυπτογραφείται πριν σταλεί οτιδήποτε) ή tls (κρυπτογραφημένη από την αρχή).")},
         {QStringLiteral("Mail/SmtpUser"), QString(),
-         QStringLiteral("User name for logging in to the mail server; empty sends without logging in.")},
+         QStringLiteral(
+             "Ο χρήστης για τη σύνδεση στον διακομιστή αλληλογραφίας· κενό: αποστολή χωρίς σύνδεση χρήστη.")},
         {QStringLiteral("Mail/SmtpPassword"), QString(),
-         QStringLiteral("Password for logging in to the mail server.")},
+         QStringLiteral("Ο κωδικός για τη σύνδεση στον διακομιστή αλληλογραφίας.")},
         {QStringLiteral("Internet/EservicesBase"), QStringLiteral("https://eservices.yeka.gr"),
-         QStringLiteral("The labour ministry's e-services site where schedule entries are submitted: "
-                        "scheme and host, no path.")},
+         QStringLiteral("Ο ιστότοπος των e-υπηρεσιών του Υπουργείου Εργασίας όπου αποστέλλονται οι κινήσεις: "
+                        "πρωτόκολλο και όνομα, χωρίς διαδρομή.")},
         {QStringLiteral("Update/PrimaryHost"), QString(),
-         QStringLiteral("The maker's web server publishing the program's version: scheme and host "
-                        "(http://... or https://...), no path; the version is read from /sse/orva/int.ver. "
-                        "Empty: the program does not look for a newer version.")},
+         QStringLiteral("Ο διακομιστής της Tavrinex που δημοσιεύει την έκδοση του προγράμματος: πρωτόκολλο "
+                        "και όνομα (http://... ή https://...), χωρίς διαδρομή· η έκδοση διαβάζεται από το "
+                        "/sse/orva/int.ver. Κενό: το πρόγραμμα δεν ελέγχει για νέα έκδοση.")},
         {QStringLiteral("Update/FallbackHost"), QString(),
-         QStringLiteral("The second web server, asked when the first gives no valid version file; "
-                        "empty asks only the first.")},
+         QStringLiteral("Ο δεύτερος διακομιστής, που ρωτιέται όταν ο πρώτος δεν δίνει έγκυρο αρχείο έκδοσης· "
+                        "κενό: μόνο ο πρώτος.")},
         {QStringLiteral("Update/TimeoutSeconds"), QStringLiteral("15"),
-         QStringLiteral("How long the program waits for each web server's answer, in seconds.")},
+         QStringLiteral("Πόσα δευτερόλεπτα περιμένει το πρόγραμμα την απάντηση κάθε διακομιστή.")},
         {QStringLiteral("Update/UpdaterProgram"), QStringLiteral("LiveUpd"),
-         QStringLiteral("The updater started when a newer version is accepted; a bare name is looked up "
-                        "in the data folder, then in the system's programs.")},
+         QStringLiteral("Το πρόγραμμα της ενημέρωσης, που ξεκινά όταν δεχτείτε νέα έκδοση· ένα σκέτο όνομα "
+                        "αναζητείται στον φάκελο δεδομένων και μετά στα προγράμματα του συστήματος.")},
         {QStringLiteral("Support/RemoteSupport2Program"), QStringLiteral("A_Remote"),
-         QStringLiteral("The remote-support tool of the toolbar's Live Support 2; a bare name is looked up "
-                        "in the data folder, then in the system's programs.")},
+         QStringLiteral(
+             "Το εργαλείο απομακρυσμένης υποστήριξης του «Live Support 2» της γραμμής εργαλείων· ένα σκέτο "
+             "όνομα αναζητείται στον φάκελο δεδομένων και μετά στα προγράμματα του συστήματος.")},
         {QStringLiteral("Support/RemoteSupport8Program"), QStringLiteral("B_Remote"),
-         QStringLiteral("The remote-support tool of the toolbar's Live Support 8; a bare name is looked up "
-                        "in the data folder, then in the system's programs.")},
+         QStringLiteral(
+             "Το εργαλείο απομακρυσμένης υποστήριξης του «Live Support 8» της γραμμής εργαλείων· ένα σκέτο "
+             "όνομα αναζητείται στον φάκελο δεδομένων και μετά στα προγράμματα του συστήματος.")},
         {QStringLiteral("Support/StopCommand"), QString(),
-         QStringLiteral("A command run, and waited for, before either remote-support tool starts, to end "
-                        "a session still running: the program and its arguments, separated by blanks "
-                        "(quotes keep blanks in an argument), never run through a shell. Empty runs "
-                        "nothing.")},
+         QStringLiteral("Εντολή που τρέχει, και την περιμένει το πρόγραμμα, πριν ξεκινήσει κάποιο από τα "
+                        "εργαλεία απομακρυσμένης υποστήριξης, για να τερματίσει μια σύνδεση που τρέχει "
+                        "ακόμη: το πρόγραμμα και τα ορίσματά του χωρισμένα με κενά (τα εισαγωγικά κρατούν τα "
+                        "κενά μέσα σε όρισμα)· δεν τρέχει ποτέ μέσω κελύφους. Κενό: καμία εντολή.")},
     };
     return settings;
 }
@@ -91,8 +95,8 @@ QString IniSettings::value(const QString& key) const {
 
 bool WriteDefaultSettingsFile(const QString& path) {
     QStringList lines;
-    lines << QStringLiteral("; Orva settings. Lines starting with ; are comments; a setting left out")
-          << QStringLiteral("; takes the default shown here.");
+    lines << QStringLiteral("; Ρυθμίσεις του Orva. Οι γραμμές που αρχίζουν με ; είναι σχόλια· μια ρύθμιση")
+          << QStringLiteral("; που λείπει παίρνει την προεπιλογή που φαίνεται εδώ.");
     QString group;
     for (const SettingDefinition& setting : KnownSettings()) {
         const QString settingGroup = setting.key.section(QLatin1Char('/'), 0, 0);

@@ -65,36 +65,41 @@ const std::vector<SettingDefinition>& InternetSettingDefinitions() {
     static const std::vector<SettingDefinition> settings = [] {
         std::vector<SettingDefinition> list = {
             {QStringLiteral("Portals/TaxisAccountHost"), QStringLiteral("https://www1.gsis.gr"),
-             QStringLiteral("The tax portal's account host (scheme and host): «Ο Λογαριασμός μου(ΤΑΞΙΣ)» "
-                            "opens its page /taxisnet/mytaxisnet.")},
+             QStringLiteral("Η πύλη του λογαριασμού ΤΑΞΙΣ (πρωτόκολλο και όνομα): το «Ο Λογαριασμός "
+                            "μου(ΤΑΞΙΣ)» ανοίγει τη σελίδα της /taxisnet/mytaxisnet.")},
             {QStringLiteral("Portals/TaxisSsoHost"), QStringLiteral("https://login.gsis.gr"),
-             QStringLiteral("The tax portal's sign-on host, whose page /sso/pages/login.jsp gets the "
-                            "TaxisNet user name and password.")},
+             QStringLiteral("Ο διακομιστής εισόδου της πύλης ΤΑΞΙΣ, που η σελίδα του /sso/pages/login.jsp "
+                            "παίρνει τον χρήστη και τον κωδικό ΤΑΞΙΣ.")},
             {QStringLiteral("Portals/IkaAppsHost"), QStringLiteral("https://apps.ika.gr"),
-             QStringLiteral("The IKA applications host, whose page /eAPD/faces/login.xhtml gets the IKA "
-                            "user name and password (portal «Ι.Κ.Α.»).")},
+             QStringLiteral("Ο διακομιστής των εφαρμογών του ΙΚΑ, που η σελίδα του /eAPD/faces/login.xhtml "
+                            "παίρνει τον χρήστη και τον κωδικό ΙΚΑ (πύλη «Ι.Κ.Α.»).")},
             {QStringLiteral("Links/MakerSite"), QStringLiteral("https://www.tavrinex.gr"),
-             QStringLiteral("The maker's web site; a link below that begins with / is a page of it.")},
+             QStringLiteral(
+                 "Ο ιστότοπος της Tavrinex· ένα link παρακάτω που αρχίζει με / είναι σελίδα του.")},
         };
         for (int i = 0; i < LinkCount; ++i)
             list.push_back(
                 {LinkKey(i), QString::fromUtf16(Links.at(i).address),
-                 QStringLiteral("«%1» in «Χρήσιμα Links».").arg(QString::fromUtf16(Links.at(i).caption))});
+                 QStringLiteral("«%1» στα «Χρήσιμα Links».").arg(QString::fromUtf16(Links.at(i).caption))});
         const std::vector<SettingDefinition> news = {
             {QStringLiteral("News/Server"), QString(),
-             QStringLiteral("The maker's news database server (host name or address); empty: the news "
-                            "strip says that no news server is set and never connects.")},
-            {QStringLiteral("News/Port"), QStringLiteral("1433"), QStringLiteral("Port of the news server.")},
+             QStringLiteral(
+                 "Ο διακομιστής της βάσης των ειδήσεων της Tavrinex (όνομα ή διεύθυνση)· κενό: η λωρίδα των "
+                 "ειδήσεων λέει ότι δεν έχει οριστεί διακομιστής και δεν συνδέεται ποτέ.")},
+            {QStringLiteral("News/Port"), QStringLiteral("1433"),
+             QStringLiteral("Η θύρα του διακομιστή των ειδήσεων.")},
             {QStringLiteral("News/Driver"), QStringLiteral("FreeTDS"),
-             QStringLiteral("The ODBC driver of the news server, as named in odbcinst.ini.")},
+             QStringLiteral("Ο οδηγός ODBC του διακομιστή των ειδήσεων, όπως ονομάζεται στο odbcinst.ini.")},
             {QStringLiteral("News/Database"), QStringLiteral("Tavrinex_Sa"),
-             QStringLiteral("The news database on that server.")},
-            {QStringLiteral("News/User"), QString(), QStringLiteral("User name on the news server.")},
-            {QStringLiteral("News/Password"), QString(), QStringLiteral("Password of that user.")},
+             QStringLiteral("Η βάση των ειδήσεων σε αυτόν τον διακομιστή.")},
+            {QStringLiteral("News/User"), QString(),
+             QStringLiteral("Ο χρήστης στον διακομιστή των ειδήσεων.")},
+            {QStringLiteral("News/Password"), QString(), QStringLiteral("Ο κωδικός αυτού του χρήστη.")},
             {QStringLiteral("News/Options"), QStringLiteral("TDS_Version=7.4"),
-             QStringLiteral("Further Keyword=value pairs for the ODBC driver, separated by ;.")},
+             QStringLiteral("Επιπλέον ζεύγη Λέξη=τιμή για τον οδηγό ODBC, χωρισμένα με ;.")},
             {QStringLiteral("News/TimeoutSeconds"), QStringLiteral("15"),
-             QStringLiteral("Seconds to wait for the news server to answer.")},
+             QStringLiteral(
+                 "Πόσα δευτερόλεπτα περιμένει το πρόγραμμα την απάντηση του διακομιστή των ειδήσεων.")},
         };
         list.insert(list.end(), news.begin(), news.end());
         return list;
