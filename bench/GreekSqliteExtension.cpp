@@ -4,7 +4,7 @@
 #include <sqlite3ext.h>
 SQLITE_EXTENSION_INIT1
 
-#include "logic/core/GreekCollation.h"
+#include "logic/core/database/GreekCollation.h"
 
 extern "C" int sqlite3_extension_init(sqlite3* db, char** /*error*/, const sqlite3_api_routines* api) {
     SQLITE_EXTENSION_INIT2(api);

@@ -4,9 +4,9 @@
 // over the shell's, the shell's start (the process and the loading of the collation) left
 // out.
 #include "SqliteShell.h"
-#include "logic/core/Database.h"
-#include "logic/core/DosGreek.h"
-#include "logic/core/ProgramValues.h"
+#include "logic/core/database/Database.h"
+#include "logic/core/text/DosGreek.h"
+#include "logic/core/program/ProgramValues.h"
 #include "logic/records/AscFile.h"
 #include "logic/records/AscImport.h"
 

@@ -3,8 +3,8 @@
 // keystroke of its search, a page down and up; the month's entry list over 1,000,000
 // entries. "x_shell" is the list's time over the shell's.
 #include "SqliteShell.h"
-#include "logic/core/Database.h"
-#include "logic/core/ProgramValues.h"
+#include "logic/core/database/Database.h"
+#include "logic/core/program/ProgramValues.h"
 #include "logic/records/EmployeeList.h"
 #include "logic/records/EntryList.h"
 

@@ -1,6 +1,6 @@
 // The report engine on large reports: filling a job line by line (time and the heap it
 // takes), laying out every page, drawing one page for the preview and printing to PDF.
-#include "logic/core/ProgramValues.h"
+#include "logic/core/program/ProgramValues.h"
 #include "logic/print/PageRenderer.h"
 #include "logic/print/PrintJob.h"
 #include "logic/print/PrintOutput.h"

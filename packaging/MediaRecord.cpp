@@ -1,6 +1,6 @@
 // Writes the application record Appl.Bt of a new installation's media: the identity that
 // Strova saves and the main program reads. Used by the "media" target, never installed.
-#include "logic/core/DataFolder.h"
+#include "logic/core/files/DataFolder.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

@@ -3,13 +3,13 @@
 // build.
 //     orva_window_pictures OUTPUT
 
-#include "logic/core/Console.h"
-#include "logic/core/DataFolder.h"
-#include "logic/core/Database.h"
-#include "logic/core/IniSettings.h"
-#include "logic/core/ProgramValues.h"
-#include "logic/core/Services.h"
-#include "logic/core/SystemServices.h"
+#include "logic/core/commandline/Console.h"
+#include "logic/core/files/DataFolder.h"
+#include "logic/core/database/Database.h"
+#include "logic/core/files/IniSettings.h"
+#include "logic/core/program/ProgramValues.h"
+#include "logic/core/services/Services.h"
+#include "logic/core/services/SystemServices.h"
 #include "logic/maintenance/BackupVolumes.h"
 #include "shell/Main.h"
 #include "shell/Windows.h"

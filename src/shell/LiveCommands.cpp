@@ -1,6 +1,6 @@
 #include "shell/LiveCommands.h"
 
-#include "logic/core/LiveUpdate.h"
+#include "logic/core/update/LiveUpdate.h"
 #include "shell/Main.h"
 #include "shell/MainCommands.h"
 

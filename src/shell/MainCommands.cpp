@@ -1,6 +1,6 @@
 #include "shell/MainCommands.h"
 
-#include "logic/core/ProgramValues.h"
+#include "logic/core/program/ProgramValues.h"
 #include "shell/Main.h"
 #include "shell/StatusPanels.h"
 #include "windows/core/MdiHost.h"

@@ -1,6 +1,6 @@
 #include "shell/StatusPanels.h"
 
-#include "logic/core/Services.h"
+#include "logic/core/services/Services.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "logic/core/CommandLine.h"
+#include "logic/core/commandline/CommandLine.h"
 #include "OrvaCommand.h"
 #include "TestDataFolder.h"
 

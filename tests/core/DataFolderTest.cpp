@@ -1,7 +1,7 @@
-#include "logic/core/DataFolder.h"
-#include "logic/core/ApplicationRecord.h"
-#include "logic/core/IniSettings.h"
-#include "logic/core/ShippedFiles.h"
+#include "logic/core/files/DataFolder.h"
+#include "logic/core/files/ApplicationRecord.h"
+#include "logic/core/files/IniSettings.h"
+#include "logic/core/files/ShippedFiles.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -1,11 +1,11 @@
-#include "logic/core/Database.h"
+#include "logic/core/database/Database.h"
 #include "ScriptedDialogs.h"
 #include "TestDataFolder.h"
-#include "logic/core/EmployeeStatements.h"
-#include "logic/core/EntryStatements.h"
-#include "logic/core/ParamStatements.h"
-#include "logic/core/ProgramValues.h"
-#include "logic/core/ReportStatements.h"
+#include "logic/core/database/EmployeeStatements.h"
+#include "logic/core/database/EntryStatements.h"
+#include "logic/core/database/ParamStatements.h"
+#include "logic/core/program/ProgramValues.h"
+#include "logic/core/database/ReportStatements.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #include "TestDataFolder.h"
-#include "logic/core/ColourSettings.h"
+#include "logic/core/files/ColourSettings.h"
 #include "windows/core/FormHelpers.h"
-#include "logic/core/ProgramValues.h"
+#include "logic/core/program/ProgramValues.h"
 
 #include <QAction>
 #include <QCheckBox>

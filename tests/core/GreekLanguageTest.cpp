@@ -1,9 +1,9 @@
 // Orva speaks Greek on a machine whose locale is not Greek (the tests run under
 // LANG=C.UTF-8): the start-up's preparation of the application sets the Greek locale and
 // loads the Greek translation of Qt's own texts, which the real boxes and dialogs show.
-#include "logic/core/GreekLanguage.h"
+#include "logic/core/text/GreekLanguage.h"
 #include "ModalDriver.h"
-#include "logic/core/ProgramValues.h"
+#include "logic/core/program/ProgramValues.h"
 #include "shell/Startup.h"
 #include "windows/core/WidgetDialogs.h"
 #include "windows/records/Lbcalendar.h"

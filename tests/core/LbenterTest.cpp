@@ -4,7 +4,7 @@
 #include "TestDataFolder.h"
 #include "shell/Main.h"
 #include "windows/core/MdiHost.h"
-#include "logic/core/ProgramValues.h"
+#include "logic/core/program/ProgramValues.h"
 #include "shell/Windows.h"
 #include "windows/core/WindowCatalogue.h"
 

@@ -1,7 +1,7 @@
 #include "RunningMain.h"
 #include "VersionServer.h"
-#include "logic/core/ProgramValues.h"
-#include "logic/core/VersionFile.h"
+#include "logic/core/program/ProgramValues.h"
+#include "logic/core/update/VersionFile.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -3,8 +3,8 @@
 #include "ScriptedServices.h"
 #include "TestDataFolder.h"
 #include "shell/Main.h"
-#include "logic/core/ProgramValues.h"
-#include "logic/core/UserLock.h"
+#include "logic/core/program/ProgramValues.h"
+#include "logic/core/files/UserLock.h"
 #include "shell/Windows.h"
 #include "windows/core/WindowCatalogue.h"
 

@@ -3,9 +3,9 @@
 // shown, and the work-date window accepted at once. Prints "running" once started.
 #include "MainTestSupport.h"
 #include "ScriptedDialogs.h"
-#include "logic/core/DataFolder.h"
+#include "logic/core/files/DataFolder.h"
 #include "shell/Main.h"
-#include "logic/core/ProgramValues.h"
+#include "logic/core/program/ProgramValues.h"
 #include "shell/Windows.h"
 #include "windows/core/WindowCatalogue.h"
 

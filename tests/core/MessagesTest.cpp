@@ -1,6 +1,6 @@
-#include "logic/core/Messages.h"
+#include "logic/core/program/Messages.h"
 #include "ScriptedDialogs.h"
-#include "logic/core/ProgramValues.h"
+#include "logic/core/program/ProgramValues.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
 #include "RunningMain.h"
-#include "logic/core/OutsideTools.h"
-#include "logic/core/SystemServices.h"
+#include "logic/core/services/OutsideTools.h"
+#include "logic/core/services/SystemServices.h"
 
 #include <QStandardPaths>
 #include <QTest>

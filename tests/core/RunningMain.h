@@ -4,7 +4,7 @@
 #include "ScriptedDialogs.h"
 #include "ScriptedServices.h"
 #include "TestDataFolder.h"
-#include "logic/core/UserLock.h"
+#include "logic/core/files/UserLock.h"
 #include "shell/LiveCommands.h"
 #include "shell/Main.h"
 #include "shell/Windows.h"

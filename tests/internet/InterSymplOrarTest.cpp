@@ -4,7 +4,7 @@
 #include "PrinterScript.h"
 #include "RecordWindows.h"
 #include "ScriptedDialogs.h"
-#include "logic/core/ProgramValues.h"
+#include "logic/core/program/ProgramValues.h"
 #include "logic/internet/EservicesSite.h"
 #include "logic/internet/PageScripts.h"
 #include "logic/internet/WebEngineSetup.h"

@@ -2,9 +2,9 @@
 #include "NewsTables.h"
 #include "PostgresCluster.h"
 #include "TestDataFolder.h"
-#include "logic/core/Database.h"
-#include "logic/core/ParamStatements.h"
-#include "logic/core/ProgramValues.h"
+#include "logic/core/database/Database.h"
+#include "logic/core/database/ParamStatements.h"
+#include "logic/core/program/ProgramValues.h"
 #include "logic/internet/NewsReader.h"
 
 #include <QSqlQuery>

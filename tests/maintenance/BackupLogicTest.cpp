@@ -1,6 +1,6 @@
 #include "MaintenanceData.h"
 #include "ScriptedDialogs.h"
-#include "logic/core/GreekCollation.h"
+#include "logic/core/database/GreekCollation.h"
 #include "logic/maintenance/BackupRestore.h"
 
 #include <QDir>

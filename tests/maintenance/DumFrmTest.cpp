@@ -1,6 +1,6 @@
 #include "logic/maintenance/DumFrm.h"
 #include "ScriptedDialogs.h"
-#include "logic/core/ProgramValues.h"
+#include "logic/core/program/ProgramValues.h"
 
 #include <QTest>
 

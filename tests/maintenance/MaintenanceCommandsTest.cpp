@@ -1,7 +1,7 @@
 #include "MaintenanceData.h"
 #include "OrvaCommand.h"
 #include "TestDataFolder.h"
-#include "logic/core/UserLock.h"
+#include "logic/core/files/UserLock.h"
 
 #include <QDir>
 #include <QTest>

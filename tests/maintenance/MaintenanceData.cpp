@@ -1,8 +1,8 @@
 #include "MaintenanceData.h"
 
-#include "logic/core/Database.h"
-#include "logic/core/GreekCollation.h"
-#include "logic/maintenance/DatabaseFile.h"
+#include "logic/core/database/Database.h"
+#include "logic/core/database/GreekCollation.h"
+#include "logic/maintenance/DatabaseCopy.h"
 
 #include <QFile>
 #include <QSqlDatabase>

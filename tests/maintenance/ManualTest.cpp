@@ -2,7 +2,7 @@
 #include "MdiFrame.h"
 #include "ScriptedDialogs.h"
 #include "TestDataFolder.h"
-#include "logic/core/Twips.h"
+#include "logic/core/program/Twips.h"
 #include "shell/Windows.h"
 #include "windows/core/MdiHost.h"
 #include "windows/maintenance/EnhXrh.h"

@@ -4,7 +4,7 @@
 #include "PreviewFixture.h"
 #include "ReportData.h"
 #include "TestDataFolder.h"
-#include "logic/core/ProgramValues.h"
+#include "logic/core/program/ProgramValues.h"
 #include "logic/print/PdfExport.h"
 #include "windows/print/Lbprint.h"
 #include "windows/print/Reports.h"

@@ -3,12 +3,12 @@
 #include "PreviewFixture.h"
 #include "ReportData.h"
 #include "TestDataFolder.h"
-#include "logic/core/ProgramValues.h"
+#include "logic/core/program/ProgramValues.h"
 #include "shell/Windows.h"
 #include "windows/core/WindowCatalogue.h"
 #include "windows/print/Lbprint.h"
 
-#include "logic/core/Twips.h"
+#include "logic/core/program/Twips.h"
 #include <QAction>
 #include <QCalendarWidget>
 #include <QComboBox>

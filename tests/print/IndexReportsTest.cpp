@@ -1,7 +1,7 @@
 #include "logic/print/IndexReports.h"
 #include "ReportData.h"
 #include "TestDataFolder.h"
-#include "logic/core/ProgramValues.h"
+#include "logic/core/program/ProgramValues.h"
 #include "logic/print/PrintJob.h"
 
 #include <QTest>

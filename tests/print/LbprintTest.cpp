@@ -1,8 +1,8 @@
 #include "windows/print/Lbprint.h"
 #include "JobBuilder.h"
 #include "PreviewFixture.h"
-#include "logic/core/ProgramValues.h"
-#include "logic/core/Twips.h"
+#include "logic/core/program/ProgramValues.h"
+#include "logic/core/program/Twips.h"
 #include "windows/core/WindowCatalogue.h"
 
 #include <QAction>

@@ -2,7 +2,7 @@
 #include "ScriptedDialogs.h"
 #include "ScriptedServices.h"
 #include "TestDataFolder.h"
-#include "logic/core/ProgramValues.h"
+#include "logic/core/program/ProgramValues.h"
 #include "logic/print/ExcelExport.h"
 #include "logic/print/WordExport.h"
 

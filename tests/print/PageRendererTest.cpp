@@ -1,6 +1,6 @@
 #include "logic/print/PageRenderer.h"
 #include "JobBuilder.h"
-#include "logic/core/ProgramValues.h"
+#include "logic/core/program/ProgramValues.h"
 #include "logic/print/PrintJob.h"
 
 #include <QImage>

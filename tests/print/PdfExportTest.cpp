@@ -2,7 +2,7 @@
 #include "ExportTestSupport.h"
 #include "ScriptedDialogs.h"
 #include "TestDataFolder.h"
-#include "logic/core/ProgramValues.h"
+#include "logic/core/program/ProgramValues.h"
 
 #include <QPdfDocument>
 #include <QTest>

@@ -2,7 +2,7 @@
 #include "AscLines.h"
 #include "ScriptedDialogs.h"
 #include "TestDataFolder.h"
-#include "logic/core/EmployeeStatements.h"
+#include "logic/core/database/EmployeeStatements.h"
 #include "logic/records/AscFile.h"
 
 #include <QSqlQuery>

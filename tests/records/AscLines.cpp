@@ -1,6 +1,6 @@
 #include "AscLines.h"
 
-#include "logic/core/DosGreek.h"
+#include "logic/core/text/DosGreek.h"
 
 QString AscEmployeeLine(int number, const QString& surname, const QString& firstName, const QString& afm) {
     QString line =

@@ -1,6 +1,6 @@
 #include "windows/records/ErgazSrch.h"
 #include "RecordWindows.h"
-#include "logic/core/ProgramValues.h"
+#include "logic/core/program/ProgramValues.h"
 #include "logic/records/RecordPrinting.h"
 
 #include <QAction>

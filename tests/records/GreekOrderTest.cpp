@@ -1,9 +1,9 @@
 #include "ScriptedDialogs.h"
 #include "TestDataFolder.h"
-#include "logic/core/EmployeeStatements.h"
-#include "logic/core/EntryStatements.h"
-#include "logic/core/GreekCollation.h"
-#include "logic/core/ReportStatements.h"
+#include "logic/core/database/EmployeeStatements.h"
+#include "logic/core/database/EntryStatements.h"
+#include "logic/core/database/GreekCollation.h"
+#include "logic/core/database/ReportStatements.h"
 #include "logic/records/EmployeeList.h"
 
 #include <QSqlQuery>

@@ -1,10 +1,10 @@
 #include "AscLines.h"
 #include "OrvaCommand.h"
 #include "TestDataFolder.h"
-#include "logic/core/CommandLine.h"
-#include "logic/core/Database.h"
-#include "logic/core/EmployeeStatements.h"
-#include "logic/core/UserLock.h"
+#include "logic/core/commandline/CommandLine.h"
+#include "logic/core/database/Database.h"
+#include "logic/core/database/EmployeeStatements.h"
+#include "logic/core/files/UserLock.h"
 #include "logic/records/EmployeeList.h"
 
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "windows/records/InsErg.h"
 #include "AscLines.h"
 #include "RecordWindows.h"
-#include "logic/core/ProgramValues.h"
+#include "logic/core/program/ProgramValues.h"
 
 #include <QFile>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 #include "windows/records/KinsSrch.h"
 #include "RecordWindows.h"
 #include "windows/core/MdiHost.h"
-#include "logic/core/ProgramValues.h"
+#include "logic/core/program/ProgramValues.h"
 #include "logic/records/RecordPrinting.h"
 
 #include <QAction>

@@ -2,7 +2,7 @@
 #include "ModalDriver.h"
 #include "RecordWindows.h"
 #include "windows/core/MdiHost.h"
-#include "logic/core/ProgramValues.h"
+#include "logic/core/program/ProgramValues.h"
 #include "windows/core/WindowCatalogue.h"
 #include "windows/records/ErgazSrch.h"
 #include "windows/records/KinsSrch.h"

@@ -2,7 +2,7 @@
 
 #include "ScriptedServices.h"
 #include "windows/core/MdiHost.h"
-#include "logic/core/ProgramValues.h"
+#include "logic/core/program/ProgramValues.h"
 #include "shell/Windows.h"
 #include "windows/core/WindowCatalogue.h"
 

@@ -3,8 +3,8 @@
 #include "ScriptedDialogs.h"
 #include "TestDataFolder.h"
 #include "windows/core/ChildWindow.h"
-#include "logic/core/EmployeeStatements.h"
-#include "logic/core/EntryStatements.h"
+#include "logic/core/database/EmployeeStatements.h"
+#include "logic/core/database/EntryStatements.h"
 
 #include <QMainWindow>
 #include <QTest>

@@ -1,6 +1,6 @@
 #include "logic/internet/InternetSettings.h"
 
-#include "logic/core/Services.h"
+#include "logic/core/services/Services.h"
 #include "logic/internet/EservicesSite.h"
 
 #include <QStringList>

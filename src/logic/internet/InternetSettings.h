@@ -1,6 +1,6 @@
 #pragma once
 
-#include "logic/core/IniSettings.h"
+#include "logic/core/files/IniSettings.h"
 
 #include <QString>
 #include <vector>

@@ -1,7 +1,7 @@
 #include "logic/internet/NewsReader.h"
 
-#include "logic/core/ParamStatements.h"
-#include "logic/core/ProgramValues.h"
+#include "logic/core/database/ParamStatements.h"
+#include "logic/core/program/ProgramValues.h"
 
 namespace NewsReader {
 

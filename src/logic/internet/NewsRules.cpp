@@ -1,6 +1,6 @@
 #include "logic/internet/NewsRules.h"
 
-#include "logic/core/DateHelpers.h"
+#include "logic/core/text/DateHelpers.h"
 
 namespace NewsRules {
 

@@ -1,7 +1,7 @@
 #include "logic/maintenance/BackupRestore.h"
 
-#include "logic/core/Messages.h"
-#include "logic/core/Services.h"
+#include "logic/core/program/Messages.h"
+#include "logic/core/services/Services.h"
 
 #include <QDir>
 #include <QFileInfo>

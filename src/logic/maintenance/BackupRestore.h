@@ -1,7 +1,7 @@
 #pragma once
 
 #include "logic/maintenance/BackupVolumes.h"
-#include "logic/maintenance/DatabaseFile.h"
+#include "logic/maintenance/DatabaseCopy.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #include "logic/maintenance/BlankForms.h"
 
-#include "logic/core/ProgramValues.h"
+#include "logic/core/program/ProgramValues.h"
 
 #include <cmath>
 

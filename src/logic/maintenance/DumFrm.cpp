@@ -1,8 +1,8 @@
 #include "logic/maintenance/DumFrm.h"
 
-#include "logic/core/Dialogs.h"
-#include "logic/core/ProgramValues.h"
-#include "logic/core/Services.h"
+#include "logic/core/services/Dialogs.h"
+#include "logic/core/program/ProgramValues.h"
+#include "logic/core/services/Services.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,7 +1,7 @@
 #include "logic/maintenance/MaintenanceCommands.h"
 
-#include "logic/core/Console.h"
-#include "logic/core/ProgramValues.h"
+#include "logic/core/commandline/Console.h"
+#include "logic/core/program/ProgramValues.h"
 #include "logic/maintenance/BackupRestore.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "logic/core/CommandLine.h"
+#include "logic/core/commandline/CommandLine.h"
 
 // "orva backup FOLDER" and "orva restore FILE": the backup and the restore of the backup
 // window without a window, for backups a scheduler runs.

@@ -1,9 +1,9 @@
 #include "logic/print/MailExport.h"
 
-#include "logic/core/Messages.h"
-#include "logic/core/ProgramValues.h"
-#include "logic/core/ReportStatements.h"
-#include "logic/core/Services.h"
+#include "logic/core/program/Messages.h"
+#include "logic/core/program/ProgramValues.h"
+#include "logic/core/database/ReportStatements.h"
+#include "logic/core/services/Services.h"
 #include "logic/print/ExportFiles.h"
 #include "logic/print/PdfExport.h"
 #include "logic/print/PrintJob.h"

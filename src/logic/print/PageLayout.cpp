@@ -1,7 +1,7 @@
 #include "logic/print/PageLayout.h"
 
-#include "logic/core/Messages.h"
-#include "logic/core/Twips.h"
+#include "logic/core/program/Messages.h"
+#include "logic/core/program/Twips.h"
 #include "logic/print/PrintJob.h"
 
 int PageMap::at(int page, int row) const {

@@ -1,8 +1,8 @@
 #include "logic/print/PageRenderer.h"
 
-#include "logic/core/ColourSettings.h"
-#include "logic/core/ProgramValues.h"
-#include "logic/core/Twips.h"
+#include "logic/core/files/ColourSettings.h"
+#include "logic/core/program/ProgramValues.h"
+#include "logic/core/program/Twips.h"
 #include "logic/print/PrintJob.h"
 
 #include <QFontMetricsF>

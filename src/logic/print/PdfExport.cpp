@@ -1,7 +1,7 @@
 #include "logic/print/PdfExport.h"
 
-#include "logic/core/Messages.h"
-#include "logic/core/ProgramValues.h"
+#include "logic/core/program/Messages.h"
+#include "logic/core/program/ProgramValues.h"
 #include "logic/maintenance/DumFrm.h"
 #include "logic/print/ExportFiles.h"
 #include "logic/print/PageRenderer.h"

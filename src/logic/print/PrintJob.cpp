@@ -1,7 +1,7 @@
 #include "logic/print/PrintJob.h"
 
-#include "logic/core/Messages.h"
-#include "logic/core/ProgramValues.h"
+#include "logic/core/program/Messages.h"
+#include "logic/core/program/ProgramValues.h"
 
 #include <QCoreApplication>
 #include <QImageReader>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "logic/core/CommandLine.h"
+#include "logic/core/commandline/CommandLine.h"
 
 // "orva report entries ..." and "orva report employees ...": the two index reports written
 // to a file from the command line. They are filled as the windows fill them and written by

@@ -1,7 +1,7 @@
 #include "logic/print/ReportFile.h"
 
-#include "logic/core/Console.h"
-#include "logic/core/Messages.h"
+#include "logic/core/commandline/Console.h"
+#include "logic/core/program/Messages.h"
 #include "logic/print/ExcelExport.h"
 #include "logic/print/ExportFiles.h"
 #include "logic/print/PdfExport.h"

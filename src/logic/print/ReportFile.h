@@ -1,6 +1,6 @@
 #pragma once
 
-#include "logic/core/CommandLine.h"
+#include "logic/core/commandline/CommandLine.h"
 
 #include <optional>
 

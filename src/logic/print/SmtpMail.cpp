@@ -1,7 +1,7 @@
 #include "logic/print/SmtpMail.h"
 
-#include "logic/core/ProgramValues.h"
-#include "logic/core/Services.h"
+#include "logic/core/program/ProgramValues.h"
+#include "logic/core/services/Services.h"
 
 #include <QFile>
 #include <QFileInfo>

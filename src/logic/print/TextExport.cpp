@@ -1,6 +1,6 @@
 #include "logic/print/TextExport.h"
 
-#include "logic/core/ProgramValues.h"
+#include "logic/core/program/ProgramValues.h"
 #include "logic/print/ExportFiles.h"
 #include "logic/print/PrintJob.h"
 #include "logic/records/LbPopUp.h"

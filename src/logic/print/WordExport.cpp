@@ -1,6 +1,6 @@
 #include "logic/print/WordExport.h"
 
-#include "logic/core/Services.h"
+#include "logic/core/services/Services.h"
 #include "logic/print/ExportFiles.h"
 #include "logic/print/PrintJob.h"
 #include "logic/print/ZipArchive.h"

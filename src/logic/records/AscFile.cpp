@@ -1,6 +1,6 @@
 #include "logic/records/AscFile.h"
 
-#include "logic/core/DosGreek.h"
+#include "logic/core/text/DosGreek.h"
 #include "logic/records/RecordKeys.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "logic/records/AscImport.h"
 
-#include "logic/core/ImportStatements.h"
+#include "logic/core/database/ImportStatements.h"
 #include "logic/records/AscFile.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "logic/core/Database.h"
+#include "logic/core/database/Database.h"
 
 #include <QList>
 #include <QStringList>

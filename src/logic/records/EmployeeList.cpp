@@ -1,6 +1,6 @@
 #include "logic/records/EmployeeList.h"
 
-#include "logic/core/GreekCollation.h"
+#include "logic/core/database/GreekCollation.h"
 #include "logic/records/RecordKeys.h"
 
 QList<Employee> ReadEmployees(EmployeeOrder order, DbStatus* status) {

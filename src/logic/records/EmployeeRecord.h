@@ -1,6 +1,6 @@
 #pragma once
 
-#include "logic/core/EmployeeStatements.h"
+#include "logic/core/database/EmployeeStatements.h"
 
 // What the employee form does, chosen by its caller in BridgeMode slot 0.
 namespace EmployeeMode {

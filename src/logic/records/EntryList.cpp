@@ -1,6 +1,6 @@
 #include "logic/records/EntryList.h"
 
-#include "logic/core/DateHelpers.h"
+#include "logic/core/text/DateHelpers.h"
 #include "logic/records/RecordKeys.h"
 
 #include <algorithm>

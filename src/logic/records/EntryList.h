@@ -1,6 +1,6 @@
 #pragma once
 
-#include "logic/core/EntryStatements.h"
+#include "logic/core/database/EntryStatements.h"
 #include "logic/records/PageCursor.h"
 
 #include <QList>

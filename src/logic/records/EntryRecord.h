@@ -1,7 +1,7 @@
 #pragma once
 
-#include "logic/core/EmployeeStatements.h"
-#include "logic/core/EntryStatements.h"
+#include "logic/core/database/EmployeeStatements.h"
+#include "logic/core/database/EntryStatements.h"
 #include "logic/records/EmployeeRecord.h"
 
 // The schedule entry form's mode, held in BridgeMode slot 1.

@@ -1,9 +1,9 @@
 #include "logic/records/ImportCommand.h"
 
-#include "logic/core/Console.h"
-#include "logic/core/Database.h"
-#include "logic/core/Messages.h"
-#include "logic/core/ProgramValues.h"
+#include "logic/core/commandline/Console.h"
+#include "logic/core/database/Database.h"
+#include "logic/core/program/Messages.h"
+#include "logic/core/program/ProgramValues.h"
 #include "logic/records/AscFile.h"
 #include "logic/records/AscImport.h"
 

@@ -1,7 +1,7 @@
 #include "logic/records/LbPopUp.h"
 
-#include "logic/core/ProgramValues.h"
-#include "logic/core/Services.h"
+#include "logic/core/program/ProgramValues.h"
+#include "logic/core/services/Services.h"
 #include "logic/records/PopUpItems.h"
 
 void LoadLbPopUp() {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "logic/core/KeysetRead.h"
+#include "logic/core/database/KeysetRead.h"
 
 #include <QList>
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "logic/records/RecordKeys.h"
 
-#include "logic/core/DateHelpers.h"
+#include "logic/core/text/DateHelpers.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "windows/core/ChildWindow.h"
 
-#include "logic/core/Twips.h"
+#include "logic/core/program/Twips.h"
 
 #include <QCloseEvent>
 #include <QMdiSubWindow>

@@ -1,7 +1,7 @@
 #include "windows/core/ParamDt.h"
 
-#include "logic/core/ParamStatements.h"
-#include "logic/core/ProgramValues.h"
+#include "logic/core/database/ParamStatements.h"
+#include "logic/core/program/ProgramValues.h"
 #include "windows/core/FormHelpers.h"
 
 #include <QGridLayout>

@@ -1,6 +1,6 @@
 #include "windows/core/ToolbarPictures.h"
 
-#include "logic/core/ProgramValues.h"
+#include "logic/core/program/ProgramValues.h"
 
 #include <QApplication>
 #include <QBitmap>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "logic/core/Dialogs.h"
+#include "logic/core/services/Dialogs.h"
 
 // The real boxes and common dialogs, parented to the program's active window.
 class WidgetDialogs : public Dialogs {

@@ -1,8 +1,8 @@
 #include "windows/internet/InterMyLog.h"
 
-#include "logic/core/Messages.h"
-#include "logic/core/ProgramValues.h"
-#include "logic/core/Twips.h"
+#include "logic/core/program/Messages.h"
+#include "logic/core/program/ProgramValues.h"
+#include "logic/core/program/Twips.h"
 #include "windows/internet/BrowserWindow.h"
 #include "windows/internet/FlowPage.h"
 #include "windows/internet/StackedBrowsers.h"

@@ -1,7 +1,7 @@
 #include "windows/internet/NewsKeim.h"
 
-#include "logic/core/ProgramValues.h"
-#include "logic/core/Services.h"
+#include "logic/core/program/ProgramValues.h"
+#include "logic/core/services/Services.h"
 #include "logic/internet/InternetSettings.h"
 #include "logic/internet/NewsReader.h"
 #include "logic/internet/NewsText.h"

@@ -1,9 +1,9 @@
 #include "windows/maintenance/BackRest.h"
 
-#include "logic/core/Database.h"
-#include "logic/core/Messages.h"
-#include "logic/core/ProgramValues.h"
-#include "logic/core/Services.h"
+#include "logic/core/database/Database.h"
+#include "logic/core/program/Messages.h"
+#include "logic/core/program/ProgramValues.h"
+#include "logic/core/services/Services.h"
 #include "logic/maintenance/BackupRestore.h"
 #include "logic/records/LbPopUp.h"
 #include "windows/core/FormHelpers.h"

@@ -1,6 +1,6 @@
 #include "windows/maintenance/BmpFrm.h"
 
-#include "logic/core/ProgramValues.h"
+#include "logic/core/program/ProgramValues.h"
 
 #include <QEvent>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "windows/maintenance/EnhXrh.h"
 
-#include "logic/core/ProgramValues.h"
-#include "logic/core/Twips.h"
+#include "logic/core/program/ProgramValues.h"
+#include "logic/core/program/Twips.h"
 #include "logic/maintenance/DocumentFiles.h"
 #include "windows/core/FormHelpers.h"
 #include "windows/core/MdiHost.h"

@@ -1,9 +1,9 @@
 #include "windows/maintenance/Manual.h"
 
-#include "logic/core/Messages.h"
-#include "logic/core/ProgramValues.h"
-#include "logic/core/Services.h"
-#include "logic/core/Twips.h"
+#include "logic/core/program/Messages.h"
+#include "logic/core/program/ProgramValues.h"
+#include "logic/core/services/Services.h"
+#include "logic/core/program/Twips.h"
 #include "logic/maintenance/DocumentFiles.h"
 #include "windows/core/FormHelpers.h"
 

@@ -1,9 +1,9 @@
 #include "windows/print/EpilKins.h"
 
-#include "logic/core/DateHelpers.h"
-#include "logic/core/EmployeeStatements.h"
-#include "logic/core/ProgramValues.h"
-#include "logic/core/Twips.h"
+#include "logic/core/text/DateHelpers.h"
+#include "logic/core/database/EmployeeStatements.h"
+#include "logic/core/program/ProgramValues.h"
+#include "logic/core/program/Twips.h"
 #include "windows/core/FormHelpers.h"
 #include "windows/core/MdiHost.h"
 #include "windows/core/ToolbarPictures.h"

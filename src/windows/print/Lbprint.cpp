@@ -1,9 +1,9 @@
 #include "windows/print/Lbprint.h"
 
-#include "logic/core/Dialogs.h"
-#include "logic/core/ProgramValues.h"
-#include "logic/core/Twips.h"
-#include "logic/core/WaitSeconds.h"
+#include "logic/core/services/Dialogs.h"
+#include "logic/core/program/ProgramValues.h"
+#include "logic/core/program/Twips.h"
+#include "logic/core/services/WaitSeconds.h"
 #include "logic/print/PageRenderer.h"
 #include "logic/records/LbPopUp.h"
 #include "windows/core/FormHelpers.h"

@@ -1,6 +1,6 @@
 #include "windows/print/Reports.h"
 
-#include "logic/core/Messages.h"
+#include "logic/core/program/Messages.h"
 #include "logic/print/IndexReports.h"
 #include "logic/records/RecordPrinting.h"
 #include "windows/print/Lbprint.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "logic/core/EmployeeStatements.h"
+#include "logic/core/database/EmployeeStatements.h"
 
 #include <QList>
 #include <QString>

@@ -1,7 +1,7 @@
 #include "windows/records/Ergaz.h"
 
-#include "logic/core/Messages.h"
-#include "logic/core/ProgramValues.h"
+#include "logic/core/program/Messages.h"
+#include "logic/core/program/ProgramValues.h"
 #include "logic/records/EmployeeRecord.h"
 #include "windows/core/FormHelpers.h"
 #include "windows/records/RecordWidgets.h"

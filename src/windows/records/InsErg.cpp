@@ -1,8 +1,8 @@
 #include "windows/records/InsErg.h"
 
-#include "logic/core/Messages.h"
-#include "logic/core/ProgramValues.h"
-#include "logic/core/Services.h"
+#include "logic/core/program/Messages.h"
+#include "logic/core/program/ProgramValues.h"
+#include "logic/core/services/Services.h"
 #include "logic/records/AscFile.h"
 #include "logic/records/AscImport.h"
 #include "windows/core/FormHelpers.h"

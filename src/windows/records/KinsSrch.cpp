@@ -1,8 +1,8 @@
 #include "windows/records/KinsSrch.h"
 
-#include "logic/core/Messages.h"
-#include "logic/core/ProgramValues.h"
-#include "logic/core/Twips.h"
+#include "logic/core/program/Messages.h"
+#include "logic/core/program/ProgramValues.h"
+#include "logic/core/program/Twips.h"
 #include "logic/records/EntryRecord.h"
 #include "logic/records/LbPopUp.h"
 #include "logic/records/RecordPrinting.h"

@@ -1,6 +1,6 @@
 #include "windows/records/PageGrid.h"
 
-#include "logic/core/Twips.h"
+#include "logic/core/program/Twips.h"
 #include "logic/records/PageCursor.h"
 #include "windows/core/FormHelpers.h"
 

@@ -1,6 +1,6 @@
 #include "windows/records/RecordWidgets.h"
 
-#include "logic/core/Twips.h"
+#include "logic/core/program/Twips.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,3 +1,3 @@
 #include "launcher/SetUp.h"
-#include "logic/core/ApplicationRecord.h"
+#include "logic/core/files/ApplicationRecord.h"
 #include <QWidget>

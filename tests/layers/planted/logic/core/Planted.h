@@ -1,6 +1,6 @@
 #pragma once
 
-#include "logic/core/Database.h"
+#include "logic/core/database/Database.h"
 #include <QWidget>
 #include "windows/records/Ergaz.h"
 #include <QString>

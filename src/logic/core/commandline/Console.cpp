@@ -1,0 +1,90 @@
+#include "logic/core/commandline/Console.h"
+
+#include <cstdio>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+constexpr int ProgressIntervalMs = 200;
+
+void write(FILE* stream, const QString& text) {
+    QString line = text;
+    line.replace(u"\r\n"_s, u"\n"_s);
+    const QByteArray bytes = line.toUtf8() + '\n';
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+    std::fflush(stream);
+}
+} // namespace
+
+void PrintOut(const QString& text) {
+    write(stdout, text);
+}
+
+void PrintError(const QString& text) {
+    write(stderr, u"orva: "_s + text);
+}
+
+MsgAnswer ConsoleDialogs::message(const MessageBox& box) {
+    PrintError(box.text);
+    switch (box.buttons) {
+    case MsgButtons::Ok:
+        return MsgAnswer::Ok;
+    case MsgButtons::OkCancel:
+        return MsgAnswer::Cancel;
+    case MsgButtons::YesNo:
+    case MsgButtons::YesNoCancel:
+        return MsgAnswer::No;
+    }
+    return MsgAnswer::Cancel;
+}
+
+std::optional<QString> ConsoleDialogs::inputText(const QString&, const QString&, const QString&) {
+    return std::nullopt;
+}
+
+QString ConsoleDialogs::saveFileName(const FileDialogRequest&) {
+    return {};
+}
+
+QString ConsoleDialogs::openFileName(const FileDialogRequest&) {
+    return {};
+}
+
+bool ConsoleDialogs::printerSetup(const PrintDialogRequest&) {
+    return false;
+}
+
+int ConsoleDialogs::popUpMenu(const QStringList&) {
+    return 0;
+}
+
+TerminalProgress::TerminalProgress(const QString& label)
+    : m_label(label), m_active(::isatty(STDERR_FILENO)) {}
+
+TerminalProgress::~TerminalProgress() {
+    clear();
+}
+
+void TerminalProgress::clear() {
+    if (!m_shown)
+        return;
+    // Back to the start of the line and erase it.
+    std::fputs("\r\x1b[K", stderr);
+    std::fflush(stderr);
+    m_shown = false;
+}
+
+void TerminalProgress::show(int done, int total) {
+    if (!m_active)
+        return;
+    if (m_shown && m_sinceShown.isValid() && m_sinceShown.elapsed() < ProgressIntervalMs && done < total)
+        return;
+    m_sinceShown.start();
+    m_shown = true;
+    const int percent = total > 0 ? int(qint64(done) * 100 / total) : 0;
+    const QByteArray line =
+        (u"\r\x1b[K"_s + m_label + u" %1/%2 (%3%)"_s.arg(done).arg(total).arg(percent)).toUtf8();
+    std::fwrite(line.constData(), 1, size_t(line.size()), stderr);
+    std::fflush(stderr);
+}

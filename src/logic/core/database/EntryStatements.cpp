@@ -1,0 +1,67 @@
+#include "logic/core/database/EntryStatements.h"
+
+#include "logic/core/database/SqlExec.h"
+
+std::optional<Entry> SelectEntry(const QString& afm, const QString& yyyymmdd, DbStatus* status) {
+    QSqlQuery query(DbConnection());
+    const DbStatus result = RunStatement(
+        query, QStringLiteral("Select Korario,Kparat From Kins Where Eafm=? And Kdate=?"), {afm, yyyymmdd});
+    ReportStatus(status, result);
+    if (!result.ok() || !query.next())
+        return std::nullopt;
+    return Entry{afm, yyyymmdd, query.value(0).toString(), query.value(1).toString()};
+}
+
+DbStatus InsertEntry(const Entry& e) {
+    QSqlQuery query(DbConnection());
+    return RunStatement(query,
+                        QStringLiteral("Insert Into Kins (Eafm,Kdate,Korario,Kparat) Values (?,?,?,?)"),
+                        {e.Eafm, e.Kdate, e.Korario, e.Kparat});
+}
+
+DbStatus UpdateEntry(const Entry& e) {
+    QSqlQuery query(DbConnection());
+    return RunStatement(query, QStringLiteral("Update Kins Set Korario=?,Kparat=? Where Eafm=? And Kdate=?"),
+                        {e.Korario, e.Kparat, e.Eafm, e.Kdate});
+}
+
+DbStatus DeleteEntry(const QString& afm, const QString& yyyymmdd) {
+    QSqlQuery query(DbConnection());
+    return RunStatement(query, QStringLiteral("Delete From Kins Where Eafm=? And Kdate=?"), {afm, yyyymmdd});
+}
+
+QSqlQuery SelectMonthEntries(const QString& firstDay, const QString& beyond, EntryOrder order, PageRead read,
+                             const Entry& at, int count, DbStatus* status) {
+    const bool byDate = order == EntryOrder::ByDate;
+    const KeysetRead keyset =
+        byDate ? MakeKeysetRead({QStringLiteral("Kins.Kdate"), QStringLiteral("Kins.Eafm")},
+                                {at.Kdate, at.Eafm}, read)
+               : MakeKeysetRead({QStringLiteral("Kins.Eafm"), QStringLiteral("Kins.Kdate")},
+                                {at.Eafm, at.Kdate}, read);
+    // In date order a read after an entry of the month starts at that entry's date: the
+    // month's own bound on that side would only hide the better one from the planner.
+    const bool fromAt = byDate && (read == PageRead::From || read == PageRead::After) && at.Kdate >= firstDay;
+    const bool toAt = byDate && read == PageRead::Before && at.Kdate < beyond;
+    QStringList conditions;
+    QVariantList values;
+    if (!fromAt) {
+        conditions << QStringLiteral("Kins.Kdate>=?");
+        values << firstDay;
+    }
+    if (!toAt) {
+        conditions << QStringLiteral("Kins.Kdate<?");
+        values << beyond;
+    }
+    if (!keyset.condition.isEmpty()) {
+        conditions << keyset.condition;
+        values << keyset.values;
+    }
+    const QString statement = QStringLiteral("Select Kins.*,Ergaz.Eepon,Ergaz.Eypo "
+                                             "From Kins Inner Join Ergaz On Kins.Eafm=Ergaz.Eafm Where ") +
+                              conditions.join(QStringLiteral(" And ")) + QStringLiteral(" Order By ") +
+                              keyset.order + QStringLiteral(" Limit ?");
+    QSqlQuery query(DbConnection());
+    query.setForwardOnly(true);
+    ReportStatus(status, RunStatement(query, statement, values << count));
+    return query;
+}

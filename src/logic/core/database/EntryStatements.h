@@ -1,0 +1,32 @@
+#pragma once
+
+#include "logic/core/database/Database.h"
+#include "logic/core/database/KeysetRead.h"
+
+#include <QSqlQuery>
+#include <optional>
+
+// A supplementary-schedule entry; Kdate is "yyyymmdd".
+struct Entry {
+    QString Eafm;
+    QString Kdate;
+    QString Korario;
+    QString Kparat;
+    bool operator==(const Entry&) const = default;
+};
+
+enum class EntryOrder { ByDate, ByAfm };
+
+// Hours and remarks of one employee's entry of one day.
+std::optional<Entry> SelectEntry(const QString& afm, const QString& yyyymmdd, DbStatus* status = nullptr);
+DbStatus InsertEntry(const Entry& entry);
+DbStatus UpdateEntry(const Entry& entry);
+DbStatus DeleteEntry(const QString& afm, const QString& yyyymmdd);
+
+// Up to count entries from a day to the end of its month, joined with their employee
+// (columns Eafm, Kdate, Korario, Kparat, Eepon, Eypo), read from the place of `at` in the
+// order (ignored for the first ones); entries without an employee are left out. The days
+// are a range of Kdate, from firstDay "yyyymmdd" to before `beyond`, so that the Kdate
+// index serves it.
+QSqlQuery SelectMonthEntries(const QString& firstDay, const QString& beyond, EntryOrder order, PageRead read,
+                             const Entry& at, int count, DbStatus* status = nullptr);

@@ -1,0 +1,120 @@
+#include "logic/core/files/IniSettings.h"
+
+#include "logic/internet/InternetSettings.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringList>
+
+namespace {
+// The settings of the core, the mail and the e-services site.
+const std::vector<SettingDefinition>& CoreSettings() {
+    static const std::vector<SettingDefinition> settings = {
+        {QStringLiteral("Mail/SmtpMailProgram"), QStringLiteral("SmtpMail"),
+         QStringLiteral("Το εργαλείο αλληλογραφίας που ξεκινά στην έξοδο για να ενημερώσει τον λογιστή για "
+                        "τις αποστολές της ημέρας· ένα σκέτο όνομα αναζητείται στον φάκελο δεδομένων.")},
+        {QStringLiteral("Mail/SmtpMailLicense"), QString(),
+         QStringLiteral("Η άδεια του εγκατεστημένου εργαλείου αλληλογραφίας, που του δίνεται ως License=.")},
+        {QStringLiteral("Mail/SmtpServer"), QString(),
+         QStringLiteral("Ο διακομιστής αλληλογραφίας (όνομα ή διεύθυνση) για το e-mail των εκτυπώσεων, και "
+                        "για το e-mail στον λογιστή όταν δεν υπάρχει το εργαλείο αλληλογραφίας· κενό: ο Smtp "
+                        "Server των Παραμέτρων Σύνδεσης.")},
+        {QStringLiteral("Mail/SmtpPort"), QString(),
+         QStringLiteral("Η θύρα του διακομιστή αλληλογραφίας· κενό: 25 χωρίς κρυπτογράφηση, 587 με starttls "
+                        "και 465 με tls.")},
+        {QStringLiteral("Mail/SmtpSecurity"), QStringLiteral("none"),
+         QStringLiteral(
+             "Η κρυπτογράφηση της σύνδεσης με τον διακομιστή αλληλογραφίας: none (καμία), starttls (απλή "
+             "σύνδεση που κρυπτογραφείται πριν σταλεί οτιδήποτε) ή tls (κρυπτογραφημένη από την αρχή).")},
+        {QStringLiteral("Mail/SmtpUser"), QString(),
+         QStringLiteral(
+             "Ο χρήστης για τη σύνδεση στον διακομιστή αλληλογραφίας· κενό: αποστολή χωρίς σύνδεση χρήστη.")},
+        {QStringLiteral("Mail/SmtpPassword"), QString(),
+         QStringLiteral("Ο κωδικός για τη σύνδεση στον διακομιστή αλληλογραφίας.")},
+        {QStringLiteral("Internet/EservicesBase"), QStringLiteral("https://eservices.yeka.gr"),
+         QStringLiteral("Ο ιστότοπος των e-υπηρεσιών του Υπουργείου Εργασίας όπου αποστέλλονται οι κινήσεις: "
+                        "πρωτόκολλο και όνομα, χωρίς διαδρομή.")},
+        {QStringLiteral("Update/PrimaryHost"), QString(),
+         QStringLiteral("Ο διακομιστής της Tavrinex που δημοσιεύει την έκδοση του προγράμματος: πρωτόκολλο "
+                        "και όνομα (http://... ή https://...), χωρίς διαδρομή· η έκδοση διαβάζεται από το "
+                        "/sse/orva/int.ver. Κενό: το πρόγραμμα δεν ελέγχει για νέα έκδοση.")},
+        {QStringLiteral("Update/FallbackHost"), QString(),
+         QStringLiteral("Ο δεύτερος διακομιστής, που ρωτιέται όταν ο πρώτος δεν δίνει έγκυρο αρχείο έκδοσης· "
+                        "κενό: μόνο ο πρώτος.")},
+        {QStringLiteral("Update/TimeoutSeconds"), QStringLiteral("15"),
+         QStringLiteral("Πόσα δευτερόλεπτα περιμένει το πρόγραμμα την απάντηση κάθε διακομιστή.")},
+        {QStringLiteral("Update/UpdaterProgram"), QStringLiteral("LiveUpd"),
+         QStringLiteral("Το πρόγραμμα της ενημέρωσης, που ξεκινά όταν δεχτείτε νέα έκδοση· ένα σκέτο όνομα "
+                        "αναζητείται στον φάκελο δεδομένων και μετά στα προγράμματα του συστήματος.")},
+        {QStringLiteral("Support/RemoteSupport2Program"), QStringLiteral("A_Remote"),
+         QStringLiteral(
+             "Το εργαλείο απομακρυσμένης υποστήριξης του «Live Support 2» της γραμμής εργαλείων· ένα σκέτο "
+             "όνομα αναζητείται στον φάκελο δεδομένων και μετά στα προγράμματα του συστήματος.")},
+        {QStringLiteral("Support/RemoteSupport8Program"), QStringLiteral("B_Remote"),
+         QStringLiteral(
+             "Το εργαλείο απομακρυσμένης υποστήριξης του «Live Support 8» της γραμμής εργαλείων· ένα σκέτο "
+             "όνομα αναζητείται στον φάκελο δεδομένων και μετά στα προγράμματα του συστήματος.")},
+        {QStringLiteral("Support/StopCommand"), QString(),
+         QStringLiteral("Εντολή που τρέχει, και την περιμένει το πρόγραμμα, πριν ξεκινήσει κάποιο από τα "
+                        "εργαλεία απομακρυσμένης υποστήριξης, για να τερματίσει μια σύνδεση που τρέχει "
+                        "ακόμη: το πρόγραμμα και τα ορίσματά του χωρισμένα με κενά (τα εισαγωγικά κρατούν τα "
+                        "κενά μέσα σε όρισμα)· δεν τρέχει ποτέ μέσω κελύφους. Κενό: καμία εντολή.")},
+    };
+    return settings;
+}
+
+} // namespace
+
+const std::vector<SettingDefinition>& KnownSettings() {
+    static const std::vector<SettingDefinition> settings = [] {
+        std::vector<SettingDefinition> all = CoreSettings();
+        const std::vector<SettingDefinition>& internet = InternetSettingDefinitions();
+        all.insert(all.end(), internet.begin(), internet.end());
+        return all;
+    }();
+    return settings;
+}
+
+QString DefaultSettingValue(const QString& key) {
+    for (const SettingDefinition& setting : KnownSettings()) {
+        if (setting.key == key)
+            return setting.defaultValue;
+    }
+    return {};
+}
+
+QString DefaultSettings::value(const QString& key) const {
+    return m_overrides.value(key, DefaultSettingValue(key));
+}
+
+IniSettings::IniSettings(const QString& path) : m_ini(path, QSettings::IniFormat) {}
+
+QString IniSettings::value(const QString& key) const {
+    return m_ini.value(key, DefaultSettingValue(key)).toString();
+}
+
+bool WriteDefaultSettingsFile(const QString& path) {
+    QStringList lines;
+    lines << QStringLiteral("; Ρυθμίσεις του Orva. Οι γραμμές που αρχίζουν με ; είναι σχόλια· μια ρύθμιση")
+          << QStringLiteral("; που λείπει παίρνει την προεπιλογή που φαίνεται εδώ.");
+    QString group;
+    for (const SettingDefinition& setting : KnownSettings()) {
+        const QString settingGroup = setting.key.section(QLatin1Char('/'), 0, 0);
+        const QString name = setting.key.section(QLatin1Char('/'), 1);
+        if (settingGroup != group) {
+            group = settingGroup;
+            lines << QString() << QStringLiteral("[%1]").arg(group);
+        }
+        lines << QStringLiteral("; %1").arg(setting.comment);
+        // Quoted, so that a comma stays part of the value instead of making a list.
+        QString quoted = setting.defaultValue;
+        quoted.replace(QLatin1Char('\\'), QStringLiteral("\\\\"))
+            .replace(QLatin1Char('"'), QStringLiteral("\\\""));
+        lines << QStringLiteral("%1=\"%2\"").arg(name, quoted);
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(lines.join(QLatin1Char('\n')).toUtf8() + '\n');
+    return file.commit();
+}

@@ -1,0 +1,76 @@
+#include "logic/core/services/OutsideTools.h"
+
+#include "logic/core/services/Dialogs.h"
+#include "logic/core/program/ProgramValues.h"
+#include "logic/core/services/Services.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+
+namespace {
+
+bool toolIsThere(const QString& settingKey, const QString& name, QString* path) {
+    if (name.trimmed().isEmpty()) {
+        ShowBox(QStringLiteral("ΠΡΟΣΟΧΗ"),
+                QStringLiteral("Δεν έχει οριστεί πρόγραμμα στη ρύθμιση %1 του Orva.ini.").arg(settingKey),
+                MsgIcon::Critical);
+        return false;
+    }
+    *path = ToolPath(name);
+    if (QFileInfo(*path).isFile())
+        return true;
+    ShowBox(QStringLiteral("ΠΡΟΣΟΧΗ"),
+            QStringLiteral(
+                "Το πρόγραμμα %1 δεν βρέθηκε.\r\nΟρίστε το σωστό πρόγραμμα στη ρύθμιση %2 του Orva.ini.")
+                .arg(*path, settingKey),
+            MsgIcon::Critical);
+    return false;
+}
+
+void showStartFailure(const QString& path, const QString& settingKey, const QString& error) {
+    ShowBox(QStringLiteral("ΠΡΟΣΟΧΗ"),
+            QStringLiteral("Το πρόγραμμα %1 (ρύθμιση %2 του Orva.ini) δεν εκτελέστηκε.\r\n%3")
+                .arg(path, settingKey, error),
+            MsgIcon::Critical);
+}
+
+} // namespace
+
+QString ToolPath(const QString& name) {
+    if (QDir::isAbsolutePath(name))
+        return QDir::cleanPath(name);
+    const QString inDataFolder = QDir::cleanPath(AppFile(name));
+    if (name.contains(QLatin1Char('/')) || QFileInfo(inDataFolder).isFile())
+        return inDataFolder;
+    const QString onThePath = QStandardPaths::findExecutable(name);
+    return onThePath.isEmpty() ? inDataFolder : onThePath;
+}
+
+bool StartTool(const QString& settingKey, const QStringList& arguments) {
+    QString path;
+    if (!toolIsThere(settingKey, Services::settings().value(settingKey), &path))
+        return false;
+    QString error;
+    if (Services::processes().startDetached(path, arguments, Program.AppPath, &error))
+        return true;
+    showStartFailure(path, settingKey, error);
+    return false;
+}
+
+bool RunToolCommand(const QString& settingKey, int timeoutMs) {
+    const QString command = Services::settings().value(settingKey).trimmed();
+    if (command.isEmpty())
+        return true;
+    QStringList parts = QProcess::splitCommand(command);
+    QString path;
+    if (!toolIsThere(settingKey, parts.value(0), &path))
+        return false;
+    parts.removeFirst();
+    QString error;
+    if (Services::processes().runAndWait(path, parts, Program.AppPath, timeoutMs, &error))
+        return true;
+    showStartFailure(path, settingKey, error);
+    return false;
+}

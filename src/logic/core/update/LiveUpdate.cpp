@@ -1,0 +1,137 @@
+#include "logic/core/update/LiveUpdate.h"
+
+#include "logic/core/services/Dialogs.h"
+#include "logic/core/services/OutsideTools.h"
+#include "logic/core/program/ProgramValues.h"
+#include "logic/core/services/Services.h"
+#include "logic/core/update/VersionFile.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QScopedValueRollback>
+#include <optional>
+
+namespace {
+
+constexpr int DefaultTimeoutSeconds = 15;
+constexpr int StopCommandTimeoutMs = 10000;
+bool g_checking = false;
+
+const QString& title() {
+    static const QString text = QStringLiteral("LiveUpdate");
+    return text;
+}
+
+int timeoutMs() {
+    bool ok = false;
+    const int seconds = Services::settings().value(QStringLiteral("Update/TimeoutSeconds")).toInt(&ok);
+    return (ok && seconds > 0 ? seconds : DefaultTimeoutSeconds) * 1000;
+}
+
+// What the servers said: the text of the last one that answered, and why the others did not.
+struct Answer {
+    bool answered = false;
+    bool interrupted = false;
+    QByteArray text;
+    QStringList failures;
+};
+
+Answer askServers(const QStringList& hostKeys) {
+    Answer answer;
+    for (const QString& key : hostKeys) {
+        const QString host = Services::settings().value(key).trimmed();
+        const QUrl address = VersionFile::Address(host);
+        if (!address.isValid()) {
+            answer.failures << QStringLiteral(
+                                   "Η ρύθμιση %1 του Orva.ini («%2») δεν είναι διεύθυνση http:// ή https://.")
+                                   .arg(key, host);
+            continue;
+        }
+        const VersionFetch fetch = FetchVersionFile(address, timeoutMs());
+        if (fetch.interrupted) {
+            answer.interrupted = true;
+            return answer;
+        }
+        if (!fetch.answered) {
+            answer.failures << fetch.error;
+            continue;
+        }
+        answer.answered = true;
+        answer.text = fetch.text;
+        // The fallback is asked only when the primary's text is not a version file.
+        if (answer.text.size() == VersionFile::Length)
+            break;
+    }
+    return answer;
+}
+
+// The pointer shows the wait the user asked for; the timer's check waits unseen.
+class WaitCursor {
+public:
+    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+} // namespace
+
+UpdateCheckResult CheckForUpdate(bool prompt) {
+    UpdateCheckResult result;
+    if (g_checking)
+        return result;
+    const QScopedValueRollback checking(g_checking, true);
+
+    QStringList hostKeys;
+    for (const QString& key : {QStringLiteral("Update/PrimaryHost"), QStringLiteral("Update/FallbackHost")}) {
+        if (!Services::settings().value(key).trimmed().isEmpty())
+            hostKeys << key;
+    }
+    if (hostKeys.isEmpty()) {
+        if (!prompt)
+            ShowBox(
+                title(),
+                QStringLiteral("Δεν έχει οριστεί διακομιστής ενημερώσεων: ο έλεγχος για νεώτερη έκδοση δεν "
+                               "έγινε.\r\nΟρίστε τον στη ρύθμιση Update/PrimaryHost του Orva.ini."),
+                MsgIcon::Information);
+        return result;
+    }
+
+    std::optional<WaitCursor> waitCursor;
+    if (!prompt)
+        waitCursor.emplace();
+    const Answer answer = askServers(hostKeys);
+    waitCursor.reset();
+    if (answer.interrupted)
+        return result;
+    if (!answer.answered) {
+        if (!prompt)
+            ShowBox(QStringLiteral("ΠΡΟΣΟΧΗ"),
+                    QStringLiteral("Ο έλεγχος για νεώτερη έκδοση δεν έγινε.\r\n") +
+                        answer.failures.join(QStringLiteral("\r\n")),
+                    MsgIcon::Critical);
+        return result;
+    }
+
+    result.newer = VersionFile::IsNewer(answer.text, Program.DataVersion);
+    if (result.newer && prompt) {
+        if (AskYesNo(
+                title(),
+                QStringLiteral("Yπάρχει νεώτερη έκδοση προγράμματος στο Internet.\r\nΝα γίνει η ενημέρωση;"),
+                MsgIcon::Information))
+            result.endProgram = StartUpdater();
+    } else if (!result.newer && !prompt) {
+        ShowBox(title(), QStringLiteral("Δεν υπάρχουν νεώτερα στοιχεία στο Internet."), MsgIcon::Information);
+    }
+    return result;
+}
+
+bool StartUpdater() {
+    return StartTool(QStringLiteral("Update/UpdaterProgram"));
+}
+
+void StartRemoteSupport(int tool) {
+    RunToolCommand(QStringLiteral("Support/StopCommand"), StopCommandTimeoutMs);
+    StartTool(tool == 8 ? QStringLiteral("Support/RemoteSupport8Program")
+                        : QStringLiteral("Support/RemoteSupport2Program"));
+}

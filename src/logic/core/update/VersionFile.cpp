@@ -1,0 +1,69 @@
+#include "logic/core/update/VersionFile.h"
+
+#include <QEventLoop>
+#include <QNetworkAccessManager>
+#include <QNetworkProxyFactory>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QTimer>
+
+namespace VersionFile {
+
+QUrl Address(const QString& host) {
+    QString base = host.trimmed();
+    while (base.endsWith(QLatin1Char('/')))
+        base.chop(1);
+    const QUrl url(base + QStringLiteral("/sse/orva/int.ver"), QUrl::StrictMode);
+    if (base.isEmpty() || !url.isValid() || url.host().isEmpty() ||
+        (url.scheme() != QLatin1String("http") && url.scheme() != QLatin1String("https")))
+        return {};
+    return url;
+}
+
+bool IsNewer(const QByteArray& text, const QString& dataVersion) {
+    if (text.size() != Length)
+        return false;
+    return dataVersion < QString::fromLatin1(text.mid(7, 4));
+}
+
+} // namespace VersionFile
+
+VersionFetch FetchVersionFile(const QUrl& address, int timeoutMs) {
+    VersionFetch fetch;
+    QNetworkAccessManager manager;
+    const QList<QNetworkProxy> proxies =
+        QNetworkProxyFactory::systemProxyForQuery(QNetworkProxyQuery(address));
+    if (!proxies.isEmpty())
+        manager.setProxy(proxies.first());
+    QNetworkRequest request(address);
+    request.setHeader(QNetworkRequest::UserAgentHeader, QByteArrayLiteral("LiveUpdate"));
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+    request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
+    // Proxies on the way must not answer from their caches either.
+    request.setRawHeader(QByteArrayLiteral("Cache-Control"), QByteArrayLiteral("no-cache"));
+    request.setRawHeader(QByteArrayLiteral("Pragma"), QByteArrayLiteral("no-cache"));
+
+    QNetworkReply* reply = manager.get(request);
+    QEventLoop loop;
+    QTimer limit;
+    limit.setSingleShot(true);
+    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
+    limit.start(timeoutMs);
+    loop.exec();
+
+    if (!reply->isFinished()) {
+        fetch.interrupted = limit.isActive();
+        fetch.error = QStringLiteral("Ο διακομιστής %1 δεν απάντησε μέσα σε %2 δευτερόλεπτα.")
+                          .arg(address.host())
+                          .arg((timeoutMs + 999) / 1000);
+        reply->abort();
+    } else if (reply->error() != QNetworkReply::NoError) {
+        fetch.error = QStringLiteral("%1: %2").arg(address.host(), reply->errorString());
+    } else {
+        fetch.answered = true;
+        fetch.text = reply->readAll();
+    }
+    delete reply;
+    return fetch;
+}
