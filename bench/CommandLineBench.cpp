@@ -8,8 +8,8 @@
 // steadier on a busy machine, the processor seconds of the processes (orva_cpu_s,
 // peer_cpu_s, cpu_ratio). Orva's time is the whole command: start-up, reading the database,
 // laying out and writing.
-#include "logic/core/files/DataFolder.h"
 #include "logic/core/database/Database.h"
+#include "logic/core/files/DataFolder.h"
 #include "logic/core/program/ProgramValues.h"
 #include "logic/print/IndexReports.h"
 #include "logic/print/PrintJob.h"

@@ -5,8 +5,8 @@
 // out.
 #include "SqliteShell.h"
 #include "logic/core/database/Database.h"
-#include "logic/core/text/DosGreek.h"
 #include "logic/core/program/ProgramValues.h"
+#include "logic/core/text/DosGreek.h"
 #include "logic/records/AscFile.h"
 #include "logic/records/AscImport.h"
 

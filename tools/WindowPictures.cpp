@@ -4,8 +4,8 @@
 //     orva_window_pictures OUTPUT
 
 #include "logic/core/commandline/Console.h"
-#include "logic/core/files/DataFolder.h"
 #include "logic/core/database/Database.h"
+#include "logic/core/files/DataFolder.h"
 #include "logic/core/files/IniSettings.h"
 #include "logic/core/program/ProgramValues.h"
 #include "logic/core/services/Services.h"

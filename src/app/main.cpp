@@ -1,3 +1,5 @@
 #include "shell/Startup.h"
 
-int main(int argc, char** argv) { return RunOrva(argc, argv); }
+int main(int argc, char** argv) {
+    return RunOrva(argc, argv);
+}

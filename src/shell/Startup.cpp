@@ -1,11 +1,11 @@
 #include "shell/Startup.h"
 
 #include "logic/core/files/DataFolder.h"
-#include "logic/core/text/GreekLanguage.h"
 #include "logic/core/files/IniSettings.h"
 #include "logic/core/program/ProgramValues.h"
 #include "logic/core/services/Services.h"
 #include "logic/core/services/SystemServices.h"
+#include "logic/core/text/GreekLanguage.h"
 #include "logic/internet/WebEngineSetup.h"
 #include "shell/Commands.h"
 #include "shell/LiveCommands.h"

@@ -4,8 +4,8 @@
 #include "logic/core/database/EmployeeStatements.h"
 #include "logic/core/database/EntryStatements.h"
 #include "logic/core/database/ParamStatements.h"
-#include "logic/core/program/ProgramValues.h"
 #include "logic/core/database/ReportStatements.h"
+#include "logic/core/program/ProgramValues.h"
 
 #include <QDir>
 #include <QFileInfo>

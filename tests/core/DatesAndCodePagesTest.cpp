@@ -1,6 +1,6 @@
+#include "logic/core/program/ProgramValues.h"
 #include "logic/core/text/DateHelpers.h"
 #include "logic/core/text/DosGreek.h"
-#include "logic/core/program/ProgramValues.h"
 
 #include <QTest>
 

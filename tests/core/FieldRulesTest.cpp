@@ -1,8 +1,8 @@
 #include "logic/core/text/FieldRules.h"
 #include "ScriptedDialogs.h"
-#include "windows/core/FormHelpers.h"
 #include "logic/core/program/ProgramValues.h"
 #include "logic/core/services/WaitSeconds.h"
+#include "windows/core/FormHelpers.h"
 
 #include <QLineEdit>
 #include <QTest>

@@ -1,7 +1,7 @@
 #include "TestDataFolder.h"
 #include "logic/core/files/ColourSettings.h"
-#include "windows/core/FormHelpers.h"
 #include "logic/core/program/ProgramValues.h"
+#include "windows/core/FormHelpers.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,5 +1,5 @@
-#include "windows/core/FormHelpers.h"
 #include "logic/core/program/ProgramValues.h"
+#include "windows/core/FormHelpers.h"
 
 #include <QAction>
 #include <QApplication>

@@ -2,10 +2,10 @@
 #include "ScriptedDialogs.h"
 #include "ScriptedServices.h"
 #include "TestDataFolder.h"
-#include "shell/Main.h"
-#include "windows/core/MdiHost.h"
 #include "logic/core/program/ProgramValues.h"
+#include "shell/Main.h"
 #include "shell/Windows.h"
+#include "windows/core/MdiHost.h"
 #include "windows/core/WindowCatalogue.h"
 
 #include <QCalendarWidget>

@@ -2,9 +2,9 @@
 #include "ScriptedDialogs.h"
 #include "ScriptedServices.h"
 #include "TestDataFolder.h"
-#include "shell/Main.h"
-#include "logic/core/program/ProgramValues.h"
 #include "logic/core/files/UserLock.h"
+#include "logic/core/program/ProgramValues.h"
+#include "shell/Main.h"
 #include "shell/Windows.h"
 #include "windows/core/WindowCatalogue.h"
 

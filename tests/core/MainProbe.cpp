@@ -4,8 +4,8 @@
 #include "MainTestSupport.h"
 #include "ScriptedDialogs.h"
 #include "logic/core/files/DataFolder.h"
-#include "shell/Main.h"
 #include "logic/core/program/ProgramValues.h"
+#include "shell/Main.h"
 #include "shell/Windows.h"
 #include "windows/core/WindowCatalogue.h"
 

@@ -3,12 +3,12 @@
 #include "ScriptedServices.h"
 #include "TestDataFolder.h"
 #include "logic/core/files/ApplicationRecord.h"
-#include "windows/core/ChildWindow.h"
-#include "shell/Main.h"
-#include "windows/core/MdiHost.h"
-#include "logic/core/program/ProgramValues.h"
 #include "logic/core/files/UserLock.h"
+#include "logic/core/program/ProgramValues.h"
+#include "shell/Main.h"
 #include "shell/Windows.h"
+#include "windows/core/ChildWindow.h"
+#include "windows/core/MdiHost.h"
 #include "windows/core/WindowCatalogue.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
+#include "windows/core/MdiHost.h"
 #include "ModalDriver.h"
 #include "windows/core/ChildWindow.h"
-#include "windows/core/MdiHost.h"
 #include "windows/core/WindowCatalogue.h"
 
 #include <QDialog>
@@ -36,8 +36,9 @@ private slots:
         m_frame->show();
         QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
         for (const char* name : {"A", "B"}) {
-            WindowCatalogue::addChild(QString::fromLatin1(name),
-                                      [this, name] { return new RecordingWindow(QString::fromLatin1(name), &m_log); });
+            WindowCatalogue::addChild(QString::fromLatin1(name), [this, name] {
+                return new RecordingWindow(QString::fromLatin1(name), &m_log);
+            });
         }
     }
     void cleanup() { m_frame.reset(); }
@@ -74,9 +75,11 @@ private slots:
 
     void aModalDialogDoesNotDeactivateTheChild() {
         m_host->openChild(QStringLiteral("A"));
-        WindowCatalogue::addModal(QStringLiteral("Question"), [](QWidget* parent) { return new QDialog(parent); });
+        WindowCatalogue::addModal(QStringLiteral("Question"),
+                                  [](QWidget* parent) { return new QDialog(parent); });
         ModalDriver driver;
-        driver.run([](QDialog* dialog) { dialog->accept(); }, [this] { m_host->showModal(QStringLiteral("Question")); });
+        driver.run([](QDialog* dialog) { dialog->accept(); },
+                   [this] { m_host->showModal(QStringLiteral("Question")); });
         QVERIFY(driver.drove());
         QTest::qWait(50);
         QCOMPARE(m_log, QStringList{"A+"});

@@ -1,12 +1,12 @@
 #include "ScriptedDialogs.h"
 #include "TestDataFolder.h"
-#include "logic/print/AccountantMail.h"
-#include "windows/core/ChildWindow.h"
-#include "windows/core/MdiHost.h"
 #include "logic/core/database/ParamStatements.h"
 #include "logic/core/program/ProgramValues.h"
 #include "logic/core/program/Twips.h"
+#include "logic/print/AccountantMail.h"
 #include "shell/Windows.h"
+#include "windows/core/ChildWindow.h"
+#include "windows/core/MdiHost.h"
 #include "windows/core/WindowCatalogue.h"
 
 #include <QLabel>

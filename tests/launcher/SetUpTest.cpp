@@ -4,9 +4,9 @@
 #include "launcher/Strova.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QHeaderView>
-#include <QFile>
 #include <QLabel>
 #include <QScreen>
 #include <QTemporaryDir>

@@ -4,8 +4,8 @@
 #include "ScriptedServices.h"
 #include "TestDataFolder.h"
 #include "TestMailServer.h"
-#include "logic/print/AccountantMail.h"
 #include "logic/core/program/ProgramValues.h"
+#include "logic/print/AccountantMail.h"
 #include "logic/print/SmtpMail.h"
 
 #include <QJsonObject>

@@ -239,7 +239,7 @@ private slots:
         QVERIFY2(zip.error.isEmpty(), qPrintable(zip.error));
         QCOMPARE(zip.names.first(), u"[Content_Types].xml"_s);
         for (const QString& entryName : {u"_rels/.rels"_s, u"word/document.xml"_s, u"word/styles.xml"_s,
-                                    u"word/_rels/document.xml.rels"_s, u"docProps/core.xml"_s}) {
+                                         u"word/_rels/document.xml.rels"_s, u"docProps/core.xml"_s}) {
             QVERIFY2(zip.names.contains(entryName), qPrintable(entryName));
             QXmlStreamReader reader(zip.data[entryName]);
             while (!reader.atEnd())

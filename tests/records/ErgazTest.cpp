@@ -1,7 +1,7 @@
 #include "windows/records/Ergaz.h"
 #include "RecordWindows.h"
-#include "windows/core/MdiHost.h"
 #include "logic/core/program/ProgramValues.h"
+#include "windows/core/MdiHost.h"
 #include "windows/records/ErgazSrch.h"
 
 #include <QLabel>

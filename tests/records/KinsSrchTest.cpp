@@ -1,8 +1,8 @@
 #include "windows/records/KinsSrch.h"
 #include "RecordWindows.h"
-#include "windows/core/MdiHost.h"
 #include "logic/core/program/ProgramValues.h"
 #include "logic/records/RecordPrinting.h"
+#include "windows/core/MdiHost.h"
 
 #include <QAction>
 #include <QComboBox>

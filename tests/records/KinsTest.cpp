@@ -1,8 +1,8 @@
 #include "windows/records/Kins.h"
 #include "ModalDriver.h"
 #include "RecordWindows.h"
-#include "windows/core/MdiHost.h"
 #include "logic/core/program/ProgramValues.h"
+#include "windows/core/MdiHost.h"
 #include "windows/core/WindowCatalogue.h"
 #include "windows/records/ErgazSrch.h"
 #include "windows/records/KinsSrch.h"
@@ -127,7 +127,8 @@ private slots:
         QTest::keyClicks(afm, QStringLiteral("094019245"));
         QTest::keyClick(afm, Qt::Key_F10);
         QVERIFY(m_windows->dialogs().boxes.isEmpty());
-        const std::optional<Entry> stored = SelectEntry(QStringLiteral("094019245"), QStringLiteral("20160310"));
+        const std::optional<Entry> stored =
+            SelectEntry(QStringLiteral("094019245"), QStringLiteral("20160310"));
         QVERIFY(stored);
         QCOMPARE(stored->Korario, QStringLiteral("09-17"));
 

@@ -1,14 +1,14 @@
 #include "ModalDriver.h"
 #include "ScriptedDialogs.h"
 #include "ScriptedServices.h"
-#include "windows/core/ChildWindow.h"
-#include "windows/core/MdiHost.h"
 #include "logic/core/program/ProgramValues.h"
 #include "logic/core/program/Twips.h"
 #include "logic/records/LbPopUp.h"
+#include "logic/records/PickList.h"
+#include "windows/core/ChildWindow.h"
+#include "windows/core/MdiHost.h"
 #include "windows/records/Lbcalendar.h"
 #include "windows/records/Lbscroll.h"
-#include "logic/records/PickList.h"
 
 #include <QCalendarWidget>
 #include <QListWidget>

@@ -1,9 +1,9 @@
 #include "RecordWindows.h"
 
 #include "ScriptedServices.h"
-#include "windows/core/MdiHost.h"
 #include "logic/core/program/ProgramValues.h"
 #include "shell/Windows.h"
+#include "windows/core/MdiHost.h"
 #include "windows/core/WindowCatalogue.h"
 
 #include <QLineEdit>

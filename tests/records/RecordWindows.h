@@ -2,9 +2,9 @@
 
 #include "ScriptedDialogs.h"
 #include "TestDataFolder.h"
-#include "windows/core/ChildWindow.h"
 #include "logic/core/database/EmployeeStatements.h"
 #include "logic/core/database/EntryStatements.h"
+#include "windows/core/ChildWindow.h"
 
 #include <QMainWindow>
 #include <QTest>

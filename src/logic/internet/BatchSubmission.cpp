@@ -1,10 +1,10 @@
 #include "logic/internet/BatchSubmission.h"
 
-#include "logic/core/text/FieldRules.h"
+#include "logic/core/database/ReportStatements.h"
 #include "logic/core/program/Messages.h"
 #include "logic/core/program/ProgramValues.h"
-#include "logic/core/database/ReportStatements.h"
 #include "logic/core/services/Services.h"
+#include "logic/core/text/FieldRules.h"
 #include "logic/internet/SubmissionFlow.h"
 #include "logic/records/RecordKeys.h"
 

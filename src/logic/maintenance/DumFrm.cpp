@@ -1,7 +1,7 @@
 #include "logic/maintenance/DumFrm.h"
 
-#include "logic/core/services/Dialogs.h"
 #include "logic/core/program/ProgramValues.h"
+#include "logic/core/services/Dialogs.h"
 #include "logic/core/services/Services.h"
 
 using namespace Qt::StringLiterals;

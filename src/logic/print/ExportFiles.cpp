@@ -1,8 +1,8 @@
 #include "logic/print/ExportFiles.h"
 
-#include "logic/core/text/DosGreek.h"
 #include "logic/core/program/ProgramValues.h"
 #include "logic/core/services/Services.h"
+#include "logic/core/text/DosGreek.h"
 #include "logic/print/PrintJob.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "logic/print/IndexReports.h"
 
-#include "logic/core/text/FieldRules.h"
 #include "logic/core/database/ReportStatements.h"
+#include "logic/core/text/FieldRules.h"
 #include "logic/print/PrintJob.h"
 #include "logic/records/RecordKeys.h"
 #include "logic/records/RecordPrinting.h"

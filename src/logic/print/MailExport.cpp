@@ -1,8 +1,8 @@
 #include "logic/print/MailExport.h"
 
+#include "logic/core/database/ReportStatements.h"
 #include "logic/core/program/Messages.h"
 #include "logic/core/program/ProgramValues.h"
-#include "logic/core/database/ReportStatements.h"
 #include "logic/core/services/Services.h"
 #include "logic/print/ExportFiles.h"
 #include "logic/print/PdfExport.h"

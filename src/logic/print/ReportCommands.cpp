@@ -1,9 +1,9 @@
 #include "logic/print/ReportCommands.h"
 
 #include "logic/core/database/Database.h"
-#include "logic/core/text/DateHelpers.h"
 #include "logic/core/program/Messages.h"
 #include "logic/core/program/ProgramValues.h"
+#include "logic/core/text/DateHelpers.h"
 #include "logic/print/IndexReports.h"
 #include "logic/print/PrintJob.h"
 #include "logic/print/ReportFile.h"

@@ -1,9 +1,9 @@
 #include "windows/core/FormHelpers.h"
 
 #include "logic/core/files/ColourSettings.h"
+#include "logic/core/program/ProgramValues.h"
 #include "logic/core/text/DateHelpers.h"
 #include "logic/core/text/FieldRules.h"
-#include "logic/core/program/ProgramValues.h"
 
 #include <QAbstractSpinBox>
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 #include "windows/core/Lbenter.h"
 
-#include "logic/core/text/DateHelpers.h"
 #include "logic/core/program/ProgramValues.h"
 #include "logic/core/program/WorkDateEntry.h"
+#include "logic/core/text/DateHelpers.h"
 #include "windows/core/FormHelpers.h"
 #include "windows/core/InternetSwitch.h"
 #include "windows/core/ToolbarPictures.h"

@@ -21,4 +21,3 @@ void addModal(const QString& name, std::function<QDialog*(QWidget* parent)> crea
 const WindowEntry* find(const QString& name);
 bool has(const QString& name);
 } // namespace WindowCatalogue
-

@@ -82,7 +82,8 @@ BrowserWindow::BrowserWindow() : QWidget(nullptr, Qt::Window) {
         QAction* action = m_view->pageAction(entry.action);
         action->setText(QString::fromUtf16(entry.text));
         action->setToolTip(QString::fromUtf16(entry.text));
-        action->setIcon(ToolbarPicture(QString::fromUtf16(entry.file), QString::fromUtf16(entry.theme), entry.standard));
+        action->setIcon(
+            ToolbarPicture(QString::fromUtf16(entry.file), QString::fromUtf16(entry.theme), entry.standard));
         tools->addAction(action);
     }
     // The address is shown, so the user always sees whose page this is.

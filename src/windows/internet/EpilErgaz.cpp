@@ -1,10 +1,10 @@
 #include "windows/internet/EpilErgaz.h"
 
-#include "logic/core/text/DateHelpers.h"
 #include "logic/core/database/EmployeeStatements.h"
-#include "logic/core/program/ProgramValues.h"
 #include "logic/core/database/ReportStatements.h"
+#include "logic/core/program/ProgramValues.h"
 #include "logic/core/program/Twips.h"
+#include "logic/core/text/DateHelpers.h"
 #include "logic/internet/BatchSubmission.h"
 #include "logic/records/RecordKeys.h"
 #include "windows/core/FormHelpers.h"

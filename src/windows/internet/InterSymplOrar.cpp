@@ -1,8 +1,8 @@
 #include "windows/internet/InterSymplOrar.h"
 
 #include "logic/core/program/ProgramValues.h"
-#include "logic/core/services/Services.h"
 #include "logic/core/program/Twips.h"
+#include "logic/core/services/Services.h"
 #include "logic/internet/EservicesSite.h"
 #include "windows/core/MdiHost.h"
 #include "windows/internet/FlowPage.h"

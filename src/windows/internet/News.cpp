@@ -1,8 +1,8 @@
 #include "windows/internet/News.h"
 
 #include "logic/core/program/ProgramValues.h"
-#include "logic/core/services/Services.h"
 #include "logic/core/program/Twips.h"
+#include "logic/core/services/Services.h"
 #include "logic/internet/InternetSettings.h"
 #include "logic/internet/NewsReader.h"
 #include "windows/core/FormHelpers.h"

@@ -1,7 +1,7 @@
 #include "windows/internet/StackedBrowsers.h"
 
-#include "logic/core/services/Services.h"
 #include "logic/core/program/Twips.h"
+#include "logic/core/services/Services.h"
 #include "logic/internet/SiteFailure.h"
 #include "windows/internet/FlowPage.h"
 

@@ -1,7 +1,7 @@
 #include "windows/maintenance/KenaEnt.h"
 
-#include "logic/core/services/Services.h"
 #include "logic/core/program/Twips.h"
+#include "logic/core/services/Services.h"
 #include "logic/maintenance/BlankForms.h"
 #include "windows/core/FormHelpers.h"
 

@@ -2,8 +2,8 @@
 
 #include "logic/core/program/Messages.h"
 #include "logic/core/program/ProgramValues.h"
-#include "logic/core/services/Services.h"
 #include "logic/core/program/Twips.h"
+#include "logic/core/services/Services.h"
 #include "logic/maintenance/DocumentFiles.h"
 #include "windows/core/FormHelpers.h"
 

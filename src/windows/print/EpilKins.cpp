@@ -1,9 +1,9 @@
 #include "windows/print/EpilKins.h"
 
-#include "logic/core/text/DateHelpers.h"
 #include "logic/core/database/EmployeeStatements.h"
 #include "logic/core/program/ProgramValues.h"
 #include "logic/core/program/Twips.h"
+#include "logic/core/text/DateHelpers.h"
 #include "windows/core/FormHelpers.h"
 #include "windows/core/MdiHost.h"
 #include "windows/core/ToolbarPictures.h"

@@ -1,8 +1,8 @@
 #include "windows/print/Lbprint.h"
 
-#include "logic/core/services/Dialogs.h"
 #include "logic/core/program/ProgramValues.h"
 #include "logic/core/program/Twips.h"
+#include "logic/core/services/Dialogs.h"
 #include "logic/core/services/WaitSeconds.h"
 #include "logic/print/PageRenderer.h"
 #include "logic/records/LbPopUp.h"

@@ -1,10 +1,10 @@
 // The preview's printing and its drill-down to the records behind the rows.
 #include "windows/print/Lbprint.h"
 
-#include "logic/core/text/FieldRules.h"
 #include "logic/core/program/Messages.h"
 #include "logic/core/program/ProgramValues.h"
 #include "logic/core/services/Services.h"
+#include "logic/core/text/FieldRules.h"
 #include "logic/print/PrintOutput.h"
 #include "logic/records/LbPopUp.h"
 #include "windows/core/FormHelpers.h"

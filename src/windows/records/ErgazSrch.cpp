@@ -2,8 +2,8 @@
 
 #include "logic/core/program/Messages.h"
 #include "logic/core/program/ProgramValues.h"
-#include "logic/core/services/Services.h"
 #include "logic/core/program/Twips.h"
+#include "logic/core/services/Services.h"
 #include "logic/records/EmployeeRecord.h"
 #include "logic/records/LbPopUp.h"
 #include "logic/records/RecordPrinting.h"

@@ -1,8 +1,8 @@
 #include "windows/records/Kins.h"
 
-#include "logic/core/text/DateHelpers.h"
 #include "logic/core/program/Messages.h"
 #include "logic/core/program/ProgramValues.h"
+#include "logic/core/text/DateHelpers.h"
 #include "logic/records/EntryRecord.h"
 #include "logic/records/RecordKeys.h"
 #include "logic/records/RecordPrinting.h"

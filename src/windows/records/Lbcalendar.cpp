@@ -1,8 +1,8 @@
 #include "windows/records/Lbcalendar.h"
 
-#include "logic/core/text/DateHelpers.h"
 #include "logic/core/program/ProgramValues.h"
 #include "logic/core/services/Services.h"
+#include "logic/core/text/DateHelpers.h"
 
 #include <QCalendarWidget>
 #include <QEvent>

@@ -1,8 +1,8 @@
 #include "windows/records/Lbscroll.h"
 
 #include "logic/core/program/ProgramValues.h"
-#include "logic/core/services/Services.h"
 #include "logic/core/program/Twips.h"
+#include "logic/core/services/Services.h"
 #include "logic/records/PickList.h"
 #include "windows/core/MdiHost.h"
 

@@ -1,14 +1,14 @@
 #include "logic/core/commandline/CommandLine.h"
 
-#include "logic/core/files/ColourSettings.h"
 #include "logic/core/commandline/Console.h"
-#include "logic/core/files/DataFolder.h"
 #include "logic/core/database/Database.h"
+#include "logic/core/files/ColourSettings.h"
+#include "logic/core/files/DataFolder.h"
 #include "logic/core/files/IniSettings.h"
+#include "logic/core/files/UserLock.h"
 #include "logic/core/program/ProgramValues.h"
 #include "logic/core/services/Services.h"
 #include "logic/core/services/SystemServices.h"
-#include "logic/core/files/UserLock.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -2,8 +2,8 @@
 
 #include "logic/core/database/DatabaseFileChecks.h"
 #include "logic/core/database/GreekCollation.h"
-#include "logic/core/program/Messages.h"
 #include "logic/core/database/ParamStatements.h"
+#include "logic/core/program/Messages.h"
 #include "logic/core/program/ProgramValues.h"
 #include "logic/core/services/Services.h"
 

@@ -1,7 +1,7 @@
 #include "logic/core/files/DataFolder.h"
 
-#include "logic/core/files/ApplicationRecord.h"
 #include "logic/core/database/Database.h"
+#include "logic/core/files/ApplicationRecord.h"
 #include "logic/core/files/IniSettings.h"
 #include "logic/core/files/ShippedFiles.h"
 

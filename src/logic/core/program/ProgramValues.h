@@ -1,8 +1,8 @@
 #pragma once
 
+#include "logic/core/database/ParamValues.h"
 #include "logic/core/files/ApplicationRecord.h"
 #include "logic/core/files/ColourSettings.h"
-#include "logic/core/database/ParamValues.h"
 
 #include <QByteArray>
 #include <QDate>

@@ -1,7 +1,7 @@
 #include "logic/core/services/OutsideTools.h"
 
-#include "logic/core/services/Dialogs.h"
 #include "logic/core/program/ProgramValues.h"
+#include "logic/core/services/Dialogs.h"
 #include "logic/core/services/Services.h"
 
 #include <QDir>

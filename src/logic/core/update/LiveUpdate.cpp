@@ -1,8 +1,8 @@
 #include "logic/core/update/LiveUpdate.h"
 
+#include "logic/core/program/ProgramValues.h"
 #include "logic/core/services/Dialogs.h"
 #include "logic/core/services/OutsideTools.h"
-#include "logic/core/program/ProgramValues.h"
 #include "logic/core/services/Services.h"
 #include "logic/core/update/VersionFile.h"
 
