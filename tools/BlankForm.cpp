@@ -1,8 +1,12 @@
 #include "tools/BlankForm.h"
 
+#include <QColor>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QHash>
+#include <QPaintDevice>
 #include <QPainter>
+#include <QPen>
 #include <QRegularExpression>
 
 #include <cmath>

@@ -1,16 +1,28 @@
 #include "tools/ManualBook.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QColor>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QFont>
 #include <QImage>
+#include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTextBlock>
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextFormat>
+#include <QTextFragment>
 #include <QTextFrame>
+#include <QTextFrameFormat>
+#include <QTextImageFormat>
 #include <QTextLayout>
+#include <QTextLine>
+#include <QTextOption>
 #include <QUrl>
 
 #include <algorithm>

@@ -28,6 +28,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QPixmap>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QThread>

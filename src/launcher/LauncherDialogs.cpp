@@ -1,6 +1,7 @@
 #include "launcher/LauncherDialogs.h"
 
 #include <QAbstractButton>
+#include <QDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>

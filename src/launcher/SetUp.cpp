@@ -3,10 +3,14 @@
 #include "launcher/LauncherDialogs.h"
 #include "launcher/SetUpRules.h"
 
+#include <QColor>
 #include <QFileInfo>
+#include <QFont>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPalette>
+#include <QPixmap>
 #include <QProcess>
 #include <QScreen>
 

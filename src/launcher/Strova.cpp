@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QLocale>
+#include <QPixmap>
 #include <QTranslator>
 
 bool UseGreekQtTexts() {

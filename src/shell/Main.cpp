@@ -20,6 +20,7 @@
 
 #include <QCloseEvent>
 #include <QLabel>
+#include <QShowEvent>
 #include <QStatusBar>
 
 const QString Main::BaseCaption = QStringLiteral("Ηλεκτρονική Αποστολή Συμπληρωματικού Ωραρίου ");

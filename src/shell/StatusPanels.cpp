@@ -3,6 +3,7 @@
 #include "logic/core/services/Services.h"
 
 #include <QApplication>
+#include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>

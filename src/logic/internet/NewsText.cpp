@@ -4,8 +4,10 @@
 
 #include <QColor>
 #include <QTextBlock>
+#include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextFragment>
 
 namespace {
 

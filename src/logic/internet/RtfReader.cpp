@@ -1,9 +1,11 @@
 #include "logic/internet/RtfReader.h"
 
 #include <QColor>
+#include <QFont>
 #include <QHash>
 #include <QList>
 #include <QStringDecoder>
+#include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <map>

@@ -2,6 +2,8 @@
 
 #include "logic/print/PrintJob.h"
 
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPagedPaintDevice>
 #include <QPainter>
 

@@ -5,6 +5,8 @@
 #include "logic/core/text/DateHelpers.h"
 #include "logic/core/text/FieldRules.h"
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,6 +14,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTableView>

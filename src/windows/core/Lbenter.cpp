@@ -9,6 +9,7 @@
 #include "windows/records/Lbcalendar.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>

@@ -1,9 +1,13 @@
 #include "windows/core/WidgetDialogs.h"
 
+#include <QAbstractPrintDialog>
+#include <QAction>
 #include <QApplication>
 #include <QCursor>
+#include <QDialog>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPrintDialog>

@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QToolBar>
+#include <QUrl>
 #include <QVBoxLayout>
 #include <QWebEngineHistory>
 #include <QWebEngineLoadingInfo>

@@ -3,7 +3,9 @@
 #include "logic/internet/PageScripts.h"
 #include "logic/internet/SiteFailure.h"
 
+#include <QUrl>
 #include <QWebEngineLoadingInfo>
+#include <QWebEngineProfile>
 #include <QWebEngineScript>
 
 FlowPage::FlowPage(QWebEngineProfile* profile, QObject* parent) : QWebEnginePage(profile, parent) {}

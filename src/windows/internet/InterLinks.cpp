@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QPrinter>
+#include <QResizeEvent>
 #include <QToolBar>
 #include <QWebEngineLoadingInfo>
 #include <QWebEngineProfile>

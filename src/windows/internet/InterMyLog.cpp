@@ -8,9 +8,13 @@
 #include "windows/internet/StackedBrowsers.h"
 
 #include <QGuiApplication>
+#include <QKeySequence>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QShortcut>
+#include <QShowEvent>
+#include <QUrl>
 #include <QWebEngineView>
 
 namespace {

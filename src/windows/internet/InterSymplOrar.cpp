@@ -8,12 +8,17 @@
 #include "windows/internet/FlowPage.h"
 #include "windows/internet/StackedBrowsers.h"
 
+#include <QGuiApplication>
+#include <QImage>
+#include <QKeySequence>
 #include <QPainter>
 #include <QPdfDocument>
 #include <QPrinter>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QShortcut>
+#include <QShowEvent>
 #include <QWebEngineDownloadRequest>
 #include <QWebEngineLoadingInfo>
 #include <QWebEngineProfile>

@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScrollBar>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <QVBoxLayout>
 

@@ -7,7 +7,9 @@
 
 #include <QEventLoop>
 #include <QTimer>
+#include <QUrl>
 #include <QWebEngineLoadingInfo>
+#include <QWebEngineProfile>
 #include <QWebEngineView>
 
 StackedBrowsers::StackedBrowsers(QWidget* host, QWebEngineProfile* profile) : QObject(host), m_host(host) {

@@ -14,10 +14,12 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLocale>
 #include <QProgressBar>
+#include <QShowEvent>
 #include <QToolBar>
 #include <QVBoxLayout>
 

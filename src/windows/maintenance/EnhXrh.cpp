@@ -6,11 +6,14 @@
 #include "windows/core/FormHelpers.h"
 #include "windows/core/MdiHost.h"
 
+#include <QAbstractSlider>
+#include <QHash>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPdfDocument>
 #include <QPdfView>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScrollBar>
 
 using namespace Qt::StringLiterals;

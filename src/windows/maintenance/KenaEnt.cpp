@@ -13,8 +13,12 @@
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPageLayout>
 #include <QPainter>
+#include <QPalette>
+#include <QPixmap>
 #include <QPrinter>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTimer>

@@ -8,11 +8,15 @@
 #include "windows/core/FormHelpers.h"
 
 #include <QFileInfo>
+#include <QFont>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QPrinter>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QShortcut>
+#include <QShowEvent>
 #include <QTextDocument>
 #include <QTextEdit>
 

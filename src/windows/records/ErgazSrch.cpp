@@ -13,11 +13,13 @@
 #include "windows/records/PageGrid.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QResizeEvent>
 #include <QToolBar>
 
 namespace {

@@ -13,6 +13,7 @@
 #include "windows/records/Lbcalendar.h"
 #include "windows/records/RecordWidgets.h"
 
+#include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>

@@ -6,8 +6,11 @@
 #include "logic/records/PickList.h"
 #include "windows/core/MdiHost.h"
 
+#include <QAbstractItemView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QListWidgetItem>
 #include <QMdiSubWindow>
 #include <QPushButton>
 

@@ -4,9 +4,12 @@
 #include "logic/records/PageCursor.h"
 #include "windows/core/FormHelpers.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QMouseEvent>
+#include <QTableWidgetItem>
 #include <QToolBar>
 
 PageGrid::PageGrid(const QList<Column>& columns, QWidget* parent)

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextCursor>
 
 QRect TwipsRect(int left, int top, int width, int height) {
     return {TwipsToPixels(left, top), TwipsSizeToPixels(width, height)};
