@@ -162,6 +162,19 @@ private slots:
         QVERIFY(m_run->dialogs.boxes.at(0).text.contains(QStringLiteral("«updates.example»")));
     }
 
+    void aHostWithAQueryOrFragmentIsNeverAsked() {
+        VersionServer server(PublishedVersion("1.02"));
+        m_run->settings.set(QStringLiteral("Update/PrimaryHost"), server.base() + QStringLiteral("/?x="));
+        m_run->settings.set(QStringLiteral("Update/FallbackHost"), server.base() + QStringLiteral("#top"));
+        m_run->press(5);
+        QVERIFY(server.requests.isEmpty());
+        QCOMPARE(m_run->dialogs.boxes.size(), 1);
+        const QString text = m_run->dialogs.boxes.at(0).text;
+        QVERIFY(text.contains(QStringLiteral("«Update/PrimaryHost»")));
+        QVERIFY(text.contains(QStringLiteral("«Update/FallbackHost»")));
+        QVERIFY(text.contains(QStringLiteral("«?» ή «#»")));
+    }
+
     void theWaitIsBoundedKeepsTheWindowsResponsiveAndRunsOneCheckAtATime() {
         SilentServer silent;
         m_run->settings.set(QStringLiteral("Update/PrimaryHost"), silent.base());

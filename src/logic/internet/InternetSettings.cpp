@@ -66,40 +66,49 @@ const std::vector<SettingDefinition>& InternetSettingDefinitions() {
         std::vector<SettingDefinition> list = {
             {QStringLiteral("Portals/TaxisAccountHost"), QStringLiteral("https://www1.gsis.gr"),
              QStringLiteral("Η πύλη του λογαριασμού ΤΑΞΙΣ (πρωτόκολλο και όνομα): το «Ο Λογαριασμός "
-                            "μου(ΤΑΞΙΣ)» ανοίγει τη σελίδα της /taxisnet/mytaxisnet.")},
+                            "μου(ΤΑΞΙΣ)» ανοίγει τη σελίδα της /taxisnet/mytaxisnet."),
+             SettingForm::webSite(false, true)},
             {QStringLiteral("Portals/TaxisSsoHost"), QStringLiteral("https://login.gsis.gr"),
              QStringLiteral("Ο διακομιστής εισόδου της πύλης ΤΑΞΙΣ, που η σελίδα του /sso/pages/login.jsp "
-                            "παίρνει τον χρήστη και τον κωδικό ΤΑΞΙΣ.")},
+                            "παίρνει τον χρήστη και τον κωδικό ΤΑΞΙΣ."),
+             SettingForm::webSite(true, true)},
             {QStringLiteral("Portals/IkaAppsHost"), QStringLiteral("https://apps.ika.gr"),
              QStringLiteral("Ο διακομιστής των εφαρμογών του ΙΚΑ, που η σελίδα του /eAPD/faces/login.xhtml "
-                            "παίρνει τον χρήστη και τον κωδικό ΙΚΑ (πύλη «Ι.Κ.Α.»).")},
+                            "παίρνει τον χρήστη και τον κωδικό ΙΚΑ (πύλη «Ι.Κ.Α.»)."),
+             SettingForm::webSite(true, true)},
             {QStringLiteral("Links/MakerSite"), QStringLiteral("https://www.tavrinex.gr"),
-             QStringLiteral(
-                 "Ο ιστότοπος της Tavrinex· ένα link παρακάτω που αρχίζει με / είναι σελίδα του.")},
+             QStringLiteral("Ο ιστότοπος της Tavrinex· ένα link παρακάτω που αρχίζει με / είναι σελίδα του."),
+             SettingForm::webSite(false, true)},
         };
         for (int i = 0; i < LinkCount; ++i)
             list.push_back(
                 {LinkKey(i), QString::fromUtf16(Links.at(i).address),
-                 QStringLiteral("«%1» στα «Χρήσιμα Links».").arg(QString::fromUtf16(Links.at(i).caption))});
+                 QStringLiteral("«%1» στα «Χρήσιμα Links».").arg(QString::fromUtf16(Links.at(i).caption)),
+                 SettingForm::link()});
         const std::vector<SettingDefinition> news = {
             {QStringLiteral("News/Server"), QString(),
              QStringLiteral(
                  "Ο διακομιστής της βάσης των ειδήσεων της Tavrinex (όνομα ή διεύθυνση)· κενό: η λωρίδα των "
-                 "ειδήσεων λέει ότι δεν έχει οριστεί διακομιστής και δεν συνδέεται ποτέ.")},
+                 "ειδήσεων λέει ότι δεν έχει οριστεί διακομιστής και δεν συνδέεται ποτέ."),
+             SettingForm::hostName()},
             {QStringLiteral("News/Port"), QStringLiteral("1433"),
-             QStringLiteral("Η θύρα του διακομιστή των ειδήσεων.")},
+             QStringLiteral("Η θύρα του διακομιστή των ειδήσεων."), SettingForm::port()},
             {QStringLiteral("News/Driver"), QStringLiteral("FreeTDS"),
-             QStringLiteral("Ο οδηγός ODBC του διακομιστή των ειδήσεων, όπως ονομάζεται στο odbcinst.ini.")},
+             QStringLiteral("Ο οδηγός ODBC του διακομιστή των ειδήσεων, όπως ονομάζεται στο odbcinst.ini."),
+             SettingForm::requiredText()},
             {QStringLiteral("News/Database"), QStringLiteral("Tavrinex_Sa"),
-             QStringLiteral("Η βάση των ειδήσεων σε αυτόν τον διακομιστή.")},
+             QStringLiteral("Η βάση των ειδήσεων σε αυτόν τον διακομιστή."), SettingForm::text()},
             {QStringLiteral("News/User"), QString(),
-             QStringLiteral("Ο χρήστης στον διακομιστή των ειδήσεων.")},
-            {QStringLiteral("News/Password"), QString(), QStringLiteral("Ο κωδικός αυτού του χρήστη.")},
+             QStringLiteral("Ο χρήστης στον διακομιστή των ειδήσεων."), SettingForm::text()},
+            {QStringLiteral("News/Password"), QString(), QStringLiteral("Ο κωδικός αυτού του χρήστη."),
+             SettingForm::password()},
             {QStringLiteral("News/Options"), QStringLiteral("TDS_Version=7.4"),
-             QStringLiteral("Επιπλέον ζεύγη Λέξη=τιμή για τον οδηγό ODBC, χωρισμένα με ;.")},
+             QStringLiteral("Επιπλέον ζεύγη Λέξη=τιμή για τον οδηγό ODBC, χωρισμένα με ;."),
+             SettingForm::text()},
             {QStringLiteral("News/TimeoutSeconds"), QStringLiteral("15"),
              QStringLiteral(
-                 "Πόσα δευτερόλεπτα περιμένει το πρόγραμμα την απάντηση του διακομιστή των ειδήσεων.")},
+                 "Πόσα δευτερόλεπτα περιμένει το πρόγραμμα την απάντηση του διακομιστή των ειδήσεων."),
+             SettingForm::number(1, 300, QStringLiteral("δευτερόλεπτα"))},
         };
         list.insert(list.end(), news.begin(), news.end());
         return list;

@@ -24,8 +24,17 @@ const QString& title() {
 
 int timeoutMs() {
     bool ok = false;
+    // The setting's range keeps the product inside an int.
     const int seconds = Services::settings().value(QStringLiteral("Update/TimeoutSeconds")).toInt(&ok);
     return (ok && seconds > 0 ? seconds : DefaultTimeoutSeconds) * 1000;
+}
+
+// A host setting that is not used, because its value is not an address of a web server.
+QString refusedHost(const QString& key) {
+    const QString problem = Services::settings().problem(key);
+    if (problem.isEmpty())
+        return {};
+    return QStringLiteral("Η ρύθμιση «%1» δεν χρησιμοποιήθηκε: %2").arg(key, problem);
 }
 
 // What the servers said: the text of the last one that answered, and why the others did not.
@@ -41,12 +50,8 @@ Answer askServers(const QStringList& hostKeys) {
     for (const QString& key : hostKeys) {
         const QString host = Services::settings().value(key).trimmed();
         const QUrl address = VersionFile::Address(host);
-        if (!address.isValid()) {
-            answer.failures << QStringLiteral(
-                                   "Η ρύθμιση %1 του Orva.ini («%2») δεν είναι διεύθυνση http:// ή https://.")
-                                   .arg(key, host);
+        if (!address.isValid())
             continue;
-        }
         const VersionFetch fetch = FetchVersionFile(address, timeoutMs());
         if (fetch.interrupted) {
             answer.interrupted = true;
@@ -83,12 +88,20 @@ UpdateCheckResult CheckForUpdate(bool prompt) {
     const QScopedValueRollback checking(g_checking, true);
 
     QStringList hostKeys;
+    QStringList refused;
     for (const QString& key : {QStringLiteral("Update/PrimaryHost"), QStringLiteral("Update/FallbackHost")}) {
-        if (!Services::settings().value(key).trimmed().isEmpty())
+        if (const QString problem = refusedHost(key); !problem.isEmpty())
+            refused << problem;
+        else if (!Services::settings().value(key).trimmed().isEmpty())
             hostKeys << key;
     }
     if (hostKeys.isEmpty()) {
-        if (!prompt)
+        if (!prompt && !refused.isEmpty())
+            ShowBox(QStringLiteral("ΠΡΟΣΟΧΗ"),
+                    QStringLiteral("Ο έλεγχος για νεώτερη έκδοση δεν έγινε.\r\n") +
+                        refused.join(QStringLiteral("\r\n")),
+                    MsgIcon::Critical);
+        else if (!prompt)
             ShowBox(
                 title(),
                 QStringLiteral("Δεν έχει οριστεί διακομιστής ενημερώσεων: ο έλεγχος για νεώτερη έκδοση δεν "
