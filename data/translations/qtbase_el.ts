@@ -219,7 +219,7 @@
     <name>QDialogButtonBox</name>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translation>Εντάξει</translation>
     </message>
 </context>
 <context>
@@ -556,7 +556,7 @@ Please verify the correct file name was given.</source>
     <name>QMessageBox</name>
     <message>
         <source>Show Details...</source>
-        <translation>Εμφάνιση λεπτομερειών...</translation>
+        <translation>Λεπτομέρειες...</translation>
     </message>
     <message>
         <source>Hide Details...</source>
@@ -670,7 +670,7 @@ Please verify the correct file name was given.</source>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translation>Εντάξει</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
@@ -1196,6 +1196,205 @@ Please choose a different file name.</source>
     <message>
         <source>Copy &amp;Link Location</source>
         <translation>Αντιγραφή διεύθυνσης &amp;συνδέσμου</translation>
+    </message>
+</context>
+<context>
+    <name>QSaveFile</name>
+    <message>
+        <source>Existing file %1 is not writable</source>
+        <translation>Το υπάρχον αρχείο %1 δεν επιτρέπει εγγραφή</translation>
+    </message>
+    <message>
+        <source>Filename refers to a directory</source>
+        <translation>Το όνομα είναι φάκελος, όχι αρχείο</translation>
+    </message>
+    <message>
+        <source>Writing canceled by application</source>
+        <translation>Η εγγραφή διακόπηκε από το πρόγραμμα</translation>
+    </message>
+</context>
+<context>
+    <name>QIODevice</name>
+    <message>
+        <source>file to open is a directory</source>
+        <translation>το αρχείο που ανοίγει είναι φάκελος</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Άγνωστο σφάλμα</translation>
+    </message>
+</context>
+<context>
+    <name>QProcess</name>
+    <message>
+        <source>Process failed to start</source>
+        <translation>Το πρόγραμμα δεν ξεκίνησε</translation>
+    </message>
+    <message>
+        <source>Process crashed</source>
+        <translation>Το πρόγραμμα τερματίστηκε απότομα</translation>
+    </message>
+    <message>
+        <source>Process operation timed out</source>
+        <translation>Το πρόγραμμα δεν απάντησε εγκαίρως</translation>
+    </message>
+    <message>
+        <source>Error reading from process</source>
+        <translation>Σφάλμα ανάγνωσης από το πρόγραμμα</translation>
+    </message>
+    <message>
+        <source>Error writing to process</source>
+        <translation>Σφάλμα εγγραφής προς το πρόγραμμα</translation>
+    </message>
+    <message>
+        <source>Resource error (fork failure): %1</source>
+        <translation>Το σύστημα δεν έχει πόρους για νέο πρόγραμμα: %1</translation>
+    </message>
+    <message>
+        <source>Could not open input redirection for reading</source>
+        <translation>Το αρχείο εισόδου του προγράμματος δεν ανοίγει για ανάγνωση</translation>
+    </message>
+    <message>
+        <source>Could not open output redirection for writing</source>
+        <translation>Το αρχείο εξόδου του προγράμματος δεν ανοίγει για εγγραφή</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Άγνωστο σφάλμα</translation>
+    </message>
+</context>
+<context>
+    <name>QHttp</name>
+    <message>
+        <source>Host %1 not found</source>
+        <translation>Ο διακομιστής %1 δεν βρέθηκε</translation>
+    </message>
+    <message>
+        <source>Connection refused</source>
+        <translation>Ο διακομιστής αρνήθηκε τη σύνδεση</translation>
+    </message>
+    <message>
+        <source>Connection closed</source>
+        <translation>Ο διακομιστής έκλεισε τη σύνδεση</translation>
+    </message>
+    <message>
+        <source>Proxy requires authentication</source>
+        <translation>Ο διακομιστής μεσολάβησης ζητά όνομα χρήστη και κωδικό</translation>
+    </message>
+    <message>
+        <source>Host requires authentication</source>
+        <translation>Ο διακομιστής ζητά όνομα χρήστη και κωδικό</translation>
+    </message>
+    <message>
+        <source>Data corrupted</source>
+        <translation>Η απάντηση του διακομιστή είναι αλλοιωμένη</translation>
+    </message>
+    <message>
+        <source>Unknown protocol specified</source>
+        <translation>Άγνωστο πρωτόκολλο</translation>
+    </message>
+    <message>
+        <source>SSL handshake failed</source>
+        <translation>Η ασφαλής σύνδεση δεν έγινε</translation>
+    </message>
+    <message>
+        <source>Too many redirects</source>
+        <translation>Πάρα πολλές παραπομπές σε άλλη σελίδα</translation>
+    </message>
+    <message>
+        <source>Insecure redirect</source>
+        <translation>Παραπομπή σε μη ασφαλή σελίδα</translation>
+    </message>
+</context>
+<context>
+    <name>QAbstractSocket</name>
+    <message>
+        <source>Socket operation timed out</source>
+        <translation>Ο διακομιστής δεν απάντησε εγκαίρως</translation>
+    </message>
+    <message>
+        <source>Host not found</source>
+        <translation>Ο διακομιστής δεν βρέθηκε</translation>
+    </message>
+    <message>
+        <source>Connection refused</source>
+        <translation>Ο διακομιστής αρνήθηκε τη σύνδεση</translation>
+    </message>
+    <message>
+        <source>Connection timed out</source>
+        <translation>Η σύνδεση δεν έγινε εγκαίρως</translation>
+    </message>
+    <message>
+        <source>Network unreachable</source>
+        <translation>Το δίκτυο δεν είναι προσβάσιμο</translation>
+    </message>
+</context>
+<context>
+    <name>QHostInfoAgent</name>
+    <message>
+        <source>Host not found</source>
+        <translation>Ο διακομιστής δεν βρέθηκε</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Άγνωστο σφάλμα</translation>
+    </message>
+</context>
+<context>
+    <name>QNativeSocketEngine</name>
+    <message>
+        <source>Connection refused</source>
+        <translation>Ο διακομιστής αρνήθηκε τη σύνδεση</translation>
+    </message>
+    <message>
+        <source>Connection timed out</source>
+        <translation>Η σύνδεση δεν έγινε εγκαίρως</translation>
+    </message>
+    <message>
+        <source>Network unreachable</source>
+        <translation>Το δίκτυο δεν είναι προσβάσιμο</translation>
+    </message>
+    <message>
+        <source>Host unreachable</source>
+        <translation>Ο διακομιστής δεν είναι προσβάσιμος</translation>
+    </message>
+    <message>
+        <source>The remote host closed the connection</source>
+        <translation>Ο διακομιστής έκλεισε τη σύνδεση</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Δεν επιτρέπεται η σύνδεση</translation>
+    </message>
+</context>
+<context>
+    <name>QNetworkReply</name>
+    <message>
+        <source>Error transferring %1 - server replied: %2</source>
+        <translation>Σφάλμα μεταφοράς του %1 - ο διακομιστής απάντησε: %2</translation>
+    </message>
+    <message>
+        <source>Protocol &quot;%1&quot; is unknown</source>
+        <translation>Το πρωτόκολλο «%1» είναι άγνωστο</translation>
+    </message>
+    <message>
+        <source>Operation canceled</source>
+        <translation>Η σύνδεση διακόπηκε</translation>
+    </message>
+    <message>
+        <source>Network session error.</source>
+        <translation>Σφάλμα της σύνδεσης δικτύου.</translation>
+    </message>
+    <message>
+        <source>Temporary network failure.</source>
+        <translation>Προσωρινή βλάβη του δικτύου.</translation>
+    </message>
+</context>
+<context>
+    <name>QNetworkAccessManager</name>
+    <message>
+        <source>Network access is disabled.</source>
+        <translation>Η πρόσβαση στο δίκτυο είναι απενεργοποιημένη.</translation>
     </message>
 </context>
 </TS>

@@ -2,8 +2,10 @@
 // LANG=C.UTF-8): the start-up's preparation of the application sets the Greek locale and
 // loads the Greek translation of Qt's own texts, which the real boxes and dialogs show.
 #include "logic/core/text/GreekLanguage.h"
+#include "LatinSentences.h"
 #include "ModalDriver.h"
 #include "logic/core/program/ProgramValues.h"
+#include "logic/core/services/Services.h"
 #include "shell/Startup.h"
 #include "windows/core/WidgetDialogs.h"
 #include "windows/records/Lbcalendar.h"
@@ -13,12 +15,18 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QTableView>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <memory>
 #include <QToolButton>
 
 namespace {
@@ -91,9 +99,13 @@ private slots:
         MsgAnswer answer = MsgAnswer::Yes;
         SeenDialog seen = readAndClose(
             [&] {
-                answer = dialogs.message({0, QStringLiteral("Επιβεβαίωση εξόδου"),
-                                          QStringLiteral("Τέλος λειτουργίας προγράμματος"), MsgIcon::Question,
-                                          MsgButtons::YesNo, MsgAnswer::No});
+                answer = dialogs.message({0,
+                                          QStringLiteral("Επιβεβαίωση εξόδου"),
+                                          QStringLiteral("Τέλος λειτουργίας προγράμματος"),
+                                          MsgIcon::Question,
+                                          MsgButtons::YesNo,
+                                          MsgAnswer::No,
+                                          {}});
             },
             [](QDialog* dialog) { static_cast<QMessageBox*>(dialog)->button(QMessageBox::No)->click(); });
         QCOMPARE(seen.className, QStringLiteral("QMessageBox"));
@@ -102,8 +114,13 @@ private slots:
 
         seen = readAndClose(
             [&] {
-                answer = dialogs.message({0, QStringLiteral("ΠΡΟΣΟΧΗ !!!"), QStringLiteral("Κείμενο"),
-                                          MsgIcon::Critical, MsgButtons::YesNoCancel, MsgAnswer::Cancel});
+                answer = dialogs.message({0,
+                                          QStringLiteral("ΠΡΟΣΟΧΗ !!!"),
+                                          QStringLiteral("Κείμενο"),
+                                          MsgIcon::Critical,
+                                          MsgButtons::YesNoCancel,
+                                          MsgAnswer::Cancel,
+                                          {}});
             },
             rejectIt);
         QCOMPARE(seen.buttons,
@@ -112,10 +129,69 @@ private slots:
 
         seen = readAndClose(
             [&] {
-                dialogs.message({0, QStringLiteral("ΠΡΟΣΟΧΗ"), QStringLiteral("Κείμενο")});
+                dialogs.message({0,
+                                 QStringLiteral("ΠΡΟΣΟΧΗ"),
+                                 QStringLiteral("Κείμενο"),
+                                 MsgIcon::None,
+                                 MsgButtons::Ok,
+                                 MsgAnswer::Ok,
+                                 {}});
             },
             rejectIt);
-        QCOMPARE(seen.buttons, QStringList{QStringLiteral("OK")});
+        QCOMPARE(seen.buttons, QStringList{QStringLiteral("Εντάξει")});
+    }
+
+    void aFailuresTechnicalTextWaitsUnderDetails() {
+        // ShowFailure reaches the boxes through the service, as the program does.
+        Services::install(std::make_unique<WidgetDialogs>());
+        QString shownText;
+        QString detailedText;
+        const SeenDialog seen = readAndClose(
+            [&] {
+                ShowFailure(QStringLiteral("ΠΡΟΣΟΧΗ"),
+                            FileFailure(FileAction::Write, QStringLiteral("/no/such/folder/Prt.pdf"),
+                                        QStringLiteral("No such file or directory")));
+            },
+            [&](QDialog* dialog) {
+                auto* box = static_cast<QMessageBox*>(dialog);
+                shownText = box->text();
+                detailedText = box->detailedText();
+                dialog->reject();
+            });
+        QVERIFY(seen.shown);
+        QCOMPARE(seen.buttons, (QStringList{QStringLiteral("Εντάξει"), QStringLiteral("Λεπτομέρειες...")}));
+        QVERIFY2(
+            shownText.startsWith(QStringLiteral("Το αρχείο «/no/such/folder/Prt.pdf» δεν μπορεί να γραφτεί: "
+                                                "ο φάκελος «/no/such/folder» δεν υπάρχει.")),
+            qPrintable(shownText));
+        QVERIFY2(LatinSentences(shownText).isEmpty(), qPrintable(shownText));
+        QCOMPARE(detailedText, QStringLiteral("No such file or directory"));
+    }
+
+    void qtsOwnFileNetworkAndProcessTextsReadGreek() {
+        QTemporaryDir folder;
+        QSaveFile onAFolder(folder.path());
+        QVERIFY(!onAFolder.open(QIODevice::WriteOnly));
+        QCOMPARE(onAFolder.errorString(), QStringLiteral("Το όνομα είναι φάκελος, όχι αρχείο"));
+        QFile folderAsFile(folder.path());
+        QVERIFY(!folderAsFile.open(QIODevice::ReadOnly));
+        QCOMPARE(folderAsFile.errorString(), QStringLiteral("το αρχείο που ανοίγει είναι φάκελος"));
+
+        QTcpServer closed;
+        QVERIFY(closed.listen(QHostAddress::LocalHost));
+        const QUrl address(QStringLiteral("http://127.0.0.1:%1/sse/orva/int.ver").arg(closed.serverPort()));
+        closed.close();
+        QNetworkAccessManager manager;
+        std::unique_ptr<QNetworkReply> reply(manager.get(QNetworkRequest(address)));
+        QTRY_VERIFY(reply->isFinished());
+        QCOMPARE(reply->error(), QNetworkReply::ConnectionRefusedError);
+        QCOMPARE(reply->errorString(), QStringLiteral("Ο διακομιστής αρνήθηκε τη σύνδεση"));
+
+        QProcess crashing;
+        crashing.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("kill -KILL $$")});
+        QVERIFY(crashing.waitForFinished(10000));
+        QCOMPARE(crashing.error(), QProcess::Crashed);
+        QCOMPARE(crashing.errorString(), QStringLiteral("Το πρόγραμμα τερματίστηκε απότομα"));
     }
 
     void calendarShowsGreekMonthAndDays() {

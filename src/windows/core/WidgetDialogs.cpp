@@ -60,7 +60,10 @@ MsgAnswer WidgetDialogs::message(const MessageBox& box) {
     QString text = box.text;
     dialog.setText(text.replace(QLatin1String("\r\n"), QLatin1String("\n")));
     dialog.setIcon(boxIcon(box.icon));
-    // The captions are Qt's own (Ναι, Όχι, Άκυρο, OK), from the Greek translation.
+    // The technical text waits behind the box's «Λεπτομέρειες» button.
+    if (!box.details.isEmpty())
+        dialog.setDetailedText(box.details);
+    // The captions are Qt's own (Εντάξει, Ναι, Όχι, Άκυρο), from the Greek translation.
     struct Choice {
         QMessageBox::StandardButton button;
         MsgAnswer answer;

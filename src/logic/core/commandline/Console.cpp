@@ -25,8 +25,15 @@ void PrintError(const QString& text) {
     write(stderr, u"orva: "_s + text);
 }
 
+void PrintFailure(const Failure& failure) {
+    PrintError(failure.text);
+    const QString details = failure.details.trimmed();
+    if (!details.isEmpty())
+        write(stderr, u"Λεπτομέρειες: "_s + details);
+}
+
 MsgAnswer ConsoleDialogs::message(const MessageBox& box) {
-    PrintError(box.text);
+    PrintFailure({box.text, box.details});
     switch (box.buttons) {
     case MsgButtons::Ok:
         return MsgAnswer::Ok;

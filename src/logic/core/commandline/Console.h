@@ -9,8 +9,12 @@
 // both as UTF-8 lines.
 void PrintOut(const QString& text);
 void PrintError(const QString& text);
+// A failure on standard error: its Greek sentences, then the technical text on a line of
+// its own that begins with "Λεπτομέρειες: ".
+void PrintFailure(const Failure& failure);
 
-// The boxes of a run without windows: every message goes to standard error as "orva: text";
+// The boxes of a run without windows: every message goes to standard error as "orva: text"
+// (a box's technical text on its «Λεπτομέρειες» line);
 // a question gets the answer that does nothing (Cancel or No), a dialog is cancelled and a
 // menu dismissed, since nobody is there to answer.
 class ConsoleDialogs : public Dialogs {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "logic/core/text/FailureText.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -20,6 +22,9 @@ struct MessageBox {
     MsgIcon icon = MsgIcon::None;
     MsgButtons buttons = MsgButtons::Ok;
     MsgAnswer defaultAnswer = MsgAnswer::Ok;
+    // Technical text of the system or a library: shown only when the user opens
+    // «Λεπτομέρειες», never in the box's own text.
+    QString details;
 };
 
 struct FileDialogRequest {
@@ -56,5 +61,8 @@ public:
 // Shorthands for the boxes most windows show.
 MsgAnswer ShowBox(const QString& title, const QString& text, MsgIcon icon,
                   MsgButtons buttons = MsgButtons::Ok, MsgAnswer defaultAnswer = MsgAnswer::Ok);
+// A failure in a box with the error icon: its Greek text, its technical text under
+// «Λεπτομέρειες».
+void ShowFailure(const QString& title, const Failure& failure);
 bool AskYesNo(const QString& title, const QString& text, MsgIcon icon = MsgIcon::Question,
               MsgAnswer defaultAnswer = MsgAnswer::Yes);

@@ -64,6 +64,15 @@ MsgAnswer ShowBox(const QString& title, const QString& text, MsgIcon icon, MsgBu
     return Services::dialogs().message(box);
 }
 
+void ShowFailure(const QString& title, const Failure& failure) {
+    MessageBox box;
+    box.title = title;
+    box.text = failure.text;
+    box.icon = MsgIcon::Critical;
+    box.details = failure.details.trimmed();
+    Services::dialogs().message(box);
+}
+
 bool AskYesNo(const QString& title, const QString& text, MsgIcon icon, MsgAnswer defaultAnswer) {
     return ShowBox(title, text, icon, MsgButtons::YesNo, defaultAnswer) == MsgAnswer::Yes;
 }
