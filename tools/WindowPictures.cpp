@@ -16,6 +16,7 @@
 #include "windows/core/ChildWindow.h"
 #include "windows/core/Lbenter.h"
 #include "windows/core/MdiHost.h"
+#include "windows/core/RythmEgk.h"
 #include "windows/maintenance/BackRest.h"
 #include "windows/maintenance/KenaEnt.h"
 #include "windows/maintenance/Manual.h"
@@ -27,6 +28,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMdiSubWindow>
 #include <QPixmap>
 #include <QSqlQuery>
@@ -152,6 +154,13 @@ bool takePictures(Main& main, const QDir& output, const QString& stick) {
     }
     ok &= saveChild(main.mdi()->openChild(u"EpilErgaz"_s), output, u"EpilErgaz"_s);
     ok &= saveChild(main.mdi()->openChild(u"ParamDt"_s), output, u"ParamDt"_s);
+    {
+        RythmEgk settings(&main);
+        settings.show();
+        settings.findChild<QListWidget*>(u"Sections"_s)->setCurrentRow(2);
+        showUsersFolder(&settings, Program.AppPath);
+        ok &= save(&settings, output, u"RythmEgk"_s);
+    }
     if (auto* selection = static_cast<EpilKins*>(main.mdi()->openChild(u"EpilKins"_s))) {
         if (auto* from = selection->findChild<QLineEdit*>(u"Dates_0"_s))
             from->setText(PictureDate.addDays(-15).toString(u"dd/MM/yyyy"_s));

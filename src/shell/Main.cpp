@@ -8,6 +8,7 @@
 #include "logic/core/program/ProgramValues.h"
 #include "logic/core/services/Services.h"
 #include "logic/core/text/DateHelpers.h"
+#include "logic/internet/EservicesSite.h"
 #include "logic/print/AccountantMail.h"
 #include "logic/records/LbPopUp.h"
 #include "shell/MainCommands.h"
@@ -67,6 +68,11 @@ Main* Main::instance() {
 void Main::load() {
     Program.WorkDate = Services::clock().now().date();
     LoadSettings();
+    // A base address changed in the settings window is the next submission's.
+    Services::listenToSettings(this, [] {
+        Program.EservicesBase =
+            Eservices::NormaliseBase(Services::settings().value(QStringLiteral("Internet/EservicesBase")));
+    });
     m_mdi->setBackground(ToQColor(Program.Colours.MainBack));
     m_background = new BmpFrm(m_mdi->viewport());
     m_startupSucceeded = true;

@@ -57,6 +57,7 @@ const QList<Item>& auxiliaryItems() {
         {QStringLiteral("Εγχειρίδιο Χρήσης"), QStringLiteral("EnhXrh"), {}, {}},
         {QStringLiteral("Παράμετροι Σύνδεσης"), QStringLiteral("ParamDt"), {}, {}},
         {QStringLiteral("Εισαγωγή Εργαζομένων"), QStringLiteral("InsErg"), {}, {}},
+        {QStringLiteral("Ρυθμίσεις Εγκατάστασης"), QStringLiteral("RythmEgk"), {}, {}},
     };
     return items;
 }

@@ -5,6 +5,7 @@
 #include "logic/print/PreviewExport.h"
 #include "windows/core/Lbenter.h"
 #include "windows/core/ParamDt.h"
+#include "windows/core/RythmEgk.h"
 #include "windows/internet/EpilErgaz.h"
 #include "windows/internet/InterLinks.h"
 #include "windows/internet/InterMyLog.h"
@@ -26,6 +27,8 @@
 void RegisterWindows() {
     WindowCatalogue::addModal(QStringLiteral("Lbenter"), [](QWidget* parent) { return new Lbenter(parent); });
     WindowCatalogue::addChild(QStringLiteral("ParamDt"), [] { return new ParamDt; });
+    WindowCatalogue::addModal(QStringLiteral("RythmEgk"),
+                              [](QWidget* parent) { return new RythmEgk(parent); });
     WindowCatalogue::addChild(QStringLiteral("EpilKins"), [] { return new EpilKins; });
     WindowCatalogue::addModal(QStringLiteral("Lbcalendar"),
                               [](QWidget* parent) { return new Lbcalendar(parent); });

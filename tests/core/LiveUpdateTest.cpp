@@ -147,18 +147,18 @@ private slots:
         QVERIFY(!m_run->main->hasEnded());
     }
 
-    void withoutAnUpdateHostTheToolbarSaysSo() {
+    void withoutAnUpdateHostTheToolbarSaysWhereToSetIt() {
         m_run->press(5);
         QCOMPARE(m_run->dialogs.boxes.size(), 1);
-        QVERIFY(m_run->dialogs.boxes.at(0).text.contains(QLatin1String("Update/PrimaryHost")));
-        QVERIFY(m_run->dialogs.boxes.at(0).text != NothingNewer);
+        QVERIFY(m_run->dialogs.boxes.at(0).text.endsWith(QStringLiteral(
+            "Ορίστε τον στις «Βοηθητικές → Ρυθμίσεις Εγκατάστασης», στη ρύθμιση «Update/PrimaryHost».")));
 
         m_run->dialogs.clear();
         m_run->settings.set(QStringLiteral("Update/PrimaryHost"), QStringLiteral("updates.example"));
         m_run->press(5);
         QCOMPARE(m_run->dialogs.boxes.size(), 1);
         QCOMPARE(m_run->dialogs.boxes.at(0).title, QStringLiteral("ΠΡΟΣΟΧΗ"));
-        QVERIFY(m_run->dialogs.boxes.at(0).text.contains(QLatin1String("Update/PrimaryHost")));
+        QVERIFY(m_run->dialogs.boxes.at(0).text.contains(QStringLiteral("«Update/PrimaryHost»")));
         QVERIFY(m_run->dialogs.boxes.at(0).text.contains(QStringLiteral("«updates.example»")));
     }
 

@@ -109,9 +109,10 @@ private slots:
         QCOMPARE(panel(1)->text(), QString());
         QCOMPARE(panel(4)->text(), QStringLiteral("16:45"));
 
-        const QStringList auxiliary = {
-            "Αλλαγές Εκδόσεων",  "Φύλαξη-Φόρτωση Αρχείων", "Εκτύπωση Κενών Εντύπων", "Χρήσιμα Links",
-            "Εγχειρίδιο Χρήσης", "Παράμετροι Σύνδεσης",    "Εισαγωγή Εργαζομένων"};
+        const QStringList auxiliary = {"Αλλαγές Εκδόσεων",       "Φύλαξη-Φόρτωση Αρχείων",
+                                       "Εκτύπωση Κενών Εντύπων", "Χρήσιμα Links",
+                                       "Εγχειρίδιο Χρήσης",      "Παράμετροι Σύνδεσης",
+                                       "Εισαγωγή Εργαζομένων",   "Ρυθμίσεις Εγκατάστασης"};
         for (int i = 0; i < auxiliary.size(); ++i) {
             auto* item = main.findChild<QAction*>(QStringLiteral("Mnu3_%1").arg(i + 1));
             QVERIFY(item);
@@ -139,9 +140,9 @@ private slots:
         for (QAction* item : main.findChildren<QAction*>()) {
             if (item->objectName().startsWith(QLatin1String("Mnu3_")) && item->objectName() != "Mnu3_2") {
                 const int index = item->objectName().mid(5).toInt();
-                const QString window =
-                    QStringList{"Manual", "", "KenaEnt", "InterLinks", "EnhXrh", "ParamDt", "InsErg"}.at(
-                        index - 1);
+                const QString window = QStringList{"Manual", "",        "KenaEnt", "InterLinks",
+                                                   "EnhXrh", "ParamDt", "InsErg",  "RythmEgk"}
+                                           .at(index - 1);
                 QCOMPARE(item->isEnabled(), WindowCatalogue::has(window));
             }
         }

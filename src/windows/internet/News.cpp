@@ -1,5 +1,6 @@
 #include "windows/internet/News.h"
 
+#include "logic/core/files/IniSettings.h"
 #include "logic/core/program/ProgramValues.h"
 #include "logic/core/program/Twips.h"
 #include "logic/core/services/Services.h"
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QSizePolicy>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -53,6 +55,9 @@ News::News(QWidget* parent) : QDockWidget(QStringLiteral("Επικοινωνία
     m_note->setObjectName(QStringLiteral("NewsNote"));
     // Indented like the titles of the list under it.
     m_note->setContentsMargins(4, 1, 4, 1);
+    // A long note wraps instead of widening the main window.
+    m_note->setWordWrap(true);
+    m_note->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_note->hide();
     m_refImg = Picture(inside, "RefImg");
     m_refImg->setToolTip(QStringLiteral("Ανανέωση"));
@@ -81,13 +86,25 @@ News::News(QWidget* parent) : QDockWidget(QStringLiteral("Επικοινωνία
     connect(m_refImg, &QToolButton::clicked, this, &News::refresh);
     connect(m_newsLst, &QListWidget::itemDoubleClicked, this, &News::openSelected);
 
+    readServer();
+    SetNewsSwitchHandler([this](bool on) { setInternet(on); });
+    // A server set in the settings window is used from then on.
+    Services::listenToSettings(this, [this] {
+        readServer();
+        setInternet(m_internet);
+    });
+}
+
+void News::readServer() {
     m_configured = NewsServerFromSettings().configured();
     if (!m_configured)
         note(QStringLiteral(
-            "Δεν έχει οριστεί διακομιστής ειδήσεων: οι ειδήσεις της Tavrinex δεν ενημερώνονται "
-            "(Orva.ini, [News] Server)."));
+                 "Δεν έχει οριστεί διακομιστής ειδήσεων: οι ειδήσεις της Tavrinex δεν ενημερώνονται. "
+                 "Ορίστε τον %1.")
+                 .arg(WhereToChangeSetting(QStringLiteral("News/Server"))));
+    else
+        note({});
     showPictures();
-    SetNewsSwitchHandler([this](bool on) { setInternet(on); });
 }
 
 News::~News() {

@@ -47,6 +47,7 @@ protected:
 private:
     void applyTimer();
     void pause();
+    void readServer();
     void showPictures();
     void openArticle(int record);
     void note(const QString& text, const QString& detail = {});

@@ -110,6 +110,14 @@ QString SettingValueProblem(const QString& key, const QString& value) {
     return setting ? SettingFormProblem(setting->form, value) : QString();
 }
 
+QString SettingsWindowPath() {
+    return QStringLiteral("«Βοηθητικές → Ρυθμίσεις Εγκατάστασης»");
+}
+
+QString WhereToChangeSetting(const QString& key) {
+    return QStringLiteral("στις %1, στη ρύθμιση «%2»").arg(SettingsWindowPath(), key);
+}
+
 std::optional<QString> DefaultSettings::stored(const QString& key) const {
     const auto it = m_overrides.constFind(key);
     if (it == m_overrides.constEnd())
@@ -128,7 +136,7 @@ std::optional<QString> IniSettings::stored(const QString& key) const {
 
 QString DefaultSettingsText() {
     QStringList lines;
-    lines << QStringLiteral("; Ρυθμίσεις του Orva.")
+    lines << QStringLiteral("; Ρυθμίσεις του Orva. Αλλάζουν από τις «Βοηθητικές → Ρυθμίσεις Εγκατάστασης».")
           << QStringLiteral("; Οι γραμμές που αρχίζουν με ; είναι σχόλια· μια ρύθμιση που λείπει παίρνει την")
           << QStringLiteral(
                  "; προεπιλογή που φαίνεται εδώ. Η τιμή είναι ό,τι ακολουθεί το =, όπως είναι γραμμένη,")

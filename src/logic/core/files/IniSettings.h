@@ -26,6 +26,11 @@ const SettingDefinition* FindSetting(const QString& key);
 // know).
 QString SettingValueProblem(const QString& key, const QString& value);
 
+// Where the user changes settings: the settings window by its menu path, for the messages
+// that send the user there, and the same with the setting named.
+QString SettingsWindowPath();
+QString WhereToChangeSetting(const QString& key);
+
 // The built-in defaults alone, with values a caller may override in memory (tests).
 class DefaultSettings : public Settings {
 public:

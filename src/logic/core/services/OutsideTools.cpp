@@ -1,5 +1,6 @@
 #include "logic/core/services/OutsideTools.h"
 
+#include "logic/core/files/IniSettings.h"
 #include "logic/core/program/ProgramValues.h"
 #include "logic/core/services/Dialogs.h"
 #include "logic/core/services/Services.h"
@@ -14,7 +15,8 @@ namespace {
 bool toolIsThere(const QString& settingKey, const QString& name, QString* path) {
     if (name.trimmed().isEmpty()) {
         ShowBox(QStringLiteral("ΠΡΟΣΟΧΗ"),
-                QStringLiteral("Δεν έχει οριστεί πρόγραμμα στη ρύθμιση %1 του Orva.ini.").arg(settingKey),
+                QStringLiteral("Δεν έχει οριστεί πρόγραμμα.\r\nΟρίστε το %1.")
+                    .arg(WhereToChangeSetting(settingKey)),
                 MsgIcon::Critical);
         return false;
     }
@@ -22,17 +24,16 @@ bool toolIsThere(const QString& settingKey, const QString& name, QString* path) 
     if (QFileInfo(*path).isFile())
         return true;
     ShowBox(QStringLiteral("ΠΡΟΣΟΧΗ"),
-            QStringLiteral(
-                "Το πρόγραμμα %1 δεν βρέθηκε.\r\nΟρίστε το σωστό πρόγραμμα στη ρύθμιση %2 του Orva.ini.")
-                .arg(*path, settingKey),
+            QStringLiteral("Το πρόγραμμα «%1» δεν βρέθηκε.\r\nΟρίστε το σωστό πρόγραμμα %2.")
+                .arg(QDir::toNativeSeparators(*path), WhereToChangeSetting(settingKey)),
             MsgIcon::Critical);
     return false;
 }
 
 void showStartFailure(const QString& path, const QString& settingKey, const QString& error) {
     ShowBox(QStringLiteral("ΠΡΟΣΟΧΗ"),
-            QStringLiteral("Το πρόγραμμα %1 (ρύθμιση %2 του Orva.ini) δεν εκτελέστηκε.\r\n%3")
-                .arg(path, settingKey, error),
+            QStringLiteral("Το πρόγραμμα %1 δεν εκτελέστηκε.\r\n%2\r\nΤο πρόγραμμα ορίζεται %3.")
+                .arg(path, error, WhereToChangeSetting(settingKey)),
             MsgIcon::Critical);
 }
 

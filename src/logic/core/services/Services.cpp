@@ -3,6 +3,8 @@
 #include "logic/core/files/IniSettings.h"
 #include "logic/core/services/SystemServices.h"
 
+#include <QList>
+#include <QPointer>
 #include <QtGlobal>
 
 namespace {
@@ -10,6 +12,12 @@ std::unique_ptr<Dialogs> g_dialogs;
 std::unique_ptr<Processes> g_processes;
 std::unique_ptr<Clock> g_clock;
 std::unique_ptr<Settings> g_settings;
+
+struct SettingsListener {
+    QPointer<QObject> context;
+    std::function<void()> changed;
+};
+QList<SettingsListener> g_listeners;
 } // namespace
 
 namespace Services {
@@ -49,6 +57,21 @@ void install(std::unique_ptr<Clock> clock) {
 }
 void install(std::unique_ptr<Settings> settings) {
     g_settings = std::move(settings);
+}
+
+void listenToSettings(QObject* context, std::function<void()> changed) {
+    g_listeners.append({context, std::move(changed)});
+}
+
+void changeSettings(std::unique_ptr<Settings> settings) {
+    g_settings = std::move(settings);
+    g_listeners.removeIf([](const SettingsListener& listener) { return listener.context.isNull(); });
+    // A listener may add another while it runs: go through a copy.
+    const QList<SettingsListener> listeners = g_listeners;
+    for (const SettingsListener& listener : listeners) {
+        if (listener.context)
+            listener.changed();
+    }
 }
 
 } // namespace Services

@@ -1,5 +1,6 @@
 #include "logic/core/update/LiveUpdate.h"
 
+#include "logic/core/files/IniSettings.h"
 #include "logic/core/program/ProgramValues.h"
 #include "logic/core/services/Dialogs.h"
 #include "logic/core/services/OutsideTools.h"
@@ -34,7 +35,8 @@ QString refusedHost(const QString& key) {
     const QString problem = Services::settings().problem(key);
     if (problem.isEmpty())
         return {};
-    return QStringLiteral("Η ρύθμιση «%1» δεν χρησιμοποιήθηκε: %2").arg(key, problem);
+    return QStringLiteral("Η ρύθμιση «%1» δεν χρησιμοποιήθηκε: %2\r\nΔιορθώστε τη %3.")
+        .arg(key, problem, WhereToChangeSetting(key));
 }
 
 // What the servers said: the text of the last one that answered, and why the others did not.
@@ -105,7 +107,8 @@ UpdateCheckResult CheckForUpdate(bool prompt) {
             ShowBox(
                 title(),
                 QStringLiteral("Δεν έχει οριστεί διακομιστής ενημερώσεων: ο έλεγχος για νεώτερη έκδοση δεν "
-                               "έγινε.\r\nΟρίστε τον στη ρύθμιση Update/PrimaryHost του Orva.ini."),
+                               "έγινε.\r\nΟρίστε τον %1.")
+                    .arg(WhereToChangeSetting(QStringLiteral("Update/PrimaryHost"))),
                 MsgIcon::Information);
         return result;
     }
