@@ -14,8 +14,13 @@ QMessageBox::Icon boxIcon(LauncherDialogs::Icon icon) {
 
 } // namespace
 
-void WidgetLauncherDialogs::inform(const QString& title, const QString& text, Icon icon) {
-    QMessageBox box(boxIcon(icon), title, text, QMessageBox::Ok, m_parent);
+void WidgetLauncherDialogs::inform(const QString& title, const QString& text, Icon icon,
+                                   const QString& details) {
+    QString lines = text;
+    QMessageBox box(boxIcon(icon), title, lines.replace(QLatin1String("\r\n"), QLatin1String("\n")),
+                    QMessageBox::Ok, m_parent);
+    if (!details.isEmpty())
+        box.setDetailedText(details);
     box.button(QMessageBox::Ok)->setText(QStringLiteral("Εντάξει"));
     box.exec();
 }

@@ -11,7 +11,9 @@ public:
     enum class Icon { Information, Critical };
 
     virtual ~LauncherDialogs() = default;
-    virtual void inform(const QString& title, const QString& text, Icon icon) = 0;
+    // details: the system's own text, shown only under the box's «Λεπτομέρειες».
+    virtual void inform(const QString& title, const QString& text, Icon icon,
+                        const QString& details = {}) = 0;
     // True for Yes.
     virtual bool askYesNo(const QString& title, const QString& text, Icon icon) = 0;
     // The chosen file, or "" when cancelled. filterName and pattern make the one file filter
@@ -25,7 +27,7 @@ class WidgetLauncherDialogs : public LauncherDialogs {
 public:
     void setParentWindow(QWidget* window) { m_parent = window; }
 
-    void inform(const QString& title, const QString& text, Icon icon) override;
+    void inform(const QString& title, const QString& text, Icon icon, const QString& details = {}) override;
     bool askYesNo(const QString& title, const QString& text, Icon icon) override;
     QString saveFileName(const QString& proposedName, const QString& filterName,
                          const QString& pattern) override;

@@ -1,6 +1,7 @@
 #include "launcher/SetUp.h"
 
 #include "launcher/LauncherDialogs.h"
+#include "launcher/LauncherFailures.h"
 #include "launcher/SetUpRules.h"
 
 #include <QColor>
@@ -186,8 +187,13 @@ void SetUp::saveIdentity() {
                                                   QStringLiteral("*.bt"));
     if (target.isEmpty())
         return;
-    if (const QString error = SetUpRules::CopyIdentity(record, target); !error.isEmpty())
-        m_dialogs.inform(Attention, error, LauncherDialogs::Icon::Critical);
+    const SetUpRules::CopyOutcome copy = SetUpRules::CopyIdentity(record, target);
+    if (copy.failed == SetUpRules::CopyOutcome::Done)
+        return;
+    const LauncherFailure failure = copy.failed == SetUpRules::CopyOutcome::Reading
+                                        ? IdentityReadFailure(record, copy.technical)
+                                        : IdentityWriteFailure(target, copy.technical);
+    m_dialogs.inform(Attention, failure.text, LauncherDialogs::Icon::Critical, failure.details);
 }
 
 void SetUp::startInstaller(const QString& relative, const QString& missingText) {
@@ -199,6 +205,8 @@ void SetUp::startInstaller(const QString& relative, const QString& missingText) 
     QProcess process;
     process.setProgram(installer.filePath());
     process.setWorkingDirectory(installer.path());
-    if (!process.startDetached())
-        m_dialogs.inform(Attention, process.errorString(), LauncherDialogs::Icon::Critical);
+    if (!process.startDetached()) {
+        const LauncherFailure failure = InstallerStartFailure(installer.filePath(), process.errorString());
+        m_dialogs.inform(Attention, failure.text, LauncherDialogs::Icon::Critical, failure.details);
+    }
 }

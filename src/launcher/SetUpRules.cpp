@@ -53,19 +53,19 @@ RecordFlag ReadDatabaseServerFlag(const QString& path) {
     return flag;
 }
 
-QString CopyIdentity(const QString& source, const QString& target) {
+CopyOutcome CopyIdentity(const QString& source, const QString& target) {
     QFile from(source);
     if (!from.open(QIODevice::ReadOnly))
-        return from.errorString();
+        return {CopyOutcome::Reading, from.errorString()};
     const QByteArray bytes = from.readAll();
     if (from.error() != QFileDevice::NoError)
-        return from.errorString();
+        return {CopyOutcome::Reading, from.errorString()};
     from.close();
     QSaveFile to(target);
     if (!to.open(QIODevice::WriteOnly))
-        return to.errorString();
+        return {CopyOutcome::Writing, to.errorString()};
     if (to.write(bytes) != bytes.size() || !to.commit())
-        return to.errorString();
+        return {CopyOutcome::Writing, to.errorString()};
     QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
                                       QFileDevice::ReadOther);
     return {};

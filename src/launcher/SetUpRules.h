@@ -39,7 +39,12 @@ struct RecordFlag {
 RecordFlag ReadDatabaseServerFlag(const QString& path);
 
 // Copies the record to the chosen file, replacing it whole or not at all, and leaves the copy
-// writable by its owner (the media may be read-only). Returns "" or the reason it failed.
-QString CopyIdentity(const QString& source, const QString& target);
+// writable by its owner (the media may be read-only).
+struct CopyOutcome {
+    enum Step { Done, Reading, Writing };
+    Step failed = Done;
+    QString technical; // the system's reason when a step failed
+};
+CopyOutcome CopyIdentity(const QString& source, const QString& target);
 
 } // namespace SetUpRules

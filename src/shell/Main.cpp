@@ -227,22 +227,23 @@ void Main::offerMailToAccountant() {
                       "Θέλετε να ενημερώσετε τον λογιστή σας, με τις σημερινές ηλεκτρονικές σας αποστολές;"),
                   MsgIcon::Information))
         return;
-    QString error;
     if (!MailToolInstalled()) {
         // Without the mail tool the program sends the mail itself.
-        if (SendAccountantMail(&error))
+        Failure failure;
+        if (SendAccountantMail(&failure)) {
             ShowBox(QStringLiteral("Email Ενημέρωση"), QStringLiteral("Το email στάλθηκε στον λογιστή σας."),
                     MsgIcon::Information);
-        else
-            ShowBox(QStringLiteral("ΠΡΟΣΟΧΗ"), QStringLiteral("Το email δεν στάλθηκε.\r\n") + error,
-                    MsgIcon::Critical);
+        } else {
+            failure.text.prepend(QStringLiteral("Το email δεν στάλθηκε.\r\n"));
+            ShowFailure(QStringLiteral("ΠΡΟΣΟΧΗ"), failure);
+        }
         return;
     }
     const MailToolCommand command = AccountantMailCommand();
-    if (!Services::processes().startDetached(command.program, command.arguments, Program.AppPath, &error)) {
-        ShowBox(QStringLiteral("ΠΡΟΣΟΧΗ"),
-                QStringLiteral("Το πρόγραμμα αποστολής email δεν μπορεί να ξεκινήσει.\r\n") + error,
-                MsgIcon::Critical);
+    Failure failure;
+    if (!Services::processes().startDetached(command.program, command.arguments, Program.AppPath, &failure)) {
+        failure.text.prepend(QStringLiteral("Το email στον λογιστή δεν στάλθηκε.\r\n"));
+        ShowFailure(QStringLiteral("ΠΡΟΣΟΧΗ"), failure);
     }
 }
 

@@ -38,8 +38,9 @@ int RunOrva(int argc, char** argv) {
     Services::install(std::make_unique<SystemProcesses>());
 
     const QString folder = ChooseDataFolder(QApplication::arguments(), QApplication::applicationDirPath());
-    if (const QString error = PrepareDataFolder(folder); !error.isEmpty()) {
-        ShowBox(QStringLiteral("ΠΡΟΣΟΧΗ"), error, MsgIcon::Critical);
+    QString details;
+    if (const QString error = PrepareDataFolder(folder, &details); !error.isEmpty()) {
+        ShowFailure(QStringLiteral("ΠΡΟΣΟΧΗ"), {error, details});
         return 1;
     }
     Program.AppPath = QDir::cleanPath(folder);

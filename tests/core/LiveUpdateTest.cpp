@@ -1,3 +1,4 @@
+#include "LatinSentences.h"
 #include "RunningMain.h"
 #include "VersionServer.h"
 #include "logic/core/program/ProgramValues.h"
@@ -140,9 +141,13 @@ private slots:
         QCOMPARE(box.title, QStringLiteral("ΠΡΟΣΟΧΗ"));
         QCOMPARE(box.icon, MsgIcon::Critical);
         const QStringList lines = box.text.split(QStringLiteral("\r\n"));
-        QCOMPARE(lines.size(), 3);
+        QCOMPARE(lines.size(), 4);
         QCOMPARE(lines.at(0), QStringLiteral("Ο έλεγχος για νεώτερη έκδοση δεν έγινε."));
-        QVERIFY2(lines.at(1).startsWith(QLatin1String("127.0.0.1: ")), qPrintable(lines.at(1)));
+        QCOMPARE(lines.at(1), QStringLiteral("Ο διακομιστής 127.0.0.1 δεν έδωσε το αρχείο της έκδοσης: ο "
+                                             "διακομιστής αρνήθηκε τη σύνδεση."));
+        QVERIFY2(LatinSentences(box.text).isEmpty(), qPrintable(box.text));
+        // Both addresses and the network library's own words, for whoever supports the user.
+        QCOMPARE(box.details.count(QStringLiteral("/sse/orva/int.ver: ")), 2);
         QVERIFY(m_run->processes.started.isEmpty());
         QVERIFY(!m_run->main->hasEnded());
     }

@@ -126,12 +126,17 @@ private slots:
         Program.SubmissionLog = QStringLiteral("line");
         installMailTool();
         m_processes->succeed = false;
-        m_processes->failureText = QStringLiteral("No such file");
+        m_processes->failureText = QStringLiteral("execve: No such file or directory");
         m_dialogs->answers = {MsgAnswer::Yes, MsgAnswer::No};
         m_main->exitFromToolbar();
         QCOMPARE(m_dialogs->boxes.size(), 3);
         QCOMPARE(m_dialogs->boxes.at(1).title, QStringLiteral("ΠΡΟΣΟΧΗ"));
-        QVERIFY(m_dialogs->boxes.at(1).text.contains(QStringLiteral("No such file")));
+        // The user reads Greek; the system's words wait under «Λεπτομέρειες».
+        QVERIFY2(
+            m_dialogs->boxes.at(1).text.startsWith(QStringLiteral("Το email στον λογιστή δεν στάλθηκε.")),
+            qPrintable(m_dialogs->boxes.at(1).text));
+        QVERIFY(!m_dialogs->boxes.at(1).text.contains(QStringLiteral("No such file")));
+        QCOMPARE(m_dialogs->boxes.at(1).details, QStringLiteral("execve: No such file or directory"));
         QCOMPARE(m_dialogs->boxes.at(1).icon, MsgIcon::Critical);
         QCOMPARE(m_dialogs->boxes.at(2).title, QStringLiteral("Επιβεβαίωση εξόδου"));
         QVERIFY(!m_main->hasEnded());

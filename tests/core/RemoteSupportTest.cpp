@@ -1,3 +1,4 @@
+#include "LatinSentences.h"
 #include "RunningMain.h"
 #include "logic/core/services/OutsideTools.h"
 #include "logic/core/services/SystemServices.h"
@@ -84,30 +85,47 @@ private slots:
         QCOMPARE(m_run->processes.started.at(0).program, m_run->file(QStringLiteral("A_Remote")));
     }
 
-    void aToolThatDoesNotStartShowsTheReason() {
+    void aToolThatDoesNotStartShowsTheReasonInGreek() {
         m_run->touch(QStringLiteral("A_Remote"));
+        QVERIFY(QFile::setPermissions(m_run->file(QStringLiteral("A_Remote")),
+                                      QFileDevice::ReadOwner | QFileDevice::ExeOwner));
         m_run->processes.succeed = false;
-        m_run->processes.failureText = QStringLiteral("Permission denied");
+        m_run->processes.failureText = QStringLiteral("execve: Permission denied");
         m_run->press(4);
         QCOMPARE(m_run->dialogs.boxes.size(), 1);
-        QVERIFY(m_run->dialogs.boxes.at(0).text.contains(QLatin1String("Permission denied")));
-        QVERIFY(m_run->dialogs.boxes.at(0).text.contains(QLatin1String("Support/RemoteSupport2Program")));
+        const MessageBox box = m_run->dialogs.boxes.at(0);
+        QCOMPARE(box.text,
+                 QStringLiteral("Το πρόγραμμα «%1» δεν ξεκίνησε: δεν έχετε δικαίωμα πρόσβασης.\r\n"
+                                "Το πρόγραμμα ορίζεται στις «Βοηθητικές → Ρυθμίσεις Εγκατάστασης», στη "
+                                "ρύθμιση «Support/RemoteSupport2Program».")
+                     .arg(m_run->file(QStringLiteral("A_Remote"))));
+        QCOMPARE(box.details, QStringLiteral("execve: Permission denied"));
     }
 
     void theSystemRunsAndWaitsWithinItsLimit() {
         SystemProcesses system;
         const QString sh = QStandardPaths::findExecutable(QStringLiteral("sh"));
-        QString error;
+        Failure failure;
         // The exit code is not judged: a stop command that found nothing to stop is fine.
-        QVERIFY(system.runAndWait(sh, {"-c", "exit 3"}, m_run->path(), 5000, &error));
-        QVERIFY(!system.runAndWait(QStringLiteral("/no/such/program"), {}, m_run->path(), 5000, &error));
-        QVERIFY2(error.contains(QLatin1String("/no/such/program")), qPrintable(error));
+        QVERIFY(system.runAndWait(sh, {"-c", "exit 3"}, m_run->path(), 5000, &failure));
+        QVERIFY(!system.runAndWait(QStringLiteral("/no/such/program"), {}, m_run->path(), 5000, &failure));
+        QCOMPARE(failure.text, QStringLiteral("Το πρόγραμμα «/no/such/program» δεν βρέθηκε.\r\n"
+                                              "Ελέγξτε ότι είναι εγκατεστημένο σε αυτόν τον φάκελο."));
+        QVERIFY(!failure.details.isEmpty());
+
+        // A file that may not run: the system says so in English, the user reads Greek.
+        const QString notRunnable = m_run->file(QStringLiteral("Stopper"));
+        m_run->touch(QStringLiteral("Stopper"));
+        QVERIFY(!system.startDetached(notRunnable, {}, m_run->path(), &failure));
+        QVERIFY2(failure.text.contains(QStringLiteral("δεν έχει δικαίωμα εκτέλεσης")),
+                 qPrintable(failure.text));
+        QVERIFY2(LatinSentences(failure.text).isEmpty(), qPrintable(failure.text));
 
         bool ticked = false;
         QTimer::singleShot(20, [&ticked] { ticked = true; });
-        QVERIFY(!system.runAndWait(sh, {"-c", "sleep 30"}, m_run->path(), 300, &error));
+        QVERIFY(!system.runAndWait(sh, {"-c", "sleep 30"}, m_run->path(), 300, &failure));
         QVERIFY(ticked);
-        QVERIFY2(error.contains(QStringLiteral("δεν τελείωσε")), qPrintable(error));
+        QVERIFY2(failure.text.contains(QStringLiteral("δεν τελείωσε")), qPrintable(failure.text));
     }
 
 private:

@@ -255,13 +255,14 @@ private slots:
         const MessageBox box = m_dialogs->boxes.first();
         QCOMPARE(box.title, QStringLiteral("ΠΡΟΣΟΧΗ"));
         QCOMPARE(box.icon, MsgIcon::Critical);
-        // A sentence the user understands first, the browser's reason under it.
+        // A sentence the user understands; the browser's reason and the address under «Λεπτομέρειες».
         const QString site = QStringLiteral("127.0.0.1:%1").arg(port);
-        QVERIFY2(box.text.startsWith(QStringLiteral("Ο δικτυακός τόπος %1 δεν απαντά.").arg(site)),
+        QVERIFY2(box.text.startsWith(QStringLiteral("Ο δικτυακός τόπος %1 αρνήθηκε τη σύνδεση.").arg(site)),
                  qPrintable(box.text));
-        const qsizetype reason = box.text.indexOf(QStringLiteral("ERR_CONNECTION_REFUSED"));
-        QVERIFY2(reason > box.text.indexOf(QStringLiteral("δεν απαντά")), qPrintable(box.text));
-        QVERIFY(box.text.contains(Program.EservicesBase));
+        QVERIFY2(!box.text.contains(QStringLiteral("ERR_")), qPrintable(box.text));
+        QVERIFY2(box.details.startsWith(QStringLiteral("net::ERR_CONNECTION_REFUSED")),
+                 qPrintable(box.details));
+        QVERIFY(box.details.contains(Program.EservicesBase));
         QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), Patience);
     }
 

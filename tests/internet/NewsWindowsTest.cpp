@@ -1,4 +1,5 @@
 #include "BrowserProbe.h"
+#include "LatinSentences.h"
 #include "LoopbackServer.h"
 #include "MainTestSupport.h"
 #include "NewsTables.h"
@@ -207,7 +208,17 @@ private slots:
         // An article cannot be had either: a box, no window.
         QVERIFY(!NewsKeim::open(1));
         QCOMPARE(m_dialogs->boxes.size(), 1);
-        QVERIFY(m_dialogs->boxes.first().text.startsWith(QStringLiteral("Το άρθρο δεν μπορεί να ανοίξει")));
+        const MessageBox box = m_dialogs->boxes.first();
+        QVERIFY(box.text.startsWith(
+            QStringLiteral("Το άρθρο δεν μπορεί να ανοίξει.\r\nΟ διακομιστής ειδήσεων «")));
+        QVERIFY2(box.text.contains(QStringLiteral("» δεν απαντά.")), qPrintable(box.text));
+        // The driver's English is there for support, under «Λεπτομέρειες» alone.
+        QVERIFY2(LatinSentences(box.text).isEmpty(), qPrintable(box.text));
+        QVERIFY2(!LatinSentences(box.details).isEmpty(), qPrintable(box.details));
+        // The strip tells the same cause in Greek.
+        const QString note = news->findChild<QLabel*>(QStringLiteral("NewsNote"))->text();
+        QVERIFY2(note.contains(QStringLiteral("δεν απαντά")), qPrintable(note));
+        QVERIFY2(LatinSentences(note).isEmpty(), qPrintable(note));
         QVERIFY(m_main->mdi()->childWindows().isEmpty());
 
         QVERIFY2(m_cluster.restart(&error), qPrintable(error));

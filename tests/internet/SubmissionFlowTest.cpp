@@ -1,5 +1,7 @@
 #include "logic/internet/SubmissionFlow.h"
+#include "LatinSentences.h"
 #include "logic/core/files/ColourSettings.h"
+#include "logic/core/files/IniFile.h"
 #include "logic/core/files/IniSettings.h"
 #include "logic/core/program/ProgramValues.h"
 #include "logic/core/services/Services.h"
@@ -130,24 +132,37 @@ private slots:
         QCOMPARE(PageScripts::OriginOf(address), origin);
     }
 
-    void aSiteThatDidNotOpenIsToldInGreekWithTheReasonUnderIt() {
-        const QString refused =
-            SiteFailureMessage(QStringLiteral("https://eservices.example.gr"), SiteFailure::NoAnswer,
+    void aSiteThatDidNotOpenIsToldInGreekWithTheReasonUnderDetails() {
+        const Failure refused =
+            SiteFailureMessage(QStringLiteral("https://eservices.example.gr"), SiteFailureOfNetError(-102),
                                QStringLiteral("net::ERR_CONNECTION_REFUSED"));
-        QVERIFY(refused.startsWith(QStringLiteral("Ο δικτυακός τόπος eservices.example.gr δεν απαντά.\n")));
-        QVERIFY(refused.endsWith(QStringLiteral("\n\nΤεχνική αιτία: net::ERR_CONNECTION_REFUSED\n"
-                                                "https://eservices.example.gr")));
-        const QString status = SiteFailureMessage(QStringLiteral("http://127.0.0.1:81/x"),
+        QVERIFY(refused.text.startsWith(
+            QStringLiteral("Ο δικτυακός τόπος eservices.example.gr αρνήθηκε τη σύνδεση.\n")));
+        QCOMPARE(refused.details,
+                 QStringLiteral("net::ERR_CONNECTION_REFUSED\nhttps://eservices.example.gr"));
+        const Failure unknown =
+            SiteFailureMessage(QStringLiteral("https://eservices.example.gr/x"), SiteFailureOfNetError(-105),
+                               QStringLiteral("net::ERR_NAME_NOT_RESOLVED"));
+        QVERIFY(
+            unknown.text.startsWith(QStringLiteral("Ο δικτυακός τόπος eservices.example.gr δεν βρέθηκε")));
+        QVERIFY(SiteFailureMessage({}, SiteFailureOfNetError(-106), {})
+                    .text.contains(QStringLiteral("δεν έχει σύνδεση με το Internet")));
+        QVERIFY(SiteFailureMessage({}, SiteFailureOfNetError(-118), {})
+                    .text.contains(QStringLiteral("δεν απαντά")));
+        const Failure status = SiteFailureMessage(QStringLiteral("http://127.0.0.1:81/x"),
                                                   SiteFailure::HttpError, QStringLiteral("Not Found"), 404);
-        QVERIFY(status.startsWith(QStringLiteral("Ο δικτυακός τόπος 127.0.0.1:81 απάντησε με σφάλμα 404.")));
-        const QString certificate = SiteFailureMessage(QStringLiteral("https://x.gr"),
+        QVERIFY(
+            status.text.startsWith(QStringLiteral("Ο δικτυακός τόπος 127.0.0.1:81 απάντησε με σφάλμα 404.")));
+        const Failure certificate = SiteFailureMessage(QStringLiteral("https://x.gr"),
                                                        SiteFailure::Certificate, QStringLiteral("bad"));
-        QVERIFY(certificate.contains(QStringLiteral("πιστοποιητικό")));
-        const QString invalid =
+        QVERIFY(certificate.text.contains(QStringLiteral("πιστοποιητικό")));
+        for (const Failure& failure : {refused, unknown, status, certificate})
+            QVERIFY2(LatinSentences(failure.text).isEmpty(), qPrintable(failure.text));
+        const Failure invalid =
             SiteFailureMessage(QStringLiteral("eservices"), SiteFailure::InvalidAddress, {});
-        QCOMPARE(invalid,
+        QCOMPARE(invalid.text,
                  QStringLiteral("Η διεύθυνση \"eservices\" δεν είναι έγκυρη διεύθυνση δικτυακού τόπου.\n"
-                                "Διορθώστε τη στο αρχείο ρυθμίσεων Orva.ini."));
+                                "Διορθώστε τη στις «Βοηθητικές → Ρυθμίσεις Εγκατάστασης»."));
     }
 
     void theBrowserSandboxIsSwitchedOffOnlyForRootAndOnlyWhenNoFlagsAreSet() {
@@ -172,8 +187,10 @@ private slots:
         LoadSettings();
         QCOMPARE(Program.EservicesBase, QStringLiteral("https://eservices.yeka.gr"));
 
-        QSettings(ini, QSettings::IniFormat)
-            .setValue(QStringLiteral("Internet/EservicesBase"), QStringLiteral("http://LocalHost:8080/"));
+        std::optional<IniFile> file = IniFile::load(ini);
+        file->setValue(QStringLiteral("Internet"), QStringLiteral("EservicesBase"),
+                       QStringLiteral("http://LocalHost:8080/"));
+        QVERIFY(file->save(ini));
         Services::install(std::make_unique<IniSettings>(ini));
         LoadSettings();
         QCOMPARE(Program.EservicesBase, QStringLiteral("http://localhost:8080"));

@@ -15,6 +15,7 @@ public:
         QString text;
         Icon icon;
         bool question;
+        QString details;
     };
     struct SaveRequest {
         QString proposedName;
@@ -22,11 +23,11 @@ public:
         QString pattern;
     };
 
-    void inform(const QString& title, const QString& text, Icon icon) override {
-        boxes << Box{title, text, icon, false};
+    void inform(const QString& title, const QString& text, Icon icon, const QString& details = {}) override {
+        boxes << Box{title, text, icon, false, details};
     }
     bool askYesNo(const QString& title, const QString& text, Icon icon) override {
-        boxes << Box{title, text, icon, true};
+        boxes << Box{title, text, icon, true, {}};
         return !answers.isEmpty() && answers.takeFirst();
     }
     QString saveFileName(const QString& proposedName, const QString& filterName,

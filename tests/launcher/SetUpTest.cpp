@@ -1,4 +1,5 @@
 #include "launcher/SetUp.h"
+#include "LatinSentences.h"
 #include "ScriptedLauncherDialogs.h"
 #include "launcher/SetUpRules.h"
 #include "launcher/Strova.h"
@@ -293,7 +294,23 @@ private slots:
         QCOMPARE(m_dialogs.boxes.size(), 2);
         QCOMPARE(m_dialogs.boxes.at(1).title, Attention);
         QCOMPARE(m_dialogs.boxes.at(1).icon, LauncherDialogs::Icon::Critical);
-        QVERIFY(!m_dialogs.boxes.at(1).text.isEmpty());
+        QCOMPARE(m_dialogs.boxes.at(1).text,
+                 QStringLiteral(
+                     "Το αντίγραφο της ταυτότητας δεν γράφτηκε στο «%1»: ο φάκελος «%2» δεν υπάρχει.\r\n"
+                     "Διαλέξτε έναν φάκελο που υπάρχει.")
+                     .arg(media(QStringLiteral("no/such/folder/Appl.Bt")),
+                          media(QStringLiteral("no/such/folder"))));
+        // The system's own words are kept for «Λεπτομέρειες».
+        QVERIFY(!m_dialogs.boxes.at(1).details.isEmpty());
+
+        // A folder chosen as the file: told in Greek, whatever the library says.
+        m_dialogs.fileNames = {m_media->path()};
+        window.runItem(2);
+        QCOMPARE(m_dialogs.boxes.size(), 3);
+        QVERIFY2(m_dialogs.boxes.at(2).text.contains(QStringLiteral(": είναι φάκελος.")),
+                 qPrintable(m_dialogs.boxes.at(2).text));
+        for (const auto& box : m_dialogs.boxes)
+            QVERIFY2(LatinSentences(box.text).isEmpty(), qPrintable(box.text));
     }
 
     void escapeAndTheLastItemEndTheLauncher() {

@@ -61,7 +61,9 @@ private slots:
         QVERIFY(first.finished);
         QCOMPARE(first.exitCode, int(CommandFailed));
         QCOMPARE(first.out, u"Προστέθηκαν: 3\nΥπήρχαν ήδη: 1\nΔεν καταχωρήθηκαν: 1 (γραμμή 6)\n"_s);
-        QVERIFY2(first.err.startsWith(u"orva: Η γραμμή 6 δεν καταχωρήθηκε: refused"_s),
+        // The database's own words follow on the line of the details.
+        QVERIFY2(first.err.startsWith(u"orva: Η γραμμή 6 δεν καταχωρήθηκε στη βάση δεδομένων.\n"
+                                      u"Λεπτομέρειες: refused"_s),
                  qPrintable(first.err));
         const QList<Employee> stored = {
             {u"090000045"_s, u"ΑΛΕΞΙΟΥ ΜΑΡΙΑ"_s, u"0"_s},

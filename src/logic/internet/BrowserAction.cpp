@@ -69,9 +69,10 @@ BrowserAction BrowserAction::loginRefused() {
     return Make(Kind::LoginRefused);
 }
 
-BrowserAction BrowserAction::openingFailed(const QString& message) {
+BrowserAction BrowserAction::openingFailed(const QString& message, const QString& details) {
     BrowserAction action = Make(Kind::OpeningFailed);
     action.value = message;
+    action.details = details;
     return action;
 }
 

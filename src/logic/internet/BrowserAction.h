@@ -28,7 +28,8 @@ struct BrowserAction {
         AdoptPopup,     // browser receives the page the site opens in a new window
         AppendLog,      // value is appended to the run's submission log
         LoginRefused,   // tell the user the site keeps refusing the login
-        OpeningFailed,  // tell the user the site could not be opened (value: the message)
+        OpeningFailed,  // tell the user the site could not be opened (value: the message, details:
+                        // the browser's own reason)
         StartTimer,     // the window's timer ticks every milliseconds
         StopTimer,      // the window's timer stops
         OpenOutside,    // the outside browser window is created, shown and brought to the front
@@ -41,6 +42,7 @@ struct BrowserAction {
     QString origin;       // SetField, Click, Submit
     QString field;        // SetField, Click
     QString value;        // SetField, AppendLog, OpeningFailed
+    QString details;      // OpeningFailed
     QStringList required; // Submit: fields the form must have, or it is not sent
     ViewMode view = ViewMode::FormView;
     int milliseconds = 0;
@@ -55,7 +57,7 @@ struct BrowserAction {
     static BrowserAction adoptPopup(int browser);
     static BrowserAction appendLog(const QString& line);
     static BrowserAction loginRefused();
-    static BrowserAction openingFailed(const QString& message);
+    static BrowserAction openingFailed(const QString& message, const QString& details = {});
     static BrowserAction startTimer(int milliseconds);
     static BrowserAction stopTimer();
     static BrowserAction openOutside();

@@ -172,18 +172,18 @@ BrowserActions PortalFlow::close(const BrowserActions& before) {
     return actions;
 }
 
-BrowserActions PortalFlow::loadFailed(int browser, const QString& message) {
+BrowserActions PortalFlow::loadFailed(int browser, const QString& message, const QString& details) {
     if (m_closed)
         return {};
     if (browser == OutsideBrowser) {
         if (m_portal != Portal::Ika || m_outside != Outside::Opening)
             return {};
-        return finishOutside({BrowserAction::openingFailed(message)});
+        return finishOutside({BrowserAction::openingFailed(message, details)});
     }
     // Only the opening of the portal is reported; later failures show the browser's page.
     if (browser != 0 || m_opened)
         return {};
-    return close({BrowserAction::openingFailed(message)});
+    return close({BrowserAction::openingFailed(message, details)});
 }
 
 BrowserActions PortalFlow::beforeNavigate(int, const QString& address) {

@@ -56,7 +56,7 @@ public:
     // A page finished loading in a browser (0, 1, or OutsideBrowser).
     BrowserActions documentComplete(int browser, const QString& address);
     // A page of a browser failed to load (an aborted navigation is not a failure).
-    BrowserActions loadFailed(int browser, const QString& message);
+    BrowserActions loadFailed(int browser, const QString& message, const QString& details = {});
     // A browser is about to open an address (the navigation goes ahead).
     BrowserActions beforeNavigate(int browser, const QString& address);
     // A page of the embedded browsers opens a new window.

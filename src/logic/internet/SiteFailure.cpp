@@ -1,5 +1,7 @@
 #include "logic/internet/SiteFailure.h"
 
+#include "logic/core/files/IniSettings.h"
+
 #include <QUrl>
 
 namespace {
@@ -12,15 +14,50 @@ QString SiteName(const QString& address) {
 }
 } // namespace
 
-QString SiteFailureMessage(const QString& address, SiteFailure failure, const QString& reason,
+SiteFailure SiteFailureOfNetError(int code) {
+    switch (code) {
+    case -105: // ERR_NAME_NOT_RESOLVED
+    case -137: // ERR_NAME_RESOLUTION_FAILED
+        return SiteFailure::NameNotFound;
+    case -106: // ERR_INTERNET_DISCONNECTED
+    case -109: // ERR_ADDRESS_UNREACHABLE
+    case -21:  // ERR_NETWORK_CHANGED
+        return SiteFailure::Offline;
+    case -102: // ERR_CONNECTION_REFUSED
+        return SiteFailure::Refused;
+    case -108: // ERR_ADDRESS_INVALID
+    case -300: // ERR_INVALID_URL
+    case -301: // ERR_DISALLOWED_URL_SCHEME
+    case -302: // ERR_UNKNOWN_URL_SCHEME
+        return SiteFailure::InvalidAddress;
+    default:
+        return SiteFailure::NoAnswer;
+    }
+}
+
+Failure SiteFailureMessage(const QString& address, SiteFailure failure, const QString& reason,
                            int httpStatus) {
     const QString site = SiteName(address);
+    const QString tryAgain =
+        QStringLiteral("Ελέγξτε τη σύνδεσή σας στο Internet και δοκιμάστε ξανά σε λίγο.");
     QString sentence;
     switch (failure) {
-    case SiteFailure::NoAnswer:
-        sentence = QStringLiteral("Ο δικτυακός τόπος %1 δεν απαντά.\nΕλέγξτε τη σύνδεσή σας στο Internet "
-                                  "και δοκιμάστε ξανά σε λίγο.")
+    case SiteFailure::NameNotFound:
+        sentence = QStringLiteral("Ο δικτυακός τόπος %1 δεν βρέθηκε: το όνομά του δεν αντιστοιχεί σε κανέναν "
+                                  "διακομιστή.\nΕλέγξτε τη σύνδεσή σας στο Internet και τη διεύθυνση.")
                        .arg(site);
+        break;
+    case SiteFailure::Offline:
+        sentence =
+            QStringLiteral("Ο υπολογιστής δεν έχει σύνδεση με το Internet, γι' αυτό ο δικτυακός τόπος %1 "
+                           "δεν άνοιξε.\nΕλέγξτε τη σύνδεσή σας και δοκιμάστε ξανά.")
+                .arg(site);
+        break;
+    case SiteFailure::Refused:
+        sentence = QStringLiteral("Ο δικτυακός τόπος %1 αρνήθηκε τη σύνδεση.\n").arg(site) + tryAgain;
+        break;
+    case SiteFailure::NoAnswer:
+        sentence = QStringLiteral("Ο δικτυακός τόπος %1 δεν απαντά.\n").arg(site) + tryAgain;
         break;
     case SiteFailure::Certificate:
         sentence = QStringLiteral("Ο δικτυακός τόπος %1 δεν απέδειξε ότι είναι αυτός που δηλώνει "
@@ -35,8 +72,8 @@ QString SiteFailureMessage(const QString& address, SiteFailure failure, const QS
         break;
     case SiteFailure::InvalidAddress:
         sentence = QStringLiteral("Η διεύθυνση \"%1\" δεν είναι έγκυρη διεύθυνση δικτυακού τόπου.\n"
-                                  "Διορθώστε τη στο αρχείο ρυθμίσεων Orva.ini.")
-                       .arg(address);
+                                  "Διορθώστε τη στις %2.")
+                       .arg(address, SettingsWindowPath());
         break;
     case SiteFailure::Other:
         sentence = QStringLiteral("Η σελίδα του δικτυακού τόπου %1 δεν άνοιξε.").arg(site);
@@ -45,7 +82,5 @@ QString SiteFailureMessage(const QString& address, SiteFailure failure, const QS
     QString technical = reason.trimmed();
     if (failure != SiteFailure::InvalidAddress && !address.isEmpty())
         technical += (technical.isEmpty() ? QString() : QStringLiteral("\n")) + address;
-    if (technical.isEmpty())
-        return sentence;
-    return sentence + QStringLiteral("\n\nΤεχνική αιτία: ") + technical;
+    return {sentence, technical};
 }

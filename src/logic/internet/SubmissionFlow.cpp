@@ -103,12 +103,12 @@ BrowserActions SubmissionFlow::fillEntry(int browser) {
     return actions;
 }
 
-BrowserActions SubmissionFlow::loadFailed(int browser, const QString& message) {
+BrowserActions SubmissionFlow::loadFailed(int browser, const QString& message, const QString& details) {
     // Only the opening of the site is reported; later failures show the browser's own page.
     if (m_closed || browser != 0 || m_opened)
         return {};
     m_closed = true;
-    return {BrowserAction::openingFailed(message), BrowserAction::close()};
+    return {BrowserAction::openingFailed(message, details), BrowserAction::close()};
 }
 
 BrowserActions SubmissionFlow::beforeNavigate(int, const QString& address) {

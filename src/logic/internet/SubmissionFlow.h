@@ -44,7 +44,7 @@ public:
     BrowserActions documentComplete(int browser, const QString& address);
     // A browser failed to load a page (an aborted navigation is not a failure); message is
     // what the user is told when it was the opening of the site.
-    BrowserActions loadFailed(int browser, const QString& message);
+    BrowserActions loadFailed(int browser, const QString& message, const QString& details = {});
     // A browser is about to open an address (the navigation goes ahead).
     BrowserActions beforeNavigate(int browser, const QString& address);
     // A page of either browser opens a new window.

@@ -27,7 +27,7 @@ bool MailToolInstalled() {
     return QFileInfo(AccountantMailCommand().program).isFile();
 }
 
-bool SendAccountantMail(QString* error) {
+bool SendAccountantMail(Failure* failure) {
     const ParamValues& p = Program.Params;
     MailMessage message;
     message.from = p.Cemail;
@@ -36,7 +36,7 @@ bool SendAccountantMail(QString* error) {
     message.subject = QStringLiteral("Ηλεκτρονικές Αποστολές ") + p.Cepon;
     message.body = Program.SubmissionLog;
     const MailResult result = SendMail(ConfiguredMailServer(), message);
-    if (!result.sent && error)
-        *error = result.error;
+    if (!result.sent && failure)
+        *failure = {result.error, result.details};
     return result.sent;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "logic/core/text/FailureText.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -20,4 +22,4 @@ bool MailToolInstalled();
 // the accountant's over the configured mail server: subject "Ηλεκτρονικές Αποστολές" and
 // the company name, the run's submissions as the text. False with the reason (the
 // server's own reply when it gave one) in *error.
-bool SendAccountantMail(QString* error);
+bool SendAccountantMail(Failure* failure);

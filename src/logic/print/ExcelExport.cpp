@@ -222,7 +222,7 @@ void ExportToExcel(const PrintJob& job) {
         return;
     QString error;
     if (!WriteExcelWorkbook(job, *chosen, &error)) {
-        ShowExportError(error);
+        ShowExportError(*chosen, error);
         return;
     }
     ShowExportDone();

@@ -96,7 +96,7 @@ std::optional<QString> AskExportFile(const QString& defaultName, const QStringLi
     request.filters << u"Όλα τα αρχεία (*)"_s;
     const QString chosen = Services::dialogs().saveFileName(request);
     if (chosen.isEmpty()) {
-        ShowExportError(u"Δεν επιλέχθηκε αρχείο."_s);
+        ShowBox(u"ΠΡΟΣΟΧΗ"_s, u"Δεν επιλέχθηκε αρχείο."_s, MsgIcon::Critical);
         return std::nullopt;
     }
     const QFileInfo file(chosen);
@@ -121,8 +121,8 @@ void ShowExportDone(bool lossy) {
     ShowBox(u"Εξαγωγή στοιχείων"_s, text, MsgIcon::Information);
 }
 
-void ShowExportError(const QString& description) {
-    ShowBox(u"ΠΡΟΣΟΧΗ"_s, description, MsgIcon::Critical);
+void ShowExportError(const QString& path, const QString& technical) {
+    ShowFailure(u"ΠΡΟΣΟΧΗ"_s, FileFailure(FileAction::Write, path, technical));
 }
 
 QString PrintableText(const QString& text) {

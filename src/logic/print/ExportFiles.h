@@ -41,7 +41,9 @@ QString LossyExportText();
 // "Η μεταφορά ολοκληρώθηκε." (with the line about unwritable characters when lossy).
 void ShowExportDone(bool lossy = false);
 // The reason an export failed, in an error box.
-void ShowExportError(const QString& description);
+// An export file that could not be written: why, in Greek, and the library's own text under
+// «Λεπτομέρειες».
+void ShowExportError(const QString& path, const QString& technical);
 
 // Removes characters that have no place in a text line (control characters other than the
 // tab), as a report line may carry them from the database.

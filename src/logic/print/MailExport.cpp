@@ -56,8 +56,8 @@ std::optional<QString> proposedAddress(const PrintJob& job) {
     return address.trimmed();
 }
 
-void showFailure(const QString& reason) {
-    ShowBox(u"ΠΡΟΣΟΧΗ"_s, u"Το email δεν στάλθηκε.\r\n"_s + reason, MsgIcon::Critical);
+void showFailure(const QString& reason, const QString& details = {}) {
+    ShowFailure(u"ΠΡΟΣΟΧΗ"_s, {u"Το email δεν στάλθηκε.\r\n"_s + reason, details});
 }
 
 } // namespace
@@ -121,7 +121,8 @@ void ExportToEmail(const PrintJob& job) {
             const QString archive = ArchiveName(file);
             QString error;
             if (!ZipFile(archive, file, &error)) {
-                showFailure(error);
+                const Failure failure = FileFailure(FileAction::Write, archive, error);
+                showFailure(failure.text, failure.details);
                 return;
             }
             file = archive;
@@ -136,7 +137,7 @@ void ExportToEmail(const PrintJob& job) {
 
     const MailResult result = SendMail(server, message);
     if (!result.sent) {
-        showFailure(result.error);
+        showFailure(result.error, result.details);
         return;
     }
     ShowBox(MailTitle, u"Το email στάλθηκε στη διεύθυνση %1."_s.arg(message.to.join(u", "_s)),

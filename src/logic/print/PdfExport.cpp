@@ -76,7 +76,7 @@ QString ExportToPdf(const PrintJob& job, bool fromMenu) {
         return {};
     QString error;
     if (!WritePdf(job, Program.OutputFileName, &error)) {
-        ShowExportError(error);
+        ShowExportError(Program.OutputFileName, error);
         return {};
     }
     if (fromMenu)

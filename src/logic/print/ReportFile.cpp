@@ -126,7 +126,7 @@ int WriteReportFile(const PrintJob& job, const ReportFile& file) {
     }
     progress.clear();
     if (!written) {
-        PrintError(u"Το αρχείο %1 δεν μπορεί να γραφτεί (%2)."_s.arg(file.path, error));
+        PrintFailure(FileFailure(FileAction::Write, file.path, error));
         return CannotWriteFile;
     }
     if (lossy)

@@ -1,5 +1,6 @@
 #include "logic/print/SmtpMail.h"
 
+#include "logic/core/files/IniSettings.h"
 #include "logic/core/program/ProgramValues.h"
 #include "logic/core/services/Services.h"
 
@@ -176,6 +177,64 @@ QString EncodeHeaderText(const QString& text) {
     return words.join(u"\r\n "_s);
 }
 
+namespace {
+
+// What went wrong with the mail server, as a Greek sentence without its full stop. A step
+// that ended with the server's failure reply is a refusal, not a broken connection.
+QString GreekMailReason(CURLcode code, const QString& host, bool serverRefused) {
+    switch (code) {
+    case CURLE_COULDNT_RESOLVE_HOST:
+        return u"Ο διακομιστής αλληλογραφίας «%1» δεν βρέθηκε"_s.arg(host);
+    case CURLE_COULDNT_CONNECT:
+        return u"Ο διακομιστής αλληλογραφίας «%1» δεν δέχεται σύνδεση"_s.arg(host);
+    case CURLE_OPERATION_TIMEDOUT:
+        return u"Ο διακομιστής αλληλογραφίας «%1» δεν απάντησε εγκαίρως"_s.arg(host);
+    case CURLE_LOGIN_DENIED:
+        return u"Ο διακομιστής αλληλογραφίας δεν δέχτηκε τον χρήστη ή τον κωδικό"_s;
+    case CURLE_USE_SSL_FAILED:
+        return u"Ο διακομιστής αλληλογραφίας δεν δέχεται κρυπτογραφημένη σύνδεση"_s;
+    case CURLE_SSL_CONNECT_ERROR:
+    case CURLE_PEER_FAILED_VERIFICATION:
+    case CURLE_SSL_CACERT_BADFILE:
+    case CURLE_SSL_CERTPROBLEM:
+        return u"Η ασφαλής σύνδεση με τον διακομιστή αλληλογραφίας δεν έγινε (το πιστοποιητικό του δεν έγινε "
+               u"δεκτό)"_s;
+    case CURLE_SEND_ERROR:
+    case CURLE_RECV_ERROR:
+    case CURLE_GOT_NOTHING:
+        if (serverRefused)
+            break;
+        return u"Η σύνδεση με τον διακομιστή αλληλογραφίας διακόπηκε"_s;
+    case CURLE_READ_ERROR:
+        return u"Ένα συνημμένο αρχείο δεν διαβάζεται"_s;
+    default:
+        break;
+    }
+    return u"Ο διακομιστής αλληλογραφίας δεν δέχτηκε το μήνυμα"_s;
+}
+
+QString MailAdvice(CURLcode code) {
+    switch (code) {
+    case CURLE_LOGIN_DENIED:
+        return u"Ελέγξτε τις ρυθμίσεις «Mail/SmtpUser» και «Mail/SmtpPassword» στις %1."_s.arg(
+            SettingsWindowPath());
+    case CURLE_USE_SSL_FAILED:
+    case CURLE_SSL_CONNECT_ERROR:
+    case CURLE_PEER_FAILED_VERIFICATION:
+        return u"Ελέγξτε τη ρύθμιση «Mail/SmtpSecurity» στις %1."_s.arg(SettingsWindowPath());
+    case CURLE_COULDNT_RESOLVE_HOST:
+    case CURLE_COULDNT_CONNECT:
+    case CURLE_OPERATION_TIMEDOUT:
+        return u"Ελέγξτε τη σύνδεσή σας στο Internet και τον διακομιστή αλληλογραφίας («Smtp Server» των "
+               u"Παραμέτρων Σύνδεσης ή ρύθμιση «Mail/SmtpServer» στις %1)."_s.arg(SettingsWindowPath());
+    default:
+        break;
+    }
+    return u"Ελέγξτε τη διεύθυνση του παραλήπτη και δοκιμάστε ξανά."_s;
+}
+
+} // namespace
+
 MailResult SendMail(const MailServer& server, const MailMessage& message) {
     MailResult result;
     if (server.host.isEmpty()) {
@@ -265,9 +324,11 @@ MailResult SendMail(const MailServer& server, const MailMessage& message) {
         result.sent = true;
         return result;
     }
-    result.error =
+    result.error = u"%1.\r\n%2"_s.arg(GreekMailReason(code, server.host, !replies.lastFailure.isEmpty()),
+                                      MailAdvice(code));
+    result.details =
         errorBuffer[0] ? QString::fromUtf8(errorBuffer) : QString::fromUtf8(curl_easy_strerror(code));
     if (!replies.lastFailure.isEmpty())
-        result.error += u"\r\n"_s + replies.lastFailure;
+        result.details += u"\n"_s + replies.lastFailure;
     return result;
 }

@@ -30,7 +30,8 @@ struct MailMessage {
 
 struct MailResult {
     bool sent = false; // the server accepted the message
-    QString error;     // why not, with the server's own reply when it gave one
+    QString error;     // why not, in Greek
+    QString details;   // the mail library's text and the server's own reply
 };
 
 // Sends the message and waits for the server's answer.

@@ -132,7 +132,7 @@ bool ToFile(const PrintJob& job, int selected, int charset, QString& fileName) {
     QString error;
     bool lossy = false;
     if (!WriteTextFile(job, selected, charset, *chosen, &error, &lossy)) {
-        ShowExportError(error);
+        ShowExportError(*chosen, error);
         return false;
     }
     fileName = *chosen;

@@ -315,7 +315,7 @@ void ExportToWord(const PrintJob& job) {
     // The old file is replaced only once the new one is complete.
     QString error;
     if (!WriteWordDocument(job, *chosen, &error)) {
-        ShowExportError(error);
+        ShowExportError(*chosen, error);
         return;
     }
     ShowExportDone();

@@ -29,7 +29,7 @@ int runImport(const CommandCall& call) {
     QString error;
     const std::optional<QStringList> lines = ReadAscFile(path, &error);
     if (!lines) {
-        PrintError(u"Το αρχείο %1 δεν μπορεί να διαβαστεί (%2)."_s.arg(path, error));
+        PrintFailure(FileFailure(FileAction::Read, path, error));
         return BadArguments;
     }
     if (!OpenDatabase())
@@ -56,8 +56,9 @@ int runImport(const CommandCall& call) {
              (result.skipped > 0 ? lineNumbers(result.skippedLines) : QString()));
     if (result.skipped > 0) {
         // The others are stored; the status says that the file is not in whole.
-        PrintError(u"Η γραμμή %1 δεν καταχωρήθηκε: %2"_s.arg(result.skippedLines.constFirst())
-                       .arg(result.firstSkipReason.errorText));
+        PrintFailure(
+            {u"Η γραμμή %1 δεν καταχωρήθηκε στη βάση δεδομένων."_s.arg(result.skippedLines.constFirst()),
+             result.firstSkipReason.errorText});
         return CommandFailed;
     }
     return CommandDone;

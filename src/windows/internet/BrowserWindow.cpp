@@ -61,8 +61,10 @@ BrowserWindow::BrowserWindow() : QWidget(nullptr, Qt::Window) {
     connect(m_page, &QWebEnginePage::loadingChanged, this, [this](const QWebEngineLoadingInfo& info) {
         if (info.status() == QWebEngineLoadingInfo::LoadSucceededStatus)
             emit documentComplete(AddressText(info.url()));
-        else if (info.status() == QWebEngineLoadingInfo::LoadFailedStatus && !LoadWasAborted(info))
-            emit loadFailed(LoadFailureText(info));
+        else if (info.status() == QWebEngineLoadingInfo::LoadFailedStatus && !LoadWasAborted(info)) {
+            const Failure failure = LoadFailureText(info);
+            emit loadFailed(failure.text, failure.details);
+        }
     });
 
     auto* tools = new QToolBar(this);

@@ -28,7 +28,7 @@ public:
 
 signals:
     void documentComplete(const QString& address);
-    void loadFailed(const QString& message);
+    void loadFailed(const QString& message, const QString& details);
 
 private:
     FlowPage* m_page = nullptr;

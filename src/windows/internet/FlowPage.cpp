@@ -47,7 +47,7 @@ bool LoadWasAborted(const QWebEngineLoadingInfo& info) {
     return info.errorDomain() == QWebEngineLoadingInfo::ConnectionErrorDomain && info.errorCode() == Aborted;
 }
 
-QString LoadFailureText(const QWebEngineLoadingInfo& info) {
+Failure LoadFailureText(const QWebEngineLoadingInfo& info) {
     SiteFailure failure = SiteFailure::Other;
     int status = 0;
     switch (info.errorDomain()) {
@@ -55,7 +55,7 @@ QString LoadFailureText(const QWebEngineLoadingInfo& info) {
     case QWebEngineLoadingInfo::DnsErrorDomain:
     case QWebEngineLoadingInfo::HttpErrorDomain:
     case QWebEngineLoadingInfo::FtpErrorDomain:
-        failure = SiteFailure::NoAnswer;
+        failure = SiteFailureOfNetError(info.errorCode());
         break;
     case QWebEngineLoadingInfo::CertificateErrorDomain:
         failure = SiteFailure::Certificate;

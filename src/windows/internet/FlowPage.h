@@ -1,5 +1,6 @@
 #pragma once
 
+#include "logic/core/text/FailureText.h"
 #include "logic/internet/BrowserAction.h"
 
 #include <QWebEnginePage>
@@ -34,6 +35,6 @@ void RunPageAction(QWebEnginePage* page, const BrowserAction& action);
 
 // A load that another navigation took the place of: not a failure.
 bool LoadWasAborted(const QWebEngineLoadingInfo& info);
-// What the user is told about a page that did not load: a Greek sentence, with the
-// browser's own reason under it.
-QString LoadFailureText(const QWebEngineLoadingInfo& info);
+// What the user is told about a page that did not load: Greek sentences, with the browser's
+// own reason under «Λεπτομέρειες».
+Failure LoadFailureText(const QWebEngineLoadingInfo& info);

@@ -117,8 +117,7 @@ void InterLinks::chooseLink(int index) {
     const QString address = LinkAddress(index);
     const QUrl url(address);
     if (!url.isValid() || url.scheme().isEmpty() || url.host().isEmpty()) {
-        ShowBox(QStringLiteral("ΠΡΟΣΟΧΗ"), SiteFailureMessage(address, SiteFailure::InvalidAddress, {}),
-                MsgIcon::Critical);
+        ShowFailure(QStringLiteral("ΠΡΟΣΟΧΗ"), SiteFailureMessage(address, SiteFailure::InvalidAddress, {}));
         closeWindow();
         return;
     }
@@ -140,12 +139,12 @@ void InterLinks::onLoadingChanged(const QWebEngineLoadingInfo& info) {
     m_choiceLoading = false;
     if (info.status() != QWebEngineLoadingInfo::LoadFailedStatus || LoadWasAborted(info) || !chosen)
         return;
-    const QString message = LoadFailureText(info);
+    const Failure failure = LoadFailureText(info);
     // After the browser's own event.
     QMetaObject::invokeMethod(
         this,
-        [this, message] {
-            ShowBox(QStringLiteral("ΠΡΟΣΟΧΗ"), message, MsgIcon::Critical);
+        [this, failure] {
+            ShowFailure(QStringLiteral("ΠΡΟΣΟΧΗ"), failure);
             closeWindow();
         },
         Qt::QueuedConnection);

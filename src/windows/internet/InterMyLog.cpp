@@ -58,7 +58,9 @@ InterMyLog::InterMyLog(QWidget* parent) : QDialog(parent), m_flow(FlowFromProgra
     connect(m_browsers, &StackedBrowsers::documentComplete, this,
             [this](int i, const QString& address) { run(m_flow.documentComplete(i, address)); });
     connect(m_browsers, &StackedBrowsers::loadFailed, this,
-            [this](int i, const QString& message) { run(m_flow.loadFailed(i, message)); });
+            [this](int i, const QString& message, const QString& details) {
+                run(m_flow.loadFailed(i, message, details));
+            });
     connect(m_browsers, &StackedBrowsers::navigationRequested, this, [this](int i, const QString& address) {
         m_browsers->runAllLater(m_flow.beforeNavigate(i, address));
     });
@@ -167,7 +169,7 @@ void InterMyLog::ownAction(const BrowserAction& action, QWebEnginePage*& adopted
         ShowLoginRefusedLater(this);
         break;
     case BrowserAction::Kind::OpeningFailed:
-        ShowOpeningFailedLater(this, action.value);
+        ShowOpeningFailedLater(this, action.value, action.details);
         break;
     case BrowserAction::Kind::StartTimer:
         m_tmr.start(action.milliseconds);
@@ -216,7 +218,9 @@ void InterMyLog::openOutside() {
     connect(m_outside, &BrowserWindow::documentComplete, this,
             [this](const QString& address) { run(m_flow.documentComplete(OutsideBrowser, address)); });
     connect(m_outside, &BrowserWindow::loadFailed, this,
-            [this](const QString& message) { run(m_flow.loadFailed(OutsideBrowser, message)); });
+            [this](const QString& message, const QString& details) {
+                run(m_flow.loadFailed(OutsideBrowser, message, details));
+            });
     // The user closing that window ends the login.
     connect(m_outside, &QObject::destroyed, this, [this] {
         if (m_tmr.isActive()) {

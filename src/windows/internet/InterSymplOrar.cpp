@@ -55,7 +55,9 @@ InterSymplOrar::InterSymplOrar(QWidget* parent)
     connect(m_browsers, &StackedBrowsers::documentComplete, this,
             [this](int i, const QString& address) { run(m_flow.documentComplete(i, address)); });
     connect(m_browsers, &StackedBrowsers::loadFailed, this,
-            [this](int i, const QString& message) { run(m_flow.loadFailed(i, message)); });
+            [this](int i, const QString& message, const QString& details) {
+                run(m_flow.loadFailed(i, message, details));
+            });
     connect(m_browsers, &StackedBrowsers::loadingChanged, this,
             [this](int i, const QWebEngineLoadingInfo& info) {
                 if (i == 1 && info.status() != QWebEngineLoadingInfo::LoadStartedStatus)
@@ -175,7 +177,7 @@ void InterSymplOrar::ownAction(const BrowserAction& action) {
         ShowLoginRefusedLater(this);
         break;
     case BrowserAction::Kind::OpeningFailed:
-        ShowOpeningFailedLater(this, action.value);
+        ShowOpeningFailedLater(this, action.value, action.details);
         break;
     case BrowserAction::Kind::Close:
         QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);

@@ -5,6 +5,7 @@
 #include "logic/core/program/Twips.h"
 #include "logic/core/services/Services.h"
 #include "logic/internet/InternetSettings.h"
+#include "logic/internet/NewsFailure.h"
 #include "logic/internet/NewsReader.h"
 #include "windows/core/FormHelpers.h"
 #include "windows/core/InternetSwitch.h"
@@ -180,8 +181,10 @@ void News::refresh() {
         // The updating pauses until the user starts it again; the list stays as it was.
         if (m_updatingOn)
             pause();
-        note(QStringLiteral("Η ενημέρωση των ειδήσεων σταμάτησε: ο διακομιστής ειδήσεων δεν απάντησε."),
-             result.error);
+        const Failure failure = NewsServerFailure(NewsServerFromSettings(), result.error);
+        note(QStringLiteral("Η ενημέρωση των ειδήσεων σταμάτησε. ") +
+                 failure.text.section(QStringLiteral("\r\n"), 0, 0),
+             failure.text + QStringLiteral("\n\nΛεπτομέρειες: ") + failure.details);
         emit refreshed(false);
         return;
     }

@@ -3,6 +3,7 @@
 #include "logic/core/program/ProgramValues.h"
 #include "logic/core/services/Services.h"
 #include "logic/internet/InternetSettings.h"
+#include "logic/internet/NewsFailure.h"
 #include "logic/internet/NewsReader.h"
 #include "logic/internet/NewsText.h"
 #include "logic/maintenance/DumFrm.h"
@@ -33,11 +34,9 @@ NewsKeim* NewsKeim::open(int record) {
     const NewsReader::Article loaded = NewsReader::OpenArticle(server, record, Services::clock().now());
     QApplication::restoreOverrideCursor();
     if (!loaded.ok) {
-        ShowBox(QStringLiteral("ΠΡΟΣΟΧΗ"),
-                QStringLiteral("Το άρθρο δεν μπορεί να ανοίξει: ο διακομιστής ειδήσεων δεν απάντησε.\n"
-                               "Δοκιμάστε ξανά αργότερα.\n\nΤεχνική αιτία: %1")
-                    .arg(loaded.error),
-                MsgIcon::Critical);
+        Failure failure = NewsServerFailure(server, loaded.error);
+        failure.text.prepend(QStringLiteral("Το άρθρο δεν μπορεί να ανοίξει.\r\n"));
+        ShowFailure(QStringLiteral("ΠΡΟΣΟΧΗ"), failure);
         return nullptr;
     }
     if (!loaded.found) {
@@ -119,10 +118,9 @@ void NewsKeim::save() {
     QSaveFile file(Program.OutputFileName);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text) ||
         file.write(m_newsTxt->toPlainText().toUtf8()) < 0 || !file.commit()) {
-        ShowBox(QStringLiteral("ΠΡΟΣΟΧΗ"),
-                QStringLiteral("Το άρθρο δεν αποθηκεύτηκε στο αρχείο %1.\n%2")
-                    .arg(Program.OutputFileName, file.errorString()),
-                MsgIcon::Critical);
+        Failure failure = FileFailure(FileAction::Write, Program.OutputFileName, file.errorString());
+        failure.text.prepend(QStringLiteral("Το άρθρο δεν αποθηκεύτηκε.\r\n"));
+        ShowFailure(QStringLiteral("ΠΡΟΣΟΧΗ"), failure);
     }
 }
 

@@ -47,7 +47,8 @@ StackedBrowsers::~StackedBrowsers() {
 void StackedBrowsers::load(int browser, const QString& address) {
     const QUrl url(address);
     if (!url.isValid() || url.scheme().isEmpty()) {
-        emit loadFailed(browser, SiteFailureMessage(address, SiteFailure::InvalidAddress, {}));
+        const Failure failure = SiteFailureMessage(address, SiteFailure::InvalidAddress, {});
+        emit loadFailed(browser, failure.text, failure.details);
         return;
     }
     m_pages[browser]->load(url);
@@ -130,8 +131,10 @@ void StackedBrowsers::onLoadingChanged(int browser, const QWebEngineLoadingInfo&
     emit loadingChanged(browser, info);
     if (info.status() == QWebEngineLoadingInfo::LoadSucceededStatus)
         emit documentComplete(browser, AddressText(info.url()));
-    else if (info.status() == QWebEngineLoadingInfo::LoadFailedStatus && !LoadWasAborted(info))
-        emit loadFailed(browser, LoadFailureText(info));
+    else if (info.status() == QWebEngineLoadingInfo::LoadFailedStatus && !LoadWasAborted(info)) {
+        const Failure failure = LoadFailureText(info);
+        emit loadFailed(browser, failure.text, failure.details);
+    }
 }
 
 void WaitWhileResponsive(int milliseconds) {
@@ -153,8 +156,11 @@ void ShowLoginRefusedLater(QObject* context) {
         Qt::QueuedConnection);
 }
 
-void ShowOpeningFailedLater(QObject* context, const QString& message) {
+void ShowOpeningFailedLater(QObject* context, const QString& message, const QString& details) {
     QMetaObject::invokeMethod(
-        context, [message] { ShowBox(QStringLiteral("ΠΡΟΣΟΧΗ"), message, MsgIcon::Critical); },
+        context,
+        [message, details] {
+            ShowFailure(QStringLiteral("ΠΡΟΣΟΧΗ"), {message, details});
+        },
         Qt::QueuedConnection);
 }

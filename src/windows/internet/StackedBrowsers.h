@@ -54,7 +54,7 @@ public:
 
 signals:
     void documentComplete(int browser, const QString& address);
-    void loadFailed(int browser, const QString& message);
+    void loadFailed(int browser, const QString& message, const QString& details);
     void loadingChanged(int browser, const QWebEngineLoadingInfo& info);
     void navigationRequested(int browser, const QString& address);
     // A view was put in front.
@@ -76,4 +76,4 @@ void PlaceButtonRow(const QList<QWidget*>& buttons, int top);
 void WaitWhileResponsive(int milliseconds);
 // The boxes of an automated window, shown once the browser's own event is over.
 void ShowLoginRefusedLater(QObject* context);
-void ShowOpeningFailedLater(QObject* context, const QString& message);
+void ShowOpeningFailedLater(QObject* context, const QString& message, const QString& details);

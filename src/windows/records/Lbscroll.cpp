@@ -91,7 +91,9 @@ void Lbscroll::InitScroll(double X, int Y, const QString& caption, const QString
                                             : QItemSelectionModel::ClearAndSelect);
         list->setFocus();
     } catch (const std::exception& error) {
-        ShowBox(QStringLiteral("ΠΡΟΣΟΧΗ"), QString::fromLocal8Bit(error.what()), MsgIcon::Critical);
+        ShowFailure(QStringLiteral("ΠΡΟΣΟΧΗ"),
+                    {QStringLiteral("Ο κατάλογος επιλογής δεν μπορεί να εμφανιστεί."),
+                     QString::fromLocal8Bit(error.what())});
         finish();
     }
 }

@@ -41,8 +41,8 @@ void configure(QSqlDatabase& db, const QString& path) {
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=15000"));
 }
 
-void showOpenError(const QString& text) {
-    ShowBox(QStringLiteral("ΠΡΟΣΟΧΗ"), text, MsgIcon::Critical);
+void showOpenError(const QString& text, const QString& details = {}) {
+    ShowFailure(QStringLiteral("ΠΡΟΣΟΧΗ"), {text, details});
 }
 
 // A file made before the lists followed the Greek order has its name index in the order of
@@ -69,8 +69,9 @@ bool OpenDatabase() {
         return false;
     }
     // A file that is not a database never reaches the driver, whose own words are English.
-    if (const QString refusal = CheckDatabaseFile(path); !refusal.isEmpty()) {
-        showOpenError(refusal);
+    QString reason;
+    if (const QString refusal = CheckDatabaseFile(path, &reason); !refusal.isEmpty()) {
+        showOpenError(refusal, reason);
         return false;
     }
     QSqlDatabase db = QSqlDatabase::contains(ConnectionName)
@@ -78,7 +79,7 @@ bool OpenDatabase() {
                           : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), ConnectionName);
     configure(db, path);
     if (!db.open()) {
-        showOpenError(DamagedDatabaseText(path, db.lastError().text()));
+        showOpenError(DamagedDatabaseText(path), db.lastError().text());
         return false;
     }
     if (!RegisterGreekCollation(db)) {
@@ -90,7 +91,7 @@ bool OpenDatabase() {
     if (!status.ok()) {
         // Only read so far: closing leaves the damaged file as it was.
         CloseDatabase();
-        showOpenError(DamagedDatabaseText(path, status.errorText));
+        showOpenError(DamagedDatabaseText(path), status.errorText);
         return false;
     }
     Program.Params = params.value_or(ParamValues{});
@@ -160,8 +161,15 @@ DbStatus DbStatus::fromError(const QSqlError& error) {
 }
 
 void ShowDatabaseError(const DbStatus& status) {
-    QString text = status.errorText;
+    // The number stays in sight for support; the driver's English waits under «Λεπτομέρειες».
+    QString text = QStringLiteral("Η βάση δεδομένων δεν εκτέλεσε την εργασία και δεν άλλαξε.");
     if (!status.errorNumber.isEmpty())
-        text = QStringLiteral("Λάθος %1\r\n%2").arg(status.errorNumber, status.errorText);
-    ShowBox(QStringLiteral("ΠΡΟΣΟΧΗ !!!"), text, MsgIcon::Critical);
+        text = QStringLiteral("Λάθος %1\r\n").arg(status.errorNumber) + text;
+    MessageBox box;
+    box.title = QStringLiteral("ΠΡΟΣΟΧΗ !!!");
+    box.text = text + QStringLiteral("\r\nΔοκιμάστε ξανά· αν το σφάλμα επαναλαμβάνεται, επικοινωνήστε με την "
+                                     "υποστήριξη.");
+    box.icon = MsgIcon::Critical;
+    box.details = status.errorText;
+    Services::dialogs().message(box);
 }

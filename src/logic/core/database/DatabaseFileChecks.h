@@ -6,9 +6,10 @@
 // refusal. A file that fails them is never written to: the user's way back is the backup.
 
 // "" when the file at path starts as an SQLite database does; otherwise the Greek message
-// that refuses it (not a file, unreadable, not a database).
-QString CheckDatabaseFile(const QString& path);
+// that refuses it (not a file, unreadable, not a database), with the system's own reason,
+// if it gave one, in reason.
+QString CheckDatabaseFile(const QString& path, QString* reason = nullptr);
 
 // The Greek message for a database file that SQLite could not use (damaged, or not one of
-// the program's databases); the driver's own text follows as the technical reason.
-QString DamagedDatabaseText(const QString& path, const QString& driverText);
+// the program's databases); the driver's own text goes under «Λεπτομέρειες».
+QString DamagedDatabaseText(const QString& path);

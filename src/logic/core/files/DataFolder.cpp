@@ -4,6 +4,7 @@
 #include "logic/core/files/ApplicationRecord.h"
 #include "logic/core/files/IniSettings.h"
 #include "logic/core/files/ShippedFiles.h"
+#include "logic/core/text/FailureText.h"
 
 #include <QDir>
 #include <QFile>
@@ -53,10 +54,12 @@ bool IsNewDataFolder(const QString& folder) {
            !QFileInfo::exists(dir.filePath(QStringLiteral("IntTvx.db")));
 }
 
-QString PrepareDataFolder(const QString& folder) {
+QString PrepareDataFolder(const QString& folder, QString* details) {
     QDir dir(folder);
     if (!dir.mkpath(QStringLiteral(".")))
-        return QStringLiteral("Ο φάκελος δεδομένων %1 δεν μπορεί να δημιουργηθεί.").arg(folder);
+        return QStringLiteral("Ο φάκελος δεδομένων «%1» δεν μπορεί να δημιουργηθεί.\r\nΔιαλέξτε άλλον φάκελο "
+                              "(orva --data-dir ΦΑΚΕΛΟΣ) ή ζητήστε από τον διαχειριστή δικαίωμα εγγραφής.")
+            .arg(QDir::toNativeSeparators(folder));
     if (IsNewDataFolder(folder)) {
         // The shipped files come first and a database that could not be created is removed,
         // so that after a failure the folder is still new at the next start.
@@ -69,14 +72,21 @@ QString PrepareDataFolder(const QString& folder) {
         const QString database = dir.filePath(QStringLiteral("IntTvx.db"));
         if (const QString error = CreateDatabaseFile(database); !error.isEmpty()) {
             QFile::remove(database);
-            return error;
+            if (details)
+                *details = error;
+            return QStringLiteral("Η βάση δεδομένων «%1» δεν μπορεί να δημιουργηθεί.")
+                .arg(QDir::toNativeSeparators(database));
         }
-        if (const QString error = WriteNewApplicationRecord(dir.filePath(QStringLiteral("Appl.Bt")));
-            !error.isEmpty())
-            return error;
+        const QString record = dir.filePath(QStringLiteral("Appl.Bt"));
+        if (const QString error = WriteNewApplicationRecord(record); !error.isEmpty()) {
+            const Failure failure = FileFailure(FileAction::Write, record, error);
+            if (details)
+                *details = failure.details;
+            return failure.text;
+        }
     }
     const QString ini = dir.filePath(QStringLiteral("Orva.ini"));
     if (!QFileInfo::exists(ini) && !WriteDefaultSettingsFile(ini))
-        return QStringLiteral("Το αρχείο ρυθμίσεων %1 δεν μπορεί να γραφτεί.").arg(ini);
+        return FileFailure(FileAction::Write, ini, {}).text;
     return {};
 }

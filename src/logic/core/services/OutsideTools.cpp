@@ -30,11 +30,9 @@ bool toolIsThere(const QString& settingKey, const QString& name, QString* path) 
     return false;
 }
 
-void showStartFailure(const QString& path, const QString& settingKey, const QString& error) {
-    ShowBox(QStringLiteral("ΠΡΟΣΟΧΗ"),
-            QStringLiteral("Το πρόγραμμα %1 δεν εκτελέστηκε.\r\n%2\r\nΤο πρόγραμμα ορίζεται %3.")
-                .arg(path, error, WhereToChangeSetting(settingKey)),
-            MsgIcon::Critical);
+void showStartFailure(Failure failure, const QString& settingKey) {
+    failure.text += QStringLiteral("\r\nΤο πρόγραμμα ορίζεται %1.").arg(WhereToChangeSetting(settingKey));
+    ShowFailure(QStringLiteral("ΠΡΟΣΟΧΗ"), failure);
 }
 
 } // namespace
@@ -53,10 +51,10 @@ bool StartTool(const QString& settingKey, const QStringList& arguments) {
     QString path;
     if (!toolIsThere(settingKey, Services::settings().value(settingKey), &path))
         return false;
-    QString error;
-    if (Services::processes().startDetached(path, arguments, Program.AppPath, &error))
+    Failure failure;
+    if (Services::processes().startDetached(path, arguments, Program.AppPath, &failure))
         return true;
-    showStartFailure(path, settingKey, error);
+    showStartFailure(failure, settingKey);
     return false;
 }
 
@@ -69,9 +67,9 @@ bool RunToolCommand(const QString& settingKey, int timeoutMs) {
     if (!toolIsThere(settingKey, parts.value(0), &path))
         return false;
     parts.removeFirst();
-    QString error;
-    if (Services::processes().runAndWait(path, parts, Program.AppPath, timeoutMs, &error))
+    Failure failure;
+    if (Services::processes().runAndWait(path, parts, Program.AppPath, timeoutMs, &failure))
         return true;
-    showStartFailure(path, settingKey, error);
+    showStartFailure(failure, settingKey);
     return false;
 }

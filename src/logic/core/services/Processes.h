@@ -1,5 +1,7 @@
 #pragma once
 
+#include "logic/core/text/FailureText.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -8,12 +10,12 @@ class Processes {
 public:
     virtual ~Processes() = default;
     // Starts the program without waiting for it; false when it could not be started,
-    // with the reason in errorText.
+    // with what to tell the user in failure.
     virtual bool startDetached(const QString& program, const QStringList& arguments,
-                               const QString& workingFolder, QString* errorText) = 0;
+                               const QString& workingFolder, Failure* failure) = 0;
     // Runs the program and waits for it to end, keeping the windows responsive, at most
     // timeoutMs (then it is stopped); false when it could not be started or did not end in
-    // time, with the reason in errorText. Its exit code is not judged.
+    // time, with what to tell the user in failure. Its exit code is not judged.
     virtual bool runAndWait(const QString& program, const QStringList& arguments,
-                            const QString& workingFolder, int timeoutMs, QString* errorText) = 0;
+                            const QString& workingFolder, int timeoutMs, Failure* failure) = 0;
 };

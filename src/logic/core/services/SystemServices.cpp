@@ -1,5 +1,6 @@
 #include "logic/core/services/SystemServices.h"
 
+#include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QProcess>
@@ -10,7 +11,7 @@ QDateTime SystemClock::now() const {
 }
 
 bool SystemProcesses::startDetached(const QString& program, const QStringList& arguments,
-                                    const QString& workingFolder, QString* errorText) {
+                                    const QString& workingFolder, Failure* failure) {
     QProcess process;
     process.setProgram(program);
     process.setArguments(arguments);
@@ -18,15 +19,13 @@ bool SystemProcesses::startDetached(const QString& program, const QStringList& a
         process.setWorkingDirectory(workingFolder);
     if (process.startDetached())
         return true;
-    if (errorText) {
-        *errorText = QFileInfo::exists(program) ? process.errorString()
-                                                : QStringLiteral("Το πρόγραμμα %1 δεν βρέθηκε.").arg(program);
-    }
+    if (failure)
+        *failure = ProgramFailure(program, process.errorString());
     return false;
 }
 
 bool SystemProcesses::runAndWait(const QString& program, const QStringList& arguments,
-                                 const QString& workingFolder, int timeoutMs, QString* errorText) {
+                                 const QString& workingFolder, int timeoutMs, Failure* failure) {
     QProcess process;
     process.setProgram(program);
     process.setArguments(arguments);
@@ -47,16 +46,17 @@ bool SystemProcesses::runAndWait(const QString& program, const QStringList& argu
     if (process.state() != QProcess::NotRunning) {
         process.kill();
         process.waitForFinished(1000);
-        if (errorText)
-            *errorText = QStringLiteral("Το πρόγραμμα %1 δεν τελείωσε μέσα σε %2 δευτερόλεπτα.")
-                             .arg(program)
-                             .arg((timeoutMs + 999) / 1000);
+        if (failure)
+            *failure = {
+                QStringLiteral("Το πρόγραμμα «%1» δεν τελείωσε μέσα σε %2 δευτερόλεπτα και σταμάτησε.")
+                    .arg(QDir::toNativeSeparators(program))
+                    .arg((timeoutMs + 999) / 1000),
+                {}};
         return false;
     }
     if (process.error() == QProcess::FailedToStart) {
-        if (errorText)
-            *errorText = QStringLiteral("Το πρόγραμμα %1 δεν μπορεί να ξεκινήσει: %2")
-                             .arg(program, process.errorString());
+        if (failure)
+            *failure = ProgramFailure(program, process.errorString());
         return false;
     }
     return true;

@@ -11,7 +11,7 @@ public:
 class SystemProcesses : public Processes {
 public:
     bool startDetached(const QString& program, const QStringList& arguments, const QString& workingFolder,
-                       QString* errorText) override;
+                       Failure* failure) override;
     bool runAndWait(const QString& program, const QStringList& arguments, const QString& workingFolder,
-                    int timeoutMs, QString* errorText) override;
+                    int timeoutMs, Failure* failure) override;
 };

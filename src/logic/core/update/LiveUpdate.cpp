@@ -45,6 +45,7 @@ struct Answer {
     bool interrupted = false;
     QByteArray text;
     QStringList failures;
+    QStringList details;
 };
 
 Answer askServers(const QStringList& hostKeys) {
@@ -61,6 +62,8 @@ Answer askServers(const QStringList& hostKeys) {
         }
         if (!fetch.answered) {
             answer.failures << fetch.error;
+            if (!fetch.details.isEmpty())
+                answer.details << fetch.details;
             continue;
         }
         answer.answered = true;
@@ -122,10 +125,12 @@ UpdateCheckResult CheckForUpdate(bool prompt) {
         return result;
     if (!answer.answered) {
         if (!prompt)
-            ShowBox(QStringLiteral("ΠΡΟΣΟΧΗ"),
-                    QStringLiteral("Ο έλεγχος για νεώτερη έκδοση δεν έγινε.\r\n") +
-                        answer.failures.join(QStringLiteral("\r\n")),
-                    MsgIcon::Critical);
+            ShowFailure(
+                QStringLiteral("ΠΡΟΣΟΧΗ"),
+                {QStringLiteral("Ο έλεγχος για νεώτερη έκδοση δεν έγινε.\r\n") +
+                     answer.failures.join(QStringLiteral("\r\n")) +
+                     QStringLiteral("\r\nΕλέγξτε τη σύνδεσή σας στο Internet και δοκιμάστε ξανά σε λίγο."),
+                 answer.details.join(u'\n')});
         return result;
     }
 

@@ -1,5 +1,7 @@
 #include "logic/core/update/VersionFile.h"
 
+#include "logic/core/text/FailureText.h"
+
 #include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
@@ -61,7 +63,9 @@ VersionFetch FetchVersionFile(const QUrl& address, int timeoutMs) {
                           .arg((timeoutMs + 999) / 1000);
         reply->abort();
     } else if (reply->error() != QNetworkReply::NoError) {
-        fetch.error = QStringLiteral("%1: %2").arg(address.host(), reply->errorString());
+        fetch.error = QStringLiteral("Ο διακομιστής %1 δεν έδωσε το αρχείο της έκδοσης: %2.")
+                          .arg(address.host(), GreekNetworkReason(reply->error()));
+        fetch.details = QStringLiteral("%1: %2").arg(address.toString(), reply->errorString());
     } else {
         fetch.answered = true;
         fetch.text = reply->readAll();

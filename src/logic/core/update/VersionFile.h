@@ -23,7 +23,8 @@ struct VersionFetch {
     bool answered = false;    // the server sent a body with a success status
     bool interrupted = false; // the program left its event loop during the wait
     QByteArray text;
-    QString error; // why there is no answer
+    QString error;   // why there is no answer, in Greek
+    QString details; // the network library's own text
 };
 
 // Fetches the file fresh (never a cached copy) with the user agent "LiveUpdate" through the
