@@ -21,6 +21,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QPdfDocument>
 #include <QPrinter>
 #include <QSignalSpy>
@@ -145,6 +146,43 @@ private slots:
         QVERIFY2(!box.text.contains(QStringLiteral("ERR_")), qPrintable(box.text));
         QCOMPARE(box.details, QStringLiteral("net::ERR_CONNECTION_REFUSED\n") + address);
         QTRY_VERIFY(!m_main->mdi()->findChildWindow(QStringLiteral("InterLinks")));
+    }
+
+    void theRightClickMenuIsGreekAndOffersOnlyWhatBrowsingNeeds() {
+        InterLinks* window = openFromMenu();
+        QVERIFY(window);
+        QWebEngineView* view = window->browser();
+        QVERIFY(WaitForAddress(view, m_site->base() + QStringLiteral("/")));
+        QMenu* menu = nullptr;
+        const auto rightClick = [&] {
+            QTest::mouseClick(view->focusProxy(), Qt::RightButton, {}, QPoint(5, view->height() - 5));
+            QTRY_VERIFY_WITH_TIMEOUT((menu = window->findChild<QMenu*>(QStringLiteral("BrowserMenu"))) &&
+                                         menu->isVisible(),
+                                     Patience);
+        };
+        rightClick();
+        QStringList captions;
+        for (const QAction* action : menu->actions()) {
+            if (!action->isSeparator())
+                captions << action->text() +
+                                (action->isEnabled() ? QString() : QStringLiteral(" (ανενεργό)"));
+        }
+        QCOMPARE(captions, (QStringList{"Πίσω (ανενεργό)", "Εμπρός (ανενεργό)", "Ανανέωση",
+                                        "Αντιγραφή (ανενεργό)", "Επιλογή όλων"}));
+        // Its commands are the browser's own.
+        menu->findChild<QAction*>(QStringLiteral("SelectAll"))->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(Evaluate(view->page(), QStringLiteral("window.getSelection().toString()"))
+                                     .toString()
+                                     .contains(QStringLiteral("Νέο")),
+                                 Patience);
+        menu->close();
+        window->chooseLink(1);
+        QVERIFY(WaitForAddress(view, m_site->base() + QStringLiteral("/ika-home")));
+        rightClick();
+        QVERIFY(menu->findChild<QAction*>(QStringLiteral("Back"))->isEnabled());
+        menu->findChild<QAction*>(QStringLiteral("Back"))->trigger();
+        QVERIFY(WaitForAddress(view, m_site->base() + QStringLiteral("/")));
+        menu->close();
     }
 
     void aNewsLinkShowsThatPageAloneForTheRestOfTheRun() {

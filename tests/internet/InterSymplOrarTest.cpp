@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPdfDocument>
 #include <QPlainTextEdit>
 #include <QPrinter>
@@ -120,6 +121,28 @@ private slots:
         QCOMPARE(window.result(), int(QDialog::Rejected));
         QCOMPARE(Program.SubmissionLog, line);
         QVERIFY(m_dialogs->boxes.isEmpty());
+    }
+
+    void theRightClickMenuOfTheEntryPageEditsAndNeverLeavesThePage() {
+        InterSymplOrar window;
+        window.show();
+        QWebEngineView* form = window.browser(0);
+        QTRY_COMPARE_WITH_TIMEOUT(FieldValue(form->page(), Eservices::HoursField), Program.SendKorario,
+                                  Patience);
+        QVERIFY(
+            ClickElement(form, QStringLiteral("[name=\"%1\"]").arg(Eservices::HoursField), Qt::RightButton));
+        QMenu* menu = nullptr;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (menu = window.findChild<QMenu*>(QStringLiteral("BrowserMenu"))) && menu->isVisible(), Patience);
+        QStringList captions;
+        for (const QAction* action : menu->actions()) {
+            if (!action->isSeparator())
+                captions << action->text();
+        }
+        QCOMPARE(captions, (QStringList{"Αναίρεση", "Επανάληψη", "Αποκοπή", "Αντιγραφή", "Επικόλληση",
+                                        "Επιλογή όλων"}));
+        menu->close();
+        QCOMPARE(Address(form), m_site->entryPage());
     }
 
     void sendingFromTheEntryFormGoesThroughTheSiteAndBack() {

@@ -1,6 +1,7 @@
 #include "windows/internet/BrowserWindow.h"
 
 #include "windows/core/ToolbarPictures.h"
+#include "windows/internet/BrowserMenu.h"
 #include "windows/internet/FlowPage.h"
 
 #include <QAction>
@@ -50,6 +51,7 @@ BrowserWindow::BrowserWindow() : QWidget(nullptr, Qt::Window) {
     m_view = new QWebEngineView(this);
     m_view->setObjectName(QStringLiteral("WebBr"));
     m_view->setPage(m_page);
+    UseGreekBrowserMenu(m_view, BrowserMenuKind::Browsing);
     // A page it opens in a new window gets a window of its own.
     m_page->newWindowHandler = [] {
         auto* window = new BrowserWindow;

@@ -8,6 +8,7 @@
 #include "windows/core/FormKeys.h"
 #include "windows/core/MdiHost.h"
 #include "windows/core/ToolbarPictures.h"
+#include "windows/internet/BrowserMenu.h"
 #include "windows/internet/FlowPage.h"
 
 #include <QAction>
@@ -51,6 +52,7 @@ InterLinks::InterLinks(QWidget* parent) : ChildWindow(parent) {
     m_view = new QWebEngineView(this);
     m_view->setObjectName(QStringLiteral("WebBr"));
     m_view->setPage(m_page);
+    UseGreekBrowserMenu(m_view, BrowserMenuKind::Browsing);
     connect(m_page, &QWebEnginePage::loadingChanged, this, &InterLinks::onLoadingChanged);
 
     m_tools = new QToolBar(this);

@@ -51,7 +51,7 @@ InterMyLog::InterMyLog(QWidget* parent) : QDialog(parent), m_flow(FlowFromProgra
     // Modal to the main window only: the portal's windows of their own stay usable.
     setWindowModality(Qt::WindowModal);
 
-    m_browsers = new StackedBrowsers(this, PortalProfile());
+    m_browsers = new StackedBrowsers(this, PortalProfile(), BrowserMenuKind::Browsing);
     m_browsers->ownActions = [this](const BrowserAction& action, QWebEnginePage*& adopted) {
         ownAction(action, adopted);
     };

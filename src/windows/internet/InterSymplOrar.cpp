@@ -50,7 +50,8 @@ InterSymplOrar::InterSymplOrar(QWidget* parent)
     m_profile->settings()->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, true);
     connect(m_profile, &QWebEngineProfile::downloadRequested, this, &InterSymplOrar::onDownloadRequested);
 
-    m_browsers = new StackedBrowsers(this, m_profile);
+    // The submission's pages are the program's to move through: the menu only edits.
+    m_browsers = new StackedBrowsers(this, m_profile, BrowserMenuKind::Editing);
     m_browsers->ownActions = [this](const BrowserAction& action, QWebEnginePage*&) { ownAction(action); };
     connect(m_browsers, &StackedBrowsers::documentComplete, this,
             [this](int i, const QString& address) { run(m_flow.documentComplete(i, address)); });

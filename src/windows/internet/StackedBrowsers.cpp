@@ -12,12 +12,14 @@
 #include <QWebEngineProfile>
 #include <QWebEngineView>
 
-StackedBrowsers::StackedBrowsers(QWidget* host, QWebEngineProfile* profile) : QObject(host), m_host(host) {
+StackedBrowsers::StackedBrowsers(QWidget* host, QWebEngineProfile* profile, BrowserMenuKind menu)
+    : QObject(host), m_host(host) {
     for (int i = 0; i < 2; ++i) {
         m_pages[i] = new FlowPage(profile);
         m_views[i] = new QWebEngineView(host);
         m_views[i]->setObjectName(QStringLiteral("WebBr_%1").arg(i));
         m_views[i]->setPage(m_pages[i]);
+        UseGreekBrowserMenu(m_views[i], menu);
         FlowPage* page = m_pages[i];
         connect(page, &QWebEnginePage::loadingChanged, this,
                 [this, i](const QWebEngineLoadingInfo& info) { onLoadingChanged(i, info); });

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "logic/internet/BrowserAction.h"
+#include "windows/internet/BrowserMenu.h"
 
 #include <QObject>
 #include <QPointer>
@@ -23,7 +24,7 @@ class StackedBrowsers : public QObject {
     Q_OBJECT
 public:
     // The views are children of host; their pages belong to profile, which must outlive them.
-    StackedBrowsers(QWidget* host, QWebEngineProfile* profile);
+    StackedBrowsers(QWidget* host, QWebEngineProfile* profile, BrowserMenuKind menu);
     ~StackedBrowsers() override;
 
     QWebEngineView* view(int index) const { return m_views.at(index); }
