@@ -9,6 +9,7 @@
 #include "logic/core/services/Services.h"
 #include "logic/core/text/DateHelpers.h"
 #include "logic/internet/EservicesSite.h"
+#include "logic/internet/PortalFlow.h"
 #include "logic/print/AccountantMail.h"
 #include "logic/records/LbPopUp.h"
 #include "shell/MainCommands.h"
@@ -203,8 +204,15 @@ void Main::openBackupRestore() {
 void Main::openPortalLogins() {
     Program.PopUpItems = QStringLiteral("Ο Λογαριασμός μου(ΤΑΞΙΣ)|Υ.Ε.Κ.Α.|Ι.Κ.Α.|");
     LoadLbPopUp();
-    if (Program.PopUpChoice != 0)
-        m_mdi->showModal(QStringLiteral("InterMyLog"));
+    const std::optional<Portal> portal = PortalFromChoice(Program.PopUpChoice);
+    if (!portal)
+        return;
+    // Without the credentials the account window would open only to close again.
+    if (!CredentialsOf(*portal, Program.Params).complete()) {
+        ShowMsg(108);
+        return;
+    }
+    m_mdi->showModal(QStringLiteral("InterMyLog"));
 }
 
 void Main::exitFromToolbar() {

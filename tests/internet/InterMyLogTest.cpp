@@ -209,23 +209,38 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), Patience);
     }
 
-    void aBlankCredentialStartsNoNavigation_data() {
+    void aBlankCredentialIsToldBeforeAnyWindowOpens_data() {
         QTest::addColumn<int>("portal");
         QTest::newRow("TaxisNet") << 1;
         QTest::newRow("Υ.Ε.Κ.Α.") << 2;
         QTest::newRow("Ι.Κ.Α.") << 3;
     }
-    void aBlankCredentialStartsNoNavigation() {
+    void aBlankCredentialIsToldBeforeAnyWindowOpens() {
         QFETCH(int, portal);
-        Program.PopUpChoice = qint16(portal);
+        Main main;
+        RegisterWindows();
+        WindowCatalogue::addModal(QStringLiteral("Lbenter"),
+                                  [](QWidget* parent) { return new AcceptAtOnceDialog(parent); });
+        main.show();
+        QTRY_VERIFY_WITH_TIMEOUT(main.firstActivationDone(), 10000);
         Program.Params.TaxisPass = QStringLiteral("  ");
         Program.Params.IkaCode = QString();
-        InterMyLog window;
-        window.show();
-        QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), Patience);
+        // Whatever is on the screen while message 108 is shown.
+        QStringList windowsUnderTheMessage;
+        m_dialogs->onMessage = [&](const MessageBox&) {
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                if (window->isVisible() && window != &main)
+                    windowsUnderTheMessage << window->objectName();
+            }
+            if (main.findChild<InterMyLog*>())
+                windowsUnderTheMessage << QStringLiteral("InterMyLog");
+        };
+        m_dialogs->popUpChoices = {portal};
+        main.findChild<QAction*>(QStringLiteral("MainTools_7"))->trigger();
         QCOMPARE(m_dialogs->numbers(), QList<int>{108});
+        QCOMPARE(windowsUnderTheMessage, QStringList());
+        QVERIFY(!main.findChild<InterMyLog*>());
         QTest::qWait(300);
-        QVERIFY(window.browser(0)->url().isEmpty());
         QVERIFY(BrowserWindow::openWindows().isEmpty());
         QVERIFY(m_taxisSite->account().requests.isEmpty());
         QVERIFY(m_eservicesSite->requests.isEmpty());

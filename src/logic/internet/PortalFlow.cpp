@@ -21,6 +21,12 @@ std::optional<Portal> PortalFromChoice(int choice) {
     return Portal(choice);
 }
 
+PortalCredentials CredentialsOf(Portal portal, const ParamValues& params) {
+    if (portal == Portal::Taxis)
+        return {params.TaxisCode.trimmed(), params.TaxisPass.trimmed()};
+    return {params.IkaCode.trimmed(), params.IkaPass.trimmed()};
+}
+
 PortalFlow::PortalFlow(Portal portal, const PortalAddresses& addresses, const QString& userName,
                        const QString& password)
     : m_portal(portal), m_addresses(addresses), m_userName(userName.trimmed()),

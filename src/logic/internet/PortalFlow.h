@@ -1,5 +1,6 @@
 #pragma once
 
+#include "logic/core/database/ParamValues.h"
 #include "logic/internet/BrowserAction.h"
 #include "logic/internet/EservicesLogin.h"
 #include "logic/internet/InternetSettings.h"
@@ -12,6 +13,15 @@ enum class Portal { Taxis = 1, Eservices = 2, Ika = 3 };
 
 // The portal chosen by a pop-up choice (1 to 3), nothing otherwise.
 std::optional<Portal> PortalFromChoice(int choice);
+
+// The stored credentials a portal logs in with, trimmed: TaxisNet's for the tax portal, the
+// IKA ones for the other two. Nothing opens unless both are there.
+struct PortalCredentials {
+    QString userName;
+    QString password;
+    bool complete() const { return !userName.isEmpty() && !password.isEmpty(); }
+};
+PortalCredentials CredentialsOf(Portal portal, const ParamValues& params);
 
 // Fields of the portals' login forms, looked up by name in the first form of a page.
 namespace PortalFields {

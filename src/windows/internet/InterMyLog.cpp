@@ -1,6 +1,5 @@
 #include "windows/internet/InterMyLog.h"
 
-#include "logic/core/program/Messages.h"
 #include "logic/core/program/ProgramValues.h"
 #include "logic/core/program/Twips.h"
 #include "windows/internet/BrowserWindow.h"
@@ -25,10 +24,8 @@ Portal ChosenPortal() {
 
 PortalFlow FlowFromProgram() {
     const Portal portal = ChosenPortal();
-    const ParamValues& p = Program.Params;
-    const bool taxis = portal == Portal::Taxis;
-    return PortalFlow(portal, PortalAddressesFromSettings(), taxis ? p.TaxisCode : p.IkaCode,
-                      taxis ? p.TaxisPass : p.IkaPass);
+    const PortalCredentials credentials = CredentialsOf(portal, Program.Params);
+    return PortalFlow(portal, PortalAddressesFromSettings(), credentials.userName, credentials.password);
 }
 
 QPushButton* Button(QWidget* parent, const char* name, const QString& caption, const QString& tip) {
@@ -93,7 +90,7 @@ InterMyLog::InterMyLog(QWidget* parent) : QDialog(parent), m_flow(FlowFromProgra
     connect(escape, &QShortcut::activated, this, &QDialog::reject);
 
     placeWindow();
-    // Nothing opens without both credentials.
+    // Nothing opens without both credentials (the opener has told the user already).
     if (m_flow.credentialsComplete())
         run(m_flow.start());
 }
@@ -121,21 +118,6 @@ void InterMyLog::placeWindow() {
                area.height() * 4 / 5 + m_exitBut->sizeHint().height() + TwipsToPixels(40));
     }
     move(area.center() - QPoint(width() / 2, height() / 2));
-}
-
-void InterMyLog::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (!m_activated) {
-        m_activated = true;
-        QMetaObject::invokeMethod(this, &InterMyLog::activate, Qt::QueuedConnection);
-    }
-}
-
-void InterMyLog::activate() {
-    if (!m_flow.credentialsComplete()) {
-        ShowMsg(108);
-        reject();
-    }
 }
 
 void InterMyLog::resizeEvent(QResizeEvent* event) {

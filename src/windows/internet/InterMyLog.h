@@ -29,11 +29,9 @@ public:
     BrowserWindow* outsideBrowser() const { return m_outside; }
 
 protected:
-    void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void activate();
     void placeWindow();
     void layOut();
     QWebEnginePage* run(const BrowserActions& actions);
@@ -50,5 +48,4 @@ private:
     QPushButton* m_exitBut = nullptr;
     QTimer m_tmr;
     QPointer<BrowserWindow> m_outside;
-    bool m_activated = false;
 };
