@@ -5,12 +5,15 @@
 #include "logic/core/database/EmployeeStatements.h"
 #include "logic/core/database/EntryStatements.h"
 #include "logic/core/database/ParamStatements.h"
+#include "logic/core/database/ProgramSchema.h"
 #include "logic/core/database/ReportStatements.h"
 #include "logic/core/program/ProgramValues.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSqlError>
 #include <QSqlQuery>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <unistd.h>
@@ -26,6 +29,35 @@ void writeAll(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// Makes a database at path from the statements and tells what it lacks of the program's
+// schema.
+SchemaGaps gapsOf(const QString& path, const QStringList& statements) {
+    SchemaGaps gaps;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("schema-test"));
+        db.setDatabaseName(path);
+        if (!db.open())
+            qFatal("cannot open %s", qPrintable(path));
+        QSqlQuery query(db);
+        for (const QString& statement : statements) {
+            if (!query.exec(statement))
+                qFatal("%s: %s", qPrintable(statement), qPrintable(query.lastError().text()));
+        }
+        gaps = FindSchemaGaps(db);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("schema-test"));
+    return gaps;
+}
+
+// Each table of the program's schema with its columns alone: no types, keys or defaults.
+QStringList bareSchema() {
+    QStringList statements;
+    for (const SchemaTable& table : ProgramSchema())
+        statements << QStringLiteral("Create Table %1 (%2)").arg(table.name, table.columns.join(u','));
+    return statements;
 }
 
 } // namespace
@@ -310,6 +342,127 @@ private slots:
             keys(SelectEntryIndex({QStringLiteral("130000001"), QStringLiteral("130000001"), {}},
                                   QStringLiteral("20160101"), QStringLiteral("20161231"), EntryOrder::ByAfm)),
             (QStringList{"130000001/20160301"}));
+    }
+
+    // The check that guards a restore and any database taken in: every table and column the
+    // program reads.
+    void aNewDatabaseHasEveryTableAndColumnTheProgramReads() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("IntTvx.db"));
+        QCOMPARE(CreateDatabaseFile(path), QString());
+        const SchemaGaps gaps = gapsOf(path, {});
+        QVERIFY2(gaps.empty(), qPrintable(gaps.text()));
+    }
+
+    void aParamTableAloneLacksTheOtherTablesAndColumns() {
+        QTemporaryDir dir;
+        const SchemaGaps gaps =
+            gapsOf(dir.filePath(QStringLiteral("x.db")), {QStringLiteral("Create Table Param (IkaCode)")});
+        QCOMPARE(gaps.missingTables, (QStringList{"Ergaz", "Kins", "Company"}));
+        QCOMPARE(gaps.missingColumns,
+                 (QStringList{"Param.IkaPass", "Param.TaxisCode", "Param.TaxisPass", "Param.SmtpServer",
+                              "Param.Cemail", "Param.Lemail", "Param.Cepon", "Param.NewsDat"}));
+        QVERIFY(gaps.unreadable.isEmpty());
+        QCOMPARE(gaps.text(), QStringLiteral("Λείπουν οι πίνακες Ergaz, Kins, Company. Λείπουν οι στήλες "
+                                             "Param.IkaPass, Param.TaxisCode, Param.TaxisPass, "
+                                             "Param.SmtpServer, Param.Cemail, Param.Lemail, Param.Cepon, "
+                                             "Param.NewsDat."));
+    }
+
+    void oneMissingColumnIsFound() {
+        QTemporaryDir dir;
+        QStringList statements = bareSchema();
+        statements.replaceInStrings(QStringLiteral("Kdate,Korario,Kparat"), QStringLiteral("Kdate,Korario"));
+        const SchemaGaps gaps = gapsOf(dir.filePath(QStringLiteral("x.db")), statements);
+        QCOMPARE(gaps.missingColumns, QStringList{"Kins.Kparat"});
+        QCOMPARE(gaps.text(), QStringLiteral("Λείπει η στήλη Kins.Kparat."));
+    }
+
+    void namesInCapitalsAndExtraColumnsAreAccepted() {
+        QTemporaryDir dir;
+        QStringList statements;
+        for (const QString& statement : bareSchema())
+            statements << statement.toUpper().replace(QStringLiteral(")"), QStringLiteral(",EXTRA)"));
+        const SchemaGaps gaps = gapsOf(dir.filePath(QStringLiteral("x.db")), statements);
+        QVERIFY2(gaps.empty(), qPrintable(gaps.text()));
+    }
+
+    void aViewOverAMissingTableIsNotReadable() {
+        QTemporaryDir dir;
+        QStringList statements = bareSchema();
+        statements.removeLast();
+        statements << QStringLiteral("Create Table Gone (Ccode, Cemail)")
+                   << QStringLiteral("Create View Company As Select Ccode, Cemail From Gone")
+                   << QStringLiteral("Drop Table Gone");
+        const SchemaGaps gaps = gapsOf(dir.filePath(QStringLiteral("x.db")), statements);
+        QVERIFY(!gaps.empty());
+        QVERIFY2(gaps.text().contains(QStringLiteral("Company")), qPrintable(gaps.text()));
+    }
+
+    // What the check lets through is enough for every statement of the program: a database
+    // made of the listed columns alone opens, and its statements run.
+    void theListedColumnsAloneServeEveryStatement() {
+        TestDataFolder folder;
+        const QString path = folder.file(QStringLiteral("IntTvx.db"));
+        QVERIFY(QFile::remove(path));
+        QVERIFY(gapsOf(path, bareSchema() << QStringLiteral("Insert Into Param (IkaCode) Values ('')")).empty());
+        QVERIFY(folder.openDatabase());
+
+        const Employee employee{QStringLiteral("123456789"), QStringLiteral("Παπάς"), QStringLiteral("12")};
+        const Entry entry{employee.Eafm, QStringLiteral("20160301"), QStringLiteral("9-17"), QStringLiteral("x")};
+        QVERIFY(InsertEmployee(employee).ok());
+        QVERIFY(UpdateEmployee(employee).ok());
+        QVERIFY(InsertEntry(entry).ok());
+        QVERIFY(UpdateEntry(entry).ok());
+        QCOMPARE(SelectEmployee(employee.Eafm).value(), employee);
+        QCOMPARE(SelectEntry(entry.Eafm, entry.Kdate).value(), entry);
+        QVERIFY(SelectEmployeeNameAndBranch(employee.Eafm).has_value());
+        QVERIFY(SelectEmployeeName(employee.Eafm).has_value());
+        QVERIFY(InsertImportedEmployee(QStringLiteral("987654321"), QStringLiteral("Β")).ok());
+        QVERIFY(UpdateParam(ParamValues{}).ok());
+        QVERIFY(UpdateNewsDat(QStringLiteral("01/03/2016")).ok());
+        DbStatus status;
+        QCOMPARE(SelectNewsDat(&status), QStringLiteral("01/03/2016"));
+        QVERIFY(status.ok());
+        SelectCompanyEmail(QStringLiteral("1"), &status);
+        QVERIFY(status.ok());
+
+        auto rows = [](QSqlQuery query, const DbStatus& status) {
+            if (!status.ok())
+                return -1;
+            int count = 0;
+            while (query.next())
+                ++count;
+            return count;
+        };
+        const AfmRange all{QStringLiteral(" "), QString(9, QChar(255)), QString()};
+        QCOMPARE(rows(SelectEmployees(EmployeeOrder::ByName, &status), status), 2);
+        QCOMPARE(SelectEmployeePage(EmployeeOrder::ByName, PageRead::First, {}, 10, &status).size(), 2);
+        QVERIFY(status.ok());
+        QCOMPARE(rows(SelectMonthEntries(QStringLiteral("20160301"), QStringLiteral("201604"), EntryOrder::ByAfm,
+                                         PageRead::First, {}, 10, &status),
+                      status),
+                 1);
+        QCOMPARE(rows(SelectEntryIndex(all, QStringLiteral("20160101"), QStringLiteral("20161231"),
+                                       EntryOrder::ByDate, &status),
+                      status),
+                 1);
+        QCOMPARE(rows(SelectEmployeeNamesWithEntries(QStringLiteral("20160101"), QStringLiteral("20161231"), &status),
+                      status),
+                 1);
+        QCOMPARE(rows(SelectEmployeeAfmsWithEntries(QStringLiteral("20160101"), QStringLiteral("20161231"), &status),
+                      status),
+                 1);
+        QCOMPARE(rows(SelectEmployeesWithEntries(QStringLiteral("20160101"), QStringLiteral("20161231"), all,
+                                                 &status),
+                      status),
+                 1);
+        QCOMPARE(rows(SelectEmployeeEntries(employee.Eafm, QStringLiteral("20160101"), QStringLiteral("20161231"),
+                                            &status),
+                      status),
+                 1);
+        QVERIFY(DeleteEntry(entry.Eafm, entry.Kdate).ok());
+        QVERIFY(DeleteEmployeeAndEntries(employee.Eafm).ok());
     }
 
 private:

@@ -33,7 +33,8 @@ private slots:
     void cleanup();
 
     void closesTheDatabaseAndShowsTheFileAndTheVolumes();
-    void opticalAndReadOnlyVolumesAreNotReady();
+    void aDiscServesARestoreButNotABackup();
+    void anOldBackupGivesWayOnlyAfterTheQuestion();
     void backupToTheStickWithProgress();
     void backupWithoutSpaceTouchesNothing();
     void nothingHappensWithoutAVolume();
@@ -126,22 +127,58 @@ void BackRestTest::closesTheDatabaseAndShowsTheFileAndTheVolumes() {
         QVERIFY(control<QAction>(QStringLiteral("Tools_%1").arg(i).toLatin1()));
 }
 
-void BackRestTest::opticalAndReadOnlyVolumesAreNotReady() {
+void BackRestTest::aDiscServesARestoreButNotABackup() {
     open();
     choose(0);
     QCOMPARE(label("DiskSize"), u"8.004.304.896"_s);
     QCOMPARE(label("FreeSize"), u"7.500.000.000"_s);
+    // A disc is chosen without a word: a restore only reads from it.
+    MakeOrvaDatabase(m_folder->file(u"disc/IntTvx.db"_s), u"on the disc"_s, 30);
     choose(1);
-    QCOMPARE(m_dialogs->numbers(), QList<int>{25});
-    QCOMPARE(control<QComboBox>("Disk")->currentIndex(), -1);
-    QVERIFY(label("DiskSize").isEmpty());
-    QVERIFY(label("FreeSize").isEmpty());
-    // A stick pulled out after the window opened is not ready either.
+    QVERIFY(m_dialogs->boxes.isEmpty());
+    QCOMPARE(control<QComboBox>("Disk")->currentIndex(), 1);
+    control<QAction>("Tools_1")->trigger();
+    QCOMPARE(m_dialogs->boxes.size(), 1);
+    QVERIFY2(m_dialogs->boxes.first().text.contains(u"μόνο ανάγνωση"_s), qPrintable(m_dialogs->boxes.first().text));
+    m_dialogs->clear();
+    m_dialogs->answers = {MsgAnswer::Yes};
+    control<QAction>("Tools_2")->trigger();
+    QCOMPARE(m_dialogs->numbers(), (QList<int>{0, 27}));
+    QCOMPARE(ReadDatabase(m_folder->file(DatabaseFileName)).generation, u"on the disc"_s);
+    // A stick pulled out after the window opened is not there to choose.
     choose(0);
     m_volumes.removeFirst();
     m_dialogs->clear();
     m_window->chooseDisk(0);
     QCOMPARE(m_dialogs->numbers(), QList<int>{25});
+    QCOMPARE(control<QComboBox>("Disk")->currentIndex(), -1);
+    QVERIFY(label("DiskSize").isEmpty());
+    QVERIFY(label("FreeSize").isEmpty());
+}
+
+void BackRestTest::anOldBackupGivesWayOnlyAfterTheQuestion() {
+    const qint64 length = QFileInfo(m_folder->file(DatabaseFileName)).size();
+    const QByteArray old(int(length), 'o');
+    WriteFile(stick() + u"/IntTvx.db"_s, old);
+    m_volumes[0].bytesFree = length / 2;
+    open();
+    choose(0);
+    m_dialogs->answers = {MsgAnswer::No};
+    control<QAction>("Tools_1")->trigger();
+    QCOMPARE(m_dialogs->boxes.size(), 1);
+    const MessageBox question = m_dialogs->boxes.first();
+    QCOMPARE(question.title, u"Φύλαξη Αρχείου"_s);
+    QVERIFY2(question.text.contains(u"Το παλιό αντίγραφο θα διαγραφεί πρώτα"_s), qPrintable(question.text));
+    QCOMPARE(question.buttons, MsgButtons::YesNo);
+    QCOMPARE(question.defaultAnswer, MsgAnswer::No);
+    QCOMPARE(FileBytes(stick() + u"/IntTvx.db"_s), old);
+
+    m_dialogs->clear();
+    m_dialogs->answers = {MsgAnswer::Yes};
+    control<QAction>("Tools_1")->trigger();
+    QCOMPARE(m_dialogs->numbers(), (QList<int>{0, 27}));
+    QCOMPARE(FileBytes(stick() + u"/IntTvx.db"_s), FileBytes(m_folder->file(DatabaseFileName)));
+    QCOMPARE(QDir(stick()).entryList(QDir::Files | QDir::Hidden), QStringList{u"IntTvx.db"_s});
 }
 
 void BackRestTest::backupToTheStickWithProgress() {

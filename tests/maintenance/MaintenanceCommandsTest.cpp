@@ -1,5 +1,6 @@
 #include "MaintenanceData.h"
 #include "OrvaCommand.h"
+#include "SmallDisk.h"
 #include "TestDataFolder.h"
 #include "logic/core/files/UserLock.h"
 
@@ -25,6 +26,7 @@ private slots:
     void restoreRefusesAFileOfAnotherKindAndTouchesNothing();
     void aRunningOrvaKeepsBothOut();
     void theHelpNamesBothCommands();
+    void anOldBackupGivesWayOnlyWithRemoveOld();
 
 private:
     QString database() const { return m_folder->file(u"IntTvx.db"_s); }
@@ -97,6 +99,25 @@ void MaintenanceCommandsTest::theHelpNamesBothCommands() {
     QVERIFY2(help.out.contains(u"backup"_s) && help.out.contains(u"restore"_s), qPrintable(help.out));
     const CommandRun backupHelp = RunOrva({u"backup"_s, u"--help"_s});
     QVERIFY2(backupHelp.out.contains(u"ΦΑΚΕΛΟΣ"_s), qPrintable(backupHelp.out));
+}
+
+void MaintenanceCommandsTest::anOldBackupGivesWayOnlyWithRemoveOld() {
+    MakeOrvaDatabase(database(), u"today"_s, 15000);
+    MakeOrvaDatabase(m_folder->file(u"old.db"_s), u"old"_s, 20000);
+    const qint64 length = QFileInfo(database()).size();
+    SmallDisk stick(QFileInfo(m_folder->file(u"old.db"_s)).size() + length / 2);
+    REQUIRE_MOUNTED(stick);
+    QVERIFY(QFile::copy(m_folder->file(u"old.db"_s), stick.file(u"IntTvx.db"_s)));
+    const QByteArray old = FileBytes(stick.file(u"IntTvx.db"_s));
+
+    const CommandRun refused = run({u"backup"_s, stick.path()});
+    QCOMPARE(refused.exitCode, 4);
+    QVERIFY2(refused.err.contains(u"μόνο αν διαγραφεί πρώτα το παλιό"_s), qPrintable(refused.err));
+    QCOMPARE(FileBytes(stick.file(u"IntTvx.db"_s)), old);
+
+    const CommandRun done = run({u"backup"_s, u"--remove-old"_s, stick.path()});
+    QVERIFY2(done.exitCode == 0, qPrintable(done.err));
+    QCOMPARE(FileBytes(stick.file(u"IntTvx.db"_s)), FileBytes(database()));
 }
 
 QTEST_GUILESS_MAIN(MaintenanceCommandsTest)

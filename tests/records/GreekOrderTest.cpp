@@ -241,6 +241,8 @@ private slots:
                   "Default '', Lemail Varchar(40) Not Null Default '', Cepon Varchar(40) Not Null Default '',"
                   " NewsDat Varchar(20) Not Null Default '')",
                   "Insert Into Param Default Values",
+                  "Create Table Company (Ccode Varchar(10) Not Null Default '' Primary Key,"
+                  " Cemail Varchar(40) Not Null Default '')",
                   "Insert Into Ergaz Values ('3','ωραίος','1'),('2','ΑΝΝΑ','1'),('1','Ωμέγα','1'),"
                   "('4','άλφα','1')"})
                 QVERIFY2(query.exec(QString::fromUtf8(statement)), qPrintable(query.lastError().text()));

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStorageInfo>
+#include <QUrl>
 
 #include <algorithm>
 
@@ -45,24 +46,44 @@ bool isOptical(const QStorageInfo& storage) {
            device.startsWith(u"/dev/cdrom"_s);
 }
 
-BackupVolume fromStorage(const QStorageInfo& storage) {
+// The facts of the volume the folder lies on, with the folder as its place.
+BackupVolume volumeAt(const QString& folder, const QStorageInfo& storage) {
     BackupVolume volume;
-    volume.rootPath = storage.rootPath();
-    volume.name = VolumeName(storage.displayName(), volume.rootPath);
+    volume.rootPath = folder;
     volume.readOnly = storage.isReadOnly();
+    volume.writable = QFileInfo(folder).isDir() && QFileInfo(folder).isWritable();
+    volume.bytesTotal = storage.bytesTotal() > 0 ? storage.bytesTotal() : 0;
+    volume.bytesFree = storage.bytesAvailable() > 0 ? storage.bytesAvailable() : 0;
+    return volume;
+}
+
+BackupVolume fromStorage(const QStorageInfo& storage) {
+    BackupVolume volume = volumeAt(storage.rootPath(), storage);
+    volume.name = VolumeName(storage.displayName(), volume.rootPath);
     volume.optical = isOptical(storage);
     volume.removable =
         kernelSaysRemovable(QString::fromLocal8Bit(storage.device())) || mountedForTheUser(volume.rootPath);
-    volume.writable = QFileInfo(volume.rootPath).isWritable();
-    volume.bytesTotal = storage.bytesTotal();
-    volume.bytesFree = storage.bytesAvailable();
     return volume;
 }
 
 int rank(const BackupVolume& volume) {
     if (volume.home)
-        return 2;
-    return volume.removable || volume.optical ? 0 : 1;
+        return 3;
+    if (volume.removable || volume.optical)
+        return 0;
+    return volume.network ? 2 : 1;
+}
+
+// File systems of shares on other computers.
+bool networkType(const QByteArray& type) {
+    static const QList<QByteArray> types = {"nfs",      "nfs4",        "cifs",           "smb3",
+                                            "smbfs",    "fuse.sshfs",  "fuse.rclone",    "davfs",
+                                            "fuse.davfs2", "fuse.smbnetfs", "afs",       "ceph"};
+    return types.contains(type);
+}
+
+qint64 wholeBlocks(qint64 bytes, qint64 block) {
+    return block > 1 ? (bytes + block - 1) / block * block : bytes;
 }
 
 } // namespace
@@ -79,6 +100,66 @@ QString BackupVolume::caption() const {
     if (name.isEmpty() || name == rootPath)
         return rootPath;
     return u"%1 (%2)"_s.arg(name, rootPath);
+}
+
+MountKind ClassifyMount(const MountEntry& mount) {
+    if (mount.type == "fuse.gvfsd-fuse")
+        return MountKind::DesktopShares;
+    if (networkType(mount.type))
+        return MountKind::Network;
+    // Only other file systems on a device: not the kernel's, the memory's or a container's
+    // layers.
+    return mount.device.startsWith(u"/dev/"_s) ? MountKind::Disk : MountKind::Skip;
+}
+
+QString DesktopShareName(const QString& folderName) {
+    // "kind:key=value,key=value"; values are escaped as in an address.
+    const QString kind = folderName.section(u':', 0, 0);
+    QString share;
+    QString host;
+    for (const QString& pair : folderName.section(u':', 1).split(u',')) {
+        const QString key = pair.section(u'=', 0, 0);
+        const QString value = QUrl::fromPercentEncoding(pair.section(u'=', 1).toUtf8());
+        if (key == u"share"_s)
+            share = value;
+        else if (key == u"server"_s || key == u"host"_s)
+            host = value;
+    }
+    if (host.isEmpty())
+        return folderName;
+    return u"%1 στο %2"_s.arg(share.isEmpty() ? kind : share, host);
+}
+
+QList<BackupVolume> VolumesOfMounts(const QList<MountEntry>& mounts) {
+    QList<BackupVolume> volumes;
+    for (const MountEntry& mount : mounts) {
+        switch (ClassifyMount(mount)) {
+        case MountKind::Skip:
+            break;
+        case MountKind::Disk:
+            volumes << fromStorage(QStorageInfo(mount.rootPath));
+            break;
+        case MountKind::Network: {
+            BackupVolume volume = volumeAt(mount.rootPath, QStorageInfo(mount.rootPath));
+            volume.name = mountedForTheUser(mount.rootPath) ? QFileInfo(mount.rootPath).fileName() : mount.device;
+            volume.network = true;
+            volumes << volume;
+            break;
+        }
+        case MountKind::DesktopShares: {
+            const QDir shares(mount.rootPath);
+            for (const QString& folder : shares.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
+                const QString path = shares.filePath(folder);
+                BackupVolume volume = volumeAt(path, QStorageInfo(path));
+                volume.name = DesktopShareName(folder);
+                volume.network = true;
+                volumes << volume;
+            }
+            break;
+        }
+        }
+    }
+    return volumes;
 }
 
 QList<BackupVolume> ArrangeBackupVolumes(const QList<BackupVolume>& mounted, const BackupVolume& home) {
@@ -98,15 +179,13 @@ QList<BackupVolume> ArrangeBackupVolumes(const QList<BackupVolume>& mounted, con
 }
 
 QList<BackupVolume> SystemBackupVolumes() {
-    QList<BackupVolume> mounted;
+    QList<MountEntry> mounts;
     for (const QStorageInfo& storage : QStorageInfo::mountedVolumes()) {
-        if (!storage.isValid() || !storage.isReady())
-            continue;
-        // Only volumes on a device: not the kernel's, the memory's or a container's layers.
-        if (!storage.device().startsWith("/dev/"))
-            continue;
-        mounted << fromStorage(storage);
+        if (storage.isValid() && storage.isReady())
+            mounts << MountEntry{QString::fromLocal8Bit(storage.device()), storage.rootPath(),
+                                 storage.fileSystemType()};
     }
+    QList<BackupVolume> mounted = VolumesOfMounts(mounts);
     const QString homePath = QDir::homePath();
     BackupVolume home = fromStorage(QStorageInfo(homePath));
     home.name = u"Προσωπικός φάκελος"_s;
@@ -122,9 +201,11 @@ QList<BackupVolume> SystemBackupVolumes() {
 }
 
 BackupVolume VolumeOfFolder(const QString& folder) {
-    BackupVolume volume = fromStorage(QStorageInfo(folder));
-    volume.rootPath = QDir(folder).absolutePath();
-    volume.writable = QFileInfo(folder).isDir() && QFileInfo(folder).isWritable();
+    const QStorageInfo storage(folder);
+    BackupVolume volume = volumeAt(QDir(folder).absolutePath(), storage);
+    volume.name = VolumeName(storage.displayName(), storage.rootPath());
+    volume.optical = isOptical(storage);
+    volume.network = networkType(storage.fileSystemType()) || storage.fileSystemType() == "fuse.gvfsd-fuse";
     return volume;
 }
 
@@ -137,7 +218,7 @@ void SetBackupVolumeSource(std::function<QList<BackupVolume>()> volumes) {
 }
 
 qint64 AvailableSpace(const BackupVolume& volume, const QString& databaseName) {
-    if (!volume.ready())
+    if (!volume.readyForBackup())
         return 0;
     const QFileInfo oldBackup(QDir(volume.rootPath).filePath(databaseName));
     return volume.bytesFree + (oldBackup.isFile() ? oldBackup.size() : 0);
@@ -145,4 +226,28 @@ qint64 AvailableSpace(const BackupVolume& volume, const QString& databaseName) {
 
 bool BackupFits(qint64 availableSpace, qint64 databaseLength) {
     return availableSpace > databaseLength;
+}
+
+BackupRoom RoomForBackup(const BackupVolume& volume, const QString& databaseName, qint64 databaseLength) {
+    if (!volume.readyForBackup())
+        return BackupRoom::None;
+    // A share that does not tell its space is tried; a full one says so when written to.
+    if (!volume.spaceKnown())
+        return BackupRoom::Beside;
+    QStorageInfo now(volume.rootPath);
+    now.refresh();
+    qint64 free = volume.bytesFree;
+    qint64 block = 1;
+    if (now.isValid() && now.isReady()) {
+        free = qMin(free, qMax<qint64>(0, now.bytesAvailable()));
+        block = qMax(1, now.blockSize());
+    }
+    const QFileInfo oldBackup(QDir(volume.rootPath).filePath(databaseName));
+    const qint64 old = oldBackup.isFile() ? oldBackup.size() : 0;
+    const qint64 needed = wholeBlocks(databaseLength, block);
+    if (!BackupFits(free + old, databaseLength))
+        return BackupRoom::None;
+    if (free > needed)
+        return BackupRoom::Beside;
+    return free + wholeBlocks(old, block) >= needed ? BackupRoom::InPlaceOfOld : BackupRoom::None;
 }

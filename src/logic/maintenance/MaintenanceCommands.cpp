@@ -22,6 +22,8 @@ int checkDataFolder() {
     return TakeDataFolderLock();
 }
 
+const QString RemoveOld = u"remove-old"_s;
+
 // The exit status of an outcome: a place that cannot take the copy is a file that cannot be
 // written; a backup that is missing or not the program's is a wrong argument.
 int statusOf(const MaintenanceOutcome& outcome) {
@@ -35,8 +37,17 @@ int statusOf(const MaintenanceOutcome& outcome) {
     case 28:
         return BadArguments;
     default:
-        return outcome.title == u"Φόρτωση Αρχείου"_s ? BadArguments : CommandFailed;
+        break;
     }
+    switch (outcome.side) {
+    case MaintenanceOutcome::Side::Target:
+        return CannotWriteFile;
+    case MaintenanceOutcome::Side::Source:
+        return BadArguments;
+    case MaintenanceOutcome::Side::Neither:
+        break;
+    }
+    return CommandFailed;
 }
 
 int finish(const MaintenanceOutcome& outcome, const QString& done) {
@@ -63,7 +74,8 @@ int runBackup(const CommandCall& call) {
     MaintenanceOutcome outcome;
     {
         TerminalProgress progress(u"Φύλαξη"_s);
-        outcome = BackupDatabase(AppFile(DatabaseFileName), VolumeOfFolder(folder), progressOn(progress));
+        outcome = BackupDatabase(AppFile(DatabaseFileName), VolumeOfFolder(folder), progressOn(progress),
+                                 call.parser.isSet(RemoveOld));
     }
     return finish(outcome, u"Το αντίγραφο γράφτηκε: %1"_s.arg(QDir(folder).filePath(DatabaseFileName)));
 }
@@ -90,8 +102,11 @@ Command BackupCommand() {
     command.details =
         u"Γράφει αντίγραφο της βάσης δεδομένων ως IntTvx.db στον φάκελο. Το αντίγραφο γράφεται πρώτα "
         u"δίπλα στο παλιό με προσωρινό όνομα, ελέγχεται και μόνο τότε αντικαθιστά το παλιό, ώστε μια "
-        u"διακοπή να αφήνει πάντα ένα ακέραιο αρχείο. Δεν τρέχει όσο το Orva είναι ανοιχτό στον ίδιο "
-        u"φάκελο δεδομένων."_s;
+        u"διακοπή να αφήνει πάντα ένα ακέραιο αρχείο. Όταν ο δίσκος δεν χωράει το νέο αντίγραφο δίπλα "
+        u"στο παλιό, η φύλαξη δεν γίνεται, εκτός αν δοθεί η επιλογή --remove-old. Δεν τρέχει όσο το "
+        u"Orva είναι ανοιχτό στον ίδιο φάκελο δεδομένων."_s;
+    command.options = {{RemoveOld, u"Όταν το νέο αντίγραφο χωράει μόνο στη θέση του παλιού, διαγράφει "
+                                   u"πρώτα το παλιό (ο δίσκος μένει χωρίς αντίγραφο αν η φύλαξη διακοπεί)."_s}};
     command.arguments = {
         {u"ΦΑΚΕΛΟΣ"_s, u"Ο φάκελος του αντιγράφου, π.χ. το στικάκι (/media/χρήστης/USB)."_s}};
     command.run = runBackup;
@@ -104,8 +119,11 @@ Command RestoreCommand() {
     command.summary = u"Φόρτωση της βάσης δεδομένων από αντίγραφο."_s;
     command.details =
         u"Αντικαθιστά τη βάση δεδομένων του φακέλου δεδομένων με το αντίγραφο, αφού ελέγξει ότι το "
-        u"αντίγραφο είναι ακέραιη βάση δεδομένων του προγράμματος· ένα άλλο αρχείο απορρίπτεται και "
-        u"δεν αλλάζει τίποτα. Δεν τρέχει όσο το Orva είναι ανοιχτό στον ίδιο φάκελο δεδομένων."_s;
+        u"αντίγραφο είναι ακέραιη βάση δεδομένων του προγράμματος με όλους τους πίνακες και τις στήλες "
+        u"του· ένα άλλο αρχείο απορρίπτεται και δεν αλλάζει τίποτα. Η προηγούμενη βάση κρατιέται ώσπου "
+        u"να ανοίξει η νέα, και μπαίνει πίσω αν η νέα δεν ανοίγει. Το αντίγραφο μπορεί να βρίσκεται και "
+        u"σε δίσκο μόνο για ανάγνωση (CD). Δεν τρέχει όσο το Orva είναι ανοιχτό στον ίδιο φάκελο "
+        u"δεδομένων."_s;
     command.arguments = {{u"ΑΡΧΕΙΟ"_s, u"Το αντίγραφο, π.χ. /media/χρήστης/USB/IntTvx.db."_s}};
     command.run = runRestore;
     return command;

@@ -131,7 +131,6 @@ void BackRest::showDatabaseFile() {
 }
 
 void BackRest::clearDisk() {
-    m_availableSpace = 0;
     m_chosen = {};
     m_disk->setCurrentIndex(-1);
     m_diskSize->clear();
@@ -139,7 +138,6 @@ void BackRest::clearDisk() {
 }
 
 void BackRest::chooseDisk(int index) {
-    m_availableSpace = 0;
     const QString root = m_disk->itemData(index).toString();
     // The facts of the moment: a stick may have been filled or pulled out since the window opened.
     std::optional<BackupVolume> volume;
@@ -147,13 +145,13 @@ void BackRest::chooseDisk(int index) {
         if (candidate.rootPath == root)
             volume = candidate;
     }
-    if (!volume || !volume->ready() || !QFileInfo(volume->rootPath).isDir()) {
+    // A read-only medium or a disc is chosen too: a restore only reads from it.
+    if (!volume || !QFileInfo(volume->rootPath).isDir()) {
         ShowMsg(25);
         clearDisk();
         return;
     }
     m_chosen = *volume;
-    m_availableSpace = AvailableSpace(m_chosen, DatabaseFileName);
     m_diskSize->setText(Grouped(m_chosen.bytesTotal));
     m_freeSize->setText(Grouped(m_chosen.bytesFree));
 }
@@ -203,12 +201,19 @@ MaintenanceOutcome BackRest::runCopy(const std::function<MaintenanceOutcome(cons
 void BackRest::backup() {
     if (m_disk->currentIndex() < 0)
         return;
-    if (!BackupFits(m_availableSpace, QFileInfo(AppFile(DatabaseFileName)).size())) {
+    // The space of this moment, before anything is touched.
+    const BackupRoom room =
+        RoomForBackup(m_chosen, DatabaseFileName, QFileInfo(AppFile(DatabaseFileName)).size());
+    if (room == BackupRoom::None && m_chosen.readyForBackup()) {
         ShowMsg(26);
         return;
     }
-    const MaintenanceOutcome outcome = runCopy([this](const CopyProgress& progress) {
-        return BackupDatabase(AppFile(DatabaseFileName), m_chosen, progress);
+    const bool removeOld = room == BackupRoom::InPlaceOfOld;
+    if (removeOld && ShowBox(u"Φύλαξη Αρχείου"_s, RemoveOldBackupQuestion(m_chosen), MsgIcon::Warning,
+                             MsgButtons::YesNo, MsgAnswer::No) != MsgAnswer::Yes)
+        return;
+    const MaintenanceOutcome outcome = runCopy([this, removeOld](const CopyProgress& progress) {
+        return BackupDatabase(AppFile(DatabaseFileName), m_chosen, progress, removeOld);
     });
     if (outcome.inUse()) {
         reject();

@@ -9,8 +9,8 @@ class QLabel;
 class QProgressBar;
 class QToolBar;
 
-// Backup of the database to a removable medium, another disk or the home folder, and its
-// restore. The program's database connection is closed while the window is open, so that
+// Backup of the database to a removable medium, another disk, a share of the network or the
+// home folder, and its restore (read-only media and discs included). The program's database connection is closed while the window is open, so that
 // the file can be copied and replaced, and opened again when it closes.
 class BackRest : public QDialog {
     Q_OBJECT
@@ -47,7 +47,6 @@ private:
     QToolBar* m_tools = nullptr;
     QList<BackupVolume> m_volumes;
     BackupVolume m_chosen;
-    qint64 m_availableSpace = 0;
     bool m_busy = false;
     bool m_reopened = false;
 };

@@ -3,6 +3,7 @@
 #include "logic/core/database/DatabaseFileChecks.h"
 #include "logic/core/database/GreekCollation.h"
 #include "logic/core/database/ParamStatements.h"
+#include "logic/core/database/ProgramSchema.h"
 #include "logic/core/program/Messages.h"
 #include "logic/core/program/ProgramValues.h"
 #include "logic/core/services/Services.h"
@@ -94,6 +95,12 @@ bool OpenDatabase() {
         showOpenError(DamagedDatabaseText(path), status.errorText);
         return false;
     }
+    // A database that lacks a table or column would fail later, in the middle of a task.
+    if (const SchemaGaps gaps = FindSchemaGaps(db); !gaps.empty()) {
+        CloseDatabase();
+        showOpenError(DamagedDatabaseText(path), gaps.text());
+        return false;
+    }
     Program.Params = params.value_or(ParamValues{});
     // Only a file that was read as the program's own gets the index.
     addGreekNameIndex(db);
@@ -108,6 +115,35 @@ void CloseDatabase() {
         db.close();
     }
     QSqlDatabase::removeDatabase(ConnectionName);
+}
+
+QString CheckDatabaseOpens(const QString& path) {
+    // The driver's own words come last, as the technical reason.
+    if (!CheckDatabaseFile(path).isEmpty())
+        return QStringLiteral("Το αρχείο %1 δεν διαβάζεται ως βάση δεδομένων.").arg(path);
+    const QString name = QStringLiteral("orva-check");
+    QString problem;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        configure(db, path);
+        db.setConnectOptions(db.connectOptions() + QStringLiteral(";QSQLITE_OPEN_READONLY"));
+        if (!db.open()) {
+            problem = QStringLiteral("Η βάση δεδομένων %1 δεν ανοίγει: %2").arg(path, db.lastError().text());
+        } else if (!RegisterGreekCollation(db)) {
+            problem = QStringLiteral("Η ελληνική ταξινόμηση των ονομάτων δεν είναι διαθέσιμη.");
+        } else if (const SchemaGaps gaps = FindSchemaGaps(db); !gaps.empty()) {
+            problem = QStringLiteral("Η βάση δεδομένων %1 δεν είναι βάση του προγράμματος. %2").arg(path, gaps.text());
+        } else {
+            QSqlQuery query(db);
+            if (!query.exec(QStringLiteral("Select IkaCode,IkaPass,TaxisCode,TaxisPass,SmtpServer,Cemail,Lemail,"
+                                           "Cepon,NewsDat From Param")))
+                problem = QStringLiteral("Οι παράμετροι της βάσης δεδομένων %1 δεν διαβάζονται: %2")
+                              .arg(path, query.lastError().text());
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return problem;
 }
 
 QString CreateDatabaseFile(const QString& path) {

@@ -14,6 +14,11 @@ QSqlDatabase DbConnection();
 bool OpenDatabase();
 void CloseDatabase();
 
+// "" when the file at path opens as the program opens its database (a database of the
+// program, with every table and column it reads, and its parameters readable); else the
+// Greek reason. The file is opened on a connection of its own and only read.
+QString CheckDatabaseOpens(const QString& path);
+
 // Creates a new database file with the program's schema and one empty Param row.
 // Returns the error text, or "" on success.
 QString CreateDatabaseFile(const QString& path);
