@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -19,7 +20,16 @@ private slots:
         QVERIFY(!NamesCommand({u"--data-dir=/tmp/x"_s}));
         // Qt's own options start the windows, their values are not taken for commands.
         QVERIFY(!NamesCommand({u"-platform"_s, u"xcb"_s}));
-        QVERIFY(!NamesCommand({u"-style"_s, u"fusion"_s, u"import"_s}));
+        QVERIFY(!NamesCommand({u"-style"_s, u"fusion"_s, u"--data-dir"_s, u"/tmp/x"_s}));
+        QVERIFY(!NamesCommand({u"--style=fusion"_s, u"-reverse"_s}));
+        // Anything else, wherever it stands, is a command line and never the windows.
+        QVERIFY(NamesCommand({u"-style"_s, u"fusion"_s, u"import"_s}));
+        QVERIFY(NamesCommand({u"--data-dir"_s, u"/tmp/x"_s, u"--order"_s, u"afm"_s, u"report"_s, u"employees"_s}));
+        QVERIFY(NamesCommand({u"--order"_s, u"afm"_s}));
+        QVERIFY(NamesCommand({u"--data-dir"_s}));
+        QVERIFY(NamesCommand({u"--data-dir="_s}));
+        QVERIFY(NamesCommand({u"-x"_s}));
+        QVERIFY(NamesCommand({u"-platform"_s}));
         QVERIFY(NamesCommand({u"import"_s, u"a.asc"_s}));
         QVERIFY(NamesCommand({u"--data-dir"_s, u"/tmp/x"_s, u"report"_s}));
         QVERIFY(NamesCommand({u"--data-dir=/tmp/x"_s, u"import"_s}));
@@ -123,6 +133,94 @@ private slots:
         const QStringList lines = run.err.split(u'\n');
         QCOMPARE(lines.value(0), reason);
         QVERIFY2(lines.value(1).startsWith(u"Για βοήθεια: orva "_s), qPrintable(run.err));
+    }
+
+    // Options may stand before the command's words; a wrong line without a display is still
+    // told in Greek with status 2, never taken for the windows.
+    void optionsBeforeTheCommandWordAreUnderstood() {
+        TestDataFolder folder;
+        QTemporaryDir out;
+        const QString pdf = out.filePath(u"employees.pdf"_s);
+        const CommandRun run = RunOrva({u"--data-dir"_s, folder.path(), u"--order"_s, u"afm"_s, u"--out"_s, pdf,
+                                        u"report"_s, u"employees"_s});
+        QVERIFY(run.finished);
+        QCOMPARE(run.exitCode, int(NothingFound));
+        QCOMPARE(run.err, u"orva: Δεν υπάρχουν εγγραφές.\n"_s);
+    }
+
+    void wrongLinesWithoutADisplayNeverReachTheWindows_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a folder option without its folder")
+            << QStringList{u"--data-dir"_s} << u"orva: Λείπει η τιμή μετά το «--data-dir»."_s;
+        QTest::newRow("an empty folder") << QStringList{u"--data-dir="_s}
+                                         << u"orva: Η επιλογή --data-dir θέλει έναν φάκελο."_s;
+        QTest::newRow("an unknown option first")
+            << QStringList{u"--frob"_s, u"report"_s, u"employees"_s} << u"orva: Άγνωστη επιλογή «frob»."_s;
+        QTest::newRow("a report's option without a command")
+            << QStringList{u"--data-dir"_s, u"/tmp"_s, u"--order"_s, u"afm"_s} << QString();
+        QTest::newRow("Qt's option without its value") << QStringList{u"-platform"_s} << QString();
+    }
+    void wrongLinesWithoutADisplayNeverReachTheWindows() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, reason);
+        const CommandRun run = RunOrva(arguments);
+        QVERIFY2(run.finished, qPrintable(run.err));
+        QCOMPARE(run.exitCode, int(BadArguments));
+        QVERIFY2(run.err.startsWith(u"orva: "_s), qPrintable(run.err));
+        if (!reason.isEmpty())
+            QCOMPARE(run.err.split(u'\n').value(0), reason);
+        QVERIFY2(!run.err.contains(u"display"_s, Qt::CaseInsensitive), qPrintable(run.err));
+    }
+
+    // What the help lists, the README and the manual page document: every command and every
+    // exit status.
+    void everyCommandAndStatusIsDocumented() {
+        const CommandRun help = RunOrva({u"--help"_s});
+        QCOMPARE(help.exitCode, 0);
+        const QString commands = help.out.section(u"\nΕντολές:\n"_s, 1).section(u"\n\n"_s, 0, 0);
+        const QString statuses = help.out.section(u"\nΚωδικοί εξόδου:\n"_s, 1).section(u"\n\n"_s, 0, 0);
+        QStringList words;
+        for (const QString& line : commands.split(u'\n', Qt::SkipEmptyParts)) {
+            QStringList parts;
+            for (const QString& part : line.split(u' ', Qt::SkipEmptyParts)) {
+                if (part.front().isUpper() || !part.front().isLetter())
+                    break;
+                parts << part;
+            }
+            words << parts.join(u' ');
+        }
+        QVERIFY(words.contains(u"backup"_s) && words.contains(u"restore"_s));
+        QList<int> numbers;
+        for (const QString& line : statuses.split(u'\n', Qt::SkipEmptyParts))
+            numbers << line.trimmed().section(u' ', 0, 0).toInt();
+        QCOMPARE(numbers.first(), 0);
+        QVERIFY(numbers.size() >= 7);
+
+        const auto read = [](const QString& path) {
+            QFile file(path);
+            return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+        };
+        const QString readme = read(QStringLiteral(ORVA_SOURCE_DIR "/README.md"));
+        const QString readmeCommands = readme.section(u"## The command line"_s, 1).section(u"\n## "_s, 0, 0);
+        const QString manual = read(QStringLiteral(ORVA_SOURCE_DIR "/packaging/man/orva.1"));
+        const QString manualCommands = manual.section(u".SH COMMANDS"_s, 1).section(u"\n.SH "_s, 0, 0);
+        const QString manualStatuses = manual.section(u".SH EXIT STATUS"_s, 1).section(u"\n.SH "_s, 0, 0);
+        QVERIFY(!readmeCommands.isEmpty() && !manualCommands.isEmpty() && !manualStatuses.isEmpty());
+        for (const QString& command : words) {
+            QVERIFY2(readmeCommands.contains(u"orva "_s + command), qPrintable(u"README: "_s + command));
+            // The manual page writes a command in bold, a dash escaped.
+            QString roff = command;
+            roff.replace(u'-', u"\\-"_s);
+            QVERIFY2(manualCommands.contains(u".B "_s + roff) || manualCommands.contains(u".BI "_s + roff) ||
+                         manualCommands.contains(u"\\fB"_s + roff),
+                     qPrintable(u"orva.1: "_s + command));
+        }
+        for (int number : numbers) {
+            QVERIFY2(readmeCommands.contains(u"\n| %1 |"_s.arg(number)), qPrintable(u"README: status %1"_s.arg(number)));
+            QVERIFY2(manualStatuses.contains(u".TP\n.B %1\n"_s.arg(number)),
+                     qPrintable(u"orva.1: status %1"_s.arg(number)));
+        }
     }
 
     void aFolderWithoutADatabaseIsNotTurnedIntoANewOne() {

@@ -1,5 +1,6 @@
 #include "logic/print/ReportFile.h"
 
+#include "logic/core/commandline/CommandOutput.h"
 #include "logic/core/commandline/Console.h"
 #include "logic/core/program/Messages.h"
 #include "logic/print/ExcelExport.h"
@@ -11,6 +12,7 @@
 
 #include <QFileInfo>
 #include <QLocale>
+#include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
 
@@ -61,7 +63,10 @@ QList<QCommandLineOption> ReportFileOptions() {
          u"μορφή"_s},
         {Charset, u"Η κωδικοσελίδα των txt και asc: windows (1253, η αρχική) ή dos (737)."_s,
          u"κωδικοσελίδα"_s},
-        {Out, u"Το αρχείο που γράφεται· ένα αρχείο με το ίδιο όνομα αντικαθίσταται."_s, u"αρχείο"_s},
+        {Out,
+         u"Το αρχείο που γράφεται· ένα αρχείο με το ίδιο όνομα αντικαθίσταται. Με «-» η εκτύπωση "
+         u"γράφεται στην τυπική έξοδο (με --format)· μια συσκευή ή ένα pipe γράφεται απευθείας."_s,
+         u"αρχείο"_s},
     };
 }
 
@@ -86,6 +91,12 @@ std::optional<ReportFile> ReadReportFile(const CommandCall& call, int* status) {
             return refuse(u"Δώστε τη μορφή του αρχείου με --format (%1)."_s.arg(formatNames().join(u", "_s)));
     }
     file.format = *format;
+    // A name that says another format would mislead whoever opens the file.
+    if (const std::optional<ReportFile::Format> named = formatNamed(QFileInfo(file.path).suffix(), true);
+        named && *named != file.format && !(isText(*named) && isText(file.format)))
+        return refuse(u"Η μορφή %1 δεν ταιριάζει με την κατάληξη .%2 του αρχείου %3· δώστε όνομα με "
+                      u"κατάληξη .%1 ή αφήστε τη μορφή να βγει από την κατάληξη."_s.arg(
+                          call.parser.value(Format).toLower(), QFileInfo(file.path).suffix(), file.path));
     if (call.parser.isSet(Charset)) {
         if (!isText(file.format))
             return refuse(u"Η --charset ισχύει μόνο για τις μορφές txt και asc."_s);
@@ -105,26 +116,42 @@ int WriteReportFile(const PrintJob& job, const ReportFile& file) {
     QString error;
     bool lossy = false;
     bool written = false;
-    TerminalProgress progress(u"Εγγραφή του %1, γραμμή"_s.arg(file.path));
+    // An output that is no regular file (standard output, a device, a pipe) is never
+    // replaced: the report is made in a file of its own and its bytes written into it.
+    const OutputKind kind = KindOfOutput(file.path);
+    QTemporaryDir scratch;
+    const QString target = kind == OutputKind::RegularFile ? file.path : scratch.filePath(u"report"_s);
+    const QString shownName = kind == OutputKind::StandardOutput ? u"τυπική έξοδος"_s : file.path;
+    TerminalProgress progress(u"Εγγραφή του %1, γραμμή"_s.arg(shownName));
     const auto shown = [&progress](int done, int total) { progress.show(done, total); };
     switch (file.format) {
     case ReportFile::Pdf:
-        written = WritePdf(job, file.path, &error, nullptr, shown);
+        written = WritePdf(job, target, &error, nullptr, shown);
         break;
     case ReportFile::Xlsx:
-        written = WriteExcelWorkbook(job, file.path, &error, shown);
+        written = WriteExcelWorkbook(job, target, &error, shown);
         break;
     case ReportFile::Docx:
-        written = WriteWordDocument(job, file.path, &error);
+        written = WriteWordDocument(job, target, &error);
         break;
     case ReportFile::Txt:
-        written = WriteTextFile(job, PagedTextFile, file.charset, file.path, &error, &lossy);
+        written = WriteTextFile(job, PagedTextFile, file.charset, target, &error, &lossy);
         break;
     case ReportFile::Asc:
-        written = WriteTextFile(job, ImportTextFile, file.charset, file.path, &error, &lossy);
+        written = WriteTextFile(job, ImportTextFile, file.charset, target, &error, &lossy);
         break;
     }
     progress.clear();
+    // What went wrong in writing to a device or a pipe is told in Greek already.
+    QString sendError;
+    if (written && kind != OutputKind::RegularFile) {
+        sendError = SendToOutput(target, file.path);
+        written = sendError.isEmpty();
+    }
+    if (!written && !sendError.isEmpty()) {
+        PrintError(u"Το αρχείο %1 δεν μπορεί να γραφτεί (%2)."_s.arg(shownName, sendError));
+        return CannotWriteFile;
+    }
     if (!written) {
         PrintFailure(FileFailure(FileAction::Write, file.path, error));
         return CannotWriteFile;
@@ -135,9 +162,13 @@ int WriteReportFile(const PrintJob& job, const ReportFile& file) {
         const QLocale greek(QLocale::Greek, QLocale::Greece);
         PrintError(u"Η εκτύπωση χωράει έως %1 γραμμές· %2 γραμμές έμειναν έξω από το %3. Στενέψτε την "
                    u"επιλογή (ημερομηνίες ή ΑΦΜ)."_s.arg(greek.toString(PrintJob::MaxLines),
-                                                         greek.toString(job.droppedLines()), file.path));
+                                                         greek.toString(job.droppedLines()), shownName));
         return CommandFailed;
     }
-    PrintOut(file.path + u": "_s + CatalogueMessage(43)->text);
+    // Standard output carries the report itself: the note goes to standard error.
+    if (kind == OutputKind::StandardOutput)
+        PrintError(CatalogueMessage(43)->text);
+    else
+        PrintOut(file.path + u": "_s + CatalogueMessage(43)->text);
     return CommandDone;
 }

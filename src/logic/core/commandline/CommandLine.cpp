@@ -52,15 +52,10 @@ QString generalHelp(const QList<Command>& commands) {
     QString text = parser.helpText() + u"\nΕντολές:\n"_s;
     for (const Command& command : commands)
         text += u"  "_s + commandSyntax(command).leftJustified(width + 2) + command.summary + u'\n';
-    text += u"\nΚωδικοί εξόδου:\n"
-            u"  0  η εργασία ολοκληρώθηκε (το αρχείο γράφτηκε ολόκληρο)\n"
-            u"  1  η εργασία απέτυχε ή έμεινε μισή\n"
-            u"  2  λάθος στη γραμμή εντολής\n"
-            u"  3  δεν υπάρχουν εγγραφές\n"
-            u"  4  το αρχείο εξόδου δεν μπορεί να γραφτεί\n"
-            u"  5  η βάση δεδομένων δεν μπορεί να ανοίξει\n"
-            u"  6  ο φάκελος δεδομένων είναι σε χρήση από το Orva\n"
-            u"\nΟι επιλογές μιας εντολής: orva ΕΝΤΟΛΗ --help\n"_s;
+    text += u"\nΚωδικοί εξόδου:\n"_s;
+    for (const ExitStatus& status : ExitStatuses())
+        text += u"  %1  %2\n"_s.arg(status.number).arg(status.meaning);
+    text += u"\nΟι επιλογές μιας εντολής: orva ΕΝΤΟΛΗ --help\n"_s;
     return text;
 }
 
@@ -122,6 +117,19 @@ void prepareRun(const QString& dataDir) {
 
 } // namespace
 
+const QList<ExitStatus>& ExitStatuses() {
+    static const QList<ExitStatus> statuses = {
+        {CommandDone, u"η εργασία ολοκληρώθηκε (το αρχείο γράφτηκε ολόκληρο)"_s},
+        {CommandFailed, u"η εργασία απέτυχε ή έμεινε μισή"_s},
+        {BadArguments, u"λάθος στη γραμμή εντολής"_s},
+        {NothingFound, u"δεν υπάρχουν εγγραφές"_s},
+        {CannotWriteFile, u"το αρχείο εξόδου δεν μπορεί να γραφτεί"_s},
+        {CannotOpenDatabase, u"η βάση δεδομένων δεν μπορεί να ανοίξει"_s},
+        {DataFolderInUse, u"ο φάκελος δεδομένων είναι σε χρήση από το Orva"_s},
+    };
+    return statuses;
+}
+
 int RunCommandLine(const QStringList& arguments, const QList<Command>& commands) {
     // A first reading with every option of every command finds the command's words
     // wherever its options stand; the command's own parser then checks the line.
@@ -145,9 +153,15 @@ int RunCommandLine(const QStringList& arguments, const QList<Command>& commands)
         return CommandDone;
     }
     const QStringList positional = any.positionalArguments();
+    if (any.isSet(DataDir) && any.value(DataDir).trimmed().isEmpty()) {
+        const Command* named = findCommand(commands, positional);
+        return badLine(u"Η επιλογή --%1 θέλει έναν φάκελο."_s.arg(DataDir), named ? named->words : QStringList{});
+    }
     if (positional.isEmpty()) {
+        if (!any.isSet(Help))
+            return badLine(u"Λείπει η εντολή· οι επιλογές που δόθηκαν ανήκουν σε μια εντολή."_s, {});
         PrintOut(generalHelp(commands));
-        return any.isSet(Help) ? CommandDone : BadArguments;
+        return CommandDone;
     }
     const Command* command = findCommand(commands, positional);
     if (!command)
@@ -188,16 +202,41 @@ int CommandCall::badArgument(const QString& reason) const {
 }
 
 bool NamesCommand(const QStringList& arguments) {
-    static const QStringList asks = {u"-h"_s, u"--help"_s, u"-v"_s, u"--version"_s};
+    // Qt's own options of the windows; those of the first list take the next argument as
+    // their value. They may be written with one dash or two, and with "=value".
+    static const QStringList qtValued = {u"platform"_s, u"platformpluginpath"_s, u"platformtheme"_s, u"plugin"_s,
+                                         u"qwindowgeometry"_s, u"qwindowtitle"_s, u"qwindowicon"_s, u"style"_s,
+                                         u"stylesheet"_s, u"session"_s, u"display"_s, u"geometry"_s,
+                                         u"title"_s, u"name"_s, u"visual"_s};
+    static const QStringList qtFlags = {u"reverse"_s, u"widgetcount"_s, u"nograb"_s, u"dograb"_s, u"sync"_s,
+                                        u"testability"_s, u"qmljsdebugger"_s};
+    // The windows take nothing but the data folder and Qt's options: anything else is a
+    // command line, and a wrong one is refused as one, never opened as the window.
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments.at(i);
-        if (argument == u"--"_s + DataDir) {
+        if (!argument.startsWith(u'-') || argument == u"-"_s || argument == u"--"_s)
+            return true;
+        const QString name = argument.mid(argument.startsWith(u"--"_s) ? 2 : 1).section(u'=', 0, 0);
+        const bool valueAttached = argument.contains(u'=');
+        if (argument.startsWith(u"--"_s) && name == DataDir) {
+            if (valueAttached) {
+                if (argument.section(u'=', 1).trimmed().isEmpty())
+                    return true;
+                continue;
+            }
+            if (i + 1 >= arguments.size() || arguments.at(i + 1).trimmed().isEmpty())
+                return true;
             ++i;
             continue;
         }
-        if (argument.startsWith(u"--"_s + DataDir + u'='))
+        if (qtFlags.contains(name))
             continue;
-        return asks.contains(argument.section(u'=', 0, 0)) || !argument.startsWith(u'-');
+        if (qtValued.contains(name)) {
+            if (!valueAttached && ++i >= arguments.size())
+                return true;
+            continue;
+        }
+        return true;
     }
     return false;
 }

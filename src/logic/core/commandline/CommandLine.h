@@ -23,6 +23,14 @@ enum CommandStatus {
     DataFolderInUse = 6,    // a running Orva holds the data folder
 };
 
+// An exit status and what it means, as the help lists them (and the README and the manual
+// page document them).
+struct ExitStatus {
+    int number;
+    QString meaning;
+};
+const QList<ExitStatus>& ExitStatuses();
+
 // A positional argument after the command's words, as the help shows it.
 struct CommandArgument {
     QString name; // "ΑΡΧΕΙΟ"
@@ -53,9 +61,9 @@ struct Command {
 };
 
 // Whether a command line (without the program's name) is for a command, the help or the
-// version rather than for the windows: its first argument, once "--data-dir FOLDER" is
-// passed over, is a word or one of -h, --help, -v, --version. Qt's own options of the
-// windows (-platform, -style ...) start the windows as before.
+// version rather than for the windows. The windows take only "--data-dir FOLDER" and Qt's
+// own options of the windows (-platform, -style ...); any other argument, wherever it
+// stands, makes a command line, which is run or refused as one.
 bool NamesCommand(const QStringList& arguments);
 
 // Runs the command that the arguments (program name first) name, or shows the help or the
