@@ -4,7 +4,10 @@
 #include "logic/core/program/ProgramValues.h"
 #include "logic/core/update/VersionFile.h"
 
+#include <QCursor>
+#include <QGuiApplication>
 #include <QSignalSpy>
+#include <QTimer>
 #include <QTest>
 
 namespace {
@@ -257,6 +260,66 @@ private slots:
         QVERIFY(box.text.contains(QLatin1String("Update/UpdaterProgram")));
         QVERIFY(m_run->processes.started.isEmpty());
         QVERIFY(!m_run->main->hasEnded());
+    }
+
+    // A version file that never ends is given up once it is longer than the rule's twenty
+    // characters, and the fallback is asked; the program reads no more of it.
+    void aVersionFileThatNeverEndsIsGivenUp() {
+        EndlessServer endless;
+        VersionServer fallback(PublishedVersion("1.01"));
+        m_run->settings.set(QStringLiteral("Update/PrimaryHost"), endless.base());
+        m_run->settings.set(QStringLiteral("Update/FallbackHost"), fallback.base());
+        // Long enough that only giving up early ends the wait.
+        m_run->settings.set(QStringLiteral("Update/TimeoutSeconds"), QStringLiteral("120"));
+        m_run->press(5);
+        QCOMPARE(endless.connections(), 1);
+        QCOMPARE(fallback.requests.size(), 1);
+        QCOMPARE(m_run->dialogs.boxes.size(), 1);
+        QCOMPARE(m_run->dialogs.boxes.at(0).text, NothingNewer);
+        QTRY_VERIFY(endless.closedByClient());
+        QVERIFY2(endless.sent() < 16 * 1024 * 1024, qPrintable(QString::number(endless.sent())));
+    }
+
+    // The toolbar's button pressed while the timer's check waits is answered when that check
+    // ends, as the toolbar answers.
+    void aPressDuringTheTimersCheckIsAnswered_data() {
+        QTest::addColumn<QByteArray>("published");
+        QTest::newRow("nothing newer") << PublishedVersion("1.01");
+        QTest::newRow("a newer version") << PublishedVersion("1.02");
+    }
+    void aPressDuringTheTimersCheckIsAnswered() {
+        QFETCH(QByteArray, published);
+        HeldServer server;
+        m_run->settings.set(QStringLiteral("Update/PrimaryHost"), server.base());
+        m_run->settings.set(QStringLiteral("Update/TimeoutSeconds"), QStringLiteral("120"));
+        m_run->touch(QStringLiteral("LiveUpd"));
+        bool pressed = false;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            if (!server.waiting() || pressed)
+                return;
+            pressed = true;
+            m_run->press(5);
+            QCOMPARE(QGuiApplication::overrideCursor() ? QGuiApplication::overrideCursor()->shape()
+                                                        : Qt::ArrowCursor,
+                     Qt::WaitCursor);
+            server.answer(published);
+        });
+        poll.start(5);
+        fireTimer();
+        QVERIFY(pressed);
+        QVERIFY(!QGuiApplication::overrideCursor());
+        const bool newer = published == PublishedVersion("1.02");
+        if (newer) {
+            // As from the toolbar: the updater starts without a question.
+            QVERIFY(m_run->dialogs.boxes.isEmpty());
+            QCOMPARE(m_run->processes.started.size(), 1);
+            QVERIFY(m_run->main->hasEnded());
+        } else {
+            QCOMPARE(m_run->dialogs.boxes.size(), 1);
+            QCOMPARE(m_run->dialogs.boxes.at(0).text, NothingNewer);
+            QVERIFY(m_run->processes.started.isEmpty());
+        }
     }
 
 private:

@@ -17,6 +17,9 @@ namespace {
 constexpr int DefaultTimeoutSeconds = 15;
 constexpr int StopCommandTimeoutMs = 10000;
 bool g_checking = false;
+// The toolbar's button was pressed while the timer's check was waiting: that check answers
+// the press when it ends, as the toolbar's own check would.
+bool g_toolbarWaiting = false;
 
 const QString& title() {
     static const QString text = QStringLiteral("LiveUpdate");
@@ -87,9 +90,15 @@ public:
 } // namespace
 
 UpdateCheckResult CheckForUpdate(bool prompt) {
+    bool toolbar = !prompt;
     UpdateCheckResult result;
-    if (g_checking)
+    if (g_checking) {
+        if (!prompt && !g_toolbarWaiting) {
+            g_toolbarWaiting = true;
+            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        }
         return result;
+    }
     const QScopedValueRollback checking(g_checking, true);
 
     QStringList hostKeys;
@@ -121,10 +130,15 @@ UpdateCheckResult CheckForUpdate(bool prompt) {
         waitCursor.emplace();
     const Answer answer = askServers(hostKeys);
     waitCursor.reset();
+    if (g_toolbarWaiting) {
+        g_toolbarWaiting = false;
+        QGuiApplication::restoreOverrideCursor();
+        toolbar = true;
+    }
     if (answer.interrupted)
         return result;
     if (!answer.answered) {
-        if (!prompt)
+        if (toolbar)
             ShowFailure(
                 QStringLiteral("ΠΡΟΣΟΧΗ"),
                 {QStringLiteral("Ο έλεγχος για νεώτερη έκδοση δεν έγινε.\r\n") +
@@ -135,13 +149,16 @@ UpdateCheckResult CheckForUpdate(bool prompt) {
     }
 
     result.newer = VersionFile::IsNewer(answer.text, Program.DataVersion);
-    if (result.newer && prompt) {
+    if (result.newer && !toolbar) {
         if (AskYesNo(
                 title(),
                 QStringLiteral("Yπάρχει νεώτερη έκδοση προγράμματος στο Internet.\r\nΝα γίνει η ενημέρωση;"),
                 MsgIcon::Information))
             result.endProgram = StartUpdater();
-    } else if (!result.newer && !prompt) {
+    } else if (result.newer && prompt) {
+        // The timer's check answering the toolbar's press: the updater starts without a question.
+        result.endProgram = StartUpdater();
+    } else if (!result.newer && toolbar) {
         ShowBox(title(), QStringLiteral("Δεν υπάρχουν νεώτερα στοιχεία στο Internet."), MsgIcon::Information);
     }
     return result;

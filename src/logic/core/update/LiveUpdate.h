@@ -12,7 +12,9 @@ struct UpdateCheckResult {
 // prompt true is the timer's check: a newer version is offered (Yes starts the updater) and
 // nothing is shown otherwise, not even when the servers cannot be reached. prompt false is
 // the toolbar's: it says when there is nothing newer, when no server is configured and when
-// none answered; it never asks. A check asked for while one is waiting returns at once.
+// none answered; it never asks. A check asked for while one is waiting returns at once; a
+// press of the toolbar's button meanwhile is answered by the waiting check when it ends, as
+// the toolbar's check answers (a newer version then starts the updater: endProgram).
 UpdateCheckResult CheckForUpdate(bool prompt);
 
 // Starts the updater of Update/UpdaterProgram; false (after a box) when it is missing or

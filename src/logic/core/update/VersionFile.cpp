@@ -48,15 +48,35 @@ VersionFetch FetchVersionFile(const QUrl& address, int timeoutMs) {
     request.setRawHeader(QByteArrayLiteral("Pragma"), QByteArrayLiteral("no-cache"));
 
     QNetworkReply* reply = manager.get(request);
+    // No more is kept than the rule needs: a longer body is no version file, and is given up
+    // as soon as it is seen to be longer, however much more the server would send.
+    reply->setReadBufferSize(VersionFile::Length + 1);
+    bool tooLong = false;
+    QByteArray head;
+    const auto checkLength = [reply, &tooLong, &head] {
+        const qint64 announced = reply->header(QNetworkRequest::ContentLengthHeader).toLongLong();
+        if (!tooLong && (announced > VersionFile::Length || reply->bytesAvailable() > VersionFile::Length)) {
+            tooLong = true;
+            head = reply->peek(VersionFile::Length + 1);
+            reply->abort();
+        }
+    };
     QEventLoop loop;
     QTimer limit;
     limit.setSingleShot(true);
+    QObject::connect(reply, &QNetworkReply::metaDataChanged, reply, checkLength);
+    QObject::connect(reply, &QNetworkReply::readyRead, reply, checkLength);
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
     QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
     limit.start(timeoutMs);
     loop.exec();
 
-    if (!reply->isFinished()) {
+    if (tooLong) {
+        // The server answered, with something longer than a version file: the text kept is
+        // its beginning, one character longer than the rule's, so that it counts as none.
+        fetch.answered = true;
+        fetch.text = head.leftJustified(VersionFile::Length + 1, ' ', true);
+    } else if (!reply->isFinished()) {
         fetch.interrupted = limit.isActive();
         fetch.error = QStringLiteral("Ο διακομιστής %1 δεν απάντησε μέσα σε %2 δευτερόλεπτα.")
                           .arg(address.host())
