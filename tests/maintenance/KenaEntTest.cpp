@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFrame>
 #include <QFile>
 #include <QLabel>
 #include <QMainWindow>
@@ -31,11 +32,13 @@ private slots:
     void listsTheTwentyEightFormsAndTheirPictures();
     void theDrawnPicturesAreA4At200Dpi();
     void sizeAndPlaceOnTheScreen();
-    void choosingAFormShowsItWithScrollBars();
+    void aFormOpensAsAPageAsWideAsTheWindow();
+    void zoomInAndOutAndBackToTheWidth();
     void arrowsScrollWithinTheBars();
     void aMissingPictureKeepsThePreviousOne();
     void aRealScanInTheDataFolderIsShownInstead();
     void printsOnAFullPageInTheListedOrientation();
+    void theFormsCarryTheirOwnTitles();
     void cancelledPrintPrintsNothing();
     void escapeAndTheExitButtonClose();
 
@@ -121,9 +124,6 @@ void KenaEntTest::sizeAndPlaceOnTheScreen() {
     QCOMPARE(BlankFormsWindowTwips(12000), QSize(9800, 7300));
     QCOMPARE(BlankFormsWindowTwips(15360), QSize(12800, 8900));
     QCOMPARE(BlankFormsWindowTwips(19200), QSize(12800, 8900));
-    QVERIFY(LargeFontsScreen(120));
-    QVERIFY(!LargeFontsScreen(96));
-    QVERIFY(!LargeFontsScreen(144));
     open();
     const QScreen* screen = m_window->screen();
     const int screenTwips = int(std::lround(screen->size().width() * 1440 / screen->logicalDotsPerInchX()));
@@ -133,22 +133,67 @@ void KenaEntTest::sizeAndPlaceOnTheScreen() {
     QVERIFY(m_dialogs->boxes.isEmpty()); // 96 dots an inch: no large fonts
 }
 
-void KenaEntTest::choosingAFormShowsItWithScrollBars() {
+void KenaEntTest::aFormOpensAsAPageAsWideAsTheWindow() {
     open();
-    choose(8);
     auto* pict = control<QLabel>(u"Pict"_s);
-    auto* frame = control<QWidget>(u"Frame"_s);
-    QCOMPARE(pict->size(), QSize(2339, 1654));
-    QCOMPARE(control<QScrollBar>(u"HScroll"_s)->maximum(), 2339 - frame->width());
-    QCOMPARE(control<QScrollBar>(u"VScroll"_s)->maximum(), 1654 - frame->height());
-    QCOMPARE(pict->pos(), QPoint(0, 0));
-    control<QScrollBar>(u"VScroll"_s)->setValue(300);
-    control<QScrollBar>(u"HScroll"_s)->setValue(120);
-    QCOMPARE(pict->pos(), QPoint(-120, -300));
+    auto* frame = control<QFrame>(u"Frame"_s);
+    auto* horizontal = control<QScrollBar>(u"HScroll"_s);
+    auto* vertical = control<QScrollBar>(u"VScroll"_s);
     choose(16);
-    QCOMPARE(pict->size(), QSize(1654, 2339));
-    QCOMPARE(control<QScrollBar>(u"VScroll"_s)->maximum(), 2339 - frame->height());
-    QCOMPARE(pict->pos(), QPoint(0, 0));
+    // The whole width of the page in the window: no horizontal scrolling, the height below.
+    QCOMPARE(pict->width(), frame->contentsRect().width());
+    QCOMPARE(pict->height(), qRound(2339.0 * pict->width() / 1654));
+    QCOMPARE(horizontal->maximum(), 0);
+    QCOMPARE(vertical->maximum(), pict->height() - frame->height());
+    QCOMPARE(pict->pixmap().deviceIndependentSize().toSize(), pict->size());
+    // Its top at the top, and the whole width inside the frame.
+    QCOMPARE(pict->y(), 0);
+    QVERIFY(pict->x() >= frame->contentsRect().left() && pict->geometry().right() <= frame->contentsRect().right());
+    // A landscape form is fitted the same way.
+    choose(8);
+    QCOMPARE(pict->width(), frame->contentsRect().width());
+    QCOMPARE(pict->height(), qRound(1654.0 * pict->width() / 2339));
+    // A wider window, a wider page.
+    const int before = pict->width();
+    m_window->subWindow()->resize(m_window->subWindow()->size() + QSize(200, 0));
+    QTRY_COMPARE(pict->width(), frame->contentsRect().width());
+    QVERIFY(pict->width() > before);
+}
+
+void KenaEntTest::zoomInAndOutAndBackToTheWidth() {
+    open();
+    choose(16);
+    auto* pict = control<QLabel>(u"Pict"_s);
+    auto* horizontal = control<QScrollBar>(u"HScroll"_s);
+    const int fitted = pict->width();
+    const double fit = m_window->scale();
+    control<QAction>(u"ZoomIn"_s)->trigger();
+    QCOMPARE(m_window->scale(), fit * 1.25);
+    QCOMPARE(pict->width(), qRound(1654 * fit * 1.25));
+    QVERIFY(horizontal->maximum() > 0);
+    // "+" and "-" on the page do the same.
+    pict->setFocus();
+    QTest::keyClick(pict, Qt::Key_Plus);
+    QCOMPARE(m_window->scale(), fit * 1.25 * 1.25);
+    QTest::keyClick(pict, Qt::Key_Minus);
+    QTest::keyClick(pict, Qt::Key_Minus);
+    QTest::keyClick(pict, Qt::Key_Minus);
+    QVERIFY(pict->width() < fitted);
+    // A page narrower than the window stands in its middle.
+    QVERIFY(pict->x() > 0);
+    QCOMPARE(horizontal->maximum(), 0);
+    for (int i = 0; i < 40; ++i)
+        control<QAction>(u"ZoomIn"_s)->trigger();
+    QCOMPARE(m_window->scale(), 2.0);
+    // A zoomed page keeps its size when the window grows; the width button fits it again.
+    m_window->subWindow()->resize(m_window->subWindow()->size() + QSize(120, 0));
+    QCOMPARE(pict->width(), 1654 * 2);
+    control<QAction>(u"FitWidth"_s)->trigger();
+    QCOMPARE(pict->width(), control<QFrame>(u"Frame"_s)->contentsRect().width());
+    // Another form opens fitted to the width again.
+    control<QAction>(u"ZoomIn"_s)->trigger();
+    choose(15);
+    QCOMPARE(pict->width(), control<QFrame>(u"Frame"_s)->contentsRect().width());
 }
 
 void KenaEntTest::arrowsScrollWithinTheBars() {
@@ -198,7 +243,12 @@ void KenaEntTest::aRealScanInTheDataFolderIsShownInstead() {
     QVERIFY(scan.save(m_folder->file(u"Yperor.jpg"_s)));
     open();
     choose(26);
-    QCOMPARE(control<QLabel>(u"Pict"_s)->size(), QSize(800, 1100));
+    // The scan, in its own proportions, fitted to the width.
+    auto* pict = control<QLabel>(u"Pict"_s);
+    QCOMPARE(pict->width(), control<QFrame>(u"Frame"_s)->contentsRect().width());
+    QCOMPARE(pict->height(), qRound(1100.0 * pict->width() / 800));
+    const QColor middle = pict->pixmap().toImage().pixelColor(pict->pixmap().width() / 2, pict->pixmap().height() / 2);
+    QVERIFY(qAbs(middle.red() - 255) < 8 && qAbs(middle.green() - 255) < 8 && middle.blue() < 8);
 }
 
 void KenaEntTest::printsOnAFullPageInTheListedOrientation() {
@@ -224,6 +274,17 @@ void KenaEntTest::printsOnAFullPageInTheListedOrientation() {
         QVERIFY2(landscape ? page.width() > page.height() : page.width() < page.height(),
                  qPrintable(QString::number(i)));
     }
+    // Printed from the picture's own pixels, not the screen's, under the form's own title.
+    const QByteArray bytes = [&] {
+        QFile file(output.filePath(u"22.pdf"_s));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+    QVERIFY(bytes.contains("/Width 1654"));
+    QVERIFY(bytes.contains("/Height 2339"));
+    QPdfDocument titled;
+    QCOMPARE(titled.load(output.filePath(u"22.pdf"_s)), QPdfDocument::Error::None);
+    QCOMPARE(titled.metaData(QPdfDocument::MetaDataField::Title).toString(),
+             u"Αίτηση Απογραφής Εργοδότη, σελίδα 1 από 4"_s);
     // The picture covers the printable page: the middle of a rendered page is the form's ink.
     QPdfDocument document;
     QCOMPARE(document.load(output.filePath(u"0.pdf"_s)), QPdfDocument::Error::None);
@@ -238,6 +299,23 @@ void KenaEntTest::printsOnAFullPageInTheListedOrientation() {
         }
     }
     QVERIFY2(inkRows > rendered.height() / 2, qPrintable(QString::number(inkRows)));
+}
+
+// The title printed on each form, and its print job's, is the form's own, whatever the
+// list's caption says.
+void KenaEntTest::theFormsCarryTheirOwnTitles() {
+    for (int i = 0; i < 28; ++i) {
+        const BlankFormEntry& form = BlankFormList().at(i);
+        QFile description(QStringLiteral(ORVA_FORMS_DIR "/") + QFileInfo(form.file).completeBaseName() + u".form"_s);
+        QVERIFY(description.open(QIODevice::ReadOnly));
+        QString drawn;
+        for (const QString& line : QString::fromUtf8(description.readAll()).split(u'\n')) {
+            if (line.startsWith(u"title:"_s))
+                drawn = line.mid(6).trimmed();
+        }
+        QCOMPARE(form.title.section(u", σελίδα"_s, 0, 0), drawn);
+        QVERIFY2(!drawn.contains(u"Σελιδα"_s) && !drawn.contains(u"Απογραφή Εργοδότη"_s), qPrintable(drawn));
+    }
 }
 
 void KenaEntTest::cancelledPrintPrintsNothing() {

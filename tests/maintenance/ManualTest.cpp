@@ -41,6 +41,7 @@ private slots:
 
     void theManualShowsEveryPageAsWideAsTheWindow();
     void aMissingManualIsSaidInTheWindow();
+    void theManualOpensWhereItsFirstPageBegins();
 
 private:
     QString notes() const { return m_folder->file(u"Version.Txt"_s); }
@@ -183,6 +184,32 @@ void ManualTest::aMissingManualIsSaidInTheWindow() {
     QVERIFY(missing->isVisible());
     QVERIFY(missing->text().contains(m_folder->file(u"Manual.pdf"_s)));
     QVERIFY(!window->findChild<QPdfView*>(u"WebBr"_s)->isVisible());
+}
+
+// The shipped manual's title stands a third of the way down its page: the window opens
+// there, not on the blank top of the page.
+void ManualTest::theManualOpensWhereItsFirstPageBegins() {
+    QVERIFY(QFile::exists(m_folder->file(u"Manual.pdf"_s)));
+    auto* window = static_cast<EnhXrh*>(MdiHost::instance()->openChild(u"EnhXrh"_s));
+    QVERIFY(window);
+    auto* view = window->findChild<QPdfView*>(u"WebBr"_s);
+    QTRY_VERIFY(view->verticalScrollBar()->value() > 0);
+    // The upper part of the first screen holds lines of text, drawn when the page arrives.
+    const auto inkRows = [view] {
+        const QImage shown = view->viewport()->grab().toImage().convertToFormat(QImage::Format_Grayscale8);
+        int rows = 0;
+        for (int y = 0; y < shown.height() * 2 / 5; ++y) {
+            const uchar* line = shown.constScanLine(y);
+            for (int x = shown.width() / 4; x < shown.width() * 3 / 4; ++x) {
+                if (line[x] < 128) {
+                    ++rows;
+                    break;
+                }
+            }
+        }
+        return rows;
+    };
+    QTRY_VERIFY(inkRows() > 10);
 }
 
 QTEST_MAIN(ManualTest)

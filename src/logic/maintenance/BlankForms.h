@@ -8,9 +8,10 @@
 // folder and the orientation each is printed in. The pictures come drawn with the program;
 // a real scan saved in the data folder under the same name is shown instead.
 struct BlankFormEntry {
-    QString caption;
+    QString caption; // as the list shows it
     QString file;
     bool landscape = false;
+    QString title; // the form's own title, with its page of a form of several: what is printed
 };
 
 const QList<BlankFormEntry>& BlankFormList();
@@ -22,6 +23,11 @@ QString BlankFormPicture(int index);
 // pixels at 15 twips a pixel), the larger otherwise.
 QSize BlankFormsWindowTwips(int screenWidthTwips);
 
-// A screen of 12 twips a pixel (120 dots an inch, "large fonts") does not print the forms
-// at their size.
-bool LargeFontsScreen(double logicalDotsPerInch);
+// The resolution the forms are drawn at.
+constexpr int BlankFormDotsPerInch = 200;
+
+// The scales a form is shown at, as a share of its picture's pixels: the page's width fitted
+// to the viewport's, and one step larger or smaller from a scale, within the bounds.
+double FitToWidthScale(int pictureWidth, int viewportWidth);
+double ZoomedIn(double scale);
+double ZoomedOut(double scale);

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScrollBar>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -81,4 +82,38 @@ void EnhXrh::resizeEvent(QResizeEvent* event) {
     m_exitBut->setGeometry((width() - TwipsToPixels(1300)) / 2, height() - buttonHeight - TwipsToPixels(20),
                            TwipsToPixels(1300), buttonHeight);
     m_exitBut->setFocus();
+    if (!m_showedFirstContent && m_document->status() == QPdfDocument::Status::Ready)
+        QTimer::singleShot(0, this, &EnhXrh::showFirstContent);
+}
+
+void EnhXrh::showFirstContent() {
+    if (m_showedFirstContent || !m_webBr->isVisible() || m_document->pageCount() < 1)
+        return;
+    m_showedFirstContent = true;
+    const QSizeF points = m_document->pagePointSize(0);
+    if (points.isEmpty())
+        return;
+    // The first page as the view lays it out: as wide as the viewport inside the margins.
+    const QMargins margins = m_webBr->documentMargins();
+    const double width = m_webBr->viewport()->width() - margins.left() - margins.right();
+    const double height = width * points.height() / points.width();
+    const QImage page = m_document->render(0, QSize(200, int(200 * points.height() / points.width())));
+    const double ink = FirstInkFraction(page);
+    // A little paper above the first line, as a reader expects.
+    const int gap = TwipsToPixels(240);
+    const int top = qMax(0, int(margins.top() + ink * height) - gap);
+    QScrollBar* bar = m_webBr->verticalScrollBar();
+    if (bar->maximum() >= top) {
+        bar->setValue(top);
+        return;
+    }
+    // The view lays its pages out after it has been sized: the place is taken once the
+    // scroll range reaches it.
+    auto* wait = new QObject(this);
+    connect(bar, &QScrollBar::rangeChanged, wait, [bar, top, wait](int, int maximum) {
+        if (maximum < top)
+            return;
+        bar->setValue(top);
+        wait->deleteLater();
+    });
 }

@@ -11,7 +11,9 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QImageReader>
+#include <QIcon>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPageLayout>
 #include <QPainter>
@@ -21,8 +23,8 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QScrollBar>
-#include <QTimer>
 #include <QToolBar>
+#include <QWheelEvent>
 
 using namespace Qt::StringLiterals;
 
@@ -39,6 +41,25 @@ KenaEnt::KenaEnt(QWidget* parent) : ChildWindow(parent) {
     connect(m_tools->actions().at(0), &QAction::triggered, this, &KenaEnt::printForm);
     connect(m_tools->actions().at(1), &QAction::triggered, this, &KenaEnt::printForm);
     connect(m_tools->actions().at(2), &QAction::triggered, this, &ChildWindow::closeWindow);
+    m_tools->addSeparator();
+    const struct {
+        QString name, caption, theme;
+        QKeySequence key;
+        void (KenaEnt::*run)();
+    } zooms[] = {
+        {u"ZoomIn"_s, u"Μεγέθυνση"_s, u"zoom-in"_s, QKeySequence::ZoomIn, &KenaEnt::zoomIn},
+        {u"ZoomOut"_s, u"Σμίκρυνση"_s, u"zoom-out"_s, QKeySequence::ZoomOut, &KenaEnt::zoomOut},
+        {u"FitWidth"_s, u"Πλάτος σελίδας"_s, u"zoom-fit-width"_s, QKeySequence(u"Ctrl+0"_s), &KenaEnt::fitToWidth},
+    };
+    for (const auto& zoom : zooms) {
+        QAction* action = m_tools->addAction(QIcon::fromTheme(zoom.theme), zoom.caption);
+        action->setObjectName(zoom.name);
+        action->setShortcut(zoom.key);
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        action->setToolTip(u"%1 (%2)"_s.arg(zoom.caption, zoom.key.toString(QKeySequence::NativeText)));
+        connect(action, &QAction::triggered, this, zoom.run);
+        addAction(action);
+    }
 
     auto* caption = new QLabel(u"Επιλογή Εντύπου"_s, this);
     caption->setObjectName(u"Lbl"_s);
@@ -59,6 +80,7 @@ KenaEnt::KenaEnt(QWidget* parent) : ChildWindow(parent) {
     m_pict = new QLabel(m_frame);
     m_pict->setObjectName(u"Pict"_s);
     m_pict->setFocusPolicy(Qt::StrongFocus);
+    m_frame->installEventFilter(this);
     m_hScroll = new QScrollBar(Qt::Horizontal, this);
     m_hScroll->setObjectName(u"HScroll"_s);
     m_vScroll = new QScrollBar(Qt::Vertical, this);
@@ -84,8 +106,7 @@ KenaEnt::KenaEnt(QWidget* parent) : ChildWindow(parent) {
     auto* keys = new FormKeys(this, nullptr, nullptr);
     keys->setExitAction([this] { closeWindow(); });
     keys->setAcceptAction([this] { printForm(); });
-    keys->setExtraKeys(
-        [this](QKeyEvent* event) { return event->modifiers() == Qt::NoModifier && scrollKey(event->key()); });
+    keys->setExtraKeys([this](QKeyEvent* event) { return scrollKey(event); });
     ColourForm(this);
 
     const QScreen* shown = screen();
@@ -94,18 +115,6 @@ KenaEnt::KenaEnt(QWidget* parent) : ChildWindow(parent) {
     const QSize size = BlankFormsWindowTwips(screenTwips);
     resizeTwips(size.width(), size.height());
     placeAtTwips(160, 150);
-}
-
-void KenaEnt::activated() {
-    if (m_checkedFonts)
-        return;
-    m_checkedFonts = true;
-    const QScreen* shown = screen();
-    if (shown && LargeFontsScreen(shown->logicalDotsPerInchY())) {
-        ShowBox(ProblemTitle, u"Απαιτούνται μικρές γραμματοσειρές. Επικοινωνήστε με τη Tavrinex."_s,
-                MsgIcon::None);
-        QTimer::singleShot(0, this, &ChildWindow::closeWindow);
-    }
 }
 
 void KenaEnt::chooseForm(int index) {
@@ -121,12 +130,57 @@ void KenaEnt::chooseForm(int index) {
         ShowBox(ProblemTitle, u"Λάθος εκτύπωσης: "_s + reason, MsgIcon::None);
     } else {
         m_image = image;
-        m_pict->setPixmap(QPixmap::fromImage(m_image));
-        m_pict->resize(m_image.size());
+        // A new form opens as a whole page's width.
+        m_fitWidth = true;
+        showPage();
     }
     setScrollRanges();
     m_hScroll->setValue(0);
     m_vScroll->setValue(0);
+    scrolled();
+}
+
+void KenaEnt::zoomIn() {
+    setScale(ZoomedIn(m_scale));
+}
+
+void KenaEnt::zoomOut() {
+    setScale(ZoomedOut(m_scale));
+}
+
+void KenaEnt::fitToWidth() {
+    m_fitWidth = true;
+    showPage();
+}
+
+void KenaEnt::setScale(double scale) {
+    if (m_image.isNull())
+        return;
+    m_fitWidth = false;
+    m_scale = scale;
+    showPage();
+}
+
+void KenaEnt::showPage() {
+    if (m_image.isNull())
+        return;
+    if (m_fitWidth)
+        m_scale = FitToWidthScale(m_image.width(), m_frame->contentsRect().width());
+    // The place looked at stays in the middle of the viewport as the page grows or shrinks.
+    const QSize before = m_pict->size();
+    const QPointF middle((m_hScroll->value() + m_frame->width() / 2.0) / qMax(1, before.width()),
+                         (m_vScroll->value() + m_frame->height() / 2.0) / qMax(1, before.height()));
+    // Drawn once at the screen's own resolution, sharp also on a screen of more dots.
+    const QSize shown = (QSizeF(m_image.size()) * m_scale).toSize().expandedTo(QSize(1, 1));
+    const qreal ratio = devicePixelRatioF();
+    QPixmap page = QPixmap::fromImage(
+        m_image.scaled(shown * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    page.setDevicePixelRatio(ratio);
+    m_pict->setPixmap(page);
+    m_pict->resize(shown);
+    setScrollRanges();
+    m_hScroll->setValue(int(middle.x() * shown.width() - m_frame->width() / 2.0));
+    m_vScroll->setValue(int(middle.y() * shown.height() - m_frame->height() / 2.0));
     scrolled();
 }
 
@@ -142,14 +196,52 @@ void KenaEnt::resizeEvent(QResizeEvent* event) {
     setScrollRanges();
 }
 
-void KenaEnt::scrolled() {
-    m_pict->move(-m_hScroll->value(), -m_vScroll->value());
+bool KenaEnt::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_frame && event->type() == QEvent::Resize) {
+        // The viewport has its new size only now.
+        if (m_fitWidth)
+            showPage();
+        else
+            setScrollRanges();
+    } else if (watched == m_frame && event->type() == QEvent::Wheel) {
+        auto* wheel = static_cast<QWheelEvent*>(event);
+        const int steps = wheel->angleDelta().y();
+        if (wheel->modifiers() & Qt::ControlModifier) {
+            if (steps > 0)
+                zoomIn();
+            else if (steps < 0)
+                zoomOut();
+        } else {
+            QScrollBar* bar = wheel->modifiers() & Qt::ShiftModifier ? m_hScroll : m_vScroll;
+            bar->setValue(bar->value() - steps / 120 * 3 * bar->singleStep());
+        }
+        return true;
+    }
+    return ChildWindow::eventFilter(watched, event);
 }
 
-bool KenaEnt::scrollKey(int key) {
+void KenaEnt::scrolled() {
+    // A page narrower than the viewport stands in its middle.
+    const int left = m_pict->width() < m_frame->width() ? (m_frame->width() - m_pict->width()) / 2 : -m_hScroll->value();
+    m_pict->move(left, -m_vScroll->value());
+}
+
+bool KenaEnt::scrollKey(QKeyEvent* event) {
+    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+        if (event->key() == Qt::Key_Plus) {
+            zoomIn();
+            return true;
+        }
+        if (event->key() == Qt::Key_Minus) {
+            zoomOut();
+            return true;
+        }
+    }
+    if (event->modifiers() != Qt::NoModifier)
+        return false;
     QScrollBar* bar = nullptr;
     int direction = 0;
-    switch (key) {
+    switch (event->key()) {
     case Qt::Key_Up:
         bar = m_vScroll, direction = -1;
         break;
@@ -161,6 +253,12 @@ bool KenaEnt::scrollKey(int key) {
         break;
     case Qt::Key_Right:
         bar = m_hScroll, direction = 1;
+        break;
+    case Qt::Key_PageUp:
+        bar = m_vScroll, direction = -qMax(1, m_vScroll->pageStep() / m_vScroll->singleStep());
+        break;
+    case Qt::Key_PageDown:
+        bar = m_vScroll, direction = qMax(1, m_vScroll->pageStep() / m_vScroll->singleStep());
         break;
     default:
         return false;
@@ -177,7 +275,8 @@ void KenaEnt::printForm() {
         return;
     QPrinter printer(QPrinter::HighResolution);
     printer.setFullPage(false);
-    printer.setDocName(BlankFormList().at(index).caption);
+    // The job carries the form's own title, not the list's caption.
+    printer.setDocName(BlankFormList().at(index).title);
     const QPageLayout::Orientation orientation =
         BlankFormList().at(index).landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
     printer.setPageOrientation(orientation);

@@ -10,8 +10,9 @@ class QLabel;
 class QScrollBar;
 class QToolBar;
 
-// The blank official forms: the chosen form is shown at its natural size in a viewport with
-// scroll bars and printed on a full page, so that it can be filled in by hand.
+// The blank official forms: the chosen form is shown as a page fitted to the window's width,
+// larger or smaller at the user's wish, in a viewport with scroll bars, and printed from its
+// full picture on a whole page, so that it can be filled in by hand.
 class KenaEnt : public ChildWindow {
     Q_OBJECT
 public:
@@ -19,15 +20,22 @@ public:
 
     void chooseForm(int index);
     void printForm();
-    void activated() override;
+    void zoomIn();
+    void zoomOut();
+    void fitToWidth();
+    // The share of the picture's pixels the page is shown at.
+    double scale() const { return m_scale; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void showPage();
+    void setScale(double scale);
     void setScrollRanges();
     void scrolled();
-    bool scrollKey(int key);
+    bool scrollKey(QKeyEvent* event);
 
     QToolBar* m_tools = nullptr;
     QComboBox* m_entEpil = nullptr;
@@ -36,5 +44,6 @@ private:
     QScrollBar* m_hScroll = nullptr;
     QScrollBar* m_vScroll = nullptr;
     QImage m_image;
-    bool m_checkedFonts = false;
+    double m_scale = 1.0;
+    bool m_fitWidth = true;
 };
