@@ -29,11 +29,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMdiSubWindow>
 #include <QPdfDocument>
 #include <QPrinter>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSqlQuery>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
 #include <QToolButton>
@@ -328,7 +330,104 @@ private slots:
         QVERIFY(m_dialogs->boxes.first().text.contains(QStringLiteral("δεν υπάρχει")));
     }
 
+    // Each refresh pops the important item up again: the one window comes to the front, and
+    // the reading is traced once.
+    void anArticleAlreadyOpenComesToTheFrontAndIsTracedOnce() {
+        QString error;
+        QVERIFY(m_cluster.exec({Item(1, "Σημαντικό", 6), Item(2, "Άλλο", 1)}, &error));
+        News* news = startMain(true);
+        QVERIFY(news);
+        for (int refresh = 0; refresh < 3; ++refresh)
+            news->refresh();
+        QCOMPARE(articles().size(), 1);
+        QCOMPARE(traceCount(), 1);
+        NewsKeim* other = NewsKeim::open(2);
+        QVERIFY(other);
+        QCOMPARE(m_main->mdi()->activeSubWindow(), other->subWindow());
+        NewsKeim* again = NewsKeim::open(1);
+        QCOMPARE(again, articles().first());
+        QCOMPARE(m_main->mdi()->activeSubWindow(), again->subWindow());
+        QCOMPARE(articles().size(), 2);
+        QCOMPARE(traceCount(), 2);
+        QVERIFY(m_dialogs->boxes.isEmpty());
+    }
+
+    void atMostSixArticlesAreOpen() {
+        QString error;
+        QStringList items;
+        for (int record = 1; record <= 8; ++record)
+            items << Item(record, QStringLiteral("Θέμα %1").arg(record), record == 8 ? 6 : 1);
+        QVERIFY(m_cluster.exec(items, &error));
+        News* news = startMain(true);
+        QVERIFY(news);
+        for (int record = 1; record <= 6; ++record)
+            QVERIFY(NewsKeim::open(record));
+        QVERIFY(!NewsKeim::open(7));
+        QCOMPARE(m_dialogs->boxes.size(), 1);
+        QVERIFY(m_dialogs->boxes.first().text.contains(QStringLiteral("Κλείστε ένα από αυτά")));
+        // A pop-up of the refresh is left out without a word.
+        news->refresh();
+        QCOMPARE(m_dialogs->boxes.size(), 1);
+        QCOMPARE(articles().size(), NewsKeim::MostOpen);
+        QCOMPARE(traceCount(), 6);
+        // One closed makes room again.
+        articles().first()->closeWindow();
+        QTRY_COMPARE(articles().size(), 5);
+        QVERIFY(NewsKeim::open(7));
+        QCOMPARE(traceCount(), 7);
+    }
+
+    void thePrinterChosenIsKeptForTheRun() {
+        QString error;
+        QVERIFY(m_cluster.exec({Item(1, "Πρώτο", 1), Item(2, "Δεύτερο", 1)}, &error));
+        QVERIFY(startMain(true));
+        QTemporaryDir out;
+        const QString pdf = out.filePath(QStringLiteral("articles.pdf"));
+        m_dialogs->printerAnswers = {true, true};
+        QList<QPageLayout::Orientation> offered;
+        QStringList offeredFiles;
+        QList<int> offeredCopies;
+        m_dialogs->onPrinterAccepted = [&](const PrintDialogRequest& request) {
+            // What the dialog opens with, then what the user chooses the first time.
+            offered << request.printer->pageLayout().orientation();
+            offeredFiles << request.printer->outputFileName();
+            offeredCopies << request.printer->copyCount();
+            if (offered.size() == 1) {
+                request.printer->setOutputFormat(QPrinter::PdfFormat);
+                request.printer->setOutputFileName(pdf);
+                request.printer->setPageOrientation(QPageLayout::Landscape);
+                request.printer->setCopyCount(2);
+            }
+        };
+        NewsKeim* first = NewsKeim::open(1);
+        QVERIFY(first);
+        first->print();
+        first->closeWindow();
+        NewsKeim* second = NewsKeim::open(2);
+        QVERIFY(second);
+        QFile::remove(pdf);
+        second->print();
+        QCOMPARE(m_dialogs->printerSetups, 2);
+        QCOMPARE(offeredFiles.at(1), pdf);
+        QCOMPARE(offered.at(1), QPageLayout::Landscape);
+        QCOMPARE(offeredCopies.at(1), 2);
+        QPdfDocument document;
+        QCOMPARE(document.load(pdf), QPdfDocument::Error::None);
+        QVERIFY(document.getAllText(0).text().contains(QStringLiteral("Κείμενο")));
+        const QSizeF page = document.pagePointSize(0);
+        QVERIFY(page.width() > page.height());
+    }
+
 private:
+    QList<NewsKeim*> articles() const {
+        QList<NewsKeim*> open;
+        for (ChildWindow* window : m_main->mdi()->childWindows()) {
+            if (auto* article = qobject_cast<NewsKeim*>(window))
+                open << article;
+        }
+        return open;
+    }
+
     // Starts the main window on the test's folder, with the internet switch as given.
     News* startMain(bool internet) {
         QFile record(m_folder->file(QStringLiteral("Appl.Bt")));

@@ -193,7 +193,7 @@ void News::refresh() {
     m_newsLst->clear();
     m_newsLst->addItems(result.plan.lines);
     for (int record : result.plan.popUps)
-        openArticle(record);
+        openArticle(record, false);
     emit refreshed(true);
 }
 
@@ -203,9 +203,9 @@ void News::openSelected() {
         openArticle(m_records.at(row));
 }
 
-void News::openArticle(int record) {
+void News::openArticle(int record, bool byUser) {
     m_recno->setText(QString::number(record));
-    NewsKeim::open(m_recno->text().trimmed().toInt());
+    NewsKeim::open(m_recno->text().trimmed().toInt(), byUser);
 }
 
 void News::note(const QString& text, const QString& detail) {

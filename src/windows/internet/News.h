@@ -49,7 +49,7 @@ private:
     void pause();
     void readServer();
     void showPictures();
-    void openArticle(int record);
+    void openArticle(int record, bool byUser = true);
     void note(const QString& text, const QString& detail = {});
 
     QListWidget* m_newsLst = nullptr;

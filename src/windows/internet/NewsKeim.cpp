@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QPrinter>
 #include <QPushButton>
@@ -25,11 +26,85 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-NewsKeim* NewsKeim::open(int record) {
+namespace {
+
+// The printer the articles are printed on, as the user last set it up: kept for the run, so
+// that the next article goes to the same printer with the same settings.
+struct PrinterChoice {
+    bool made = false;
+    QString printerName;
+    QPrinter::OutputFormat format = QPrinter::NativeFormat;
+    QString outputFileName;
+    QPageLayout layout;
+    int copies = 1;
+    bool collate = true;
+    QPrinter::ColorMode colorMode = QPrinter::Color;
+    QPrinter::DuplexMode duplex = QPrinter::DuplexNone;
+
+    void remember(const QPrinter& printer) {
+        made = true;
+        printerName = printer.printerName();
+        format = printer.outputFormat();
+        outputFileName = printer.outputFileName();
+        layout = printer.pageLayout();
+        copies = printer.copyCount();
+        collate = printer.collateCopies();
+        colorMode = printer.colorMode();
+        duplex = printer.duplex();
+    }
+    void applyTo(QPrinter& printer) const {
+        if (!made)
+            return;
+        printer.setOutputFormat(format);
+        if (format == QPrinter::NativeFormat)
+            printer.setPrinterName(printerName);
+        printer.setOutputFileName(outputFileName);
+        printer.setPageLayout(layout);
+        printer.setCopyCount(copies);
+        printer.setCollateCopies(collate);
+        printer.setColorMode(colorMode);
+        printer.setDuplex(duplex);
+    }
+};
+
+PrinterChoice& articlePrinter() {
+    static PrinterChoice choice;
+    return choice;
+}
+
+QList<NewsKeim*> openArticles(MdiHost* host) {
+    QList<NewsKeim*> articles;
+    for (ChildWindow* window : host->childWindows()) {
+        if (auto* article = qobject_cast<NewsKeim*>(window))
+            articles << article;
+    }
+    return articles;
+}
+
+} // namespace
+
+NewsKeim* NewsKeim::open(int record, bool byUser) {
     MdiHost* host = MdiHost::instance();
     const NewsServer server = NewsServerFromSettings();
     if (!host || !server.configured())
         return nullptr;
+    const QList<NewsKeim*> articles = openArticles(host);
+    for (NewsKeim* article : articles) {
+        if (article->record() == record) {
+            if (QMdiSubWindow* frame = article->subWindow())
+                host->setActiveSubWindow(frame);
+            article->setFocus();
+            return article;
+        }
+    }
+    if (articles.size() >= MostOpen) {
+        if (byUser)
+            ShowBox(QStringLiteral("Επικοινωνία με την Tavrinex"),
+                    QStringLiteral("Είναι ήδη ανοιχτά %1 άρθρα. Κλείστε ένα από αυτά για να ανοίξει άλλο.")
+                        .arg(MostOpen),
+                    MsgIcon::Information);
+        return nullptr;
+    }
     QApplication::setOverrideCursor(Qt::BusyCursor);
     const NewsReader::Article loaded = NewsReader::OpenArticle(server, record, Services::clock().now());
     QApplication::restoreOverrideCursor();
@@ -128,10 +203,12 @@ void NewsKeim::print() {
     if (blank())
         return;
     QPrinter printer(QPrinter::HighResolution);
+    articlePrinter().applyTo(printer);
     PrintDialogRequest request;
     request.printer = &printer;
     if (!Services::dialogs().printerSetup(request))
         return;
+    articlePrinter().remember(printer);
     m_newsTxt->document()->print(&printer);
     emit printed(printer.printerState() != QPrinter::Error);
 }

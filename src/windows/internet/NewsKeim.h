@@ -13,9 +13,14 @@ class QTextEdit;
 class NewsKeim : public ChildWindow {
     Q_OBJECT
 public:
+    // At most this many articles are open at once.
+    static constexpr int MostOpen = 6;
+
     // Loads the article and shows it in a window of its own; an article that cannot be had
-    // is told in a box, and no window opens (nullptr).
-    static NewsKeim* open(int record);
+    // is told in a box, and no window opens (nullptr). An article already open comes to the
+    // front instead, neither read nor traced again. With six articles open no other opens:
+    // the user who asked for it is told so (byUser); a pop-up of the refresh is left out.
+    static NewsKeim* open(int record, bool byUser = true);
 
     NewsKeim(int record, const NewsArticle& article, QWidget* parent = nullptr);
 
