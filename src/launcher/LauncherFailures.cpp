@@ -67,12 +67,8 @@ LauncherFailure IdentityWriteFailure(const QString& target, const QString& techn
 
 LauncherFailure InstallerStartFailure(const QString& installer, const QString& technical) {
     const QString what = QStringLiteral("Η εγκατάσταση «%1» δεν μπορεί να ξεκινήσει").arg(Shown(installer));
-    const QFileInfo file(installer);
-    if (file.exists() && !file.isExecutable())
-        return {what + QStringLiteral(
-                           ": το μέσο εγκατάστασης δεν επιτρέπει την εκτέλεσή της.\r\n"
-                           "Αντιγράψτε το μέσο σε έναν φάκελο του υπολογιστή και ξεκινήστε το από εκεί."),
-                technical};
+    // The shell reads the installer, so its execute bit does not matter: what is left is a
+    // file that cannot be read, or a system that cannot start the shell.
     if (const Known* known = Find(technical))
         return {what + QStringLiteral(": %1.").arg(QString::fromUtf16(known->reason)), technical};
     return {what + QStringLiteral(".\r\nΕλέγξτε το μέσο εγκατάστασης και δοκιμάστε ξανά."), technical};

@@ -12,7 +12,6 @@
 #include <QMouseEvent>
 #include <QPalette>
 #include <QPixmap>
-#include <QProcess>
 #include <QScreen>
 
 namespace {
@@ -202,11 +201,8 @@ void SetUp::startInstaller(const QString& relative, const QString& missingText) 
         m_dialogs.inform(Attention, missingText, LauncherDialogs::Icon::Information);
         return;
     }
-    QProcess process;
-    process.setProgram(installer.filePath());
-    process.setWorkingDirectory(installer.path());
-    if (!process.startDetached()) {
-        const LauncherFailure failure = InstallerStartFailure(installer.filePath(), process.errorString());
+    if (const QString technical = SetUpRules::StartInstaller(installer.filePath()); !technical.isEmpty()) {
+        const LauncherFailure failure = InstallerStartFailure(installer.filePath(), technical);
         m_dialogs.inform(Attention, failure.text, LauncherDialogs::Icon::Critical, failure.details);
     }
 }

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QSaveFile>
 #include <QtEndian>
 
@@ -51,6 +52,19 @@ RecordFlag ReadDatabaseServerFlag(const QString& path) {
     }
     flag.databaseServer = qFromLittleEndian<quint16>(start.constData() + DatabaseServerOffset);
     return flag;
+}
+
+QString StartInstaller(const QString& path) {
+    // The shell would start and then fail on its own, with nobody to see it.
+    if (QFile script(path); !script.open(QIODevice::ReadOnly))
+        return script.errorString();
+    QProcess process;
+    process.setProgram(QStringLiteral("/bin/sh"));
+    process.setArguments({path});
+    process.setWorkingDirectory(QFileInfo(path).path());
+    if (!process.startDetached())
+        return process.errorString();
+    return {};
 }
 
 CopyOutcome CopyIdentity(const QString& source, const QString& target) {

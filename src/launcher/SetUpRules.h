@@ -38,6 +38,12 @@ struct RecordFlag {
 };
 RecordFlag ReadDatabaseServerFlag(const QString& path);
 
+// Starts an installer of the media without waiting for it: through /bin/sh, which reads the
+// script whatever its file's bits, since media on a FAT stick are often mounted without the
+// execute bit. Its working folder is its own. Returns "" or the system's reason it did not
+// start (LauncherFailures words it for the user).
+QString StartInstaller(const QString& path);
+
 // Copies the record to the chosen file, replacing it whole or not at all, and leaves the copy
 // writable by its owner (the media may be read-only).
 struct CopyOutcome {

@@ -158,6 +158,23 @@ private slots:
         QVERIFY(m_dialogs.boxes.isEmpty());
     }
 
+    // A FAT stick is often mounted without execute bits: both installers still start, read by
+    // the shell, in their own folders.
+    void installersWithoutTheirExecuteBitStillStart() {
+        writeFile(media(QStringLiteral("Appl.Bt")), record(1));
+        const QString program = installer(QStringLiteral("Orva/SetUp"), false);
+        const QString server = installer(QStringLiteral("Msde/SetUp"), false);
+        SetUp window(m_media->path(), m_dialogs);
+        window.load();
+        window.runItem(0);
+        m_dialogs.answers = {true, true};
+        window.runItem(1);
+        QTRY_COMPARE(readFile(program).trimmed(), media(QStringLiteral("Orva")).toUtf8());
+        QTRY_COMPARE(readFile(server).trimmed(), media(QStringLiteral("Msde")).toUtf8());
+        QCOMPARE(m_dialogs.boxes.size(), 2); // the two questions before the server's
+        QVERIFY(m_dialogs.boxes.at(0).question && m_dialogs.boxes.at(1).question);
+    }
+
     void aMissingInstallerIsToldAndTheLauncherStays() {
         SetUp window(m_media->path(), m_dialogs);
         window.show();
@@ -348,11 +365,12 @@ private:
     QString media(const QString& name) const { return QDir(m_media->path()).filePath(name); }
 
     // An installer on the media that writes its working folder into a marker file.
-    QString installer(const QString& relative) {
+    QString installer(const QString& relative, bool executable = true) {
         const QString marker = media(relative + QStringLiteral(".started"));
         writeFile(media(relative), QStringLiteral("#!/bin/sh\npwd > '%1'\n").arg(marker).toUtf8());
         QFile::setPermissions(media(relative),
-                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                  (executable ? QFileDevice::ExeOwner : QFileDevice::Permissions()));
         return marker;
     }
 

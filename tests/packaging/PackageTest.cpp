@@ -214,15 +214,13 @@ private slots:
         QFETCH(QStringList, calls);
         QFETCH(QString, told);
         QTemporaryDir media;
-        QVERIFY(QDir(media.path()).mkpath(QStringLiteral("Orva")));
-        QVERIFY(QFile::copy(QStringLiteral(ORVA_SETUP_SCRIPT), media.filePath(QStringLiteral("Orva/SetUp"))));
-        writeScript(media.filePath(QStringLiteral("Orva/orva_" ORVA_VERSION ".deb")), "package");
+        const QString script = mediaWithInstaller(media.path());
         const QString tools = fakeTools(media.path(), user, aptStatus);
-        const Run setUp = run(media.filePath(QStringLiteral("Orva/SetUp")), {}, {{"PATH", tools}});
+        // As the launcher starts it: read by the shell, from a stick that keeps no execute bit.
+        const Run setUp = run(QStringLiteral("/bin/sh"), {script}, {{"PATH", tools}});
         QCOMPARE(setUp.exitCode, aptStatus);
         QVERIFY2(setUp.output.contains(told), qPrintable(setUp.output));
-        QStringList expected{"x-terminal-emulator -e " + media.filePath(QStringLiteral("Orva/SetUp")) +
-                             " --in-terminal"};
+        QStringList expected{"x-terminal-emulator -e /bin/sh " + script + " --in-terminal"};
         for (const QString& call : calls)
             expected << call.arg(media.path());
         QCOMPARE(QString::fromUtf8(readFile(media.filePath(QStringLiteral("calls.log"))))
@@ -232,12 +230,10 @@ private slots:
 
     void withoutPkexecAUserIsToldWhatToRun() {
         QTemporaryDir media;
-        QVERIFY(QDir(media.path()).mkpath(QStringLiteral("Orva")));
-        QVERIFY(QFile::copy(QStringLiteral(ORVA_SETUP_SCRIPT), media.filePath(QStringLiteral("Orva/SetUp"))));
-        writeScript(media.filePath(QStringLiteral("Orva/orva_" ORVA_VERSION ".deb")), "package");
+        const QString script = mediaWithInstaller(media.path());
         const QString tools = fakeTools(media.path(), QStringLiteral("1000"), 0);
         QVERIFY(QFile::remove(QDir(tools).filePath(QStringLiteral("pkexec"))));
-        const Run setUp = run(media.filePath(QStringLiteral("Orva/SetUp")), {}, {{"PATH", tools}});
+        const Run setUp = run(QStringLiteral("/bin/sh"), {script}, {{"PATH", tools}});
         QCOMPARE(setUp.exitCode, 1);
         QVERIFY2(setUp.output.contains(QStringLiteral("Χρειάζεται ο κωδικός του διαχειριστή")),
                  qPrintable(setUp.output));
@@ -247,6 +243,16 @@ private slots:
 private:
     QString work(const QString& name) const { return QDir(m_work.path()).filePath(name); }
     QString root(const QString& name) const { return QDir(work(QStringLiteral("root"))).filePath(name); }
+
+    // Orva/SetUp without its execute bit and a package beside it; returns the script's path.
+    static QString mediaWithInstaller(const QString& media) {
+        const QString script = QDir(media).filePath(QStringLiteral("Orva/SetUp"));
+        QDir(media).mkpath(QStringLiteral("Orva"));
+        QFile::copy(QStringLiteral(ORVA_SETUP_SCRIPT), script);
+        QFile::setPermissions(script, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        writeScript(QDir(media).filePath(QStringLiteral("Orva/orva_" ORVA_VERSION ".deb")), "package");
+        return script;
+    }
 
     // A folder that stands for the whole PATH: id answering user, pkexec and a terminal that
     // log their call and run the rest, apt-get that logs and answers aptStatus, and dirname.
