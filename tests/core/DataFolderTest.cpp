@@ -19,6 +19,12 @@ QByteArray readAll(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
 }
 
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
 void writeReadOnly(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -122,12 +128,110 @@ private slots:
             QVERIFY(kept.open(QIODevice::WriteOnly));
             kept.write("the user's notes");
         }
-        QCOMPARE(CopyShippedFiles(shipped.path(), data.path()), QString());
+        QCOMPARE(RefreshShippedFiles(shipped.path(), data.path()), QString());
         QCOMPARE(readAll(to.filePath(QStringLiteral("Int.Bmp"))), QByteArray("picture"));
         QCOMPARE(readAll(to.filePath(QStringLiteral("News/Icon1.ico"))), QByteArray("icon"));
         QCOMPARE(readAll(to.filePath(QStringLiteral("Version.Txt"))), QByteArray("the user's notes"));
         // The copies of read-only installed files can be changed by their owner.
         QVERIFY(QFileInfo(to.filePath(QStringLiteral("News/Icon1.ico"))).permission(QFileDevice::WriteOwner));
+    }
+
+    // An upgrade ships new notes, pictures and forms: the copies the program put into the
+    // folder and nobody changed are replaced; what the user changed, removed or added stays.
+    void anUpgradeRefreshesTheProgramsUnchangedCopiesOnly() {
+        QTemporaryDir shipped;
+        QTemporaryDir data;
+        const QDir from(shipped.path());
+        const QDir to(data.path());
+        QVERIFY(from.mkpath(QStringLiteral("Forms")));
+        writeReadOnly(from.filePath(QStringLiteral("Version.Txt")), "notes of 1.01");
+        writeReadOnly(from.filePath(QStringLiteral("Int.Bmp")), "picture");
+        writeReadOnly(from.filePath(QStringLiteral("Forms/E4.jpg")), "form E4");
+        writeReadOnly(from.filePath(QStringLiteral("Manual.pdf")), "manual of 1.01");
+        QCOMPARE(RefreshShippedFiles(shipped.path(), data.path()), QString());
+        QCOMPARE(readAll(to.filePath(QStringLiteral("Version.Txt"))), QByteArray("notes of 1.01"));
+
+        // The user's doings in the folder.
+        writeFile(to.filePath(QStringLiteral("Int.Bmp")), "the user's own picture");
+        QVERIFY(QFile::remove(to.filePath(QStringLiteral("Forms/E4.jpg"))));
+        writeFile(to.filePath(QStringLiteral("Notes.txt")), "the user's file");
+        // The next release.
+        for (const char* name : {"Version.Txt", "Int.Bmp", "Forms/E4.jpg", "Manual.pdf"})
+            QVERIFY(QFile::remove(from.filePath(QString::fromLatin1(name))));
+        writeReadOnly(from.filePath(QStringLiteral("Version.Txt")), "notes of 1.02, longer");
+        writeReadOnly(from.filePath(QStringLiteral("Int.Bmp")), "new picture");
+        writeReadOnly(from.filePath(QStringLiteral("Forms/E4.jpg")), "form E4 of 1.02");
+        writeReadOnly(from.filePath(QStringLiteral("Forms/E5.jpg")), "a new form");
+        writeReadOnly(from.filePath(QStringLiteral("Manual.pdf")), "manual of 1.02");
+
+        QCOMPARE(RefreshShippedFiles(shipped.path(), data.path()), QString());
+        QCOMPARE(readAll(to.filePath(QStringLiteral("Version.Txt"))), QByteArray("notes of 1.02, longer"));
+        QCOMPARE(readAll(to.filePath(QStringLiteral("Manual.pdf"))), QByteArray("manual of 1.02"));
+        QCOMPARE(readAll(to.filePath(QStringLiteral("Forms/E5.jpg"))), QByteArray("a new form"));
+        QCOMPARE(readAll(to.filePath(QStringLiteral("Int.Bmp"))), QByteArray("the user's own picture"));
+        QVERIFY(!QFile::exists(to.filePath(QStringLiteral("Forms/E4.jpg"))));
+        QCOMPARE(readAll(to.filePath(QStringLiteral("Notes.txt"))), QByteArray("the user's file"));
+        QVERIFY(QFileInfo(to.filePath(QStringLiteral("Version.Txt"))).permission(QFileDevice::WriteOwner));
+
+        // The user's picture stays the user's at the release after, too.
+        QVERIFY(QFile::remove(from.filePath(QStringLiteral("Int.Bmp"))));
+        writeReadOnly(from.filePath(QStringLiteral("Int.Bmp")), "picture of 1.03");
+        QCOMPARE(RefreshShippedFiles(shipped.path(), data.path()), QString());
+        QCOMPARE(readAll(to.filePath(QStringLiteral("Int.Bmp"))), QByteArray("the user's own picture"));
+    }
+
+    // A folder made by a release that kept no record: a copy that is an edition an earlier
+    // release shipped is the program's, anything else is the user's.
+    void aFolderWithoutARecordGetsNewEditionsOfTheEarlierReleasesCopies() {
+        QTemporaryDir shipped;
+        QTemporaryDir data;
+        const QDir from(shipped.path());
+        const QDir to(data.path());
+        writeReadOnly(from.filePath(QStringLiteral("Version.Txt")), "notes of the next release");
+        writeReadOnly(from.filePath(QStringLiteral("Anagelia.jpg")), "the corrected form");
+        writeReadOnly(from.filePath(QStringLiteral("Orva.png")), "the new logo");
+        writeFile(to.filePath(QStringLiteral("Version.Txt")),
+                  readAll(QStringLiteral(ORVA_SOURCE_DIR "/data/Version.Txt")));
+        writeFile(to.filePath(QStringLiteral("Anagelia.jpg")),
+                  readAll(QStringLiteral(ORVA_BUILD_DIR "/share/orva/Anagelia.jpg")));
+        writeFile(to.filePath(QStringLiteral("Orva.png")), "a logo the user drew");
+        // Every build writes its own manual; the user's own PDF under a shipped name is not one.
+        writeReadOnly(from.filePath(QStringLiteral("Manual.pdf")), "the new manual");
+        writeReadOnly(from.filePath(QStringLiteral("Odigies.pdf")), "the new instructions");
+        writeFile(to.filePath(QStringLiteral("Manual.pdf")),
+                  readAll(QStringLiteral(ORVA_BUILD_DIR "/share/orva/Manual.pdf")));
+        writeFile(to.filePath(QStringLiteral("Odigies.pdf")), "%PDF-1.4\n/Creator (the user's scanner)\n");
+        QVERIFY(!QFile::exists(to.filePath(ShippedRecordFile)));
+
+        QCOMPARE(RefreshShippedFiles(shipped.path(), data.path()), QString());
+        QCOMPARE(readAll(to.filePath(QStringLiteral("Version.Txt"))),
+                 QByteArray("notes of the next release"));
+        QCOMPARE(readAll(to.filePath(QStringLiteral("Anagelia.jpg"))), QByteArray("the corrected form"));
+        QCOMPARE(readAll(to.filePath(QStringLiteral("Orva.png"))), QByteArray("a logo the user drew"));
+        QCOMPARE(readAll(to.filePath(QStringLiteral("Manual.pdf"))), QByteArray("the new manual"));
+        QCOMPARE(readAll(to.filePath(QStringLiteral("Odigies.pdf"))),
+                 QByteArray("%PDF-1.4\n/Creator (the user's scanner)\n"));
+        QVERIFY(QFile::exists(to.filePath(ShippedRecordFile)));
+    }
+
+    // Started on a folder it made before, the program brings back what the folder lacks of
+    // the shipped files unless it put it there itself, and keeps the user's files.
+    void aStartOnAnExistingFolderKeepsTheUsersFiles() {
+        QTemporaryDir parent;
+        const QString folder = QDir(parent.path()).filePath(QStringLiteral("data"));
+        QCOMPARE(PrepareDataFolder(folder), QString());
+        const QDir dir(folder);
+        writeFile(dir.filePath(QStringLiteral("Version.Txt")), "my own notes");
+        QVERIFY(QFile::remove(dir.filePath(QStringLiteral("Orva.png"))));
+        QCOMPARE(PrepareDataFolder(folder), QString());
+        QCOMPARE(readAll(dir.filePath(QStringLiteral("Version.Txt"))), QByteArray("my own notes"));
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("Orva.png"))));
+        // Without the record (a folder of an earlier release) the missing file comes back.
+        QVERIFY(QFile::remove(dir.filePath(ShippedRecordFile)));
+        QCOMPARE(PrepareDataFolder(folder), QString());
+        QCOMPARE(readAll(dir.filePath(QStringLiteral("Orva.png"))),
+                 readAll(QStringLiteral(ORVA_SOURCE_DIR "/data/Orva.png")));
+        QCOMPARE(readAll(dir.filePath(QStringLiteral("Version.Txt"))), QByteArray("my own notes"));
     }
 
     void aFolderWithOnlyOneOfTheTwoFilesIsLeftAlone() {

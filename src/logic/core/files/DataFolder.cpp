@@ -60,14 +60,14 @@ QString PrepareDataFolder(const QString& folder, QString* details) {
         return QStringLiteral("Ο φάκελος δεδομένων «%1» δεν μπορεί να δημιουργηθεί.\r\nΔιαλέξτε άλλον φάκελο "
                               "(orva --data-dir ΦΑΚΕΛΟΣ) ή ζητήστε από τον διαχειριστή δικαίωμα εγγραφής.")
             .arg(QDir::toNativeSeparators(folder));
+    const QString shipped = ShippedFolder();
     if (IsNewDataFolder(folder)) {
         // The shipped files come first and a database that could not be created is removed,
         // so that after a failure the folder is still new at the next start.
-        const QString shipped = ShippedFolder();
         if (shipped.isEmpty())
             return QStringLiteral("Τα αρχεία του προγράμματος (εικόνες, έντυπα, εγχειρίδιο) δεν βρέθηκαν.\r\n"
                                   "Εγκαταστήστε ξανά το πρόγραμμα.");
-        if (const QString error = CopyShippedFiles(shipped, folder); !error.isEmpty())
+        if (const QString error = RefreshShippedFiles(shipped, folder); !error.isEmpty())
             return error;
         const QString database = dir.filePath(QStringLiteral("IntTvx.db"));
         if (const QString error = CreateDatabaseFile(database); !error.isEmpty()) {
@@ -84,6 +84,12 @@ QString PrepareDataFolder(const QString& folder, QString* details) {
                 *details = failure.details;
             return failure.text;
         }
+    } else if (!shipped.isEmpty() && QFileInfo::exists(dir.filePath(QStringLiteral("Appl.Bt"))) &&
+               QFileInfo::exists(dir.filePath(QStringLiteral("IntTvx.db")))) {
+        // After an upgrade the folder gets the new notes, manual and forms in place of the
+        // copies the program put there. The folder works with its old copies as well: what
+        // could not be refreshed is tried again at the next start.
+        RefreshShippedFiles(shipped, folder);
     }
     const QString ini = dir.filePath(QStringLiteral("Orva.ini"));
     if (!QFileInfo::exists(ini) && !WriteDefaultSettingsFile(ini))

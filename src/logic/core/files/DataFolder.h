@@ -10,9 +10,10 @@ QString ChooseDataFolder(const QStringList& arguments, const QString& executable
 
 // A folder holding neither Appl.Bt nor IntTvx.db is new: it gets a fresh application
 // record, an empty database with its schema, Orva.ini with its commented defaults and the
-// shipped pictures and documents. A folder holding only one of the two is left as it is,
-// so that the start-up messages for the missing file apply. Returns "" or the error text in
-// Greek, with the system's own text in details.
+// shipped pictures and documents. A folder holding both gets the shipped files of an upgraded
+// program in place of the unchanged copies of the earlier ones (RefreshShippedFiles). A folder
+// holding only one of the two is left as it is, so that the start-up messages for the missing
+// file apply. Returns "" or the error text in Greek, with the system's own text in details.
 QString PrepareDataFolder(const QString& folder, QString* details = nullptr);
 
 bool IsNewDataFolder(const QString& folder);
