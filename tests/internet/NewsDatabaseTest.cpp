@@ -5,15 +5,25 @@
 #include "logic/core/database/Database.h"
 #include "logic/core/database/ParamStatements.h"
 #include "logic/core/program/ProgramValues.h"
+#include "logic/internet/NewsFailure.h"
 #include "logic/internet/NewsReader.h"
 
 #include <QSqlQuery>
+#include <QTcpServer>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 
 namespace {
 
 const QString Code = QStringLiteral("AB123");
+
+// A port of 127.0.0.1 where nothing listens: taken from the system, then let go.
+quint16 ClosedPort() {
+    QTcpServer server;
+    server.listen(QHostAddress::LocalHost);
+    return server.serverPort();
+}
 
 QString Quoted(const QString& text) {
     return QLatin1Char('\'') + QString(text).replace(QLatin1Char('\''), QStringLiteral("''")) +
@@ -39,6 +49,16 @@ class NewsDatabaseTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() {
+        // The machine's ODBC drivers, and one whose library is not there. The driver manager
+        // reads where they are listed once, at its first use.
+        QFile drivers(QStringLiteral("/etc/odbcinst.ini"));
+        QVERIFY(drivers.open(QIODevice::ReadOnly));
+        QFile ours(m_odbc.filePath(QStringLiteral("odbcinst.ini")));
+        QVERIFY(ours.open(QIODevice::WriteOnly));
+        ours.write(drivers.readAll() + "\n[Orva Broken Driver]\nDriver=/nonexistent/libbroken.so\n");
+        ours.close();
+        qputenv("ODBCSYSINI", m_odbc.path().toLocal8Bit());
+
         QString error;
         QVERIFY2(m_cluster.start(QStringLiteral("Tavrinex_Sa"), &error), qPrintable(error));
         m_server = m_cluster.newsServer();
@@ -290,6 +310,63 @@ private slots:
         QVERIFY2(refresh.ok, qPrintable(refresh.error));
     }
 
+    // A refresh that fails is told by its real cause in Greek: what this machine lacks for the
+    // news, a server that cannot be found or does not answer, one that refuses the user or
+    // the database, news that cannot be read.
+    void aFailedRefreshTellsItsCause_data() {
+        QTest::addColumn<QString>("setting");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("a driver this machine lacks")
+            << "Driver"
+            << "Orva Missing Driver"
+            << "Ο οδηγός ODBC «Orva Missing Driver» του διακομιστή ειδήσεων δεν είναι εγκατεστημένος.";
+        QTest::newRow("a driver whose library is gone")
+            << "Driver"
+            << "Orva Broken Driver"
+            << "Ο οδηγός ODBC «Orva Broken Driver» του διακομιστή ειδήσεων δεν είναι εγκατεστημένος.";
+        QTest::newRow("a server nobody knows") << "Server"
+                                               << "news.invalid"
+                                               << "Ο διακομιστής ειδήσεων «news.invalid» δεν απαντά.";
+        QTest::newRow("a port where nothing listens") << "Port"
+                                                      << "closed"
+                                                      << "Ο διακομιστής ειδήσεων «127.0.0.1» δεν απαντά.";
+        QTest::newRow("a wrong password") << "Password"
+                                          << "wrong"
+                                          << "Ο διακομιστής ειδήσεων δεν δέχτηκε τον χρήστη ή τον κωδικό.";
+        QTest::newRow("a database that is not there")
+            << "Database"
+            << "Elsewhere"
+            << "Η βάση «Elsewhere» δεν υπάρχει στον διακομιστή ειδήσεων.";
+        QTest::newRow("news that cannot be read") << "Vnews"
+                                                  << "dropped"
+                                                  << "Ο διακομιστής ειδήσεων «127.0.0.1» απάντησε με σφάλμα.";
+    }
+    void aFailedRefreshTellsItsCause() {
+        QFETCH(QString, setting);
+        QFETCH(QString, value);
+        QFETCH(QString, cause);
+        NewsServer server = m_server;
+        if (setting == u"Driver")
+            server.driver = value;
+        else if (setting == u"Server")
+            server.server = value;
+        else if (setting == u"Port")
+            server.port = QString::number(ClosedPort());
+        else if (setting == u"Password")
+            server.password = value;
+        else if (setting == u"Database")
+            server.database = value;
+        QString error;
+        if (setting == u"Vnews")
+            QVERIFY(m_cluster.exec({QStringLiteral("Drop Table Vnews")}, &error));
+        const NewsReader::Refresh refresh = NewsReader::RefreshNews(server, QDate(2024, 3, 15), Code);
+        QVERIFY(!refresh.ok);
+        const Failure failure = NewsServerFailure(server, refresh.error);
+        QVERIFY2(failure.text.startsWith(cause), qPrintable(failure.text + u'\n' + refresh.error));
+        QCOMPARE(failure.details, refresh.error);
+    }
+
     void theConnectionStringWritesEverySettingAndBracesWhatNeedsThem() {
         NewsServer server;
         server.driver = QStringLiteral("FreeTDS");
@@ -309,6 +386,7 @@ private slots:
     }
 
 private:
+    QTemporaryDir m_odbc;
     PostgresCluster m_cluster;
     NewsServer m_server;
     std::unique_ptr<TestDataFolder> m_folder;

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -40,6 +41,13 @@ QStringList entries(const QString& folder) {
     QStringList names = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     names.sort(Qt::CaseInsensitive);
     return names;
+}
+
+// The control file's field, its continuation lines joined.
+QString field(const QString& control, const QString& name) {
+    const QRegularExpression line(QStringLiteral("^%1: (.*)$").arg(name),
+                                  QRegularExpression::MultilineOption);
+    return line.match(control).captured(1);
 }
 
 QByteArray readFile(const QString& path) {
@@ -112,16 +120,22 @@ private slots:
         QVERIFY(desktop.contains(QStringLiteral("\nExec=orva\n")));
     }
 
-    void theControlFileNamesTheLibrariesThePluginsAndTheFonts() {
-        const Run fields = run(QStringLiteral("dpkg-deb"),
-                               {"-f", m_package, "Package", "Version", "Architecture", "Depends"});
+    void theControlFileNamesTheLibrariesThePluginsTheFontsAndTheNewsDrivers() {
+        const Run fields = run(QStringLiteral("dpkg-deb"), {"-f", m_package, "Package", "Version",
+                                                            "Architecture", "Depends", "Recommends"});
         QCOMPARE(fields.exitCode, 0);
         QVERIFY2(fields.output.contains(QStringLiteral("Package: orva\n")), qPrintable(fields.output));
         QVERIFY(fields.output.contains(QStringLiteral("Version: " ORVA_VERSION "\n")));
-        // From dpkg-shlibdeps, and what the programs load rather than link.
-        for (const char* dependency : {"libc6", "libqt6core6", "libqt6widgets6", "libqt6webenginecore6",
-                                       "libqt6sql6-sqlite", "qt6-qpa-plugins", "fonts-liberation2"})
-            QVERIFY2(fields.output.contains(QString::fromLatin1(dependency)), dependency);
+        const QString depends = field(fields.output, QStringLiteral("Depends"));
+        // From dpkg-shlibdeps, and what the program loads rather than links: the news strip
+        // reads through Qt's ODBC driver whatever ODBC driver is set.
+        for (const char* dependency :
+             {"libc6", "libqt6core6", "libqt6widgets6", "libqt6webenginecore6", "libqt6sql6-sqlite",
+              "libqt6sql6-odbc", "qt6-qpa-plugins", "fonts-liberation2"})
+            QVERIFY2(depends.contains(QString::fromLatin1(dependency)), dependency);
+        // The driver of the maker's SQL Server, named FreeTDS in the shipped settings.
+        QVERIFY2(field(fields.output, QStringLiteral("Recommends")).contains(QStringLiteral("tdsodbc")),
+                 qPrintable(fields.output));
     }
 
     void lintianFindsNoErrors() {

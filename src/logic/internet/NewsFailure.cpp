@@ -35,8 +35,10 @@ Failure NewsServerFailure(const NewsServer& server, const QString& technical) {
                                "Ελέγξτε τις ρυθμίσεις «News/User» και «News/Password» στις %1.")
                     .arg(SettingsWindowPath()),
                 technical};
-    if (Says(technical, {"Cannot open database", "does not exist", "3D000", "4060"}) &&
-        !Says(technical, {"Server does not exist", "unavailable or does not exist"}))
+    // A table or view that is missing says "does not exist" as well: only the database's own
+    // words count here.
+    if (Says(technical, {"Cannot open database", "3D000", "4060"}) ||
+        (Says(technical, {"database \""}) && Says(technical, {"does not exist"})))
         return {QStringLiteral("Η βάση «%1» δεν υπάρχει στον διακομιστή ειδήσεων.\r\n%2")
                     .arg(server.database, Fix("News/Database")),
                 technical};
