@@ -1,5 +1,6 @@
 #include "shell/Commands.h"
 
+#include "logic/maintenance/CheckCommand.h"
 #include "logic/maintenance/MaintenanceCommands.h"
 #include "logic/print/ReportCommands.h"
 #include "logic/records/ImportCommand.h"
@@ -21,6 +22,7 @@ void keepSeriousMessages(QtMsgType type, const QMessageLogContext& context, cons
 const QList<Command>& OrvaCommands() {
     static const QList<Command> commands = {
         ReportEntriesCommand(), ReportEmployeesCommand(), ImportCommand(), BackupCommand(), RestoreCommand(),
+        CheckCommand(),
     };
     return commands;
 }

@@ -187,6 +187,22 @@ private slots:
         QCOMPARE(readFile(work("data/News/Unpacked.txt")), QByteArray("from the unpacked package\n"));
     }
 
+    // The database of that folder in the standard sqlite3 tool, with the Greek collation the
+    // package ships, loaded by the line the README gives.
+    void theShippedCollationLetsTheSqliteToolWriteAndCheckTheDatabase() {
+        const QString database = work(QStringLiteral("data/IntTvx.db"));
+        QVERIFY2(QFile::exists(database), "the database is made by the test before");
+        QProcess tool;
+        tool.setProcessChannelMode(QProcess::MergedChannels);
+        tool.start(QStringLiteral("sqlite3"), {"-cmd", ".load " + root("usr/lib/orva/greek"), database});
+        QVERIFY(tool.waitForStarted(10000));
+        tool.write("Insert Into Ergaz Values ('123456789','Άννα','0');\nPragma integrity_check;\n");
+        tool.closeWriteChannel();
+        QVERIFY(tool.waitForFinished(60000));
+        const QString output = QString::fromUtf8(tool.readAll());
+        QVERIFY2(tool.exitCode() == 0 && output.trimmed() == QStringLiteral("ok"), qPrintable(output));
+    }
+
     void theMediaHoldsStrovaTheInstallerThePackageAndTheRecord() {
         const Run media = run(
             QStringLiteral(ORVA_CMAKE),

@@ -3,6 +3,8 @@
 #include <QSqlDatabase>
 #include <QString>
 
+#include "logic/core/database/SqliteGreekCollation.h"
+
 // The Greek order of names: ICU's collator for Greek. On SQLite it is the collation
 // "GREEK", which every connection registers right after it opens (the name index and every
 // statement that orders or compares by name use it); on PostgreSQL it is ICU's Greek
@@ -11,13 +13,10 @@
 // names that differ only in accents or case follow ICU's order of them, and names that are
 // still equal then follow their characters' codes, so that only equal texts compare equal.
 
-struct sqlite3;
-
 // Registers "GREEK" on an open SQLite connection; any other driver needs nothing. False
-// when the driver refused it.
+// when the driver refused it. SqliteGreekCollation.h has the same on a connection of SQLite's
+// own (the sqlite3 tool loads it as an extension).
 bool RegisterGreekCollation(const QSqlDatabase& db);
-// The same on a connection of SQLite's own (the sqlite3 shell loads it as an extension).
-bool RegisterGreekCollation(sqlite3* handle);
 
 // " Collate GREEK" (SQLite) or " Collate \"el-GR-x-icu\"" (PostgreSQL), to put after a
 // column in a statement on that connection.
