@@ -4,7 +4,8 @@
 # package (its dependencies come from dpkg-shlibdeps); lintian, appstream and
 # desktop-file-utils check it in the tests. The news reader reaches the maker's database
 # through Qt's ODBC driver and the driver manager (FreeTDS for SQL Server); its tests run a
-# PostgreSQL server of their own through the PostgreSQL ODBC driver.
+# PostgreSQL server of their own through the PostgreSQL ODBC driver. The package test starts
+# the media's launcher on a virtual X server (Xvfb) and reads its screen through XCB.
 
 ORVA_BUILD_PACKAGES=(
   cmake ninja-build g++ pkg-config
@@ -18,7 +19,7 @@ ORVA_BUILD_PACKAGES=(
 # Qt's HTTP server (the tests' web servers) finds its package only with Qt WebSockets beside it.
 ORVA_TEST_PACKAGES=(libbenchmark-dev python3-aiosmtpd enscript ghostscript python3-xlsxwriter
   qt6-httpserver-dev qt6-websockets-dev
-  lintian appstream desktop-file-utils sqlite3
+  lintian appstream desktop-file-utils sqlite3 xvfb libxcb1-dev fonts-dejavu-core
   postgresql odbc-postgresql)
 
 ensure_packages() {

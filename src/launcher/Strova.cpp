@@ -4,10 +4,27 @@
 #include "launcher/SetUp.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLocale>
 #include <QPixmap>
 #include <QTranslator>
+
+namespace {
+
+// On the installation media the launcher brings its own Qt, for machines that have none: the
+// libraries in Launcher/lib, found through the executable's RPATH, and the platform plugins in
+// Launcher/plugins, put first here. Qt looks for its platform plugin while the application
+// is made, so this comes before it.
+void UseThePluginsOfTheMedia() {
+    const QFileInfo executable(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath());
+    const QString plugins = executable.dir().filePath(QStringLiteral("Launcher/plugins"));
+    if (QFileInfo(plugins).isDir())
+        QCoreApplication::addLibraryPath(plugins);
+}
+
+} // namespace
 
 bool UseGreekQtTexts() {
     QLocale::setDefault(QLocale(QLocale::Greek, QLocale::Greece));
@@ -20,6 +37,7 @@ bool UseGreekQtTexts() {
 }
 
 int RunStrova(int argc, char** argv) {
+    UseThePluginsOfTheMedia();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Strova"));
     UseGreekQtTexts();

@@ -1,11 +1,16 @@
+#include "DesktopRoot.h"
+#include "VirtualDisplay.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QImage>
+#include <QMap>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 
 namespace {
 
@@ -48,6 +53,44 @@ QString field(const QString& control, const QString& name) {
     const QRegularExpression line(QStringLiteral("^%1: (.*)$").arg(name),
                                   QRegularExpression::MultilineOption);
     return line.match(control).captured(1);
+}
+
+// A run of screen rows holding red text (light red on white: the launcher's items), with the
+// columns it spans.
+struct TextBand {
+    int top = 0;
+    int bottom = 0;
+    int left = 0;
+    int right = 0;
+    int width() const { return right - left + 1; }
+};
+
+QList<TextBand> RedTextBands(const QImage& screen) {
+    QList<TextBand> bands;
+    int lastRow = -10;
+    for (int y = 0; y < screen.height(); ++y) {
+        const auto* pixels = reinterpret_cast<const QRgb*>(screen.constScanLine(y));
+        int left = -1;
+        int right = -1;
+        for (int x = 0; x < screen.width(); ++x) {
+            const QRgb pixel = pixels[x];
+            if (qRed(pixel) >= 160 && qRed(pixel) - std::max(qGreen(pixel), qBlue(pixel)) >= 80) {
+                left = left < 0 ? x : left;
+                right = x;
+            }
+        }
+        if (left < 0)
+            continue;
+        // Rows a few apart belong to one line of text (accents stand above the letters).
+        if (y - lastRow > 3)
+            bands << TextBand{y, y, left, right};
+        TextBand& band = bands.last();
+        band.bottom = y;
+        band.left = std::min(band.left, left);
+        band.right = std::max(band.right, right);
+        lastRow = y;
+    }
+    return bands;
 }
 
 QByteArray readFile(const QString& path) {
@@ -203,18 +246,17 @@ private slots:
         QVERIFY2(tool.exitCode() == 0 && output.trimmed() == QStringLiteral("ok"), qPrintable(output));
     }
 
-    void theMediaHoldsStrovaTheInstallerThePackageAndTheRecord() {
+    void theMediaHoldsTheLauncherWithItsLibrariesTheInstallerThePackageAndTheRecord() {
         const Run media = run(
             QStringLiteral(ORVA_CMAKE),
-            {"-DPACKAGE=" + m_package, "-DMEDIA=" + work("media"),
+            {"-DPACKAGE=" + m_package, "-DMEDIA=" + work("media"), QStringLiteral("-DSTROVA=" ORVA_STROVA),
+             QStringLiteral("-DPLUGINS=" ORVA_MEDIA_PLUGINS), QStringLiteral("-DSTRIP=" ORVA_STRIP),
              QStringLiteral("-DSETUP=" ORVA_SETUP_SCRIPT), QStringLiteral("-DRECORD_TOOL=" ORVA_MEDIA_RECORD),
              QStringLiteral("-DVERSION=" ORVA_VERSION), "-P", QStringLiteral(ORVA_MEDIA_SCRIPT)});
         QVERIFY2(media.exitCode == 0, qPrintable(media.output));
-        QCOMPARE(entries(work("media")), (QStringList{"Appl.Bt", "Orva", "strova"}));
+        QCOMPARE(entries(work("media")), (QStringList{"Appl.Bt", "Launcher", "Orva", "strova"}));
         QCOMPARE(entries(work("media/Orva")), (QStringList{"orva_" ORVA_VERSION ".deb", "SetUp"}));
-        QCOMPARE(readFile(work("media/strova")), readFile(root("usr/bin/strova")));
         QVERIFY(QFileInfo(work("media/strova")).isExecutable());
-        QVERIFY(QFileInfo(work("media/Orva/SetUp")).isExecutable());
         QCOMPARE(readFile(work("media/Orva/orva_" ORVA_VERSION ".deb")), readFile(m_package));
         const QByteArray record = readFile(work("media/Appl.Bt"));
         QCOMPARE(record.size(), 256);
@@ -223,6 +265,73 @@ private slots:
         QVERIFY(QRegularExpression(QStringLiteral("^[A-Z2-9]{5}$"))
                     .match(QString::fromLatin1(record.mid(8, 5)))
                     .hasMatch());
+        // A stick formatted FAT keeps no links and no two names of a folder that differ in
+        // case only.
+        QDirIterator it(work("media"), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System,
+                        QDirIterator::Subdirectories);
+        QMap<QString, QString> seen;
+        while (it.hasNext()) {
+            const QString path = it.next();
+            QVERIFY2(!it.fileInfo().isSymLink(), qPrintable(path));
+            const QString folded = path.toLower();
+            QVERIFY2(!seen.contains(folded), qPrintable(path + QStringLiteral(" and ") + seen.value(folded)));
+            seen.insert(folded, path);
+        }
+    }
+
+    // The launcher on a desktop that has X and none of Qt: a root holding only the files of
+    // the packages every Debian 12 desktop has for X (the C and C++ runtime, the X and OpenGL
+    // client libraries, the fonts' configuration and DejaVu) and the launcher's part of the
+    // media. There it starts on the desktop's X, here a virtual one, and draws its four items.
+    void theMediasLauncherStartsOnADesktopThatHasNoQt() {
+        QVERIFY2(QFileInfo(work("media/strova")).isExecutable(), "the media is laid out by the test before");
+        const QString desktop = work(QStringLiteral("desktop"));
+        const QString error = MakeDesktopRoot(
+            desktop, {"libc6", "libgcc-s1", "libstdc++6", "libx11-6", "libx11-data", "libx11-xcb1", "libxcb1",
+                      "libxau6", "libxdmcp6", "libbsd0", "libmd0", "libglvnd0", "libglx0", "libopengl0",
+                      "libegl1", "fontconfig-config", "fonts-dejavu-core"});
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QVERIFY(QDir(desktop).mkpath(QStringLiteral("media/orva")));
+        const Run copy = run(QStringLiteral("cp"), {"-a", work("media/strova"), work("media/Launcher"),
+                                                    work("media/Appl.Bt"), desktop + "/media/orva"});
+        QVERIFY2(copy.exitCode == 0, qPrintable(copy.output));
+        // Nothing of Qt but what the media brought.
+        QDirIterator qt(desktop, {"libQt6*"}, QDir::Files, QDirIterator::Subdirectories);
+        while (qt.hasNext())
+            QVERIFY2(qt.next().startsWith(desktop + "/media/orva/Launcher/lib/"), qPrintable(qt.filePath()));
+
+        VirtualDisplay display;
+        const QString started = display.start();
+        QVERIFY2(started.isEmpty(), qPrintable(started));
+        QProcess strova;
+        QProcessEnvironment env;
+        env.insert(QStringLiteral("DISPLAY"), display.name());
+        env.insert(QStringLiteral("HOME"), QStringLiteral("/tmp"));
+        env.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+        env.insert(QStringLiteral("PATH"), QStringLiteral("/usr/bin:/bin"));
+        strova.setProcessEnvironment(env);
+        strova.setProcessChannelMode(QProcess::MergedChannels);
+        const QStringList command = CommandInRoot(desktop, QStringLiteral("/media/orva/strova"));
+        strova.start(command.constFirst(), command.mid(1));
+        QVERIFY2(strova.waitForStarted(10000), qPrintable(strova.errorString()));
+
+        QList<TextBand> items;
+        QTRY_VERIFY_WITH_TIMEOUT((items = RedTextBands(display.grab())).size() == 4 ||
+                                     strova.state() == QProcess::NotRunning,
+                                 90000);
+        const QString output = QString::fromLocal8Bit(strova.readAll());
+        strova.terminate();
+        strova.waitForFinished(10000);
+        QVERIFY2(
+            items.size() == 4,
+            qPrintable(
+                QStringLiteral("%1 rows of red text; the launcher said:\n%2").arg(items.size()).arg(output)));
+        // Courier New's letters are all as wide: each item as long as its caption, the
+        // database server's (48 letters) twice the program's (24), the exit's (6) the shortest.
+        const double ratio = double(items.at(1).width()) / items.at(0).width();
+        QVERIFY2(ratio > 1.8 && ratio < 2.2, qPrintable(QString::number(ratio)));
+        for (int i : {0, 1, 2})
+            QVERIFY(items.at(3).width() < items.at(i).width() / 3);
     }
 
     void theInstallerUsesAptAsRootAndPkexecOtherwiseInATerminal_data() {
