@@ -29,7 +29,7 @@ QString onFile(const QString& path, const std::function<void(QSqlDatabase&)>& wo
         db.setDatabaseName(path);
         db.setConnectOptions(u"QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=15000"_s);
         if (!db.open())
-            problem = DamagedDatabaseText(path, db.lastError().text());
+            problem = DamagedDatabaseText(path) + u"\nΛεπτομέρειες: "_s + db.lastError().text();
         else if (!RegisterGreekCollation(db))
             problem = u"Η ελληνική ταξινόμηση των ονομάτων δεν είναι διαθέσιμη."_s;
         else
