@@ -188,12 +188,12 @@ private slots:
         const QDir from(shipped.path());
         const QDir to(data.path());
         writeReadOnly(from.filePath(QStringLiteral("Version.Txt")), "notes of the next release");
-        writeReadOnly(from.filePath(QStringLiteral("Anagelia.jpg")), "the corrected form");
+        writeReadOnly(from.filePath(QStringLiteral("Int.Bmp")), "the corrected picture");
         writeReadOnly(from.filePath(QStringLiteral("Orva.png")), "the new logo");
         writeFile(to.filePath(QStringLiteral("Version.Txt")),
                   readAll(QStringLiteral(ORVA_SOURCE_DIR "/data/Version.Txt")));
-        writeFile(to.filePath(QStringLiteral("Anagelia.jpg")),
-                  readAll(QStringLiteral(ORVA_BUILD_DIR "/share/orva/Anagelia.jpg")));
+        writeFile(to.filePath(QStringLiteral("Int.Bmp")),
+                  readAll(QStringLiteral(ORVA_SOURCE_DIR "/data/Int.Bmp")));
         writeFile(to.filePath(QStringLiteral("Orva.png")), "a logo the user drew");
         // Every build writes its own manual; the user's own PDF under a shipped name is not one.
         writeReadOnly(from.filePath(QStringLiteral("Manual.pdf")), "the new manual");
@@ -206,7 +206,7 @@ private slots:
         QCOMPARE(RefreshShippedFiles(shipped.path(), data.path()), QString());
         QCOMPARE(readAll(to.filePath(QStringLiteral("Version.Txt"))),
                  QByteArray("notes of the next release"));
-        QCOMPARE(readAll(to.filePath(QStringLiteral("Anagelia.jpg"))), QByteArray("the corrected form"));
+        QCOMPARE(readAll(to.filePath(QStringLiteral("Int.Bmp"))), QByteArray("the corrected picture"));
         QCOMPARE(readAll(to.filePath(QStringLiteral("Orva.png"))), QByteArray("a logo the user drew"));
         QCOMPARE(readAll(to.filePath(QStringLiteral("Manual.pdf"))), QByteArray("the new manual"));
         QCOMPARE(readAll(to.filePath(QStringLiteral("Odigies.pdf"))),
