@@ -92,7 +92,7 @@ private slots:
             QStringList tables;
             while (query.next())
                 tables << query.value(0).toString();
-            QCOMPARE(tables, (QStringList{"Company", "Ergaz", "Kins", "Param"}));
+            QCOMPARE(tables, (QStringList{"ApiLogin", "Company", "Ergaz", "Kins", "Param", "Submissions"}));
         }
         QSqlDatabase::removeDatabase(QStringLiteral("check"));
     }

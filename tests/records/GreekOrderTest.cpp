@@ -253,9 +253,14 @@ private slots:
 
         QVERIFY(folder.openDatabase());
         QCOMPARE(indexNames(), QStringList{"ErgazEeponGreek"});
+        // The tables it had are as they were; those of the submissions come beside them.
         QSqlQuery query(DbConnection());
-        query.exec(QStringLiteral("Select Sql From sqlite_master Where Type='table' Order By Name"));
+        query.exec(QStringLiteral("Select Sql From sqlite_master Where Type='table' And Name Not In "
+                                  "('Submissions','ApiLogin') Order By Name"));
         QCOMPARE(names(std::move(query)), tables);
+        query.exec(QStringLiteral("Select Name From sqlite_master Where Type='table' And Name In "
+                                  "('Submissions','ApiLogin') Order By Name"));
+        QCOMPARE(names(std::move(query)), (QStringList{"ApiLogin", "Submissions"}));
         QCOMPARE(namesOf(ReadEmployees(EmployeeOrder::ByName)),
                  (QStringList{"άλφα", "ΑΝΝΑ", "Ωμέγα", "ωραίος"}));
         QVERIFY(queryPlan(QStringLiteral("Select * From Ergaz Order By ") +

@@ -4,6 +4,7 @@
 #include "logic/core/database/GreekCollation.h"
 #include "logic/core/database/ParamStatements.h"
 #include "logic/core/database/ProgramSchema.h"
+#include "logic/core/database/SubmissionStatements.h"
 #include "logic/core/program/Messages.h"
 #include "logic/core/program/ProgramValues.h"
 #include "logic/core/services/Services.h"
@@ -102,8 +103,11 @@ bool OpenDatabase() {
         return false;
     }
     Program.Params = params.value_or(ParamValues{});
-    // Only a file that was read as the program's own gets the index.
+    // Only a file that was read as the program's own gets the index, and the tables of the
+    // submissions when it lacks them. A file that cannot be written keeps without them: the
+    // submissions then tell their own failure when they are used.
     addGreekNameIndex(db);
+    CreateSubmissionTables(db);
     return true;
 }
 
@@ -166,6 +170,8 @@ QString CreateDatabaseFile(const QString& path) {
                     break;
                 }
             }
+            if (error.isEmpty())
+                error = CreateSubmissionTables(db);
             if (error.isEmpty())
                 db.commit();
             else
