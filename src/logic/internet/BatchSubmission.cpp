@@ -21,11 +21,11 @@ bool GoOn() {
     return AskYesNo(BatchTitle, NextEmployeeQuestion, MsgIcon::Information);
 }
 
-// The employees of the batch in name order: all with entries in the range when the user
-// picked from the list (the marks follow that list), otherwise those inside the AFM range
-// and mask as well.
-QStringList Employees(const BatchSelection& selection, const QString& from, const QString& to,
-                      DbStatus* status) {
+} // namespace
+
+QStringList BatchEmployees(const BatchSelection& selection, DbStatus* status) {
+    const QString from = ScreenToStoredDate(selection.fromDate);
+    const QString to = ScreenToStoredDate(selection.toDate);
     QSqlQuery query;
     if (!selection.scrollMarks.isEmpty()) {
         query = SelectEmployeeAfmsWithEntries(from, to, status);
@@ -42,8 +42,6 @@ QStringList Employees(const BatchSelection& selection, const QString& from, cons
     return afms;
 }
 
-} // namespace
-
 BatchOutcome RunBatchSubmission(const BatchSelection& selection, const std::function<void()>& submit) {
     if (Program.Params.IkaCode.trimmed().isEmpty() || Program.Params.IkaPass.trimmed().isEmpty()) {
         ShowMsg(11);
@@ -52,7 +50,7 @@ BatchOutcome RunBatchSubmission(const BatchSelection& selection, const std::func
     const QString from = ScreenToStoredDate(selection.fromDate);
     const QString to = ScreenToStoredDate(selection.toDate);
     DbStatus status;
-    const QStringList afms = Employees(selection, from, to, &status);
+    const QStringList afms = BatchEmployees(selection, &status);
     if (!status.ok()) {
         ShowDatabaseError(status);
         return BatchOutcome::NothingFound;
@@ -64,14 +62,17 @@ BatchOutcome RunBatchSubmission(const BatchSelection& selection, const std::func
     for (qsizetype n = 0; n < afms.size(); ++n) {
         if (n > 0 && !GoOn())
             return BatchOutcome::Stopped;
-        if (!selection.scrollMarks.isEmpty() && selection.scrollMarks.mid(n, 1) != u"1")
+        if (!BatchPicks(selection, n))
             continue;
         // Read first: no cursor stays open while a submission window is up.
         QList<SubmissionRequest> requests;
+        QStringList dates;
         QSqlQuery entries = SelectEmployeeEntries(afms.at(n), from, to);
-        while (entries.next())
+        while (entries.next()) {
             requests << SubmissionRequest{entries.value(2).toString(), entries.value(0).toString(),
                                           entries.value(1).toString(), entries.value(3).toString()};
+            dates << entries.value(4).toString();
+        }
         for (qsizetype k = 0; k < requests.size(); ++k) {
             if (k > 0 && !GoOn())
                 return BatchOutcome::Stopped;
@@ -79,6 +80,7 @@ BatchOutcome RunBatchSubmission(const BatchSelection& selection, const std::func
             Program.SendKorario = requests.at(k).Korario;
             Program.SendKparat = requests.at(k).Kparat;
             Program.SendEypo = requests.at(k).Eypo;
+            Program.SendKdate = dates.at(k);
             submit();
         }
     }

@@ -1,19 +1,25 @@
 #pragma once
 
+#include "logic/core/database/Database.h"
+#include "logic/core/program/ProgramValues.h"
+
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 // What the employee selection hands to the batch submission: the date range as on screen
 // ("dd/mm/yyyy"), the tax-number range and mask as typed, and the pick list's marks ("" when
 // the user picked nobody individually; otherwise one "1"/"0" per employee of the list).
-struct BatchSelection {
-    QString fromDate;
-    QString toDate;
-    QString afmFrom;
-    QString afmTo;
-    QString mask;
-    QString scrollMarks;
-};
+using BatchSelection = SendSelection;
+
+// The employees of the batch in name order: all with entries in the range when the user
+// picked from the list (the marks follow that list: the caller applies them), otherwise
+// those inside the AFM range and mask as well.
+QStringList BatchEmployees(const BatchSelection& selection, DbStatus* status = nullptr);
+// Whether the n-th employee of that list is to be sent.
+inline bool BatchPicks(const BatchSelection& selection, qsizetype n) {
+    return selection.scrollMarks.isEmpty() || selection.scrollMarks.mid(n, 1) == QLatin1String("1");
+}
 
 enum class BatchOutcome { MissingCredentials, NothingFound, Finished, Stopped };
 

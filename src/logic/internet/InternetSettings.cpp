@@ -1,6 +1,7 @@
 #include "logic/internet/InternetSettings.h"
 
 #include "logic/core/services/Services.h"
+#include "logic/internet/ApiSettings.h"
 #include "logic/internet/EservicesSite.h"
 
 #include <QStringList>
@@ -111,6 +112,8 @@ const std::vector<SettingDefinition>& InternetSettingDefinitions() {
              SettingForm::number(1, 300, QStringLiteral("δευτερόλεπτα"))},
         };
         list.insert(list.end(), news.begin(), news.end());
+        const std::vector<SettingDefinition>& api = ApiSettingDefinitions();
+        list.insert(list.end(), api.begin(), api.end());
         return list;
     }();
     return settings;

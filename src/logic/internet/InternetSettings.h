@@ -6,7 +6,7 @@
 #include <vector>
 
 // The Orva.ini settings of the internet services: the portals' hosts, the links browser's
-// addresses and the maker's news server.
+// addresses, the maker's news server and the web-services API.
 const std::vector<SettingDefinition>& InternetSettingDefinitions();
 
 // The pages the portal logins open, from the hosts of the settings (each normalised as the

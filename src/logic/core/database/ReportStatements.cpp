@@ -69,12 +69,25 @@ QSqlQuery SelectEmployeesWithEntries(const QString& fromDate, const QString& toD
 QSqlQuery SelectEmployeeEntries(const QString& afm, const QString& fromDate, const QString& toDate,
                                 DbStatus* status) {
     QSqlQuery query(DbConnection());
-    ReportStatus(status, RunStatement(query,
-                                      QStringLiteral("Select Korario,Kparat,Ergaz.Eafm,Ergaz.Eypo "
-                                                     "From Kins Inner Join Ergaz On Kins.Eafm=Ergaz.Eafm "
-                                                     "Where Kins.Eafm=? And Kins.Kdate>=? And Kins.Kdate<=? "
-                                                     "Order By Kins.Eafm,Kins.Kdate"),
-                                      {afm, fromDate, toDate}));
+    ReportStatus(
+        status,
+        RunStatement(query,
+                     QStringLiteral("Select Korario,Kparat,Ergaz.Eafm,Ergaz.Eypo,Kins.Kdate,Ergaz.Eepon "
+                                    "From Kins Inner Join Ergaz On Kins.Eafm=Ergaz.Eafm "
+                                    "Where Kins.Eafm=? And Kins.Kdate>=? And Kins.Kdate<=? "
+                                    "Order By Kins.Eafm,Kins.Kdate"),
+                     {afm, fromDate, toDate}));
+    return query;
+}
+
+QSqlQuery SelectEntryWithEmployee(const QString& afm, const QString& kdate, DbStatus* status) {
+    QSqlQuery query(DbConnection());
+    ReportStatus(status,
+                 RunStatement(query,
+                              QStringLiteral("Select Kins.Eafm,Kins.Kdate,Korario,Kparat,Ergaz.Eepon,"
+                                             "Ergaz.Eypo,Ergaz.Eafm From Kins Left Join Ergaz On "
+                                             "Kins.Eafm=Ergaz.Eafm Where Kins.Eafm=? And Kins.Kdate=?"),
+                              {afm, kdate}));
     return query;
 }
 

@@ -29,9 +29,14 @@ QSqlQuery SelectEmployeeAfmsWithEntries(const QString& fromDate, const QString& 
 // by name.
 QSqlQuery SelectEmployeesWithEntries(const QString& fromDate, const QString& toDate, const AfmRange& afms,
                                      DbStatus* status = nullptr);
-// One employee's entries between the two dates (columns Korario, Kparat, Eafm, Eypo).
+// One employee's entries between the two dates (columns Korario, Kparat, Eafm, Eypo, Kdate,
+// Eepon).
 QSqlQuery SelectEmployeeEntries(const QString& afm, const QString& fromDate, const QString& toDate,
                                 DbStatus* status = nullptr);
+
+// One entry with its employee (columns Eafm, Kdate, Korario, Kparat, Eepon, Eypo, and
+// Ergaz.Eafm, null when the employee is not in Ergaz).
+QSqlQuery SelectEntryWithEmployee(const QString& afm, const QString& kdate, DbStatus* status = nullptr);
 
 // The e-mail address of a company, "" when there is none.
 QString SelectCompanyEmail(const QString& code, DbStatus* status = nullptr);

@@ -9,6 +9,17 @@
 #include <QString>
 #include <array>
 
+// A batch of entries as the employee selection chooses them: the dates as on screen
+// ("dd/mm/yyyy"), the AFM range and mask as typed, and the pick list's marks.
+struct SendSelection {
+    QString fromDate;
+    QString toDate;
+    QString afmFrom;
+    QString afmTo;
+    QString mask;
+    QString scrollMarks;
+};
+
 // The values every window of the program reads and writes. There is one instance for
 // the whole run (`Program`); windows hand data to each other through it, the caller
 // setting a value right before it opens the receiving window.
@@ -44,6 +55,11 @@ struct ProgramValues {
     QString SendKorario;
     QString SendKparat;
     QString SendEypo;
+    // The date of the entry handed over ("yyyymmdd"): the submission is recorded under it.
+    QString SendKdate;
+    // What the API submission window sends: the entry SendEafm, SendKdate when fromDate is
+    // empty, otherwise every entry of the batch selection.
+    SendSelection SendBatch;
 
     QString OutputFileName;
     QString LastExportFolder;
