@@ -41,6 +41,7 @@ const QList<Item>& mainWorkItems() {
         {QStringLiteral("Κινήσεις Ηλεκτρονικών Αποστολών"), QStringLiteral("Kins"), {}, {}},
         {QStringLiteral("Εκτύπωση Ηλεκτρονικών Αποστολών"), QStringLiteral("EpilKins"), {}, {}},
         {QStringLiteral("Ηλεκτρονική Αποστολή"), QStringLiteral("EpilErgaz"), {}, {}},
+        {QStringLiteral("Ιστορικό Υποβολών"), QStringLiteral("IstYpob"), {}, {}},
     };
     return items;
 }

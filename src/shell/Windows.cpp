@@ -7,6 +7,7 @@
 #include "windows/core/ParamDt.h"
 #include "windows/core/RythmEgk.h"
 #include "windows/internet/EpilErgaz.h"
+#include "windows/internet/InterApi.h"
 #include "windows/internet/InterLinks.h"
 #include "windows/internet/InterMyLog.h"
 #include "windows/internet/InterSymplOrar.h"
@@ -15,6 +16,7 @@
 #include "windows/maintenance/KenaEnt.h"
 #include "windows/maintenance/Manual.h"
 #include "windows/print/EpilKins.h"
+#include "windows/print/IstYpob.h"
 #include "windows/print/Lbprint.h"
 #include "windows/records/Ergaz.h"
 #include "windows/records/ErgazSrch.h"
@@ -35,6 +37,9 @@ void RegisterWindows() {
     WindowCatalogue::addChild(QStringLiteral("EpilErgaz"), [] { return new EpilErgaz; });
     WindowCatalogue::addModal(QStringLiteral("InterSymplOrar"),
                               [](QWidget* parent) { return new InterSymplOrar(parent); });
+    WindowCatalogue::addModal(QStringLiteral("InterApi"),
+                              [](QWidget* parent) { return new InterApi(parent); });
+    WindowCatalogue::addChild(QStringLiteral("IstYpob"), [] { return new IstYpob; });
     WindowCatalogue::addChild(QStringLiteral("InterLinks"), [] { return new InterLinks; });
     WindowCatalogue::addModal(QStringLiteral("InterMyLog"),
                               [](QWidget* parent) { return new InterMyLog(parent); });

@@ -1,6 +1,7 @@
 #include "ScriptedDialogs.h"
 #include "TestDataFolder.h"
 #include "logic/core/database/ParamStatements.h"
+#include "logic/core/database/SubmissionStatements.h"
 #include "logic/core/program/ProgramValues.h"
 #include "logic/core/program/Twips.h"
 #include "logic/print/AccountantMail.h"
@@ -28,6 +29,7 @@ private slots:
 
     void showsTheStoredValuesBesideTheirLabels();
     void enterAndArrowsFollowTheTabOrder();
+    void theApiAccountIsKeptInItsOwnTable();
     void savesTrimmedValuesAndUsesThemAtOnce();
     void withoutParamRowTheValuesAreStillUsed();
     void escapeAndExitDoNotSave();
@@ -54,7 +56,8 @@ private:
 };
 
 namespace {
-const char* const FieldNames[] = {"IkaCode", "IkaPass", "TaxisCode", "TaxisPass", "Smtp", "C", "L", "Epon"};
+const char* const FieldNames[] = {"IkaCode", "IkaPass", "TaxisCode", "TaxisPass", "Smtp",
+                                  "C",       "L",       "Epon",      "ApiUser",   "ApiPass"};
 }
 
 void ParamDtTest::init() {
@@ -97,7 +100,7 @@ void ParamDtTest::showsTheStoredValuesBesideTheirLabels() {
     QCOMPARE(field("TaxisPass")->echoMode(), QLineEdit::Normal); // passwords shown as typed
     QCOMPARE(field("Epon")->text(), QStringLiteral("Εταιρεία Α.Ε."));
 
-    for (int i = 0; i < 8; ++i)
+    for (int i = 0; i < 10; ++i)
         QCOMPARE(m_window->findChild<QLabel*>(QStringLiteral("Lbl_%1").arg(i))->buddy(),
                  field(FieldNames[i]));
 }
@@ -105,20 +108,52 @@ void ParamDtTest::showsTheStoredValuesBesideTheirLabels() {
 void ParamDtTest::enterAndArrowsFollowTheTabOrder() {
     QVERIFY(open());
     field("IkaCode")->setFocus();
-    for (int i = 1; i < 8; ++i) {
+    for (int i = 1; i < 10; ++i) {
         QTest::keyClick(QApplication::focusWidget(), i % 2 ? Qt::Key_Return : Qt::Key_Down);
         QCOMPARE(QApplication::focusWidget(), field(FieldNames[i]));
     }
-    QTest::keyClick(field("Epon"), Qt::Key_Enter);
+    QTest::keyClick(field("ApiPass"), Qt::Key_Enter);
     QCOMPARE(QApplication::focusWidget(), field("IkaCode"));
     QTest::keyClick(field("IkaCode"), Qt::Key_Up);
-    QCOMPARE(QApplication::focusWidget(), field("Epon"));
+    QCOMPARE(QApplication::focusWidget(), field("ApiPass"));
     // Tab goes the same way, and on from the last field to the buttons.
-    QTest::keyClick(field("Epon"), Qt::Key_Tab);
+    QTest::keyClick(field("ApiPass"), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), m_window->findChild<QPushButton*>(QStringLiteral("SaveBut")));
     field("TaxisPass")->setFocus();
     QTest::keyClick(field("TaxisPass"), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), field("Smtp"));
+}
+
+// The API's account goes to a table of its own, created when the database lacked it; the
+// e-services login is not touched by it.
+void ParamDtTest::theApiAccountIsKeptInItsOwnTable() {
+    m_folder->exec(QStringLiteral("Drop Table ApiLogin"));
+    CloseDatabase();
+    QVERIFY(m_folder->openDatabase());
+    QVERIFY(open());
+    QCOMPARE(field("ApiUser")->text(), QString());
+    QCOMPARE(field("ApiPass")->echoMode(), QLineEdit::Password);
+    type("ApiUser", QStringLiteral(" wsuser "));
+    type("ApiPass", QStringLiteral(" κωδ'ικός "));
+    QTest::keyClick(field("ApiPass"), Qt::Key_F10);
+    QTRY_VERIFY(!m_window);
+    QSqlQuery stored(DbConnection());
+    QVERIFY(stored.exec(QStringLiteral("Select Auser,Apass From ApiLogin")));
+    QVERIFY(stored.next());
+    QCOMPARE(stored.value(0).toString(), QStringLiteral("wsuser"));
+    QCOMPARE(stored.value(1).toString(), QStringLiteral(" κωδ'ικός "));
+    QVERIFY(!stored.next());
+    QCOMPARE(Program.Params.IkaCode, QString());
+
+    // Shown again when the window opens; a second save changes the one row.
+    QVERIFY(open());
+    QCOMPARE(field("ApiUser")->text(), QStringLiteral("wsuser"));
+    type("ApiUser", QStringLiteral("other"));
+    QTest::keyClick(field("ApiUser"), Qt::Key_F10);
+    QTRY_VERIFY(!m_window);
+    QCOMPARE(SelectApiAccount().user, QStringLiteral("other"));
+    QVERIFY(stored.exec(QStringLiteral("Select Count(*) From ApiLogin")) && stored.next());
+    QCOMPARE(stored.value(0).toInt(), 1);
 }
 
 void ParamDtTest::savesTrimmedValuesAndUsesThemAtOnce() {

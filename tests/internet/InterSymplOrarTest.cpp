@@ -4,6 +4,7 @@
 #include "PrinterScript.h"
 #include "RecordWindows.h"
 #include "ScriptedDialogs.h"
+#include "logic/core/database/Database.h"
 #include "logic/core/program/ProgramValues.h"
 #include "logic/internet/EservicesSite.h"
 #include "logic/internet/PageScripts.h"
@@ -11,6 +12,8 @@
 #include "windows/internet/FlowPage.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPdfDocument>
@@ -19,6 +22,7 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSignalSpy>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -168,9 +172,11 @@ private slots:
 
         // The submission window is modal: the user's part is played inside it.
         bool played = false;
+        QString proof;
         QTimer::singleShot(0, this, [&] {
             auto* window = qobject_cast<InterSymplOrar*>(QApplication::activeModalWidget());
             QVERIFY(window);
+            QSignalSpy kept(window, &InterSymplOrar::proofKept);
             auto leave = qScopeGuard([window] { window->reject(); });
             QTRY_COMPARE_WITH_TIMEOUT(m_site->logins.size(), 1, Patience);
             QCOMPARE(m_site->logins.first().userName, m_site->userName);
@@ -185,6 +191,9 @@ private slots:
             QTRY_VERIFY_WITH_TIMEOUT(Eservices::IsProofAddress(Address(window->browser(1))), Patience);
             QTRY_COMPARE_WITH_TIMEOUT(window->flow().viewMode(), ViewMode::ProofView, Patience);
             QTRY_VERIFY_WITH_TIMEOUT(Showing(window, window->browser(1)), Patience);
+            // The proof is kept in the data folder while it is on screen.
+            QTRY_VERIFY_WITH_TIMEOUT(!kept.isEmpty(), Patience);
+            proof = kept.first().first().toString();
             QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("SymplBut")), Qt::LeftButton);
             QVERIFY(ClickElement(page, QStringLiteral("#logout")));
             QTRY_VERIFY_WITH_TIMEOUT(!window->isVisible(), Patience);
@@ -200,6 +209,21 @@ private slots:
         QCOMPARE(sent.remarks, QStringLiteral("Υπερωρία"));
         QCOMPARE(sent.branch, QStringLiteral("12"));
         QVERIFY(Program.SubmissionLog.startsWith(QStringLiteral("090000045 08:00-16:00 Υπερωρία -/- ")));
+        // The submission is in the history with the proof the site gave, kept as served.
+        QCOMPARE(proof, QStringLiteral("Proofs/090000045_20240315_090000.pdf"));
+        QFile kept(QDir(Program.AppPath).filePath(proof));
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), m_site->lastProof);
+        QSqlQuery history(DbConnection());
+        QVERIFY(history.exec(QStringLiteral("Select Eafm,Kdate,Sway,Sstate,Shours,Sproof From Submissions")));
+        QVERIFY(history.next());
+        QCOMPARE(history.value(0).toString(), QStringLiteral("090000045"));
+        QCOMPARE(history.value(1).toString(), QStringLiteral("20240315"));
+        QCOMPARE(history.value(2).toString(), QStringLiteral("page"));
+        QCOMPARE(history.value(3).toString(), QStringLiteral("accepted"));
+        QCOMPARE(history.value(4).toString(), QStringLiteral("08:00-16:00"));
+        QCOMPARE(history.value(5).toString(), proof);
+        QVERIFY(!history.next());
         // Back in the entry form, cleared for the next entry.
         QCOMPARE(eafm->text(), QString());
         QVERIFY(windows.dialogs().boxes.isEmpty());

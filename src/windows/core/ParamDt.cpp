@@ -1,6 +1,7 @@
 #include "windows/core/ParamDt.h"
 
 #include "logic/core/database/ParamStatements.h"
+#include "logic/core/database/SubmissionStatements.h"
 #include "logic/core/program/ProgramValues.h"
 #include "windows/core/FormHelpers.h"
 
@@ -47,6 +48,26 @@ ParamDt::ParamDt(QWidget* parent) : ChildWindow(parent) {
         m_fields[i] = field;
         order << field;
     }
+    // The account of the web-services API differs from the e-services login; it is kept in
+    // a table of its own.
+    const ApiAccount account = SelectApiAccount();
+    const QStringList apiCaptions{QStringLiteral("Χρήστης API:"), QStringLiteral("Κωδικός API:")};
+    const QStringList apiNames{QStringLiteral("ApiUser"), QStringLiteral("ApiPass")};
+    for (int i = 0; i < 2; ++i) {
+        auto* label = new QLabel(apiCaptions.at(i), this);
+        label->setObjectName(QStringLiteral("Lbl_%1").arg(8 + i));
+        auto* field = new QLineEdit(this);
+        field->setObjectName(apiNames.at(i));
+        field->setMaxLength(60);
+        label->setBuddy(field);
+        grid->addWidget(label, 8 + i, 0);
+        grid->addWidget(field, 8 + i, 1);
+        m_api[i] = field;
+        order << field;
+    }
+    m_api[0]->setText(account.user);
+    m_api[1]->setText(account.password);
+    m_api[1]->setEchoMode(QLineEdit::Password);
     m_saveBut = new QPushButton(QStringLiteral("Αποδοχή"), this);
     m_saveBut->setObjectName(QStringLiteral("SaveBut"));
     m_saveBut->setToolTip(QStringLiteral("Εισαγωγή (καταχώριση νέου υποκαταστήματος) ή Μεταβολή (καταχώριση "
@@ -57,7 +78,7 @@ ParamDt::ParamDt(QWidget* parent) : ChildWindow(parent) {
     buttons->addStretch();
     buttons->addWidget(m_saveBut);
     buttons->addWidget(m_exitBut);
-    grid->addLayout(buttons, 8, 0, 1, 2);
+    grid->addLayout(buttons, 10, 0, 1, 2);
     grid->setColumnMinimumWidth(1, fontMetrics().averageCharWidth() * 42);
     connect(m_saveBut, &QPushButton::clicked, this, &ParamDt::save);
     connect(m_exitBut, &QPushButton::clicked, this, &ParamDt::closeWindow);
@@ -77,6 +98,11 @@ void ParamDt::save() {
     // Stored with bound values, so that a quote inside a value is kept as typed. A failure
     // keeps the window open with everything the user typed.
     if (const DbStatus status = UpdateParam(values); !status.ok()) {
+        ShowDatabaseError(status);
+        return;
+    }
+    if (const DbStatus status = UpdateApiAccount({m_api[0]->text().trimmed(), m_api[1]->text()});
+        !status.ok()) {
         ShowDatabaseError(status);
         return;
     }

@@ -2,9 +2,11 @@
 
 #include "logic/core/database/EmployeeStatements.h"
 #include "logic/core/database/ReportStatements.h"
+#include "logic/core/program/Messages.h"
 #include "logic/core/program/ProgramValues.h"
 #include "logic/core/program/Twips.h"
 #include "logic/core/text/DateHelpers.h"
+#include "logic/internet/ApiHandOver.h"
 #include "logic/internet/BatchSubmission.h"
 #include "logic/records/RecordKeys.h"
 #include "windows/core/FormHelpers.h"
@@ -15,6 +17,7 @@
 #include "windows/records/Lbscroll.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QEvent>
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -103,6 +106,16 @@ EpilErgaz::EpilErgaz(QWidget* parent) : ChildWindow(parent) {
     m_epilbut->setAutoDefault(false);
     grid->addWidget(m_epilbut, 4, 3, Qt::AlignLeft);
     connect(m_epilbut, &QPushButton::clicked, this, &EpilErgaz::chooseEmployees);
+
+    grid->addWidget(captionLabel(5, QStringLiteral("Αποστολή:")), 5, 0);
+    m_sendWay = new QComboBox(this);
+    m_sendWay->setObjectName(QStringLiteral("SendWay"));
+    m_sendWay->addItems({SendWayCaption(SendWay::Page), SendWayCaption(SendWay::Api)});
+    m_sendWay->setCurrentIndex(DefaultSendWay() == SendWay::Api ? 1 : 0);
+    m_sendWay->setToolTip(
+        QStringLiteral("Τρόπος αποστολής: μία μία από τη σελίδα των e-υπηρεσιών, ή όλες μαζί "
+                       "μέσω Web Services (ένα έντυπο για κάθε υποκατάστημα)"));
+    grid->addWidget(m_sendWay, 5, 1, 1, 3, Qt::AlignLeft);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tools);
@@ -229,8 +242,30 @@ void EpilErgaz::chooseEmployees() {
 void EpilErgaz::submitBatch() {
     const BatchSelection selection{m_dates[0]->text(), m_dates[1]->text(), m_eafm[0]->text(),
                                    m_eafm[1]->text(),  m_eafm[2]->text(),  Program.ScrollMarks};
+    if (m_sendWay->currentIndex() == 1) {
+        submitThroughApi(selection);
+        return;
+    }
     RunBatchSubmission(selection, [] {
         if (MdiHost* host = MdiHost::instance())
             host->showModal(SubmissionWindow);
     });
+}
+
+void EpilErgaz::submitThroughApi(const BatchSelection& selection) {
+    if (!ApiSendingPossible())
+        return;
+    DbStatus status;
+    const QStringList employees = BatchEmployees(selection, &status);
+    if (!status.ok()) {
+        ShowDatabaseError(status);
+        return;
+    }
+    if (employees.isEmpty()) {
+        ShowMsg(18);
+        return;
+    }
+    HandOverApiBatch(selection);
+    if (MdiHost* host = MdiHost::instance())
+        host->showModal(QString::fromLatin1(ApiSubmissionWindow));
 }

@@ -1,13 +1,18 @@
 #include "windows/internet/InterSymplOrar.h"
 
+#include "logic/core/database/Database.h"
 #include "logic/core/program/ProgramValues.h"
 #include "logic/core/program/Twips.h"
 #include "logic/core/services/Services.h"
 #include "logic/internet/EservicesSite.h"
+#include "logic/internet/SubmissionRecords.h"
 #include "windows/core/MdiHost.h"
+#include "windows/core/PdfPrinting.h"
 #include "windows/internet/FlowPage.h"
 #include "windows/internet/StackedBrowsers.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QKeySequence>
@@ -26,9 +31,6 @@
 #include <QWebEngineView>
 
 namespace {
-
-// Pages of the proof go to the printer at this resolution at most.
-constexpr double ProofDotsPerInch = 300.0;
 
 SubmissionRequest RequestFromProgram() {
     return {Program.SendEafm, Program.SendKorario, Program.SendKparat, Program.SendEypo};
@@ -63,6 +65,8 @@ InterSymplOrar::InterSymplOrar(QWidget* parent)
             [this](int i, const QWebEngineLoadingInfo& info) {
                 if (i == 1 && info.status() != QWebEngineLoadingInfo::LoadStartedStatus)
                     updatePrintButton();
+                if (i == 1 && info.status() == QWebEngineLoadingInfo::LoadSucceededStatus)
+                    keepProof();
             });
     // Views switch only after the browser has finished deciding on the navigation.
     connect(m_browsers, &StackedBrowsers::navigationRequested, this, [this](int i, const QString& address) {
@@ -113,6 +117,8 @@ InterSymplOrar::InterSymplOrar(QWidget* parent)
 }
 
 InterSymplOrar::~InterSymplOrar() {
+    // A proof still on its way is dropped with the window: nothing is told about it then.
+    m_closing = true;
     // The browsers go before their profile.
     delete m_browsers;
     delete m_profile;
@@ -219,16 +225,48 @@ void InterSymplOrar::printForm() {
     view->print(m_formPrinter.get());
 }
 
+void InterSymplOrar::keepProof() {
+    // The site opened the proof: the submission is recorded at once, and the proof kept in
+    // the data folder under the name the record gives, once for each proof the site opens.
+    const QUrl url = m_browsers->page(1)->url();
+    if (!proofShown() || url == m_keptFor || Program.AppPath.isEmpty() || Program.SendKdate.isEmpty() ||
+        !DbConnection().isOpen())
+        return;
+    m_keptFor = url;
+    const QString folder = AppFile(QStringLiteral("Proofs"));
+    QString name = ProofFileName(Program.SendEafm, Program.SendKdate, Services::clock().now());
+    for (int n = 2; QFileInfo::exists(folder + QLatin1Char('/') + name); ++n)
+        name = ProofFileName(Program.SendEafm, Program.SendKdate, Services::clock().now(), n);
+    const QString relative = QStringLiteral("Proofs/") + name;
+    const DbStatus status = RecordPageSubmission(Program.SendEafm, Program.SendKdate, Program.SendKorario,
+                                                 relative, Services::clock().now());
+    if (!status.ok())
+        ShowDatabaseError(status);
+    m_keepPath = folder + QLatin1Char('/') + name;
+    m_proofToKeep = url;
+    m_browsers->page(1)->download(url, name);
+}
+
 void InterSymplOrar::printProof() {
     if (!m_proofWanted.isEmpty() || !proofShown())
         return;
     const QUrl url = m_browsers->page(1)->url();
+    // The proof kept in the data folder is the one on screen: it is printed from there.
+    if (url == m_keptFor && !m_keptProof.isEmpty()) {
+        printProofFile(m_keptProof);
+        return;
+    }
     m_proofWanted = url;
     m_browsers->page(1)->download(url, QStringLiteral("proof.pdf"));
 }
 
 void InterSymplOrar::onDownloadRequested(QWebEngineDownloadRequest* download) {
-    // Only the proof asked for by printProof is fetched; nothing else is saved.
+    if (!m_proofToKeep.isEmpty() && download->url() == m_proofToKeep) {
+        m_proofToKeep.clear();
+        acceptProofToKeep(download);
+        return;
+    }
+    // Only the proofs asked for by keepProof and printProof are fetched; nothing else is saved.
     if (m_proofWanted.isEmpty() || download->url() != m_proofWanted || !m_downloads.isValid()) {
         download->cancel();
         return;
@@ -249,41 +287,40 @@ void InterSymplOrar::onDownloadRequested(QWebEngineDownloadRequest* download) {
 }
 
 void InterSymplOrar::printProofFile(const QString& path) {
-    QPdfDocument document;
-    if (document.load(path) != QPdfDocument::Error::None || document.pageCount() == 0) {
-        emit proofPrinted(false);
+    emit proofPrinted(PrintPdfFile(path));
+}
+
+void InterSymplOrar::acceptProofToKeep(QWebEngineDownloadRequest* download) {
+    const QFileInfo target(m_keepPath);
+    if (!QDir().mkpath(target.path())) {
+        download->cancel();
+        proofNotKept(QStringLiteral("ο φάκελος %1 δεν μπορεί να δημιουργηθεί").arg(target.path()));
         return;
     }
-    QPrinter printer(QPrinter::HighResolution);
-    PrintDialogRequest request;
-    request.printer = &printer;
-    request.minPage = 1;
-    request.maxPage = document.pageCount();
-    request.allowPageRange = document.pageCount() > 1;
-    if (!Services::dialogs().printerSetup(request)) {
-        emit proofPrinted(false);
+    download->setDownloadDirectory(target.path());
+    download->setDownloadFileName(target.fileName());
+    QPointer<QWebEngineDownloadRequest> request(download);
+    connect(download, &QWebEngineDownloadRequest::isFinishedChanged, this, [this, request] {
+        if (!request || !request->isFinished())
+            return;
+        const QString path = request->downloadDirectory() + QLatin1Char('/') + request->downloadFileName();
+        if (request->state() == QWebEngineDownloadRequest::DownloadCompleted) {
+            m_keptProof = path;
+            emit proofKept(QDir(Program.AppPath).relativeFilePath(path));
+        } else {
+            proofNotKept(request->interruptReasonString());
+        }
+    });
+    download->accept();
+}
+
+void InterSymplOrar::proofNotKept(const QString& reason) {
+    if (m_closing)
         return;
-    }
-    int first = 1;
-    int last = document.pageCount();
-    if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
-        first = qMax(1, printer.fromPage());
-        last = qMin(last, qMax(first, printer.toPage()));
-    }
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        emit proofPrinted(false);
-        return;
-    }
-    for (int page = first; page <= last; ++page) {
-        if (page > first)
-            printer.newPage();
-        const QSizeF points = document.pagePointSize(page - 1);
-        const QImage image = document.render(page - 1, (points * ProofDotsPerInch / 72.0).toSize());
-        const QRectF target = painter.viewport();
-        const QSizeF fitted = QSizeF(image.size()).scaled(target.size(), Qt::KeepAspectRatio);
-        painter.drawImage(QRectF(target.topLeft(), fitted), image);
-    }
-    painter.end();
-    emit proofPrinted(true);
+    ShowBox(
+        QStringLiteral("ΠΡΟΣΟΧΗ"),
+        QStringLiteral("Η υποβολή καταχωρήθηκε στο «Ιστορικό Υποβολών», αλλά το αποδεικτικό δεν φυλάχτηκε "
+                       "στον φάκελο του προγράμματος (%1). Τυπώστε το από εδώ.")
+            .arg(reason),
+        MsgIcon::Warning);
 }

@@ -36,6 +36,8 @@ signals:
     // A proof or a page has been handed to the printer (tests wait on these).
     void proofPrinted(bool success);
     void formPrinted(bool success);
+    // The proof is kept at the path (relative to the data folder).
+    void proofKept(const QString& path);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -52,6 +54,9 @@ private:
     void printForm();
     void onDownloadRequested(QWebEngineDownloadRequest* download);
     void printProofFile(const QString& path);
+    void keepProof();
+    void acceptProofToKeep(QWebEngineDownloadRequest* download);
+    void proofNotKept(const QString& reason);
 
     QWebEngineProfile* m_profile = nullptr;
     StackedBrowsers* m_browsers = nullptr;
@@ -60,7 +65,12 @@ private:
     QPushButton* m_prtBut = nullptr;
     SubmissionFlow m_flow;
     bool m_started = false;
+    bool m_closing = false;
     std::unique_ptr<QPrinter> m_formPrinter;
     QUrl m_proofWanted;
+    QUrl m_proofToKeep;  // the proof being fetched into the data folder
+    QUrl m_keptFor;      // the proof address last kept
+    QString m_keepPath;  // where it goes
+    QString m_keptProof; // where it went
     QTemporaryDir m_downloads;
 };

@@ -1,6 +1,7 @@
 #include "windows/print/Reports.h"
 
 #include "logic/core/program/Messages.h"
+#include "logic/print/HistoryReport.h"
 #include "logic/print/IndexReports.h"
 #include "logic/records/RecordPrinting.h"
 #include "windows/print/Lbprint.h"
@@ -23,6 +24,22 @@ Lbprint* PrintEmployeeIndex(const QList<Employee>& employees) {
     if (!PrepareEmployeeIndex(preview->job(), employees)) {
         delete preview;
         ShowMsg(18);
+        return nullptr;
+    }
+    preview->fitToPage();
+    preview->PictPages();
+    return preview;
+}
+
+Lbprint* PrintSubmissionHistory(const SubmissionFilter& filter) {
+    auto* preview = new Lbprint;
+    DbStatus read;
+    if (!PrepareHistoryReport(preview->job(), filter, &read)) {
+        delete preview;
+        if (read.ok())
+            ShowMsg(18);
+        else
+            ShowDatabaseError(read);
         return nullptr;
     }
     preview->fitToPage();

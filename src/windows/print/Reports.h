@@ -1,6 +1,7 @@
 #pragma once
 
 #include "logic/core/database/EmployeeStatements.h"
+#include "logic/core/database/SubmissionStatements.h"
 
 #include <QList>
 #include <QString>
@@ -16,6 +17,9 @@ Lbprint* PrintEntryIndex(const QString& afmFrom, const QString& afmTo, const QSt
 
 // The index of the employees given, in their order.
 Lbprint* PrintEmployeeIndex(const QList<Employee>& employees);
+
+// The history of submissions of the filter, newest first.
+Lbprint* PrintSubmissionHistory(const SubmissionFilter& filter);
 
 // Hands these reports to the employee list and the entry list (at start-up, after the
 // windows are registered).

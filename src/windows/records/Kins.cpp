@@ -1,9 +1,11 @@
 #include "windows/records/Kins.h"
 
+#include "logic/core/database/SubmissionStatements.h"
 #include "logic/core/program/Messages.h"
 #include "logic/core/program/ProgramValues.h"
 #include "logic/core/text/DateHelpers.h"
 #include "logic/records/EntryRecord.h"
+#include "logic/records/EntrySending.h"
 #include "logic/records/RecordKeys.h"
 #include "logic/records/RecordPrinting.h"
 #include "windows/core/FormHelpers.h"
@@ -13,6 +15,7 @@
 #include "windows/records/Lbcalendar.h"
 #include "windows/records/RecordWidgets.h"
 
+#include <QComboBox>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -66,6 +69,7 @@ void Kins::buildControls() {
     MakeCaptionLabel(this, 1, QStringLiteral("Ημ/νία:  *"), {120, 555, 1100, 285});
     MakeCaptionLabel(this, 2, QStringLiteral("Ωραριο:  *"), {120, 960, 1100, 285});
     MakeCaptionLabel(this, 3, QStringLiteral("Παρ/σεις: "), {120, 1950, 1100, 285});
+    MakeCaptionLabel(this, 4, QStringLiteral("Υποβολή:"), {120, 3480, 1100, 285});
     m_eafm = MakeTextBox(this, QStringLiteral("Eafm"), 14, {FieldLeft, 120, 1800, RowHeight});
     m_find[0] =
         pictureButton(this, QStringLiteral("Find_0"), QStringLiteral("Find.Gif"), QStringLiteral("edit-find"),
@@ -81,6 +85,8 @@ void Kins::buildControls() {
                           {3050, 525, 360, RowHeight});
     m_korario = MakeMultiLineBox(this, QStringLiteral("Korario"), 150, {FieldLeft, 930, 7400, 900});
     m_kparat = MakeMultiLineBox(this, QStringLiteral("Kparat"), 150, {FieldLeft, 1920, 7400, 900});
+    // The last submission of the entry on screen, from the history.
+    m_lastSub = dataLabel(this, QStringLiteral("LastSub"), {FieldLeft, 3450, 7400, RowHeight});
     SetInputOrder({m_eafm, m_kdate, m_korario, m_kparat});
     buildButtons();
 
@@ -103,7 +109,7 @@ void Kins::buildControls() {
         openPicker(m_kdate);
     });
     connect(m_cal, &QToolButton::clicked, this, &Kins::chooseDate);
-    setFixedSize(TwipsRect(0, 0, 8900, 3540).size());
+    setFixedSize(TwipsRect(0, 0, 8900, 3900).size());
 }
 
 void Kins::buildButtons() {
@@ -120,12 +126,22 @@ void Kins::buildButtons() {
     m_sendBut = button(QStringLiteral("SendBut"), QStringLiteral("Αποστολή"), FieldLeft + 4200);
     for (QPushButton* b : {m_saveBut, m_delBut, m_sendBut})
         b->setToolTip(ButtonTip);
+    // The way «Αποστολή» sends: the e-services page or the web-services API.
+    m_sendWay = new QComboBox(this);
+    m_sendWay->setObjectName(QStringLiteral("SendWay"));
+    m_sendWay->addItems({SendWayCaption(SendWay::Page), SendWayCaption(SendWay::Api)});
+    m_sendWay->setCurrentIndex(DefaultSendWay() == SendWay::Api ? 1 : 0);
+    m_sendWay->setToolTip(QStringLiteral("Τρόπος αποστολής"));
+    m_sendWay->setFocusPolicy(Qt::TabFocus);
+    m_sendWay->setGeometry(TwipsRect(FieldLeft + 5600, 2990, 1900, 350));
     setTabOrder(m_kparat, m_exitBut);
     setTabOrder(m_exitBut, m_saveBut);
     setTabOrder(m_saveBut, m_delBut);
     setTabOrder(m_delBut, m_sendBut);
-    // Sending comes with the web submission window.
-    m_sendBut->setEnabled(WindowCatalogue::has(QString::fromLatin1(SubmissionWindow)));
+    setTabOrder(m_sendBut, m_sendWay);
+    // Sending comes with the web submission windows.
+    m_sendBut->setEnabled(WindowCatalogue::has(QString::fromLatin1(SubmissionWindow)) ||
+                          WindowCatalogue::has(QString::fromLatin1(ApiSubmissionWindow)));
     connect(m_exitBut, &QPushButton::clicked, this, &Kins::closeWindow);
     connect(m_saveBut, &QPushButton::clicked, this, &Kins::save);
     connect(m_delBut, &QPushButton::clicked, this, &Kins::remove);
@@ -264,6 +280,7 @@ void Kins::lookUpEntry() {
             m_kparat->clear();
         }
     }
+    showLastSubmission();
     const bool keyEditable = Program.BridgeMode[1] != EntryMode::Change;
     m_eafm->setEnabled(keyEditable);
     m_find[0]->setEnabled(keyEditable);
@@ -309,10 +326,14 @@ void Kins::saveAndSend() {
 }
 
 void Kins::store(bool send) {
-    if (send && (Program.Params.IkaCode.trimmed().isEmpty() || Program.Params.IkaPass.trimmed().isEmpty())) {
+    const bool api = send && m_sendWay->currentIndex() == 1;
+    if (send && !api &&
+        (Program.Params.IkaCode.trimmed().isEmpty() || Program.Params.IkaPass.trimmed().isEmpty())) {
         ShowMsg(108);
         return;
     }
+    if (api && !ApiAccountReady())
+        return;
     if (!completeKey())
         return;
     const RecordSave saved = SaveEntry(Program.BridgeMode[1], m_eafm->text(), m_kdate->text(),
@@ -330,16 +351,35 @@ void Kins::store(bool send) {
     case RecordSave::Saved:
         break;
     }
-    if (send) {
+    const QString kdate = ScreenToStoredDate(m_kdate->text());
+    MdiHost* host = MdiHost::instance();
+    if (api && saved.outcome == RecordSave::Saved) {
+        // The API sends the entry as stored: only one whose hours on screen were stored.
+        HandOverApiEntry(m_eafm->text(), kdate);
+        if (host)
+            host->showModal(QString::fromLatin1(ApiSubmissionWindow));
+    } else if (send && !api) {
         // The values on screen go, even when the entry was there already.
         Program.SendKorario = m_korario->toPlainText().trimmed();
         Program.SendKparat = m_kparat->toPlainText().trimmed();
         Program.SendEafm = m_eafm->text().trimmed();
         Program.SendEypo = m_eypo->text().trimmed();
-        if (MdiHost* host = MdiHost::instance())
+        Program.SendKdate = kdate;
+        if (host)
             host->showModal(QString::fromLatin1(SubmissionWindow));
     }
     clear();
+}
+
+void Kins::showLastSubmission() {
+    const QString afm = m_eafm->text().trimmed();
+    const QString kdate = ScreenToStoredDate(m_kdate->text().trimmed());
+    if (afm.isEmpty() || kdate.isEmpty()) {
+        m_lastSub->clear();
+        return;
+    }
+    const std::optional<SubmissionRow> last = SelectLastSubmission(afm, kdate);
+    m_lastSub->setText(last ? SubmissionSummary(*last) : QStringLiteral("Δεν έχει υποβληθεί."));
 }
 
 // However the save was started (F10 in a field, a button), the AFM is looked up and the
@@ -373,6 +413,7 @@ void Kins::clear() {
     m_korario->clear();
     m_kparat->clear();
     showEmployee({}, {});
+    m_lastSub->clear();
     m_kdate->setText(ScreenDate(Program.WorkDate));
     setMode(EntryMode::Insert);
     for (QWidget* control :

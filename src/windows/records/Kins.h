@@ -3,6 +3,7 @@
 #include "windows/core/ChildWindow.h"
 
 class FormKeys;
+class QComboBox;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
@@ -41,6 +42,7 @@ private:
     void leaveDate();
     void setMode(qint16 mode);
     void showEmployee(const QString& name, const QString& branch);
+    void showLastSubmission();
     void takeChosenEmployee();
     bool keySeen(QKeyEvent* event);
     void openPicker(QWidget* field);
@@ -67,4 +69,6 @@ private:
     QPushButton* m_saveBut = nullptr;
     QPushButton* m_delBut = nullptr;
     QPushButton* m_sendBut = nullptr;
+    QComboBox* m_sendWay = nullptr;
+    QLabel* m_lastSub = nullptr;
 };

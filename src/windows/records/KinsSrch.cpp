@@ -4,6 +4,7 @@
 #include "logic/core/program/ProgramValues.h"
 #include "logic/core/program/Twips.h"
 #include "logic/records/EntryRecord.h"
+#include "logic/records/EntrySending.h"
 #include "logic/records/LbPopUp.h"
 #include "logic/records/RecordPrinting.h"
 #include "windows/core/FormHelpers.h"
@@ -253,22 +254,32 @@ void KinsSrch::print() {
 void KinsSrch::send() {
     if (!canSend())
         return;
-    if (Program.Params.IkaCode.trimmed().isEmpty() || Program.Params.IkaPass.trimmed().isEmpty()) {
+    // The list sends the way the installation proposes (Orva.ini, [Api] SendWay).
+    const bool api =
+        DefaultSendWay() == SendWay::Api && WindowCatalogue::has(QString::fromLatin1(ApiSubmissionWindow));
+    if (api && !ApiAccountReady())
+        return;
+    if (!api && (Program.Params.IkaCode.trimmed().isEmpty() || Program.Params.IkaPass.trimmed().isEmpty())) {
         ShowMsg(108);
         return;
     }
     const MonthEntry* row = m_list.selected();
     if (!row)
         return;
-    Program.SendKorario = row->entry.Korario;
-    Program.SendKparat = row->entry.Kparat;
-    Program.SendEafm = row->entry.Eafm;
-    Program.SendEypo = row->Eypo;
+    if (api) {
+        HandOverApiEntry(row->entry.Eafm, row->entry.Kdate);
+    } else {
+        Program.SendKorario = row->entry.Korario;
+        Program.SendKparat = row->entry.Kparat;
+        Program.SendEafm = row->entry.Eafm;
+        Program.SendEypo = row->Eypo;
+        Program.SendKdate = row->entry.Kdate;
+    }
     // The list stays open across the modal submission window.
     const bool close = m_closeOnDeactivate;
     m_closeOnDeactivate = false;
     if (MdiHost* host = MdiHost::instance())
-        host->showModal(QString::fromLatin1(SubmissionWindow));
+        host->showModal(QString::fromLatin1(api ? ApiSubmissionWindow : SubmissionWindow));
     m_closeOnDeactivate = close;
 }
 
