@@ -1,7 +1,9 @@
 #include "shell/Commands.h"
 
+#include "logic/internet/SubmitCommand.h"
 #include "logic/maintenance/CheckCommand.h"
 #include "logic/maintenance/MaintenanceCommands.h"
+#include "logic/print/HistoryCommand.h"
 #include "logic/print/ReportCommands.h"
 #include "logic/records/ImportCommand.h"
 #include "shell/Startup.h"
@@ -22,7 +24,7 @@ void keepSeriousMessages(QtMsgType type, const QMessageLogContext& context, cons
 const QList<Command>& OrvaCommands() {
     static const QList<Command> commands = {
         ReportEntriesCommand(), ReportEmployeesCommand(), ImportCommand(), BackupCommand(), RestoreCommand(),
-        CheckCommand(),
+        CheckCommand(), SubmitCommand(), HistoryCommand(),
     };
     return commands;
 }

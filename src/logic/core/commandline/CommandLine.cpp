@@ -126,6 +126,8 @@ const QList<ExitStatus>& ExitStatuses() {
         {CannotWriteFile, u"το αρχείο εξόδου δεν μπορεί να γραφτεί"_s},
         {CannotOpenDatabase, u"η βάση δεδομένων δεν μπορεί να ανοίξει"_s},
         {DataFolderInUse, u"ο φάκελος δεδομένων είναι σε χρήση από το Orva"_s},
+        {RefusedByServer, u"η υπηρεσία του Υπουργείου απέρριψε όσα στάλθηκαν"_s},
+        {UnknownOutcome, u"στάλθηκαν χωρίς απάντηση: δεν είναι γνωστό αν καταχωρήθηκαν"_s},
     };
     return statuses;
 }

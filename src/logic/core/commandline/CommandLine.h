@@ -21,6 +21,8 @@ enum CommandStatus {
     CannotWriteFile = 4,    // the output file cannot be written
     CannotOpenDatabase = 5, // the database of the data folder cannot be opened
     DataFolderInUse = 6,    // a running Orva holds the data folder
+    RefusedByServer = 7,    // the ministry's service refused what was sent
+    UnknownOutcome = 8,     // sent without an answer: whether it was taken is not known
 };
 
 // An exit status and what it means, as the help lists them (and the README and the manual
