@@ -5,11 +5,13 @@
 
 #include "logic/core/commandline/Console.h"
 #include "logic/core/database/Database.h"
+#include "logic/core/database/SubmissionStatements.h"
 #include "logic/core/files/DataFolder.h"
 #include "logic/core/files/IniSettings.h"
 #include "logic/core/program/ProgramValues.h"
 #include "logic/core/services/Services.h"
 #include "logic/core/services/SystemServices.h"
+#include "logic/internet/ApiHandOver.h"
 #include "logic/maintenance/BackupVolumes.h"
 #include "shell/Main.h"
 #include "shell/Windows.h"
@@ -17,6 +19,7 @@
 #include "windows/core/Lbenter.h"
 #include "windows/core/MdiHost.h"
 #include "windows/core/RythmEgk.h"
+#include "windows/internet/InterApi.h"
 #include "windows/maintenance/BackRest.h"
 #include "windows/maintenance/KenaEnt.h"
 #include "windows/maintenance/Manual.h"
@@ -80,18 +83,18 @@ void fillSampleRecords() {
                "IkaPass='********', SmtpServer='mail.alfa-emporiki.gr', Cemail='grafeio@alfa-emporiki.gr', "
                "Lemail='logistis@example.gr', Cepon='ΑΛΦΑ ΕΜΠΟΡΙΚΗ Α.Ε.'"_s);
     const QList<QStringList> employees = {
-        {u"034512871"_s, u"ΑΝΤΩΝΙΟΥ ΜΑΡΙΑ"_s, u"120"_s},
-        {u"046712398"_s, u"ΒΑΣΙΛΕΙΟΥ ΓΕΩΡΓΙΟΣ"_s, u"120"_s},
-        {u"058233104"_s, u"ΓΕΩΡΓΙΑΔΗΣ ΝΙΚΟΛΑΟΣ"_s, u"045"_s},
-        {u"061498725"_s, u"ΔΗΜΗΤΡΙΟΥ ΕΛΕΝΗ"_s, u"120"_s},
-        {u"073355190"_s, u"ΕΥΑΓΓΕΛΟΥ ΚΩΝΣΤΑΝΤΙΝΟΣ"_s, u"045"_s},
-        {u"085620931"_s, u"ΖΑΦΕΙΡΙΟΥ ΑΙΚΑΤΕΡΙΝΗ"_s, u"120"_s},
-        {u"097104466"_s, u"ΘΕΟΔΩΡΟΥ ΙΩΑΝΝΗΣ"_s, u"120"_s},
-        {u"102938475"_s, u"ΚΑΡΑΓΙΑΝΝΗ ΣΟΦΙΑ"_s, u"071"_s},
-        {u"114455772"_s, u"ΛΑΜΠΡΟΥ ΠΑΝΑΓΙΩΤΗΣ"_s, u"120"_s},
-        {u"126677013"_s, u"ΜΙΧΑΗΛΙΔΟΥ ΑΝΝΑ"_s, u"045"_s},
-        {u"138890254"_s, u"ΝΙΚΟΛΑΟΥ ΔΗΜΗΤΡΙΟΣ"_s, u"120"_s},
-        {u"141122586"_s, u"ΠΑΠΑΔΟΠΟΥΛΟΥ ΧΡΙΣΤΙΝΑ"_s, u"071"_s},
+        {u"034512879"_s, u"ΑΝΤΩΝΙΟΥ ΜΑΡΙΑ"_s, u"120"_s},
+        {u"046712395"_s, u"ΒΑΣΙΛΕΙΟΥ ΓΕΩΡΓΙΟΣ"_s, u"120"_s},
+        {u"058233105"_s, u"ΓΕΩΡΓΙΑΔΗΣ ΝΙΚΟΛΑΟΣ"_s, u"045"_s},
+        {u"061498721"_s, u"ΔΗΜΗΤΡΙΟΥ ΕΛΕΝΗ"_s, u"120"_s},
+        {u"073355196"_s, u"ΕΥΑΓΓΕΛΟΥ ΚΩΝΣΤΑΝΤΙΝΟΣ"_s, u"045"_s},
+        {u"085620934"_s, u"ΖΑΦΕΙΡΙΟΥ ΑΙΚΑΤΕΡΙΝΗ"_s, u"120"_s},
+        {u"097104469"_s, u"ΘΕΟΔΩΡΟΥ ΙΩΑΝΝΗΣ"_s, u"120"_s},
+        {u"102938470"_s, u"ΚΑΡΑΓΙΑΝΝΗ ΣΟΦΙΑ"_s, u"071"_s},
+        {u"114455776"_s, u"ΛΑΜΠΡΟΥ ΠΑΝΑΓΙΩΤΗΣ"_s, u"120"_s},
+        {u"126677014"_s, u"ΜΙΧΑΗΛΙΔΟΥ ΑΝΝΑ"_s, u"045"_s},
+        {u"138890258"_s, u"ΝΙΚΟΛΑΟΥ ΔΗΜΗΤΡΙΟΣ"_s, u"120"_s},
+        {u"141122582"_s, u"ΠΑΠΑΔΟΠΟΥΛΟΥ ΧΡΙΣΤΙΝΑ"_s, u"071"_s},
     };
     query.prepare(u"Insert Into Ergaz (Eafm, Eepon, Eypo) Values (?, ?, ?)"_s);
     for (const QStringList& employee : employees) {
@@ -110,6 +113,39 @@ void fillSampleRecords() {
             query.exec();
         }
     }
+    UpdateApiAccount({u"alfa-ws"_s, u"********"_s});
+    // The first week's entries went through the API, one of them from the page.
+    QList<SubmissionRow> sent;
+    for (int day = 2; day <= 6; day += 2) {
+        const QString date = PictureDate.addDays(day - 16).toString(u"yyyyMMdd"_s);
+        const QString at = PictureDate.addDays(day - 15).toString(u"yyyy-MM-dd"_s);
+        for (int e = day % 3; e < employees.size(); e += 3) {
+            const QString worked = hours[(day + e) % hours.size()];
+            if (day == 4 && e == 1)
+                sent << SubmissionRow{employees[e][0],
+                                      date,
+                                      u"page"_s,
+                                      u"accepted"_s,
+                                      {},
+                                      {},
+                                      {},
+                                      worked,
+                                      at + u" 09:12:40.000"_s,
+                                      u"Proofs/proof.pdf"_s};
+            else
+                sent << SubmissionRow{employees[e][0],
+                                      date,
+                                      u"api"_s,
+                                      u"accepted"_s,
+                                      u"ΕΥ%1"_s.arg(2611000 + day * 10 + e),
+                                      at.mid(8, 2) + u'/' + at.mid(5, 2) + u'/' + at.left(4) + u" 09:05"_s,
+                                      QString::number(884000 + day),
+                                      worked,
+                                      at + u" 09:05:10.000"_s,
+                                      {}};
+        }
+    }
+    InsertSubmissions(sent);
 }
 
 // The day of the pictures, whatever day the build runs.
@@ -141,11 +177,11 @@ bool takePictures(Main& main, const QDir& output, const QString& stick) {
     main.openByName(u"ErgazSrch"_s);
     ok &= saveChild(main.mdi()->findChildWindow(u"ErgazSrch"_s), output, u"ErgazSrch"_s);
     Program.BridgeMode[0] = 2;
-    Program.BridgeKey[0] = u"058233104"_s.leftJustified(14);
+    Program.BridgeKey[0] = u"058233105"_s.leftJustified(14);
     ok &= saveChild(main.mdi()->openChild(u"Ergaz"_s), output, u"Ergaz"_s);
     // An entry of the sample records, loaded for change.
     Program.BridgeKey[1] =
-        u"058233104"_s.leftJustified(14) + PictureDate.addDays(-14).toString(u"dd/MM/yyyy"_s);
+        u"058233105"_s.leftJustified(14) + PictureDate.addDays(-14).toString(u"dd/MM/yyyy"_s);
     ok &= saveChild(main.mdi()->openChild(u"Kins"_s), output, u"Kins"_s);
     if (ChildWindow* import = main.mdi()->openChild(u"InsErg"_s)) {
         if (auto* name = import->findChild<QLineEdit*>(u"FlName"_s))
@@ -153,6 +189,19 @@ bool takePictures(Main& main, const QDir& output, const QString& stick) {
         ok &= saveChild(import, output, u"InsErg"_s);
     }
     ok &= saveChild(main.mdi()->openChild(u"EpilErgaz"_s), output, u"EpilErgaz"_s);
+    ok &= saveChild(main.mdi()->openChild(u"IstYpob"_s), output, u"IstYpob"_s);
+    {
+        // The second week, as the batch window hands it to the API.
+        HandOverApiBatch({PictureDate.addDays(-9).toString(u"dd/MM/yyyy"_s),
+                          PictureDate.toString(u"dd/MM/yyyy"_s),
+                          {},
+                          {},
+                          {},
+                          {}});
+        InterApi preview(&main);
+        preview.show();
+        ok &= save(&preview, output, u"InterApi"_s);
+    }
     ok &= saveChild(main.mdi()->openChild(u"ParamDt"_s), output, u"ParamDt"_s);
     {
         RythmEgk settings(&main);
