@@ -159,6 +159,72 @@ private slots:
                 "Δεν καταχωρήθηκαν 12 γραμμές του αρχείου (γραμμές 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, ...)."));
     }
 
+    // What is not an employee file is refused before a line is read: the bytes of a
+    // picture, a PDF or a spreadsheet's own file are no text.
+    void filesThatAreNotTextAreRefused_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("reason");
+        QByteArray random;
+        quint32 seed = 12345;
+        for (int i = 0; i < 100000; ++i) {
+            seed = seed * 1103515245 + 12345;
+            random.append(char(seed >> 16));
+        }
+        QTest::newRow("random bytes") << random << QStringLiteral("χαρακτήρα ελέγχου");
+        QTest::newRow("a PDF") << QByteArray("%PDF-1.4\n%\xE2\xE3\xCF\xD3\n1 0 obj\n<< /Length 20 /Filter "
+                                             "/FlateDecode >>\nstream\n\x78\x9C\x03\x00\x00\x00\x00\x01\nendstream")
+                               << QStringLiteral("χαρακτήρα ελέγχου");
+        QTest::newRow("an xlsx") << QByteArray("PK\x03\x04\x14\x00\x06\x00\x08\x00\x00\x00!\x00", 17)
+                                 << QStringLiteral("0x03");
+        QTest::newRow("a byte the code page lacks")
+            << (AscFileBytes({AscHeadingLine()}) + "\xAA\r\n") << QStringLiteral("κωδικοσελίδα");
+    }
+    void filesThatAreNotTextAreRefused() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
+        QString error;
+        QVERIFY(!DecodeAscText(bytes, &error));
+        QVERIFY2(error.startsWith(QStringLiteral("Το αρχείο δεν είναι αρχείο κειμένου με εργαζόμενους")),
+                 qPrintable(error));
+        QVERIFY2(error.contains(reason), qPrintable(error));
+        QVERIFY(error.endsWith(QStringLiteral("Δεν εισήχθη τίποτα.")));
+    }
+
+    void utf8IsReadAsUtf8AndTheOldEndsOfFileAreText() {
+        const QStringList lines = threeEmployeeFile();
+        const QByteArray greek = AscFileBytes(lines);
+        QByteArray utf8;
+        for (const QString& line : lines)
+            utf8 += line.toUtf8() + "\r\n";
+        QCOMPARE(SplitAscText(DecodeAscText(utf8).value_or(QString())), lines);
+        QCOMPARE(SplitAscText(DecodeAscText("\xEF\xBB\xBF" + utf8).value_or(QString())), lines);
+        QCOMPARE(SplitAscText(DecodeAscText(greek).value_or(QString())), lines);
+        // The end-of-file mark of DOS programs and their page breaks.
+        QCOMPARE(SplitAscText(DecodeAscText(greek + "\x1A").value_or(QString())), lines);
+        QCOMPARE(SplitAscText(DecodeAscText("\f" + greek).value_or(QString())).at(1), lines.at(1));
+        QString error;
+        QVERIFY(!DecodeAscText("\xEF\xBB\xBF\xC1\xC2", &error));
+        QVERIFY(error.contains(QStringLiteral("UTF-8")));
+    }
+
+    void linesWhoseAfmIsNotDigitsAreSkippedAndCounted() {
+        TestDataFolder folder;
+        QVERIFY(folder.openDatabase());
+        const QStringList lines = {
+            AscHeadingLine(), AscEmployeeLine(1, QStringLiteral("ΑΛΕΞΙΟΥ"), {}, QStringLiteral("090000045")),
+            AscEmployeeLine(2, QStringLiteral("ΣΚΟΥΠΙΔΙ"), {}, QStringLiteral("2ώANs«νΕ³")),
+            AscEmployeeLine(3, QStringLiteral("ΓΕΩΡΓΙΟΥ"), {}, QStringLiteral("12345678 9")),
+            AscEmployeeLine(4, QStringLiteral("ΔΗΜΟΥ"), {}, QStringLiteral("111111111")), AscTotalsLine(4)};
+        const AscImportResult result = ImportAscLines(lines);
+        QVERIFY(result.status.ok());
+        QCOMPARE(result.added, 2);
+        QCOMPARE(result.skipped, 0);
+        QCOMPARE(result.badAfmLines, (QList<int>{3, 4}));
+        QCOMPARE(employeeCount(), 2);
+        QCOMPARE(SkippedLinesText(result),
+                 QStringLiteral("Παραλείφθηκαν 2 γραμμές με ΑΦΜ που δεν είναι μόνο ψηφία (γραμμές 3, 4)."));
+    }
+
     void aFailedStartStoresNothing() {
         TestDataFolder folder;
         QVERIFY(folder.openDatabase());

@@ -99,6 +99,36 @@ private slots:
         QCOMPARE(run.err, u"orva: Δεν υπάρχουν εγγραφές.\n"_s);
     }
 
+    void aFileThatIsNotTextStoresNothing() {
+        const QString path = m_folder->file(u"picture.asc"_s);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QByteArray bytes = AscFileBytes({AscEmployeeLine(1, u"ΑΛΕΞΙΟΥ"_s, u"ΜΑΡΙΑ"_s, u"090000045"_s)});
+        bytes += QByteArray("\x89PNG\r\n\x1A\n\x00\x00\x00\rIHDR", 16);
+        file.write(bytes);
+        file.close();
+        const CommandRun run = import(path);
+        QCOMPARE(run.exitCode, int(BadArguments));
+        QCOMPARE(run.out, QString());
+        QVERIFY2(run.err.contains(u"δεν είναι αρχείο κειμένου με εργαζόμενους"_s), qPrintable(run.err));
+        QCOMPARE(employees(), QList<Employee>());
+    }
+
+    void aUtf8FileImportsAndBadAfmsAreCounted() {
+        const QString path = m_folder->file(u"utf8.asc"_s);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        for (const QString& line : {AscHeadingLine(), AscEmployeeLine(1, u"ΑΛΕΞΙΟΥ"_s, u"ΜΑΡΙΑ"_s, u"090000045"_s),
+                                    AscEmployeeLine(2, u"ΒΑΘΗΣ"_s, {}, u"0940Χ9245"_s)})
+            file.write(line.toUtf8() + "\n");
+        file.close();
+        const CommandRun run = import(path);
+        QCOMPARE(run.exitCode, int(CommandFailed));
+        QCOMPARE(run.out, u"Προστέθηκαν: 1\nΥπήρχαν ήδη: 0\nΔεν καταχωρήθηκαν: 0\n"
+                          u"Με ΑΦΜ που δεν είναι μόνο ψηφία: 1 (γραμμή 3)\n"_s);
+        QCOMPARE(employees(), (QList<Employee>{{u"090000045"_s, u"ΑΛΕΞΙΟΥ ΜΑΡΙΑ"_s, u"0"_s}}));
+    }
+
     void aMissingFileIsABadArgument() {
         const QString path = m_folder->file(u"missing.asc"_s);
         const CommandRun run = import(path);

@@ -88,6 +88,24 @@ private slots:
         QCOMPARE(RecordWindows::count(QStringLiteral("Ergaz")), 2);
     }
 
+    void aFileThatIsNotTextIsRefusedBeforeTheQuestion() {
+        const QString path = m_windows->folder().file(QStringLiteral("book.xlsx"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray("PK\x03\x04\x14\x00\x06\x00\x08\x00\x00\x00!\x00", 17) + QByteArray(300, 'x'));
+        file.close();
+        InsErg* window = open();
+        name(window)->setText(path);
+        m_windows->dialogs().answers = {MsgAnswer::Yes};
+        button(window, "EisBut")->click();
+        QCOMPARE(m_windows->dialogs().boxes.size(), 1);
+        const MessageBox refusal = m_windows->dialogs().boxes.first();
+        QCOMPARE(refusal.icon, MsgIcon::Critical);
+        QVERIFY2(refusal.text.contains(QStringLiteral("δεν είναι αρχείο κειμένου με εργαζόμενους")),
+                 qPrintable(refusal.text));
+        QCOMPARE(RecordWindows::count(QStringLiteral("Ergaz")), 0);
+    }
+
     void escapeCloses() {
         InsErg* window = open();
         QTest::keyClick(name(window), Qt::Key_Escape);

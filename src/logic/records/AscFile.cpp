@@ -4,6 +4,7 @@
 #include "logic/records/RecordKeys.h"
 
 #include <QFile>
+#include <QStringDecoder>
 
 namespace {
 constexpr int AfmColumn = 130; // 0-based index of position 131
@@ -14,8 +15,7 @@ QString field(const QString& line, int position, int length) {
 }
 } // namespace
 
-QStringList SplitAscLines(const QByteArray& bytes) {
-    const QString text = FromWindowsGreek(bytes);
+QStringList SplitAscText(const QString& text) {
     QStringList lines;
     qsizetype start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -32,6 +32,61 @@ QStringList SplitAscLines(const QByteArray& bytes) {
     return lines;
 }
 
+QStringList SplitAscLines(const QByteArray& bytes) {
+    return SplitAscText(FromWindowsGreek(bytes));
+}
+
+std::optional<QString> DecodeAscText(const QByteArray& bytes, QString* error) {
+    const auto refuse = [&](qsizetype at, const QString& what) -> std::optional<QString> {
+        if (error) {
+            const qsizetype line = bytes.left(at).count('\n') + 1;
+            *error = QStringLiteral("Το αρχείο δεν είναι αρχείο κειμένου με εργαζόμενους: %1 (byte %2, γραμμή %3). "
+                                    "Δεν εισήχθη τίποτα.")
+                         .arg(what)
+                         .arg(at + 1)
+                         .arg(line);
+        }
+        return std::nullopt;
+    };
+    QByteArray body = bytes;
+    // The end-of-file mark of old DOS programs, and what some tools pad after it.
+    while (body.endsWith('\x1A') || (body.endsWith('\0') && body.contains('\x1A')))
+        body.chop(1);
+    for (qsizetype i = 0; i < body.size(); ++i) {
+        const uchar byte = uchar(body.at(i));
+        if (byte < 0x20 && byte != '\r' && byte != '\n' && byte != '\t' && byte != '\f')
+            return refuse(i, QStringLiteral("έχει τον χαρακτήρα ελέγχου 0x%1").arg(byte, 2, 16, QLatin1Char('0')));
+        if (byte == 0x7F)
+            return refuse(i, QStringLiteral("έχει τον χαρακτήρα ελέγχου 0x7f"));
+    }
+    const bool byteOrderMark = body.startsWith("\xEF\xBB\xBF");
+    bool beyondAscii = false;
+    for (const char byte : body)
+        beyondAscii = beyondAscii || uchar(byte) >= 0x80;
+    if (byteOrderMark || beyondAscii) {
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString text = utf8.decode(QByteArrayView(body).sliced(byteOrderMark ? 3 : 0));
+        if (!utf8.hasError())
+            return text;
+        if (byteOrderMark)
+            return refuse(0, QStringLiteral("αρχίζει ως UTF-8 αλλά δεν είναι σωστό UTF-8"));
+    }
+    QStringDecoder greek("windows-1253");
+    const QString text = greek.decode(body);
+    // The code page leaves a few bytes without a character: depending on the converter they
+    // come out as U+FFFD, as the substitute control (no 0x1A is left in the bytes by now), as
+    // the C1 controls of the same number, or in the private-use area. One character stands
+    // for one byte here.
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
+        if (c == QChar::ReplacementCharacter || c == 0x1A || (c >= 0x80 && c <= 0x9F) || (c >= 0xE000 && c <= 0xF8FF))
+            return refuse(i, QStringLiteral("έχει byte που δεν υπάρχει στην ελληνική κωδικοσελίδα Windows 1253"));
+    }
+    if (greek.hasError())
+        return refuse(0, QStringLiteral("έχει byte που δεν υπάρχει στην ελληνική κωδικοσελίδα Windows 1253"));
+    return text;
+}
+
 std::optional<QStringList> ReadAscFile(const QString& path, QString* error) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -45,7 +100,20 @@ std::optional<QStringList> ReadAscFile(const QString& path, QString* error) {
             *error = file.errorString();
         return std::nullopt;
     }
-    return SplitAscLines(bytes);
+    const std::optional<QString> text = DecodeAscText(bytes, error);
+    if (!text)
+        return std::nullopt;
+    return SplitAscText(*text);
+}
+
+bool AscAfmIsDigits(const QString& afm) {
+    if (afm.isEmpty())
+        return false;
+    for (const QChar c : afm) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    }
+    return true;
 }
 
 std::optional<AscEmployee> ParseAscLine(const QString& line) {

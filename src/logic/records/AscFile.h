@@ -21,13 +21,26 @@ struct AscEmployee {
 // The longest name the employee table holds.
 constexpr int AscNameLength = 30;
 
-// The lines of the file's bytes: a line ends with CR LF, CR alone or LF alone; a last
-// line without an end counts too, an empty end after the last line end does not.
+// The lines of a text: a line ends with CR LF, CR alone or LF alone; a last line without an
+// end counts too, an empty end after the last line end does not.
+QStringList SplitAscText(const QString& text);
+// The lines of the file's bytes read as Windows Greek.
 QStringList SplitAscLines(const QByteArray& bytes);
 
-// The lines of the file at path; nothing, with the system's reason in *error, when it
-// cannot be read.
+// The text of an import file. The file is Windows Greek, or UTF-8 as spreadsheets and
+// editors save it (a byte-order mark, or letters beyond ASCII that all read as UTF-8).
+// Nothing, with the reason in Greek in *error, when the bytes are not text at all: a NUL or
+// another control byte besides the line ends, tabs and page breaks (and the end-of-file
+// mark of old DOS files at the end), or a byte the Greek code page does not have. Such a
+// file (a picture, a PDF, a spreadsheet's own file) is never read line by line.
+std::optional<QString> DecodeAscText(const QByteArray& bytes, QString* error = nullptr);
+
+// The lines of the file at path; nothing, with the reason in *error, when it cannot be read
+// or is not text.
 std::optional<QStringList> ReadAscFile(const QString& path, QString* error = nullptr);
+
+// Whether the AFM of an employee line is a tax number at all: digits only.
+bool AscAfmIsDigits(const QString& afm);
 
 // The employee of one line, or nothing when it is no employee line. The AFM and the two
 // name parts are trimmed; the name is the surname, one blank and the first name, cut to

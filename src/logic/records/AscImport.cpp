@@ -47,7 +47,9 @@ AscImportResult ImportAscLines(const QStringList& lines, const std::function<voi
     const int total = int(lines.size());
     for (int i = 0; i < total; ++i) {
         if (const std::optional<AscEmployee> employee = ParseAscLine(lines.at(i))) {
-            if (const DbStatus status = importOne(statements, *employee, result); !status.ok())
+            if (!AscAfmIsDigits(employee->afm))
+                result.badAfmLines.append(i + 1);
+            else if (const DbStatus status = importOne(statements, *employee, result); !status.ok())
                 noteSkipped(result, i + 1, status);
         }
         if (progress && (i + 1) % ProgressStep == 0)
@@ -64,16 +66,28 @@ AscImportResult ImportAscLines(const QStringList& lines, const std::function<voi
 }
 
 QString SkippedLinesText(const AscImportResult& result) {
-    if (result.skipped == 0)
-        return {};
-    QStringList numbers;
-    for (int line : result.skippedLines.mid(0, ReportedLines))
-        numbers << QString::number(line);
-    if (result.skipped > numbers.size())
-        numbers << QStringLiteral("...");
-    const bool one = result.skipped == 1;
-    return (one ? QStringLiteral("Δεν καταχωρήθηκε %1 γραμμή του αρχείου (γραμμή %2).")
-                : QStringLiteral("Δεν καταχωρήθηκαν %1 γραμμές του αρχείου (γραμμές %2)."))
-        .arg(result.skipped)
-        .arg(numbers.join(QStringLiteral(", ")));
+    const auto numbers = [](const QList<int>& lines, qsizetype count) {
+        QStringList shown;
+        for (int line : lines.mid(0, ReportedLines))
+            shown << QString::number(line);
+        if (count > shown.size())
+            shown << QStringLiteral("...");
+        return shown.join(QStringLiteral(", "));
+    };
+    QStringList text;
+    if (result.skipped > 0) {
+        const bool one = result.skipped == 1;
+        text << (one ? QStringLiteral("Δεν καταχωρήθηκε %1 γραμμή του αρχείου (γραμμή %2).")
+                     : QStringLiteral("Δεν καταχωρήθηκαν %1 γραμμές του αρχείου (γραμμές %2)."))
+                    .arg(result.skipped)
+                    .arg(numbers(result.skippedLines, result.skipped));
+    }
+    if (!result.badAfmLines.isEmpty()) {
+        const bool one = result.badAfmLines.size() == 1;
+        text << (one ? QStringLiteral("Παραλείφθηκε %1 γραμμή με ΑΦΜ που δεν είναι μόνο ψηφία (γραμμή %2).")
+                     : QStringLiteral("Παραλείφθηκαν %1 γραμμές με ΑΦΜ που δεν είναι μόνο ψηφία (γραμμές %2)."))
+                    .arg(result.badAfmLines.size())
+                    .arg(numbers(result.badAfmLines, result.badAfmLines.size()));
+    }
+    return text.join(QStringLiteral("\r\n"));
 }

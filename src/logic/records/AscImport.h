@@ -12,6 +12,7 @@ struct AscImportResult {
     int present = 0;          // employee lines whose AFM was in the table already (left untouched)
     int skipped = 0;          // employee lines that could not be stored
     QList<int> skippedLines;  // their line numbers, from 1
+    QList<int> badAfmLines;   // employee lines whose AFM is not digits only, never stored
     DbStatus firstSkipReason; // why the first of them could not be stored
     DbStatus status;          // a failure of the import as a whole: nothing was stored
 };
@@ -23,6 +24,6 @@ struct AscImportResult {
 AscImportResult ImportAscLines(const QStringList& lines,
                                const std::function<void(int done, int total)>& progress = {});
 
-// The line added to the closing message when lines were skipped, naming the first ten of
-// them; "" when none was.
+// The lines added to the closing message when lines were skipped (could not be stored, or
+// carry an AFM that is not digits), naming the first ten of each; "" when none was.
 QString SkippedLinesText(const AscImportResult& result);

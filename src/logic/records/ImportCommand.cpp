@@ -29,7 +29,9 @@ int runImport(const CommandCall& call) {
     QString error;
     const std::optional<QStringList> lines = ReadAscFile(path, &error);
     if (!lines) {
-        PrintFailure(FileFailure(FileAction::Read, path, error));
+        // A file that was read but is no text carries its reason in Greek already.
+        const bool read = QFileInfo(path).isFile() && QFileInfo(path).isReadable();
+        PrintFailure(read ? Failure{u"«%1»: %2"_s.arg(path, error), {}} : FileFailure(FileAction::Read, path, error));
         return BadArguments;
     }
     if (!OpenDatabase())
@@ -46,7 +48,7 @@ int runImport(const CommandCall& call) {
         ShowDatabaseError(result.status);
         return CommandFailed;
     }
-    if (result.added + result.present + result.skipped == 0) {
+    if (result.added + result.present + result.skipped + result.badAfmLines.size() == 0) {
         ShowMsg(18);
         return NothingFound;
     }
@@ -54,14 +56,15 @@ int runImport(const CommandCall& call) {
     PrintOut(u"Υπήρχαν ήδη: %1"_s.arg(result.present));
     PrintOut(u"Δεν καταχωρήθηκαν: %1"_s.arg(result.skipped) +
              (result.skipped > 0 ? lineNumbers(result.skippedLines) : QString()));
-    if (result.skipped > 0) {
-        // The others are stored; the status says that the file is not in whole.
+    if (!result.badAfmLines.isEmpty())
+        PrintOut(u"Με ΑΦΜ που δεν είναι μόνο ψηφία: %1"_s.arg(result.badAfmLines.size()) +
+                 lineNumbers(result.badAfmLines));
+    if (result.skipped > 0)
         PrintFailure(
             {u"Η γραμμή %1 δεν καταχωρήθηκε στη βάση δεδομένων."_s.arg(result.skippedLines.constFirst()),
              result.firstSkipReason.errorText});
-        return CommandFailed;
-    }
-    return CommandDone;
+    // The others are stored; the status says that the file is not in whole.
+    return result.skipped > 0 || !result.badAfmLines.isEmpty() ? CommandFailed : CommandDone;
 }
 
 } // namespace
@@ -76,7 +79,7 @@ Command ImportCommand() {
         u"υπήρχαν ήδη και ποιες γραμμές δεν καταχωρήθηκαν. Δεν τρέχει όσο το Orva είναι ανοιχτό στον "
         u"ίδιο φάκελο δεδομένων."_s;
     command.arguments = {{u"ΑΡΧΕΙΟ"_s, u"Το αρχείο των εργαζομένων: σταθερές στήλες, κωδικοσελίδα Windows "
-                                       u"1253, το ΑΦΜ από τη στήλη 131."_s}};
+                                       u"1253 ή UTF-8, το ΑΦΜ από τη στήλη 131."_s}};
     command.run = runImport;
     return command;
 }

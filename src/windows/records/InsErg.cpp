@@ -77,17 +77,20 @@ void InsErg::import() {
         ShowMsg(10);
         return;
     }
+    // A file that cannot be read, or is no text at all, is refused before the question.
+    QString error;
+    const std::optional<QStringList> lines = ReadAscFile(path, &error);
+    if (!lines) {
+        ShowBox(QStringLiteral("ΠΡΟΣΟΧΗ"), QStringLiteral("Το αρχείο %1 δεν μπορεί να διαβαστεί.\r\n%2").arg(path, error),
+                MsgIcon::Critical);
+        return;
+    }
     if (!AskYesNo(
             QStringLiteral("ΠΡΟΣΟΧΗ"),
             QStringLiteral("Η εργασία θα εισάγει από το αρχείο τους εργαζόμενους, που δεν υπάρχουν ήδη στο "
                            "πρόγραμμα."),
             MsgIcon::Information, MsgAnswer::Yes))
         return;
-    const std::optional<QStringList> lines = ReadAscFile(path);
-    if (!lines) {
-        ShowMsg(10);
-        return;
-    }
 
     m_progress->setRange(0, std::max(1, int(lines->size())));
     m_progress->setValue(0);
