@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QStringDecoder>
 
+#include <string_view>
+
 namespace {
 constexpr int AfmColumn = 130; // 0-based index of position 131
 constexpr int AfmLength = 14;
@@ -40,8 +42,9 @@ std::optional<QString> DecodeAscText(const QByteArray& bytes, QString* error) {
     const auto refuse = [&](qsizetype at, const QString& what) -> std::optional<QString> {
         if (error) {
             const qsizetype line = bytes.left(at).count('\n') + 1;
-            *error = QStringLiteral("Το αρχείο δεν είναι αρχείο κειμένου με εργαζόμενους: %1 (byte %2, γραμμή %3). "
-                                    "Δεν εισήχθη τίποτα.")
+            *error = QStringLiteral(
+                         "Το αρχείο δεν είναι αρχείο κειμένου με εργαζόμενους: %1 (byte %2, γραμμή %3). "
+                         "Δεν εισήχθη τίποτα.")
                          .arg(what)
                          .arg(at + 1)
                          .arg(line);
@@ -55,7 +58,8 @@ std::optional<QString> DecodeAscText(const QByteArray& bytes, QString* error) {
     for (qsizetype i = 0; i < body.size(); ++i) {
         const uchar byte = uchar(body.at(i));
         if (byte < 0x20 && byte != '\r' && byte != '\n' && byte != '\t' && byte != '\f')
-            return refuse(i, QStringLiteral("έχει τον χαρακτήρα ελέγχου 0x%1").arg(byte, 2, 16, QLatin1Char('0')));
+            return refuse(
+                i, QStringLiteral("έχει τον χαρακτήρα ελέγχου 0x%1").arg(byte, 2, 16, QLatin1Char('0')));
         if (byte == 0x7F)
             return refuse(i, QStringLiteral("έχει τον χαρακτήρα ελέγχου 0x7f"));
     }
@@ -71,17 +75,17 @@ std::optional<QString> DecodeAscText(const QByteArray& bytes, QString* error) {
         if (byteOrderMark)
             return refuse(0, QStringLiteral("αρχίζει ως UTF-8 αλλά δεν είναι σωστό UTF-8"));
     }
+    // The code page leaves these bytes without a character, and converters disagree on what
+    // they become (ICU turns 0xAA into U+00AA): the bytes themselves are checked.
+    static constexpr std::string_view undefinedInGreek =
+        "\x81\x88\x8A\x8C\x8D\x8E\x8F\x90\x98\x9A\x9C\x9D\x9E\x9F\xAA\xD2\xFF";
+    for (qsizetype i = 0; i < body.size(); ++i) {
+        if (undefinedInGreek.find(body.at(i)) != std::string_view::npos)
+            return refuse(
+                i, QStringLiteral("έχει byte που δεν υπάρχει στην ελληνική κωδικοσελίδα Windows 1253"));
+    }
     QStringDecoder greek("windows-1253");
     const QString text = greek.decode(body);
-    // The code page leaves a few bytes without a character: depending on the converter they
-    // come out as U+FFFD, as the substitute control (no 0x1A is left in the bytes by now), as
-    // the C1 controls of the same number, or in the private-use area. One character stands
-    // for one byte here.
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text.at(i).unicode();
-        if (c == QChar::ReplacementCharacter || c == 0x1A || (c >= 0x80 && c <= 0x9F) || (c >= 0xE000 && c <= 0xF8FF))
-            return refuse(i, QStringLiteral("έχει byte που δεν υπάρχει στην ελληνική κωδικοσελίδα Windows 1253"));
-    }
     if (greek.hasError())
         return refuse(0, QStringLiteral("έχει byte που δεν υπάρχει στην ελληνική κωδικοσελίδα Windows 1253"));
     return text;
