@@ -182,13 +182,13 @@ private slots:
         const QString statuses = help.out.section(u"\nΚωδικοί εξόδου:\n"_s, 1).section(u"\n\n"_s, 0, 0);
         QStringList words;
         for (const QString& line : commands.split(u'\n', Qt::SkipEmptyParts)) {
-            QStringList parts;
-            for (const QString& part : line.split(u' ', Qt::SkipEmptyParts)) {
-                if (part.front().isUpper() || !part.front().isLetter())
+            QStringList commandWords;
+            for (const QString& word : line.split(u' ', Qt::SkipEmptyParts)) {
+                if (word.front().isUpper() || !word.front().isLetter())
                     break;
-                parts << part;
+                commandWords << word;
             }
-            words << parts.join(u' ');
+            words << commandWords.join(u' ');
         }
         QVERIFY(words.contains(u"backup"_s) && words.contains(u"restore"_s));
         QList<int> numbers;

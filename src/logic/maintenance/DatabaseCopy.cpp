@@ -261,15 +261,15 @@ FileOutcome DatabaseCopy::write(const CopyProgress& progress) {
     in.close();
     out.close();
     for (const QString& suffix : companions) {
-        QFile part(m_source + suffix);
-        if (FileOutcome opened = openForReading(part); !opened.ok())
+        QFile sourceFile(m_source + suffix);
+        if (FileOutcome opened = openForReading(sourceFile); !opened.ok())
             return opened;
         const QString copy = out.fileName() + suffix;
         m_temporary->companions << copy;
         const int fd = ::open(QFile::encodeName(copy).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         if (fd < 0)
             return writeFailure(errno, folder.path());
-        const FileOutcome written = writeAll(part, fd, folder.path(), done, total, progress);
+        const FileOutcome written = writeAll(sourceFile, fd, folder.path(), done, total, progress);
         ::close(fd);
         if (!written.ok())
             return written;
