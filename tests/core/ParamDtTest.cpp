@@ -1,3 +1,4 @@
+#include "Controls.h"
 #include "ScriptedDialogs.h"
 #include "TestDataFolder.h"
 #include "logic/core/database/ParamStatements.h"
@@ -37,9 +38,7 @@ private slots:
 
 private:
     QPointer<ChildWindow> open();
-    QLineEdit* field(const char* name) const {
-        return m_window->findChild<QLineEdit*>(QString::fromLatin1(name));
-    }
+    QLineEdit* field(const char* name) const { return Controls::LineEdit(m_window, name); }
     // Types the text key by key (Greek letters included) into the emptied field.
     void type(const char* name, const QString& text) {
         field(name)->clear();
@@ -101,7 +100,7 @@ void ParamDtTest::showsTheStoredValuesBesideTheirLabels() {
     QCOMPARE(field("Epon")->text(), QStringLiteral("Εταιρεία Α.Ε."));
 
     for (int i = 0; i < 10; ++i)
-        QCOMPARE(m_window->findChild<QLabel*>(QStringLiteral("Lbl_%1").arg(i))->buddy(),
+        QCOMPARE(Controls::Find<QLabel>(m_window, QStringLiteral("Lbl_%1").arg(i))->buddy(),
                  field(FieldNames[i]));
 }
 
@@ -118,7 +117,7 @@ void ParamDtTest::enterAndArrowsFollowTheTabOrder() {
     QCOMPARE(QApplication::focusWidget(), field("ApiPass"));
     // Tab goes the same way, and on from the last field to the buttons.
     QTest::keyClick(field("ApiPass"), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), m_window->findChild<QPushButton*>(QStringLiteral("SaveBut")));
+    QCOMPARE(QApplication::focusWidget(), Controls::Button(m_window, "SaveBut"));
     field("TaxisPass")->setFocus();
     QTest::keyClick(field("TaxisPass"), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), field("Smtp"));
@@ -164,7 +163,7 @@ void ParamDtTest::savesTrimmedValuesAndUsesThemAtOnce() {
     type("C", QStringLiteral(" user@example.gr"));
     type("L", QStringLiteral("logistis@example.gr"));
     type("Epon", QStringLiteral("  Εταιρεία Α.Ε.  "));
-    QTest::mouseClick(m_window->findChild<QPushButton*>(QStringLiteral("SaveBut")), Qt::LeftButton);
+    QTest::mouseClick(Controls::Button(m_window, "SaveBut"), Qt::LeftButton);
     QTRY_VERIFY(!m_window);
 
     ParamValues expected;
@@ -209,7 +208,7 @@ void ParamDtTest::escapeAndExitDoNotSave() {
     QVERIFY(open());
     QCOMPARE(field("IkaCode")->text(), QStringLiteral("before"));
     type("Smtp", QStringLiteral("changed"));
-    QTest::mouseClick(m_window->findChild<QPushButton*>(QStringLiteral("ExitBut")), Qt::LeftButton);
+    QTest::mouseClick(Controls::Button(m_window, "ExitBut"), Qt::LeftButton);
     QTRY_VERIFY(!m_window);
 
     QCOMPARE(Program.Params.IkaCode, QStringLiteral("before"));

@@ -1,6 +1,7 @@
 #include "logic/print/MailExport.h"
 #include "ExportTestSupport.h"
 #include "LatinSentences.h"
+#include "OfficeFiles.h"
 #include "ScriptedDialogs.h"
 #include "ScriptedServices.h"
 #include "TestDataFolder.h"

@@ -1,5 +1,6 @@
 #include "logic/print/TextExport.h"
 #include "ExportTestSupport.h"
+#include "Golden.h"
 #include "ScriptedDialogs.h"
 #include "ScriptedServices.h"
 #include "TestDataFolder.h"
@@ -41,6 +42,8 @@ class TextExportTest : public QObject {
         return QList<QByteArray>(count, blank);
     }
 
+    static constexpr Golden::ShownAs Cp1253Text = Golden::ShownAs::Windows1253;
+
 private slots:
     void init() {
         m_folder = std::make_unique<TestDataFolder>();
@@ -49,25 +52,13 @@ private slots:
     }
     void cleanup() { m_folder.reset(); }
 
+    // Each page: the header line, the title and the column titles between rules, the lines,
+    // filled up with blank lines to 66.
     void aFirstLineWithPageBreakEndsTheFirstPage() {
         PrintJob job;
         fillReport(job, {Line(u"ΑΛΦΑ"_s, 40, 1, u'#'), Line(u"ΒΗΤΑ"_s, 40)}, u"001"_s, u"ΕΤΑΙΡΕΙΑ"_s);
-        const QString header1 = u"001 ΕΤΑΙΡΕΙΑ  08/12/2026       Σελίδα:1 "_s;
-        const QString header2 = u"001 ΕΤΑΙΡΕΙΑ  08/12/2026       Σελίδα:2 "_s;
-        QCOMPARE(header1.size(), 40);
-        const QByteArray rule(40, '-');
-        const QByteArray title = Cp1253(QString(16, u' ') + u"ΚΑΤΑΣΤΑΣΗ"_s);
-        const QByteArray columns = Cp1253(u"ΟΝΟΜΑ"_s + QString(34, u' '));
-        QList<QByteArray> expected{Cp1253(header1), title, rule,
-                                   columns,         rule,  Cp1253(u"ΑΛΦΑ"_s + QString(35, u' '))};
-        expected << blanks(60);
-        expected << Cp1253(header2) << title << rule << columns << rule
-                 << Cp1253(u"ΒΗΤΑ"_s + QString(35, u' '));
-        expected << blanks(60);
-
-        const QByteArray bytes = exported(job, PagedTextFile);
-        QCOMPARE(CrLfLines(bytes), expected);
-        QCOMPARE(bytes.count("\r\n"), 132);
+        GOLDEN_COMPARE(exported(job, PagedTextFile), u"print/text/break-after-the-first-line.txt"_s,
+                       Cp1253Text);
     }
 
     void aBreakOnTheLastLineAddsNoEmptyPage() {
@@ -79,70 +70,39 @@ private slots:
         QCOMPARE(written.mid(6), blanks(60));
     }
 
+    // No header, and the page break of line 3 is ignored: 63 lines and two blank ones a page.
     void theImportFileBreaksEverySixtyThreeLines() {
         PrintJob job;
         QStringList lines;
         for (int i = 1; i <= 130; ++i)
             lines << Line(u"Γραμμή %1"_s.arg(i), 40, 1, i == 3 ? u'#' : u' ');
         fillReport(job, lines, u"001"_s, u"ΕΤΑΙΡΕΙΑ"_s);
-        QList<QByteArray> expected;
-        const auto dataLine = [](int i) { return Cp1253(u"Γραμμή %1"_s.arg(i).leftJustified(39)); };
-        for (int i = 1; i <= 63; ++i)
-            expected << dataLine(i);
-        expected << ""
-                 << "";
-        for (int i = 64; i <= 126; ++i)
-            expected << dataLine(i);
-        expected << ""
-                 << "";
-        for (int i = 127; i <= 130; ++i)
-            expected << dataLine(i);
-        expected << blanks(62);
-        // No header, and the page break of line 3 is ignored.
-        QCOMPARE(CrLfLines(exported(job, ImportTextFile)), expected);
+        GOLDEN_COMPARE(exported(job, ImportTextFile), u"print/text/import-file-of-130-lines.asc"_s,
+                       Cp1253Text);
     }
 
+    // Without a column title: the header line, the title and its rule, 60 lines, two blank
+    // lines; the last page filled up to 66 lines.
     void thePagedFileHasSixtySixLinePages() {
         PrintJob job;
         QStringList lines;
         for (int i = 1; i <= 70; ++i)
             lines << Line(u"L%1"_s.arg(i), 40);
         fillReport(job, lines, {}, {}, true, false);
-        job.FixTitles(u" "_s, 1, 0); // no column title: header line, title and rule
-        const QList<QByteArray> written = CrLfLines(exported(job, PagedTextFile));
-        QCOMPARE(written.size(), 65 + 66);
-        // Page 1: three header lines, lines 1..60, two blank lines.
-        QCOMPARE(written.at(0), Cp1253(QString(14, u' ') + u"08/12/2026"_s + QString(16, u' ')));
-        QCOMPARE(written.at(3), QByteArray("L1").leftJustified(39));
-        QCOMPARE(written.at(62), QByteArray("L60").leftJustified(39));
-        QCOMPARE(written.mid(63, 2), QList<QByteArray>({"", ""}));
-        // Page 2: the header again, lines 61..70, filled up to 66 lines.
-        QCOMPARE(written.at(65), written.at(0));
-        QCOMPARE(written.at(68), QByteArray("L61").leftJustified(39));
-        QCOMPARE(written.at(77), QByteArray("L70").leftJustified(39));
-        QCOMPARE(written.mid(78), blanks(53));
+        job.FixTitles(u" "_s, 1, 0);
+        GOLDEN_COMPARE(exported(job, PagedTextFile), u"print/text/two-pages-without-column-titles.txt"_s,
+                       Cp1253Text);
     }
 
+    // "^" draws a rule under its row, "@" repeats the titles; "*" ends the page when the rows
+    // it keeps together fit on the next one (5 rows) and not when they would not (70 rows).
     void rowMarkersOfThePagedFile() {
         PrintJob job;
         fillReport(job,
                    {Line(u"A"_s, 40, 1, u'^'), Line(u"B"_s, 40, 1, u'@'), Line(u"C"_s, 40, 1, u'*', u"05 "_s),
                     Line(u"D"_s, 40, 1, u'*', u"70 "_s), Line(u"E"_s, 40)},
                    {}, {}, false, false);
-        const QList<QByteArray> written = CrLfLines(exported(job, PagedTextFile));
-        const QByteArray rule(40, '-');
-        const QByteArray columns = Cp1253(u"ΟΝΟΜΑ"_s + QString(34, u' '));
-        const QByteArray title = Cp1253(QString(16, u' ') + u"ΚΑΤΑΣΤΑΣΗ"_s);
-        QList<QByteArray> expected{title, rule, columns, rule};
-        expected << QByteArray("A").leftJustified(39) << rule; // "^": a rule under the row
-        expected << QByteArray("B").leftJustified(39) << title << rule << columns
-                 << rule; // "@": titles again
-        // "*" with 5 rows to keep and room for more: the page ends after the row.
-        expected << QByteArray("C").leftJustified(39) << blanks(66 - 12);
-        // "*" with 70 rows, more than a page holds: the page goes on.
-        expected << title << rule << columns << rule << QByteArray("D").leftJustified(39)
-                 << QByteArray("E").leftJustified(39) << blanks(60);
-        QCOMPARE(written, expected);
+        GOLDEN_COMPARE(exported(job, PagedTextFile), u"print/text/row-markers.txt"_s, Cp1253Text);
     }
 
     void theHeaderOfAReportWithoutCompanyCode() {

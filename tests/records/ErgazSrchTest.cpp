@@ -1,4 +1,5 @@
 #include "windows/records/ErgazSrch.h"
+#include "Controls.h"
 #include "RecordWindows.h"
 #include "logic/core/program/ProgramValues.h"
 #include "logic/records/RecordPrinting.h"
@@ -12,6 +13,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+
+using namespace Controls;
 
 // The employee list as the user pages, searches, sorts and picks in it: what the grid shows
 // and which row it highlights.
@@ -57,7 +60,7 @@ private slots:
         key(list, Qt::Key_PageDown);
         QCOMPARE(cell(list, 1, 0), RecordWindows::afm(29));
         // The toolbar does the same as the keys.
-        action(list, 7)->trigger();
+        Tool(list, 7)->trigger();
         QCOMPARE(cell(list, 1, 0), RecordWindows::afm(15));
     }
 
@@ -82,23 +85,23 @@ private slots:
         RecordWindows::addEmployee(QStringLiteral("123456789"), QStringLiteral("ΓΑΜΜΑ"));
         RecordWindows::addEmployee(QStringLiteral("125000000"), QStringLiteral("ΔΕΛΤΑ"));
         ErgazSrch* list = open(0);
-        RecordWindows::typeText(search(list), QStringLiteral("12"));
+        RecordWindows::typeText(SearchField(list), QStringLiteral("12"));
         QCOMPARE(cell(list, 1, 0), QStringLiteral("123456789"));
         QCOMPARE(cell(list, 2, 0), QStringLiteral("125000000"));
         QCOMPARE(cell(list, 3, 0), QString());
 
         // By name: a text after every name gives a blank page.
-        combo(list)->setCurrentIndex(1);
-        emit combo(list)->activated(1);
-        QCOMPARE(label(list)->text(), QStringLiteral("Επωνυμία:"));
-        QCOMPARE(search(list)->maxLength(), 10);
-        QCOMPARE(search(list)->text(), QString());
+        ComboBox(list, "IdxErg")->setCurrentIndex(1);
+        emit ComboBox(list, "IdxErg")->activated(1);
+        QCOMPARE(Label(list, "Lbl_0")->text(), QStringLiteral("Επωνυμία:"));
+        QCOMPARE(SearchField(list)->maxLength(), 10);
+        QCOMPARE(SearchField(list)->text(), QString());
         QCOMPARE(Program.EmployeeSortOrder, qint16(1));
         QCOMPARE(cell(list, 1, 1), QStringLiteral("ΑΛΦΑ"));
-        RecordWindows::typeText(search(list), QStringLiteral("Ω"));
+        RecordWindows::typeText(SearchField(list), QStringLiteral("Ω"));
         QCOMPARE(cell(list, 1, 0), QString());
-        QTest::keyClick(search(list), Qt::Key_Backspace);
-        RecordWindows::typeText(search(list), QStringLiteral("Γ"));
+        QTest::keyClick(SearchField(list), Qt::Key_Backspace);
+        RecordWindows::typeText(SearchField(list), QStringLiteral("Γ"));
         QCOMPARE(cell(list, 1, 1), QStringLiteral("ΓΑΜΜΑ"));
     }
 
@@ -112,9 +115,9 @@ private slots:
         QCOMPARE(cell(list, 1, 1), QStringLiteral("άννα"));
         QCOMPARE(cell(list, 5, 1), QStringLiteral("ΩΡΑΙΟΣ"));
         for (const QString& typed : {QStringLiteral("πα"), QStringLiteral("ΠΑ"), QStringLiteral("Πά")}) {
-            search(list)->clear();
-            RecordWindows::typeText(search(list), typed);
-            QCOMPARE(search(list)->text(), typed);
+            SearchField(list)->clear();
+            RecordWindows::typeText(SearchField(list), typed);
+            QCOMPARE(SearchField(list)->text(), typed);
             QCOMPARE(cell(list, 1, 1), QStringLiteral("ΠΑΠΑΔΟΠΟΥΛΟΣ"));
             QCOMPARE(cell(list, 2, 1), QStringLiteral("Παπαδόπουλος"));
             QCOMPARE(cell(list, 3, 1), QStringLiteral("παπάς"));
@@ -151,12 +154,12 @@ private slots:
         RecordWindows::addEmployees(3);
         RecordWindows::addEmployee(QStringLiteral("500000000"), QStringLiteral("ΠΕΝΤΕ"));
         ErgazSrch* list = open(0);
-        sendKey(search(list), QEvent::KeyPress, Qt::Key_Shift, {}, Qt::ShiftModifier);
-        sendKey(search(list), QEvent::KeyPress, Qt::Key_5, QStringLiteral("5"), Qt::ShiftModifier);
-        sendKey(search(list), QEvent::KeyRelease, Qt::Key_5, QStringLiteral("5"), Qt::ShiftModifier);
-        QCOMPARE(search(list)->text(), QStringLiteral("5"));
+        sendKey(SearchField(list), QEvent::KeyPress, Qt::Key_Shift, {}, Qt::ShiftModifier);
+        sendKey(SearchField(list), QEvent::KeyPress, Qt::Key_5, QStringLiteral("5"), Qt::ShiftModifier);
+        sendKey(SearchField(list), QEvent::KeyRelease, Qt::Key_5, QStringLiteral("5"), Qt::ShiftModifier);
+        QCOMPARE(SearchField(list)->text(), QStringLiteral("5"));
         QCOMPARE(cell(list, 1, 0), RecordWindows::afm(1));
-        QTest::keyClick(search(list), Qt::Key_0);
+        QTest::keyClick(SearchField(list), Qt::Key_0);
         QCOMPARE(cell(list, 1, 0), QStringLiteral("500000000"));
     }
 
@@ -175,7 +178,7 @@ private slots:
         RecordWindows::addEmployee(QStringLiteral("200000000"), QStringLiteral("ΓΑΜΜΑ"));
         RecordWindows::addEmployee(QStringLiteral("100000000"), QStringLiteral("ΔΕΛΤΑ"));
         ErgazSrch* list = open(1);
-        QLineEdit* box = search(list);
+        QLineEdit* box = SearchField(list);
         sendKey(box, QEvent::KeyPress, Qt::Key_Shift, {}, Qt::ShiftModifier);
         for (const QChar c : QStringLiteral("ΓΑ")) {
             sendKey(box, QEvent::KeyPress, c.unicode(), QString(c), Qt::ShiftModifier);
@@ -193,7 +196,7 @@ private slots:
     void theListsKeysActInTheDropDown() {
         RecordWindows::addEmployees(30);
         ErgazSrch* list = open(0);
-        QComboBox* order = combo(list);
+        QComboBox* order = ComboBox(list, "IdxErg");
         order->setFocus();
         QVERIFY(order->hasFocus());
         QTest::keyClick(order, Qt::Key_PageDown);
@@ -214,8 +217,8 @@ private slots:
         RecordWindows::settle();
         list = m_windows->find<ErgazSrch>(QStringLiteral("ErgazSrch"));
         QVERIFY(list);
-        combo(list)->setFocus();
-        QTest::keyClick(combo(list), Qt::Key_Escape);
+        ComboBox(list, "IdxErg")->setFocus();
+        QTest::keyClick(ComboBox(list, "IdxErg"), Qt::Key_Escape);
         RecordWindows::settle();
         QVERIFY(!m_windows->findChild(QStringLiteral("ErgazSrch")));
     }
@@ -231,7 +234,7 @@ private slots:
         key(list, Qt::Key_F2);
         QWidget* form = m_windows->findChild(QStringLiteral("Ergaz"));
         QVERIFY(form);
-        form->findChild<QPushButton*>(QStringLiteral("SaveBut"))->click();
+        Button(form, "SaveBut")->click();
         RecordWindows::settle();
         QCOMPARE(m_windows->active(), list);
         QCOMPARE(cell(list, 1, 0), RecordWindows::afm(15));
@@ -258,16 +261,16 @@ private slots:
         QList<Employee> printed;
         RecordPrinting::employeeIndex() = [&printed](const QList<Employee>& rows) { printed = rows; };
         ErgazSrch* list = open(1);
-        QVERIFY(action(list, 5)->isEnabled());
-        RecordWindows::typeText(search(list), QStringLiteral("Β"));
-        QTest::keyClick(search(list), Qt::Key_P, Qt::ControlModifier);
+        QVERIFY(Tool(list, 5)->isEnabled());
+        RecordWindows::typeText(SearchField(list), QStringLiteral("Β"));
+        QTest::keyClick(SearchField(list), Qt::Key_P, Qt::ControlModifier);
         QCOMPARE(printed.size(), 2);
         QCOMPARE(printed.first().Eepon, QStringLiteral("ΑΑ"));
     }
 
     void printIsDisabledUntilTheReportIsThere() {
         ErgazSrch* list = open(1);
-        QVERIFY(!action(list, 5)->isEnabled());
+        QVERIFY(!Tool(list, 5)->isEnabled());
     }
 
     void thePickerAnswersWithTheKeyOrNothing() {
@@ -291,7 +294,7 @@ private slots:
         RecordWindows::addEmployees(3);
         Program.EmployeeListFromMenu = true;
         ErgazSrch* list = open(0);
-        QTableWidget* grd = grid(list);
+        QTableWidget* grd = ListGrid(list);
         const QPoint third = grd->visualRect(grd->model()->index(2, 0)).center();
         // A double click comes after the click of its first press.
         QTest::mouseClick(grd->viewport(), Qt::LeftButton, {}, third);
@@ -315,11 +318,11 @@ private slots:
         RecordWindows::addEmployees(2);
         Program.EmployeeSearchText = QStringLiteral("ΕΡΓ");
         ErgazSrch* list = open(0);
-        QCOMPARE(search(list)->text(), QStringLiteral("ΕΡΓ"));
-        QCOMPARE(combo(list)->currentIndex(), 0);
-        QCOMPARE(label(list)->text(), QStringLiteral("Α.Φ.Μ.:"));
-        QCOMPARE(search(list)->maxLength(), 14);
-        QVERIFY(search(list)->hasFocus());
+        QCOMPARE(SearchField(list)->text(), QStringLiteral("ΕΡΓ"));
+        QCOMPARE(ComboBox(list, "IdxErg")->currentIndex(), 0);
+        QCOMPARE(Label(list, "Lbl_0")->text(), QStringLiteral("Α.Φ.Μ.:"));
+        QCOMPARE(SearchField(list)->maxLength(), 14);
+        QVERIFY(SearchField(list)->hasFocus());
         // The window sits inside its frame, below the title bar.
         QVERIFY(list->y() > 0);
     }
@@ -332,22 +335,15 @@ private:
             qFatal("The employee list did not open");
         return list;
     }
-    static QLineEdit* search(QWidget* list) { return list->findChild<QLineEdit*>(QStringLiteral("SrchTxt")); }
-    static QTableWidget* grid(QWidget* list) { return list->findChild<QTableWidget*>(QStringLiteral("Grd")); }
-    static QComboBox* combo(QWidget* list) { return list->findChild<QComboBox*>(QStringLiteral("IdxErg")); }
-    static QLabel* label(QWidget* list) { return list->findChild<QLabel*>(QStringLiteral("Lbl_0")); }
-    static QAction* action(QWidget* list, int n) {
-        return list->findChild<QAction*>(QStringLiteral("Tools_%1").arg(n));
-    }
     static QString cell(QWidget* list, int row, int column) {
-        const QTableWidgetItem* item = grid(list)->item(row - 1, column);
+        const QTableWidgetItem* item = ListGrid(list)->item(row - 1, column);
         return item ? item->text() : QString();
     }
     static int highlighted(QWidget* list) {
-        const QList<QTableWidgetItem*> selected = grid(list)->selectedItems();
+        const QList<QTableWidgetItem*> selected = ListGrid(list)->selectedItems();
         return selected.isEmpty() ? 0 : selected.first()->row() + 1;
     }
-    static void key(QWidget* list, int k) { QTest::keyClick(search(list), Qt::Key(k)); }
+    static void key(QWidget* list, int k) { QTest::keyClick(SearchField(list), Qt::Key(k)); }
     // One key event as the system sends it (QTest's own key clicks press and release the
     // modifiers around every key).
     static void sendKey(QWidget* widget, QEvent::Type type, int key, const QString& text,

@@ -1,4 +1,5 @@
 #include "windows/records/Ergaz.h"
+#include "Controls.h"
 #include "RecordWindows.h"
 #include "logic/core/program/ProgramValues.h"
 #include "windows/core/MdiHost.h"
@@ -9,6 +10,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+
+using namespace Controls;
 
 // The employee form as the employee list opens it: each mode with its caption, its fields
 // and the rows it leaves in the table.
@@ -23,14 +26,14 @@ private slots:
 
     void insertStoresTheFieldsWithGraveAccents() {
         ErgazSrch* list = openList();
-        QTest::keyClick(search(list), Qt::Key_F6);
+        QTest::keyClick(SearchField(list), Qt::Key_F6);
         Ergaz* form = m_windows->find<Ergaz>(QStringLiteral("Ergaz"));
         QVERIFY(form);
         QCOMPARE(form->windowTitle(), QStringLiteral("Εισαγωγή Εργαζομένων"));
-        QCOMPARE(button(form, "SaveBut")->text(), QStringLiteral("Εισαγωγή"));
-        QVERIFY(field(form, "Eafm")->isEnabled());
+        QCOMPARE(Button(form, "SaveBut")->text(), QStringLiteral("Εισαγωγή"));
+        QVERIFY(LineEdit(form, "Eafm")->isEnabled());
         type(form, {"090000045", "Ο'ΝΗΛ ΓΙΑΝΝΗΣ", "12"});
-        QCOMPARE(QApplication::focusWidget(), field(form, "Eafm")); // Enter went round
+        QCOMPARE(QApplication::focusWidget(), LineEdit(form, "Eafm")); // Enter went round
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10);
         RecordWindows::settle();
         QCOMPARE(SelectEmployee(QStringLiteral("090000045")).value(),
@@ -46,40 +49,40 @@ private slots:
         RecordWindows::addEmployees(3);
         Program.EmployeeSortOrder = 0;
         ErgazSrch* list = openList();
-        QTest::keyClick(search(list), Qt::Key_Down);
-        QTest::keyClick(search(list), Qt::Key_Return); // from the menu, Enter changes
+        QTest::keyClick(SearchField(list), Qt::Key_Down);
+        QTest::keyClick(SearchField(list), Qt::Key_Return); // from the menu, Enter changes
         Ergaz* form = m_windows->find<Ergaz>(QStringLiteral("Ergaz"));
         QVERIFY(form);
         QCOMPARE(form->windowTitle(), QStringLiteral("Μεταβολή Εργαζομένων"));
         QCOMPARE(Program.BridgeKey[0], RecordWindows::afm(2) + QStringLiteral("     "));
-        QVERIFY(!field(form, "Eafm")->isEnabled());
-        QCOMPARE(field(form, "Eafm")->text(), RecordWindows::afm(2));
-        QCOMPARE(field(form, "Eepon")->text(), RecordWindows::name(2));
-        field(form, "Eepon")->setText(QStringLiteral("ΝΕΟ ΟΝΟΜΑ"));
-        field(form, "Eypo")->setText(QStringLiteral("77"));
-        button(form, "SaveBut")->click();
+        QVERIFY(!LineEdit(form, "Eafm")->isEnabled());
+        QCOMPARE(LineEdit(form, "Eafm")->text(), RecordWindows::afm(2));
+        QCOMPARE(LineEdit(form, "Eepon")->text(), RecordWindows::name(2));
+        LineEdit(form, "Eepon")->setText(QStringLiteral("ΝΕΟ ΟΝΟΜΑ"));
+        LineEdit(form, "Eypo")->setText(QStringLiteral("77"));
+        Button(form, "SaveBut")->click();
         RecordWindows::settle();
         QCOMPARE(SelectEmployee(RecordWindows::afm(2)).value(),
                  (Employee{RecordWindows::afm(2), "ΝΕΟ ΟΝΟΜΑ", "77"}));
         QCOMPARE(RecordWindows::count(QStringLiteral("Ergaz")), 3);
         // The list reopened at the changed employee, highlighted on row 1.
         QCOMPARE(list->list().atGridRow(1)->Eepon, QStringLiteral("ΝΕΟ ΟΝΟΜΑ"));
-        QCOMPARE(grid(list)->currentRow(), 0);
+        QCOMPARE(ListGrid(list)->currentRow(), 0);
     }
 
     void copyStartsFromTheBranchAndInsertsANewEmployee() {
         RecordWindows::addEmployee(QStringLiteral("090000045"), QStringLiteral("ΠΗΓΗ"), QStringLiteral("31"));
         ErgazSrch* list = openList();
-        QTest::keyClick(search(list), Qt::Key_F5);
+        QTest::keyClick(SearchField(list), Qt::Key_F5);
         Ergaz* form = m_windows->find<Ergaz>(QStringLiteral("Ergaz"));
         QVERIFY(form);
         QCOMPARE(form->windowTitle(), QStringLiteral("Αντιγραφή Εργαζομένων"));
-        QVERIFY(field(form, "Eafm")->isEnabled());
-        QCOMPARE(field(form, "Eafm")->text(), QString());
-        QCOMPARE(field(form, "Eepon")->text(), QString());
-        QCOMPARE(field(form, "Eypo")->text(), QStringLiteral("31"));
+        QVERIFY(LineEdit(form, "Eafm")->isEnabled());
+        QCOMPARE(LineEdit(form, "Eafm")->text(), QString());
+        QCOMPARE(LineEdit(form, "Eepon")->text(), QString());
+        QCOMPARE(LineEdit(form, "Eypo")->text(), QStringLiteral("31"));
         type(form, {"094019245", "ΑΝΤΙΓΡΑΦΟ"});
-        button(form, "SaveBut")->click();
+        Button(form, "SaveBut")->click();
         RecordWindows::settle();
         QCOMPARE(SelectEmployee(QStringLiteral("094019245")).value(),
                  (Employee{"094019245", "ΑΝΤΙΓΡΑΦΟ", "31"}));
@@ -95,7 +98,7 @@ private slots:
 
         // No: nothing opens.
         m_windows->dialogs().answers = {MsgAnswer::No};
-        QTest::keyClick(search(list), Qt::Key_F2);
+        QTest::keyClick(SearchField(list), Qt::Key_F2);
         const MessageBox question = m_windows->dialogs().boxes.last();
         QCOMPARE(question.title, QStringLiteral("Διαγραφή Εργαζόμενου"));
         QCOMPARE(question.buttons, MsgButtons::YesNo);
@@ -106,14 +109,14 @@ private slots:
         QVERIFY(!m_windows->findChild(QStringLiteral("Ergaz")));
 
         m_windows->dialogs().answers = {MsgAnswer::Yes};
-        QTest::keyClick(search(list), Qt::Key_F2);
+        QTest::keyClick(SearchField(list), Qt::Key_F2);
         Ergaz* form = m_windows->find<Ergaz>(QStringLiteral("Ergaz"));
         QVERIFY(form);
         QCOMPARE(form->windowTitle(), QStringLiteral("Διαγραφή Εργαζομένων"));
-        QVERIFY(!field(form, "Eafm")->isEnabled());
+        QVERIFY(!LineEdit(form, "Eafm")->isEnabled());
         // Nothing is checked in this mode.
-        field(form, "Eepon")->clear();
-        button(form, "SaveBut")->click();
+        LineEdit(form, "Eepon")->clear();
+        Button(form, "SaveBut")->click();
         RecordWindows::settle();
         QVERIFY(!SelectEmployee(RecordWindows::afm(1)));
         QCOMPARE(RecordWindows::count(QStringLiteral("Ergaz")), 1);
@@ -123,26 +126,26 @@ private slots:
     void missingFieldsAndDuplicatesKeepTheFormOpen() {
         RecordWindows::addEmployee(QStringLiteral("090000045"), QStringLiteral("ΥΠΑΡΧΩΝ"));
         ErgazSrch* list = openList();
-        QTest::keyClick(search(list), Qt::Key_F6);
+        QTest::keyClick(SearchField(list), Qt::Key_F6);
         Ergaz* form = m_windows->find<Ergaz>(QStringLiteral("Ergaz"));
-        field(form, "Eafm")->setText(QStringLiteral("094019245"));
-        field(form, "Eepon")->setText(QStringLiteral("   "));
-        field(form, "Eypo")->setText(QStringLiteral("1"));
-        button(form, "SaveBut")->click();
+        LineEdit(form, "Eafm")->setText(QStringLiteral("094019245"));
+        LineEdit(form, "Eepon")->setText(QStringLiteral("   "));
+        LineEdit(form, "Eypo")->setText(QStringLiteral("1"));
+        Button(form, "SaveBut")->click();
         QCOMPARE(m_windows->dialogs().numbers(), QList<int>{11});
 
         // A branch of blanks counts as given; the AFM that exists is a duplicate.
-        field(form, "Eafm")->setText(QStringLiteral("090000045"));
-        field(form, "Eepon")->setText(QStringLiteral("ΑΛΛΟΣ"));
-        field(form, "Eypo")->setText(QStringLiteral("   "));
-        button(form, "SaveBut")->click();
+        LineEdit(form, "Eafm")->setText(QStringLiteral("090000045"));
+        LineEdit(form, "Eepon")->setText(QStringLiteral("ΑΛΛΟΣ"));
+        LineEdit(form, "Eypo")->setText(QStringLiteral("   "));
+        Button(form, "SaveBut")->click();
         RecordWindows::settle();
         QCOMPARE(m_windows->dialogs().numbers(), (QList<int>{11, 7}));
         QCOMPARE(m_windows->findChild(QStringLiteral("Ergaz")), form);
         QCOMPARE(SelectEmployee(QStringLiteral("090000045"))->Eepon, QStringLiteral("ΥΠΑΡΧΩΝ"));
 
-        field(form, "Eafm")->setText(QStringLiteral("094019245"));
-        button(form, "SaveBut")->click();
+        LineEdit(form, "Eafm")->setText(QStringLiteral("094019245"));
+        Button(form, "SaveBut")->click();
         RecordWindows::settle();
         QCOMPARE(SelectEmployee(QStringLiteral("094019245"))->Eypo, QStringLiteral("   "));
         QVERIFY(!m_windows->findChild(QStringLiteral("Ergaz")));
@@ -152,16 +155,16 @@ private slots:
         Program.BridgeMode[0] = 1;
         Ergaz* form = m_windows->open<Ergaz>(QStringLiteral("Ergaz"));
         QVERIFY(form);
-        field(form, "Eafm")->setFocus();
-        RecordWindows::typeText(field(form, "Eafm"), QStringLiteral(" 123456789 "));
-        QTest::keyClick(field(form, "Eafm"), Qt::Key_Return);
+        LineEdit(form, "Eafm")->setFocus();
+        RecordWindows::typeText(LineEdit(form, "Eafm"), QStringLiteral(" 123456789 "));
+        QTest::keyClick(LineEdit(form, "Eafm"), Qt::Key_Return);
         QCOMPARE(m_windows->dialogs().boxes.size(), 1);
         QCOMPARE(m_windows->dialogs().boxes.first().text, QStringLiteral("Λανθασμένο ΑΦΜ"));
-        QCOMPARE(field(form, "Eafm")->text(), QStringLiteral("123456789"));
-        QVERIFY(field(form, "Eepon")->hasFocus());
-        field(form, "Eepon")->setText(QStringLiteral("ΚΑΠΟΙΟΣ"));
-        field(form, "Eypo")->setText(QStringLiteral("5"));
-        button(form, "SaveBut")->click();
+        QCOMPARE(LineEdit(form, "Eafm")->text(), QStringLiteral("123456789"));
+        QVERIFY(LineEdit(form, "Eepon")->hasFocus());
+        LineEdit(form, "Eepon")->setText(QStringLiteral("ΚΑΠΟΙΟΣ"));
+        LineEdit(form, "Eypo")->setText(QStringLiteral("5"));
+        Button(form, "SaveBut")->click();
         QVERIFY(SelectEmployee(QStringLiteral("123456789")));
     }
 
@@ -181,7 +184,7 @@ private slots:
             Program.BridgeKey[0] = key;
             Ergaz* form = m_windows->open<Ergaz>(QStringLiteral("Ergaz"));
             QVERIFY(form);
-            QCOMPARE(field(form, "Eepon")->text(), QStringLiteral("ΕΝΑΣ"));
+            QCOMPARE(LineEdit(form, "Eepon")->text(), QStringLiteral("ΕΝΑΣ"));
             form->closeWindow();
             RecordWindows::settle();
         }
@@ -191,11 +194,11 @@ private slots:
     void escapeClosesWithoutSaving() {
         Program.BridgeMode[0] = 1;
         Ergaz* form = m_windows->open<Ergaz>(QStringLiteral("Ergaz"));
-        field(form, "Eafm")->setText(QStringLiteral("090000045"));
-        field(form, "Eepon")->setText(QStringLiteral("ΟΝΟΜΑ"));
-        field(form, "Eypo")->setText(QStringLiteral("1"));
-        field(form, "Eepon")->setFocus();
-        QTest::keyClick(field(form, "Eepon"), Qt::Key_Escape);
+        LineEdit(form, "Eafm")->setText(QStringLiteral("090000045"));
+        LineEdit(form, "Eepon")->setText(QStringLiteral("ΟΝΟΜΑ"));
+        LineEdit(form, "Eypo")->setText(QStringLiteral("1"));
+        LineEdit(form, "Eepon")->setFocus();
+        QTest::keyClick(LineEdit(form, "Eepon"), Qt::Key_Escape);
         RecordWindows::settle();
         QVERIFY(!m_windows->findChild(QStringLiteral("Ergaz")));
         QCOMPARE(RecordWindows::count(QStringLiteral("Ergaz")), 0);
@@ -204,7 +207,7 @@ private slots:
     void closingTheListClosesTheFormItOpened() {
         RecordWindows::addEmployees(1);
         ErgazSrch* list = openList();
-        QTest::keyClick(search(list), Qt::Key_F4);
+        QTest::keyClick(SearchField(list), Qt::Key_F4);
         QVERIFY(m_windows->findChild(QStringLiteral("Ergaz")));
         list->closeWindow();
         RecordWindows::settle();
@@ -219,17 +222,9 @@ private:
             qFatal("The employee list did not open");
         return list;
     }
-    static QLineEdit* search(QWidget* list) { return list->findChild<QLineEdit*>(QStringLiteral("SrchTxt")); }
-    static QTableWidget* grid(QWidget* list) { return list->findChild<QTableWidget*>(QStringLiteral("Grd")); }
-    static QLineEdit* field(QWidget* form, const char* name) {
-        return form->findChild<QLineEdit*>(QString::fromLatin1(name));
-    }
-    static QPushButton* button(QWidget* form, const char* name) {
-        return form->findChild<QPushButton*>(QString::fromLatin1(name));
-    }
     // Types the texts into the form's fields one after another, with Enter between them.
     static void type(QWidget* form, const QStringList& texts) {
-        QWidget* current = field(form, "Eafm");
+        QWidget* current = LineEdit(form, "Eafm");
         current->setFocus();
         for (const QString& text : texts) {
             current = QApplication::focusWidget();

@@ -1,5 +1,6 @@
 #include "windows/records/InsErg.h"
 #include "AscLines.h"
+#include "Controls.h"
 #include "RecordWindows.h"
 #include "logic/core/program/ProgramValues.h"
 
@@ -8,6 +9,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
+
+using namespace Controls;
 
 // The import window: the file it asks for, the question, the rows it stores and the
 // closing message.
@@ -19,9 +22,9 @@ private slots:
 
     void aMissingFileShowsMessage10() {
         InsErg* window = open();
-        button(window, "EisBut")->click();
-        name(window)->setText(m_windows->folder().file(QStringLiteral("missing.asc")));
-        QTest::keyClick(name(window), Qt::Key_F10);
+        Button(window, "EisBut")->click();
+        LineEdit(window, "FlName")->setText(m_windows->folder().file(QStringLiteral("missing.asc")));
+        QTest::keyClick(LineEdit(window, "FlName"), Qt::Key_F10);
         QCOMPARE(m_windows->dialogs().numbers(), (QList<int>{10, 10}));
     }
 
@@ -34,12 +37,12 @@ private slots:
                                    QStringLiteral("5"));
         InsErg* window = open();
         m_windows->dialogs().fileNames = {path};
-        window->findChild<QToolButton*>(QStringLiteral("Find"))->click();
-        QCOMPARE(name(window)->text(), path);
+        ToolButton(window, "Find")->click();
+        QCOMPARE(LineEdit(window, "FlName")->text(), path);
         QCOMPARE(Program.OutputFileName, path);
 
         m_windows->dialogs().answers = {MsgAnswer::Yes};
-        button(window, "EisBut")->click();
+        Button(window, "EisBut")->click();
         const MessageBox question = m_windows->dialogs().boxes.first();
         QCOMPARE(question.title, QStringLiteral("ΠΡΟΣΟΧΗ"));
         QCOMPARE(question.buttons, MsgButtons::YesNo);
@@ -52,7 +55,7 @@ private slots:
         QCOMPARE(SelectEmployee(QStringLiteral("123456789"))->Eepon, QStringLiteral("ΑΛΛΟ ΟΝΟΜΑ"));
 
         m_windows->dialogs().answers = {MsgAnswer::Yes};
-        button(window, "EisBut")->click();
+        Button(window, "EisBut")->click();
         QCOMPARE(m_windows->dialogs().numbers(), (QList<int>{0, 27, 0, 27}));
         QCOMPARE(RecordWindows::count(QStringLiteral("Ergaz")), 3);
         // The window stays open for another file.
@@ -62,9 +65,9 @@ private slots:
     void answeringNoImportsNothing() {
         const QString path = writeFile({AscEmployeeLine(1, "ΑΛΕΞΙΟΥ", "ΜΑΡΙΑ", "090000045")});
         InsErg* window = open();
-        name(window)->setText(path);
+        LineEdit(window, "FlName")->setText(path);
         m_windows->dialogs().answers = {MsgAnswer::No};
-        button(window, "EisBut")->click();
+        Button(window, "EisBut")->click();
         QCOMPARE(m_windows->dialogs().numbers(), QList<int>{0});
         QCOMPARE(RecordWindows::count(QStringLiteral("Ergaz")), 0);
     }
@@ -78,9 +81,9 @@ private slots:
                        AscEmployeeLine(3, "ΤΡΙΑ", "", "3")},
                       "\r");
         InsErg* window = open();
-        name(window)->setText(path);
+        LineEdit(window, "FlName")->setText(path);
         m_windows->dialogs().answers = {MsgAnswer::Yes};
-        button(window, "EisBut")->click();
+        Button(window, "EisBut")->click();
         QCOMPARE(m_windows->dialogs().boxes.last().number, 27);
         QCOMPARE(m_windows->dialogs().boxes.last().text,
                  QStringLiteral(
@@ -108,7 +111,7 @@ private slots:
 
     void escapeCloses() {
         InsErg* window = open();
-        QTest::keyClick(name(window), Qt::Key_Escape);
+        QTest::keyClick(LineEdit(window, "FlName"), Qt::Key_Escape);
         RecordWindows::settle();
         QVERIFY(!m_windows->findChild(QStringLiteral("InsErg")));
     }
@@ -119,9 +122,9 @@ private:
         InsErg* window = m_windows->open<InsErg>(QStringLiteral("InsErg"));
         if (!window)
             qFatal("The import window did not open");
-        if (!Program.OutputFileName.isEmpty() || !name(window)->text().isEmpty())
+        if (!Program.OutputFileName.isEmpty() || !LineEdit(window, "FlName")->text().isEmpty())
             qFatal("The import window did not start empty");
-        name(window)->setFocus();
+        LineEdit(window, "FlName")->setFocus();
         return window;
     }
     QString writeFile(const QStringList& lines, const QByteArray& lineEnd = "\r\n") {
@@ -131,13 +134,6 @@ private:
         file.write(AscFileBytes(lines, lineEnd));
         return path;
     }
-    static QLineEdit* name(QWidget* window) {
-        return window->findChild<QLineEdit*>(QStringLiteral("FlName"));
-    }
-    static QPushButton* button(QWidget* window, const char* name) {
-        return window->findChild<QPushButton*>(QString::fromLatin1(name));
-    }
-
     std::unique_ptr<RecordWindows> m_windows;
 };
 

@@ -1,4 +1,5 @@
 #include "windows/records/KinsSrch.h"
+#include "Controls.h"
 #include "RecordWindows.h"
 #include "logic/core/program/ProgramValues.h"
 #include "logic/records/RecordPrinting.h"
@@ -10,6 +11,8 @@
 #include <QLineEdit>
 #include <QTableWidget>
 #include <QTest>
+
+using namespace Controls;
 
 // The month's entry list: its filter, orders, search, pick and the activation rules.
 class KinsSrchTest : public QObject {
@@ -38,53 +41,53 @@ private slots:
 
     void opensOnTheMonthOfTheWorkDateByDate() {
         KinsSrch* list = open();
-        QCOMPARE(combo(list, "Etos")->currentText(), QStringLiteral("2016"));
-        QCOMPARE(combo(list, "Mhnas")->currentText(), QStringLiteral("Μάρτιος"));
-        QCOMPARE(combo(list, "Day")->currentText(), QStringLiteral("01"));
+        QCOMPARE(ComboBox(list, "Etos")->currentText(), QStringLiteral("2016"));
+        QCOMPARE(ComboBox(list, "Mhnas")->currentText(), QStringLiteral("Μάρτιος"));
+        QCOMPARE(ComboBox(list, "Day")->currentText(), QStringLiteral("01"));
         QCOMPARE(rows(list), (QList<QStringList>{{"01/03/2016", "200000000", "ΒΗΤΑ", "9-17"},
                                                  {"15/03/2016", "100000000", "ΑΛΦΑ", "8-16"},
                                                  {"31/03/2016", "200000000", "ΒΗΤΑ", "10-18"}}));
-        QVERIFY(!label(list, "Lbl_0")->isVisible());
-        QVERIFY(combo(list, "Etos")->isVisible());
-        QVERIFY(search(list)->isReadOnly());
+        QVERIFY(!Label(list, "Lbl_0")->isVisible());
+        QVERIFY(ComboBox(list, "Etos")->isVisible());
+        QVERIFY(SearchField(list)->isReadOnly());
         // Only pick, print, paging and exit are on the toolbar.
         for (int hidden : {2, 3, 4, 6})
-            QVERIFY(!action(list, hidden)->isVisible());
-        QVERIFY(action(list, 1)->isVisible());
+            QVERIFY(!Tool(list, hidden)->isVisible());
+        QVERIFY(Tool(list, 1)->isVisible());
         QCOMPARE(Program.BridgeMode[1], qint16(1));
     }
 
     void theDayFilterHoldsInBothOrders() {
         KinsSrch* list = open();
-        combo(list, "Day")->setCurrentIndex(14);
+        ComboBox(list, "Day")->setCurrentIndex(14);
         QCOMPARE(rows(list).size(), 2);
         QCOMPARE(rows(list).first().first(), QStringLiteral("15/03/2016"));
-        combo(list, "IdxKin")->setCurrentIndex(1);
+        ComboBox(list, "IdxKin")->setCurrentIndex(1);
         RecordWindows::settle();
-        QVERIFY(!combo(list, "Etos")->isVisible());
-        QVERIFY(label(list, "Lbl_0")->isVisible());
-        QVERIFY(!search(list)->isReadOnly());
+        QVERIFY(!ComboBox(list, "Etos")->isVisible());
+        QVERIFY(Label(list, "Lbl_0")->isVisible());
+        QVERIFY(!SearchField(list)->isReadOnly());
         QCOMPARE(rows(list), (QList<QStringList>{{"15/03/2016", "100000000", "ΑΛΦΑ", "8-16"},
                                                  {"31/03/2016", "200000000", "ΒΗΤΑ", "10-18"}}));
-        RecordWindows::typeText(search(list), QStringLiteral("2"));
+        RecordWindows::typeText(SearchField(list), QStringLiteral("2"));
         QCOMPARE(rows(list).first().at(1), QStringLiteral("200000000"));
-        RecordWindows::typeText(search(list), QStringLiteral("5"));
+        RecordWindows::typeText(SearchField(list), QStringLiteral("5"));
         QVERIFY(rows(list).isEmpty());
-        search(list)->clear();
+        SearchField(list)->clear();
         QCOMPARE(rows(list).size(), 2);
     }
 
     void aWorkDateOutsideTheYearsOpensOnTheNearest() {
         Program.WorkDate = QDate(2009, 3, 10);
         KinsSrch* list = open();
-        QCOMPARE(combo(list, "Etos")->currentText(), QStringLiteral("2015"));
-        QCOMPARE(combo(list, "Mhnas")->currentIndex(), 2);
+        QCOMPARE(ComboBox(list, "Etos")->currentText(), QStringLiteral("2015"));
+        QCOMPARE(ComboBox(list, "Mhnas")->currentIndex(), 2);
     }
 
     void pickAnswersTheEntryKey() {
         KinsSrch* list = open();
-        QTest::keyClick(search(list), Qt::Key_Down);
-        QTest::keyClick(search(list), Qt::Key_Return, Qt::ShiftModifier);
+        QTest::keyClick(SearchField(list), Qt::Key_Down);
+        QTest::keyClick(SearchField(list), Qt::Key_Return, Qt::ShiftModifier);
         RecordWindows::settle();
         QVERIFY(!m_windows->findChild(QStringLiteral("KinsSrch")));
         QCOMPARE(Program.BridgeKey[1], QStringLiteral("100000000     15/03/2016"));
@@ -92,7 +95,7 @@ private slots:
         QCOMPARE(Program.BridgeMode[1], qint16(2));
 
         list = open();
-        QTest::keyClick(search(list), Qt::Key_Escape);
+        QTest::keyClick(SearchField(list), Qt::Key_Escape);
         RecordWindows::settle();
         QCOMPARE(Program.BridgeKey[1], QString());
     }
@@ -101,7 +104,7 @@ private slots:
     // drop-down list too; the lists keep their arrows.
     void theListsKeysActInTheDropDowns() {
         KinsSrch* list = open();
-        QComboBox* month = combo(list, "Mhnas");
+        QComboBox* month = ComboBox(list, "Mhnas");
         month->setFocus();
         QVERIFY(month->hasFocus());
         QTest::keyClick(month, Qt::Key_PageDown);
@@ -119,8 +122,8 @@ private slots:
         QCOMPARE(Program.BridgeKey[1], QStringLiteral("200000000     01/03/2016"));
 
         list = open();
-        combo(list, "IdxKin")->setFocus();
-        QTest::keyClick(combo(list, "IdxKin"), Qt::Key_Escape);
+        ComboBox(list, "IdxKin")->setFocus();
+        QTest::keyClick(ComboBox(list, "IdxKin"), Qt::Key_Escape);
         RecordWindows::settle();
         QVERIFY(!m_windows->findChild(QStringLiteral("KinsSrch")));
         QCOMPARE(Program.BridgeKey[1], QString());
@@ -135,9 +138,9 @@ private slots:
             order = o;
         };
         KinsSrch* list = open();
-        combo(list, "Mhnas")->setCurrentIndex(1);
+        ComboBox(list, "Mhnas")->setCurrentIndex(1);
         QCOMPARE(rows(list).size(), 0);
-        QTest::keyClick(search(list), Qt::Key_F7);
+        QTest::keyClick(SearchField(list), Qt::Key_F7);
         QCOMPARE(from, QStringLiteral("01/02/2016"));
         QCOMPARE(to, QStringLiteral("29/02/2016"));
         QCOMPARE(order, EntryOrder::ByDate);
@@ -160,7 +163,7 @@ private slots:
     void thePopUpMenuOffersPrintSendAndExit() {
         KinsSrch* list = open();
         m_windows->dialogs().popUpChoices = {3};
-        QTableWidget* grd = list->findChild<QTableWidget*>(QStringLiteral("Grd"));
+        QTableWidget* grd = ListGrid(list);
         QTest::mouseClick(grd->viewport(), Qt::RightButton, {}, QPoint(10, 10));
         QCOMPARE(m_windows->dialogs().popUps.last(), (QStringList{"Εκτύπωση", "Αποστολή", "Εξοδος"}));
         RecordWindows::settle();
@@ -174,19 +177,9 @@ private:
             qFatal("The entry list did not open");
         return list;
     }
-    static QLineEdit* search(QWidget* list) { return list->findChild<QLineEdit*>(QStringLiteral("SrchTxt")); }
-    static QComboBox* combo(QWidget* list, const char* name) {
-        return list->findChild<QComboBox*>(QString::fromLatin1(name));
-    }
-    static QLabel* label(QWidget* list, const char* name) {
-        return list->findChild<QLabel*>(QString::fromLatin1(name));
-    }
-    static QAction* action(QWidget* list, int n) {
-        return list->findChild<QAction*>(QStringLiteral("Tools_%1").arg(n));
-    }
     // The rows the grid shows, blank rows left out.
     static QList<QStringList> rows(QWidget* list) {
-        const QTableWidget* grd = list->findChild<QTableWidget*>(QStringLiteral("Grd"));
+        const QTableWidget* grd = ListGrid(list);
         QList<QStringList> shown;
         for (int r = 0; r < grd->rowCount(); ++r) {
             QStringList cells;

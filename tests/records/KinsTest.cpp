@@ -1,4 +1,5 @@
 #include "windows/records/Kins.h"
+#include "Controls.h"
 #include "ModalDriver.h"
 #include "RecordWindows.h"
 #include "logic/core/program/ProgramValues.h"
@@ -16,6 +17,8 @@
 #include <QTableView>
 #include <QTest>
 #include <QToolButton>
+
+using namespace Controls;
 
 namespace {
 // Stands in for the web submission window: records what it was handed and closes.
@@ -42,55 +45,55 @@ private slots:
     void opensEmptyOnTheWorkDateInInsertMode() {
         Kins* form = open();
         QCOMPARE(form->windowTitle(), QStringLiteral("Διαχείριση Ηλεκτρονικών Αποστολών"));
-        QCOMPARE(line(form, "Kdate")->text(), QStringLiteral("10/03/2016"));
-        QCOMPARE(button(form, "SaveBut")->text(), QStringLiteral("Εισαγωγή"));
-        QVERIFY(!button(form, "DelBut")->isEnabled());
-        QVERIFY(line(form, "Eafm")->hasFocus());
+        QCOMPARE(LineEdit(form, "Kdate")->text(), QStringLiteral("10/03/2016"));
+        QCOMPARE(Button(form, "SaveBut")->text(), QStringLiteral("Εισαγωγή"));
+        QVERIFY(!Button(form, "DelBut")->isEnabled());
+        QVERIFY(LineEdit(form, "Eafm")->hasFocus());
     }
 
     void anExistingEntryLoadsForChangeAndLocksItsKey() {
         RecordWindows::addEntry(QStringLiteral("090000045"), QStringLiteral("20160305"),
                                 QStringLiteral("09:00-17:00 "), QStringLiteral("υπερωρία"));
         Kins* form = open();
-        typeInto(line(form, "Eafm"), QStringLiteral("090000045"));
-        QCOMPARE(label(form, "Eepon")->text(), QStringLiteral("ΑΛΕΞΙΟΥ ΜΑΡΙΑ"));
-        QCOMPARE(label(form, "Eypo")->text(), QStringLiteral("12"));
-        QVERIFY(line(form, "Kdate")->hasFocus());
-        typeInto(line(form, "Kdate"), QStringLiteral("0503"));
-        QCOMPARE(line(form, "Kdate")->text(), QStringLiteral("05/03/2016"));
-        QCOMPARE(box(form, "Korario")->toPlainText(), QStringLiteral("09:00-17:00"));
-        QCOMPARE(box(form, "Kparat")->toPlainText(), QStringLiteral("υπερωρία"));
-        QCOMPARE(button(form, "SaveBut")->text(), QStringLiteral("Μεταβολή"));
+        typeInto(LineEdit(form, "Eafm"), QStringLiteral("090000045"));
+        QCOMPARE(Label(form, "Eepon")->text(), QStringLiteral("ΑΛΕΞΙΟΥ ΜΑΡΙΑ"));
+        QCOMPARE(Label(form, "Eypo")->text(), QStringLiteral("12"));
+        QVERIFY(LineEdit(form, "Kdate")->hasFocus());
+        typeInto(LineEdit(form, "Kdate"), QStringLiteral("0503"));
+        QCOMPARE(LineEdit(form, "Kdate")->text(), QStringLiteral("05/03/2016"));
+        QCOMPARE(TextBox(form, "Korario")->toPlainText(), QStringLiteral("09:00-17:00"));
+        QCOMPARE(TextBox(form, "Kparat")->toPlainText(), QStringLiteral("υπερωρία"));
+        QCOMPARE(Button(form, "SaveBut")->text(), QStringLiteral("Μεταβολή"));
         QCOMPARE(Program.BridgeMode[1], qint16(2));
-        QVERIFY(button(form, "DelBut")->isEnabled());
+        QVERIFY(Button(form, "DelBut")->isEnabled());
         for (const char* name : {"Eafm", "Kdate"})
-            QVERIFY(!line(form, name)->isEnabled());
+            QVERIFY(!LineEdit(form, name)->isEnabled());
         for (const char* name : {"Find_0", "Find_1", "Cal"})
-            QVERIFY(!form->findChild<QToolButton*>(QString::fromLatin1(name))->isEnabled());
+            QVERIFY(!ToolButton(form, name)->isEnabled());
 
-        box(form, "Korario")->setPlainText(QStringLiteral("08:00-16:00"));
-        button(form, "SaveBut")->click();
+        TextBox(form, "Korario")->setPlainText(QStringLiteral("08:00-16:00"));
+        Button(form, "SaveBut")->click();
         QCOMPARE(SelectEntry(QStringLiteral("090000045"), QStringLiteral("20160305"))->Korario,
                  QStringLiteral("08:00-16:00"));
         // Cleared for the next entry, the date back on the work date.
-        QCOMPARE(line(form, "Eafm")->text(), QString());
-        QVERIFY(line(form, "Eafm")->isEnabled());
-        QCOMPARE(line(form, "Kdate")->text(), QStringLiteral("10/03/2016"));
-        QCOMPARE(button(form, "SaveBut")->text(), QStringLiteral("Εισαγωγή"));
+        QCOMPARE(LineEdit(form, "Eafm")->text(), QString());
+        QVERIFY(LineEdit(form, "Eafm")->isEnabled());
+        QCOMPARE(LineEdit(form, "Kdate")->text(), QStringLiteral("10/03/2016"));
+        QCOMPARE(Button(form, "SaveBut")->text(), QStringLiteral("Εισαγωγή"));
     }
 
     void insertStoresTheEntryWithTheDateAsStored() {
         Kins* form = open();
-        typeInto(line(form, "Eafm"), QStringLiteral("094019245"));
-        typeInto(line(form, "Kdate"), QStringLiteral("07"));
-        QVERIFY(box(form, "Korario")->hasFocus());
+        typeInto(LineEdit(form, "Eafm"), QStringLiteral("094019245"));
+        typeInto(LineEdit(form, "Kdate"), QStringLiteral("07"));
+        QVERIFY(TextBox(form, "Korario")->hasFocus());
         // Enter stays inside the hours and adds a line break.
-        QTest::keyClicks(box(form, "Korario"), QStringLiteral("09-13"));
-        QTest::keyClick(box(form, "Korario"), Qt::Key_Return);
-        QTest::keyClicks(box(form, "Korario"), QStringLiteral("17-21"));
-        QVERIFY(box(form, "Korario")->hasFocus());
-        QTest::keyClicks(box(form, "Kparat"), QStringLiteral("it's"));
-        QTest::keyClick(box(form, "Korario"), Qt::Key_F10);
+        QTest::keyClicks(TextBox(form, "Korario"), QStringLiteral("09-13"));
+        QTest::keyClick(TextBox(form, "Korario"), Qt::Key_Return);
+        QTest::keyClicks(TextBox(form, "Korario"), QStringLiteral("17-21"));
+        QVERIFY(TextBox(form, "Korario")->hasFocus());
+        QTest::keyClicks(TextBox(form, "Kparat"), QStringLiteral("it's"));
+        QTest::keyClick(TextBox(form, "Korario"), Qt::Key_F10);
         QCOMPARE(SelectEntry(QStringLiteral("094019245"), QStringLiteral("20160307")).value(),
                  (Entry{"094019245", "20160307", "09-13\n17-21", "it`s"}));
         QVERIFY(m_windows->dialogs().boxes.isEmpty());
@@ -115,14 +118,14 @@ private slots:
         QCOMPARE(m_windows->dialogs().numbers(), QList<int>{11});
         QCOMPARE(RecordWindows::count(QStringLiteral("Kins")), 0);
         // The rest of the input stays for the user to mend.
-        QCOMPARE(line(form, "Eafm")->text(), QStringLiteral("094019245"));
-        QCOMPARE(box(form, "Korario")->toPlainText(), QStringLiteral("09-17"));
+        QCOMPARE(LineEdit(form, "Eafm")->text(), QStringLiteral("094019245"));
+        QCOMPARE(TextBox(form, "Korario")->toPlainText(), QStringLiteral("09-17"));
     }
 
     void f10InTheAfmLooksItUpBeforeSaving() {
         Kins* form = open();
-        box(form, "Korario")->setPlainText(QStringLiteral("09-17"));
-        QLineEdit* afm = line(form, "Eafm");
+        TextBox(form, "Korario")->setPlainText(QStringLiteral("09-17"));
+        QLineEdit* afm = LineEdit(form, "Eafm");
         afm->setFocus();
         QTest::keyClicks(afm, QStringLiteral("094019245"));
         QTest::keyClick(afm, Qt::Key_F10);
@@ -133,7 +136,7 @@ private slots:
         QCOMPARE(stored->Korario, QStringLiteral("09-17"));
 
         // An AFM that is not in the table opens the employee list; nothing is saved.
-        box(form, "Korario")->setPlainText(QStringLiteral("10-18"));
+        TextBox(form, "Korario")->setPlainText(QStringLiteral("10-18"));
         afm->setFocus();
         QTest::keyClicks(afm, QStringLiteral("111111111"));
         QTest::keyClick(afm, Qt::Key_F10);
@@ -144,92 +147,92 @@ private slots:
 
     void missingHoursShowMessage11AndKeepTheInput() {
         Kins* form = open();
-        typeInto(line(form, "Eafm"), QStringLiteral("094019245"));
-        button(form, "SaveBut")->click();
+        typeInto(LineEdit(form, "Eafm"), QStringLiteral("094019245"));
+        Button(form, "SaveBut")->click();
         QCOMPARE(m_windows->dialogs().numbers(), QList<int>{11});
-        QCOMPARE(line(form, "Eafm")->text(), QStringLiteral("094019245"));
+        QCOMPARE(LineEdit(form, "Eafm")->text(), QStringLiteral("094019245"));
         QCOMPARE(RecordWindows::count(QStringLiteral("Kins")), 0);
     }
 
     void anEntryStoredMeanwhileIsADuplicateAndTheFormClears() {
         Kins* form = open();
-        typeInto(line(form, "Eafm"), QStringLiteral("094019245"));
-        typeInto(line(form, "Kdate"), QStringLiteral("10"));
+        typeInto(LineEdit(form, "Eafm"), QStringLiteral("094019245"));
+        typeInto(LineEdit(form, "Kdate"), QStringLiteral("10"));
         RecordWindows::addEntry(QStringLiteral("094019245"), QStringLiteral("20160310"),
                                 QStringLiteral("ΠΡΩΤΗ"));
-        box(form, "Korario")->setPlainText(QStringLiteral("ΔΕΥΤΕΡΗ"));
-        button(form, "SaveBut")->click();
+        TextBox(form, "Korario")->setPlainText(QStringLiteral("ΔΕΥΤΕΡΗ"));
+        Button(form, "SaveBut")->click();
         QCOMPARE(m_windows->dialogs().numbers(), QList<int>{7});
-        QCOMPARE(line(form, "Eafm")->text(), QString());
+        QCOMPARE(LineEdit(form, "Eafm")->text(), QString());
         QCOMPARE(SelectEntry(QStringLiteral("094019245"), QStringLiteral("20160310"))->Korario,
                  QStringLiteral("ΠΡΩΤΗ"));
     }
 
     void anUnknownAfmPicksFromTheEmployeeList() {
         Kins* form = open();
-        typeInto(line(form, "Eafm"), QStringLiteral("09"));
+        typeInto(LineEdit(form, "Eafm"), QStringLiteral("09"));
         auto* list = m_windows->find<ErgazSrch>(QStringLiteral("ErgazSrch"));
         QVERIFY(list);
         QCOMPARE(m_windows->active(), list);
         QCOMPARE(form->lastKey(), Kins::PickerOpened);
         QCOMPARE(Program.EmployeeSortOrder, qint16(0));
-        QCOMPARE(list->findChild<QLineEdit*>(QStringLiteral("SrchTxt"))->text(), QStringLiteral("09"));
-        QTest::keyClick(list->findChild<QLineEdit*>(QStringLiteral("SrchTxt")), Qt::Key_Down);
-        QTest::keyClick(list->findChild<QLineEdit*>(QStringLiteral("SrchTxt")), Qt::Key_Return);
+        QCOMPARE(SearchField(list)->text(), QStringLiteral("09"));
+        QTest::keyClick(SearchField(list), Qt::Key_Down);
+        QTest::keyClick(SearchField(list), Qt::Key_Return);
         RecordWindows::settle();
         QVERIFY(!m_windows->findChild(QStringLiteral("ErgazSrch")));
         QCOMPARE(m_windows->active(), form);
-        QCOMPARE(line(form, "Eafm")->text(), QStringLiteral("094019245"));
-        QCOMPARE(label(form, "Eepon")->text(), QStringLiteral("ΠΑΠΑΔΟΠΟΥΛΟΣ ΝΙΚΟΣ"));
-        QCOMPARE(label(form, "Eypo")->text(), QStringLiteral("7"));
-        QVERIFY(line(form, "Kdate")->hasFocus());
+        QCOMPARE(LineEdit(form, "Eafm")->text(), QStringLiteral("094019245"));
+        QCOMPARE(Label(form, "Eepon")->text(), QStringLiteral("ΠΑΠΑΔΟΠΟΥΛΟΣ ΝΙΚΟΣ"));
+        QCOMPARE(Label(form, "Eypo")->text(), QStringLiteral("7"));
+        QVERIFY(LineEdit(form, "Kdate")->hasFocus());
     }
 
     void aNameFragmentOpensTheListByNameAndEscapeEmptiesTheAfm() {
         Kins* form = open();
-        typeInto(line(form, "Eafm"), QStringLiteral("ΠΑΠ"));
+        typeInto(LineEdit(form, "Eafm"), QStringLiteral("ΠΑΠ"));
         auto* list = m_windows->find<ErgazSrch>(QStringLiteral("ErgazSrch"));
         QVERIFY(list);
         QCOMPARE(Program.EmployeeSortOrder, qint16(1));
-        QCOMPARE(list->findChild<QLineEdit*>(QStringLiteral("SrchTxt"))->text(), QStringLiteral("ΠΑΠ"));
-        QTest::keyClick(list->findChild<QLineEdit*>(QStringLiteral("SrchTxt")), Qt::Key_Escape);
+        QCOMPARE(SearchField(list)->text(), QStringLiteral("ΠΑΠ"));
+        QTest::keyClick(SearchField(list), Qt::Key_Escape);
         RecordWindows::settle();
         QCOMPARE(m_windows->active(), form);
-        QCOMPARE(line(form, "Eafm")->text(), QString());
-        QCOMPARE(label(form, "Eepon")->text(), QString());
+        QCOMPARE(LineEdit(form, "Eafm")->text(), QString());
+        QCOMPARE(Label(form, "Eepon")->text(), QString());
     }
 
     void f3InTheAfmOpensTheListAndTheChoiceComesBack() {
         Kins* form = open();
-        QTest::keyClick(line(form, "Eafm"), Qt::Key_F3);
+        QTest::keyClick(LineEdit(form, "Eafm"), Qt::Key_F3);
         auto* list = m_windows->find<ErgazSrch>(QStringLiteral("ErgazSrch"));
         QVERIFY(list);
         QCOMPARE(form->lastKey(), int(Qt::Key_F3));
-        QTest::keyClick(list->findChild<QLineEdit*>(QStringLiteral("SrchTxt")), Qt::Key_Return);
+        QTest::keyClick(SearchField(list), Qt::Key_Return);
         RecordWindows::settle();
-        QCOMPARE(line(form, "Eafm")->text(), QStringLiteral("090000045"));
-        QCOMPARE(label(form, "Eepon")->text(), QStringLiteral("ΑΛΕΞΙΟΥ ΜΑΡΙΑ"));
+        QCOMPARE(LineEdit(form, "Eafm")->text(), QStringLiteral("090000045"));
+        QCOMPARE(Label(form, "Eepon")->text(), QStringLiteral("ΑΛΕΞΙΟΥ ΜΑΡΙΑ"));
     }
 
     void f3InTheDatePicksAnEntryForChange() {
         RecordWindows::addEntry(QStringLiteral("094019245"), QStringLiteral("20160302"),
                                 QStringLiteral("9-5"));
         Kins* form = open();
-        line(form, "Kdate")->setFocus();
-        QTest::keyClick(line(form, "Kdate"), Qt::Key_F3);
+        LineEdit(form, "Kdate")->setFocus();
+        QTest::keyClick(LineEdit(form, "Kdate"), Qt::Key_F3);
         auto* list = m_windows->find<KinsSrch>(QStringLiteral("KinsSrch"));
         QVERIFY(list);
         QVERIFY(list->list().atGridRow(1));
         QCOMPARE(list->list().atGridRow(2), nullptr);
-        QTest::keyClick(list->findChild<QLineEdit*>(QStringLiteral("SrchTxt")), Qt::Key_Return);
+        QTest::keyClick(SearchField(list), Qt::Key_Return);
         RecordWindows::settle();
         QVERIFY(!m_windows->findChild(QStringLiteral("KinsSrch")));
-        QCOMPARE(line(form, "Eafm")->text().trimmed(), QStringLiteral("094019245"));
-        QCOMPARE(line(form, "Kdate")->text(), QStringLiteral("02/03/2016"));
-        QCOMPARE(box(form, "Korario")->toPlainText(), QStringLiteral("9-5"));
-        QCOMPARE(button(form, "SaveBut")->text(), QStringLiteral("Μεταβολή"));
+        QCOMPARE(LineEdit(form, "Eafm")->text().trimmed(), QStringLiteral("094019245"));
+        QCOMPARE(LineEdit(form, "Kdate")->text(), QStringLiteral("02/03/2016"));
+        QCOMPARE(TextBox(form, "Korario")->toPlainText(), QStringLiteral("9-5"));
+        QCOMPARE(Button(form, "SaveBut")->text(), QStringLiteral("Μεταβολή"));
         QCOMPARE(Program.BridgeKey[1], QString());
-        QVERIFY(box(form, "Korario")->hasFocus());
+        QVERIFY(TextBox(form, "Korario")->hasFocus());
     }
 
     void anEntryHandedOverIsShownWhenTheFormOpens() {
@@ -237,22 +240,22 @@ private slots:
                                 QStringLiteral("ΩΡΕΣ"));
         Program.BridgeKey[1] = QStringLiteral("090000045     29/02/2016");
         Kins* form = open();
-        QCOMPARE(box(form, "Korario")->toPlainText(), QStringLiteral("ΩΡΕΣ"));
-        QCOMPARE(label(form, "Eepon")->text(), QStringLiteral("ΑΛΕΞΙΟΥ ΜΑΡΙΑ"));
-        QVERIFY(!line(form, "Eafm")->isEnabled());
+        QCOMPARE(TextBox(form, "Korario")->toPlainText(), QStringLiteral("ΩΡΕΣ"));
+        QCOMPARE(Label(form, "Eepon")->text(), QStringLiteral("ΑΛΕΞΙΟΥ ΜΑΡΙΑ"));
+        QVERIFY(!LineEdit(form, "Eafm")->isEnabled());
         QCOMPARE(Program.BridgeKey[1], QString());
     }
 
     void escapeClearsAFilledFormAndClosesAnEmptyOne() {
         Kins* form = open();
-        typeInto(line(form, "Eafm"), QStringLiteral("090000045"));
-        box(form, "Korario")->setPlainText(QStringLiteral("9-17"));
+        typeInto(LineEdit(form, "Eafm"), QStringLiteral("090000045"));
+        TextBox(form, "Korario")->setPlainText(QStringLiteral("9-17"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         RecordWindows::settle();
         QCOMPARE(m_windows->findChild(QStringLiteral("Kins")), form);
-        QCOMPARE(line(form, "Eafm")->text(), QString());
-        QCOMPARE(box(form, "Korario")->toPlainText(), QString());
-        QCOMPARE(label(form, "Eepon")->text(), QString());
+        QCOMPARE(LineEdit(form, "Eafm")->text(), QString());
+        QCOMPARE(TextBox(form, "Korario")->toPlainText(), QString());
+        QCOMPARE(Label(form, "Eepon")->text(), QString());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         RecordWindows::settle();
         QVERIFY(!m_windows->findChild(QStringLiteral("Kins")));
@@ -262,44 +265,44 @@ private slots:
         RecordWindows::addEntry(QStringLiteral("090000045"), QStringLiteral("20160310"),
                                 QStringLiteral("9-17"));
         Kins* form = open();
-        typeInto(line(form, "Eafm"), QStringLiteral("090000045"));
-        typeInto(line(form, "Kdate"), QStringLiteral("10"));
+        typeInto(LineEdit(form, "Eafm"), QStringLiteral("090000045"));
+        typeInto(LineEdit(form, "Kdate"), QStringLiteral("10"));
         m_windows->dialogs().answers = {MsgAnswer::No};
-        button(form, "DelBut")->click();
+        Button(form, "DelBut")->click();
         QCOMPARE(m_windows->dialogs().boxes.last().title, QStringLiteral("Διαγραφή Κίνησης"));
         QCOMPARE(m_windows->dialogs().boxes.last().defaultAnswer, MsgAnswer::No);
-        QCOMPARE(line(form, "Eafm")->text(), QString());
+        QCOMPARE(LineEdit(form, "Eafm")->text(), QString());
         QCOMPARE(RecordWindows::count(QStringLiteral("Kins")), 1);
 
         // The entry is on the work date, which the cleared form shows: the AFM loads it.
-        typeInto(line(form, "Eafm"), QStringLiteral("090000045"));
-        QCOMPARE(line(form, "Kdate")->text(), QStringLiteral("10/03/2016"));
-        QVERIFY(box(form, "Korario")->hasFocus());
+        typeInto(LineEdit(form, "Eafm"), QStringLiteral("090000045"));
+        QCOMPARE(LineEdit(form, "Kdate")->text(), QStringLiteral("10/03/2016"));
+        QVERIFY(TextBox(form, "Korario")->hasFocus());
         m_windows->dialogs().answers = {MsgAnswer::Yes};
-        button(form, "DelBut")->click();
+        Button(form, "DelBut")->click();
         QCOMPARE(RecordWindows::count(QStringLiteral("Kins")), 0);
-        QVERIFY(!button(form, "DelBut")->isEnabled());
+        QVERIFY(!Button(form, "DelBut")->isEnabled());
     }
 
     void aWrongDateIsEmptiedAndTheCalendarAnswersTheDate() {
         Kins* form = open();
-        line(form, "Kdate")->setFocus();
-        line(form, "Kdate")->setText(QStringLiteral("3102"));
-        QTest::keyClick(line(form, "Kdate"), Qt::Key_Return);
-        QCOMPARE(line(form, "Kdate")->text(), QString());
+        LineEdit(form, "Kdate")->setFocus();
+        LineEdit(form, "Kdate")->setText(QStringLiteral("3102"));
+        QTest::keyClick(LineEdit(form, "Kdate"), Qt::Key_Return);
+        QCOMPARE(LineEdit(form, "Kdate")->text(), QString());
 
         ModalDriver driver;
         driver.run([](QDialog* calendar) { QTest::keyClick(calendar, Qt::Key_Escape); },
-                   [form] { form->findChild<QToolButton*>(QStringLiteral("Cal"))->click(); });
+                   [form] { ToolButton(form, "Cal")->click(); });
         QVERIFY(driver.drove());
-        QCOMPARE(line(form, "Kdate")->text(), QString());
+        QCOMPARE(LineEdit(form, "Kdate")->text(), QString());
         driver.run(
             [](QDialog* calendar) {
                 calendar->findChild<QCalendarWidget*>()->setSelectedDate(QDate(2016, 3, 5));
                 QTest::keyClick(calendar->findChild<QTableView*>(), Qt::Key_Return);
             },
-            [form] { form->findChild<QToolButton*>(QStringLiteral("Cal"))->click(); });
-        QCOMPARE(line(form, "Kdate")->text(), QStringLiteral("05/03/2016"));
+            [form] { ToolButton(form, "Cal")->click(); });
+        QCOMPARE(LineEdit(form, "Kdate")->text(), QStringLiteral("05/03/2016"));
     }
 
     void sendingNeedsTheCredentialsThenHandsTheScreenValuesOver() {
@@ -314,29 +317,29 @@ private slots:
         });
         g_submission = {};
         Kins* form = open();
-        QVERIFY(button(form, "SendBut")->isEnabled());
-        typeInto(line(form, "Eafm"), QStringLiteral("090000045"));
-        box(form, "Korario")->setPlainText(QStringLiteral(" 9-17 "));
-        button(form, "SendBut")->click();
+        QVERIFY(Button(form, "SendBut")->isEnabled());
+        typeInto(LineEdit(form, "Eafm"), QStringLiteral("090000045"));
+        TextBox(form, "Korario")->setPlainText(QStringLiteral(" 9-17 "));
+        Button(form, "SendBut")->click();
         QCOMPARE(m_windows->dialogs().numbers(), QList<int>{108});
         QCOMPARE(RecordWindows::count(QStringLiteral("Kins")), 0);
 
         Program.Params.IkaCode = QStringLiteral("user");
         Program.Params.IkaPass = QStringLiteral("pass");
-        button(form, "SendBut")->click();
+        Button(form, "SendBut")->click();
         QCOMPARE(g_submission.shown, 1);
         QCOMPARE(g_submission.eafm, QStringLiteral("090000045"));
         QCOMPARE(g_submission.korario, QStringLiteral("9-17"));
         QCOMPARE(g_submission.eypo, QStringLiteral("12"));
         QCOMPARE(RecordWindows::count(QStringLiteral("Kins")), 1);
-        QCOMPARE(line(form, "Eafm")->text(), QString());
+        QCOMPARE(LineEdit(form, "Eafm")->text(), QString());
 
         // The same entry again in insert mode: message 7, and it is sent all the same.
-        typeInto(line(form, "Eafm"), QStringLiteral("090000045"));
-        button(form, "SaveBut")->setFocus();
-        box(form, "Korario")->setPlainText(QStringLiteral("10-18"));
+        typeInto(LineEdit(form, "Eafm"), QStringLiteral("090000045"));
+        Button(form, "SaveBut")->setFocus();
+        TextBox(form, "Korario")->setPlainText(QStringLiteral("10-18"));
         Program.BridgeMode[1] = 1;
-        button(form, "SendBut")->click();
+        Button(form, "SendBut")->click();
         QCOMPARE(m_windows->dialogs().numbers(), (QList<int>{108, 7}));
         QCOMPARE(g_submission.shown, 2);
         QCOMPARE(g_submission.korario, QStringLiteral("10-18"));
@@ -353,27 +356,14 @@ private:
     static void typeInto(QLineEdit* field, const QString& text) { RecordWindows::typeAndLeave(field, text); }
     // An employee and hours, then a date typed and F10 pressed before the date is left.
     static void pressF10InTheDate(Kins* form, const QString& date) {
-        typeInto(line(form, "Eafm"), QStringLiteral("094019245"));
-        box(form, "Korario")->setPlainText(QStringLiteral("09-17"));
-        QLineEdit* field = line(form, "Kdate");
+        typeInto(LineEdit(form, "Eafm"), QStringLiteral("094019245"));
+        TextBox(form, "Korario")->setPlainText(QStringLiteral("09-17"));
+        QLineEdit* field = LineEdit(form, "Kdate");
         field->setFocus();
         field->clear();
         QTest::keyClicks(field, date);
         QTest::keyClick(field, Qt::Key_F10);
     }
-    static QLineEdit* line(QWidget* form, const char* name) {
-        return form->findChild<QLineEdit*>(QString::fromLatin1(name));
-    }
-    static QLabel* label(QWidget* form, const char* name) {
-        return form->findChild<QLabel*>(QString::fromLatin1(name));
-    }
-    static QPlainTextEdit* box(QWidget* form, const char* name) {
-        return form->findChild<QPlainTextEdit*>(QString::fromLatin1(name));
-    }
-    static QPushButton* button(QWidget* form, const char* name) {
-        return form->findChild<QPushButton*>(QString::fromLatin1(name));
-    }
-
     std::unique_ptr<RecordWindows> m_windows;
 };
 

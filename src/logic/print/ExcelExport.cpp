@@ -1,8 +1,10 @@
 #include "logic/print/ExcelExport.h"
 
+#include "logic/core/services/Services.h"
 #include "logic/print/ExportFiles.h"
 #include "logic/print/PrintJob.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -52,6 +54,11 @@ public:
         m_book = workbook_new_opt(name.constData(), &options);
         if (!m_book)
             return fail(error, u"Το βιβλίο εργασίας δεν μπορεί να δημιουργηθεί."_s);
+        // Dated by the program's clock rather than by the library's own: the same report at
+        // the same time makes the same file.
+        lxw_doc_properties properties{};
+        properties.created = time_t(Services::clock().now().toSecsSinceEpoch());
+        workbook_set_properties(m_book, &properties);
         m_sheet = workbook_add_worksheet(m_book, nullptr);
         if (!m_sheet)
             return fail(error, u"Το φύλλο εργασίας δεν μπορεί να δημιουργηθεί."_s);

@@ -110,12 +110,14 @@ bool finish(ZipWriter& writer, bool ok, QString* error) {
 bool WriteZip(const QString& zipPath, const QList<ZipEntry>& entries, QString* error) {
     ZipWriter writer(zipPath);
     bool ok = writer.open();
-    const QDateTime now = QDateTime::currentDateTime();
+    // The parts of a document have no time of their own: the earliest a zip can hold, as
+    // office programs write it, so that the same document makes the same file.
+    const QDateTime partsTime(QDate(1980, 1, 1), QTime(0, 0));
     for (const ZipEntry& entry : entries) {
         if (!ok)
             break;
         bool handed = false;
-        ok = writer.add(entry.name, entry.data.size(), now, [&](QByteArray& piece) {
+        ok = writer.add(entry.name, entry.data.size(), partsTime, [&](QByteArray& piece) {
             piece = handed ? QByteArray() : entry.data;
             handed = true;
             return true;

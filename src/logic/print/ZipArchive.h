@@ -13,7 +13,8 @@ struct ZipEntry {
     QByteArray data;
 };
 
-// Writes the entries in their order; false with the reason in *error.
+// Writes the entries in their order, each dated 1 January 1980; false with the reason in
+// *error.
 bool WriteZip(const QString& zipPath, const QList<ZipEntry>& entries, QString* error);
 
 // Archives one file under its own name, read from disk in pieces.
