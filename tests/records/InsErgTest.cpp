@@ -98,9 +98,9 @@ private slots:
         file.write(QByteArray("PK\x03\x04\x14\x00\x06\x00\x08\x00\x00\x00!\x00", 17) + QByteArray(300, 'x'));
         file.close();
         InsErg* window = open();
-        name(window)->setText(path);
+        LineEdit(window, "FlName")->setText(path);
         m_windows->dialogs().answers = {MsgAnswer::Yes};
-        button(window, "EisBut")->click();
+        Button(window, "EisBut")->click();
         QCOMPARE(m_windows->dialogs().boxes.size(), 1);
         const MessageBox refusal = m_windows->dialogs().boxes.first();
         QCOMPARE(refusal.icon, MsgIcon::Critical);
