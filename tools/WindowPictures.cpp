@@ -14,6 +14,7 @@
 #include "logic/internet/ApiHandOver.h"
 #include "logic/maintenance/BackupVolumes.h"
 #include "shell/Main.h"
+#include "shell/SettingsJoin.h"
 #include "shell/Windows.h"
 #include "windows/core/ChildWindow.h"
 #include "windows/core/Lbenter.h"
@@ -267,6 +268,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "orva_window_pictures: no folder to work in\n");
         return 1;
     }
+    JoinOrvaSettings();
     Services::install(std::make_unique<ConsoleDialogs>());
     Services::install(std::make_unique<PictureClock>());
     Services::install(std::make_unique<SystemProcesses>());

@@ -2,13 +2,13 @@
 
 #include "logic/core/database/Database.h"
 #include "logic/core/files/ApplicationRecord.h"
-#include "logic/core/files/ColourSettings.h"
 #include "logic/core/files/UserLock.h"
+#include "logic/core/program/LoadSettings.h"
 #include "logic/core/program/Messages.h"
 #include "logic/core/program/ProgramValues.h"
 #include "logic/core/services/Services.h"
 #include "logic/core/text/DateHelpers.h"
-#include "logic/internet/EservicesSite.h"
+#include "logic/internet/InternetSettings.h"
 #include "logic/internet/PortalFlow.h"
 #include "logic/print/AccountantMail.h"
 #include "logic/records/LbPopUp.h"
@@ -69,11 +69,9 @@ Main* Main::instance() {
 void Main::load() {
     Program.WorkDate = Services::clock().now().date();
     LoadSettings();
+    LoadEservicesBase();
     // A base address changed in the settings window is the next submission's.
-    Services::listenToSettings(this, [] {
-        Program.EservicesBase =
-            Eservices::NormaliseBase(Services::settings().value(QStringLiteral("Internet/EservicesBase")));
-    });
+    Services::listenToSettings(this, [] { LoadEservicesBase(); });
     m_mdi->setBackground(ToQColor(Program.Colours.MainBack));
     m_background = new BmpFrm(m_mdi->viewport());
     m_startupSucceeded = true;

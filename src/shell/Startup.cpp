@@ -10,6 +10,7 @@
 #include "shell/Commands.h"
 #include "shell/LiveCommands.h"
 #include "shell/Main.h"
+#include "shell/SettingsJoin.h"
 #include "shell/Windows.h"
 #include "windows/core/WidgetDialogs.h"
 #include "windows/core/WindowCatalogue.h"
@@ -27,6 +28,7 @@ void PrepareApplication() {
 }
 
 int RunOrva(int argc, char** argv) {
+    JoinOrvaSettings();
     if (IsCommandLine(argc, argv))
         return RunCommands(argc, argv);
     PrepareWebEngine();

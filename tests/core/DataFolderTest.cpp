@@ -2,10 +2,12 @@
 #include "logic/core/files/ApplicationRecord.h"
 #include "logic/core/files/IniSettings.h"
 #include "logic/core/files/ShippedFiles.h"
+#include "shell/SettingsJoin.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QSettings>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QStandardPaths>
@@ -39,6 +41,8 @@ void writeReadOnly(const QString& path, const QByteArray& bytes) {
 class DataFolderTest : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { JoinOrvaSettings(); }
+
     void dataDirArgumentWinsThenAPortableFolderThenTheUsersFolder() {
         QTemporaryDir exe;
         QCOMPARE(ChooseDataFolder({"orva", "--data-dir", "/tmp/x/../y"}, exe.path()),
@@ -257,6 +261,37 @@ private slots:
             QVERIFY2(text.contains(QStringLiteral("; ") + setting.comment), qPrintable(setting.key));
             QCOMPARE(settings.value(setting.key), setting.defaultValue);
         }
+    }
+
+    // Each subsystem declares its own settings; a new file holds every one of them.
+    void aNewSettingsFileHoldsTheSettingsOfEverySubsystem() {
+        QTemporaryDir folder;
+        const QString path = QDir(folder.path()).filePath(QStringLiteral("Orva.ini"));
+        QVERIFY(WriteDefaultSettingsFile(path));
+        // The sections in the order a new file has always listed them.
+        QFile text(path);
+        QVERIFY(text.open(QIODevice::ReadOnly | QIODevice::Text));
+        QStringList sections;
+        for (const QByteArray& line : text.readAll().split('\n')) {
+            if (line.trimmed().startsWith('['))
+                sections << QString::fromUtf8(line.trimmed());
+        }
+        QCOMPARE(sections, QStringList({QStringLiteral("[Mail]"), QStringLiteral("[Internet]"),
+                                        QStringLiteral("[Update]"), QStringLiteral("[Support]"),
+                                        QStringLiteral("[Portals]"), QStringLiteral("[Links]"),
+                                        QStringLiteral("[News]"), QStringLiteral("[Api]")}));
+        QSettings written(path, QSettings::IniFormat);
+        QCOMPARE(written.value(QStringLiteral("Mail/SmtpMailProgram")).toString(),
+                 QStringLiteral("SmtpMail"));
+        QCOMPARE(written.value(QStringLiteral("Internet/EservicesBase")).toString(),
+                 QStringLiteral("https://eservices.yeka.gr"));
+        QCOMPARE(written.value(QStringLiteral("Links/Link18")).toString(),
+                 QStringLiteral("/pelmora/erotiseis"));
+        QCOMPARE(written.value(QStringLiteral("News/Port")).toString(), QStringLiteral("1433"));
+        QCOMPARE(written.value(QStringLiteral("Update/UpdaterProgram")).toString(),
+                 QStringLiteral("LiveUpd"));
+        QCOMPARE(written.value(QStringLiteral("Support/RemoteSupport8Program")).toString(),
+                 QStringLiteral("B_Remote"));
     }
 
     void aStoredSettingWinsAndAMissingOneGivesItsDefault() {

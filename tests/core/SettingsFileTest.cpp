@@ -3,6 +3,7 @@
 // every setting checked against its form when it is read.
 #include "logic/core/files/IniFile.h"
 #include "logic/core/files/IniSettings.h"
+#include "shell/SettingsJoin.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -46,6 +47,8 @@ const QStringList Awkward = {
 class SettingsFileTest : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { JoinOrvaSettings(); }
+
     void valuesAreReadWholeAsTheUserWroteThem() {
         const IniFile file = IniFile::fromText(QStringLiteral("; comment = not a key\n"
                                                               "# another comment\n"

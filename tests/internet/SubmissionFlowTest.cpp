@@ -1,14 +1,15 @@
 #include "logic/internet/SubmissionFlow.h"
 #include "LatinSentences.h"
-#include "logic/core/files/ColourSettings.h"
 #include "logic/core/files/IniFile.h"
 #include "logic/core/files/IniSettings.h"
 #include "logic/core/program/ProgramValues.h"
 #include "logic/core/services/Services.h"
 #include "logic/internet/EservicesSite.h"
+#include "logic/internet/InternetSettings.h"
 #include "logic/internet/PageScripts.h"
 #include "logic/internet/SiteFailure.h"
 #include "logic/internet/WebEngineSetup.h"
+#include "shell/SettingsJoin.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -182,9 +183,10 @@ private slots:
         ResetProgramValues();
         Program.AppPath = folder.path();
         const QString ini = folder.filePath(QStringLiteral("Orva.ini"));
+        JoinOrvaSettings();
         QVERIFY(WriteDefaultSettingsFile(ini));
         Services::install(std::make_unique<IniSettings>(ini));
-        LoadSettings();
+        LoadEservicesBase();
         QCOMPARE(Program.EservicesBase, QStringLiteral("https://eservices.yeka.gr"));
 
         std::optional<IniFile> file = IniFile::load(ini);
@@ -192,7 +194,7 @@ private slots:
                        QStringLiteral("http://LocalHost:8080/"));
         QVERIFY(file->save(ini));
         Services::install(std::make_unique<IniSettings>(ini));
-        LoadSettings();
+        LoadEservicesBase();
         QCOMPARE(Program.EservicesBase, QStringLiteral("http://localhost:8080"));
         Services::install(std::make_unique<DefaultSettings>());
     }

@@ -3,13 +3,54 @@
 #   -DSRC_DIR=<folder>          optional: src/, whose layer folders must list every file they hold
 #   -DWIDGET_HEADER_DIRS=<a|b>  the include folders, separated by "|", of QtWidgets and the modules built on it
 #   -DLAUNCHER_DIR=<folder>     optional: the launcher's tree (src/launcher, or a planted copy)
+#   -DWINDOWS_DIR=<folder>      optional: the windows' tree (src/windows, or a planted copy)
 # A logic file may include neither a window nor the shell nor any header of those modules.
+# A file of a subsystem, logic or window, reaches another subsystem only along an edge of
+# SubsystemEdges.cmake; a window never includes the shell.
 # The launcher shares no code with the main program: it includes nothing of its layers.
 # Every violation is printed as "file:line: include"; the check fails when there is one.
 
 cmake_minimum_required(VERSION 3.25)
 
+include(${CMAKE_CURRENT_LIST_DIR}/SubsystemEdges.cmake)
+
 set(violations 0)
+
+# Checks the includes of one file of a subsystem ("<subsystem>/..." under its layer's tree)
+# against the table of edges; a subsystem the table does not know is a violation itself.
+function(check_subsystem_edges layer tree file)
+    string(REGEX REPLACE "/.*" "" subsystem "${file}")
+    if(NOT DEFINED subsystem_edges_${subsystem})
+        message("${layer}/${file}: the subsystem ${subsystem} is not in the table of edges")
+        math(EXPR violations "${violations} + 1")
+        set(violations ${violations} PARENT_SCOPE)
+        return()
+    endif()
+    set(allowed ${subsystem} ${subsystem_edges_${subsystem}})
+    file(STRINGS "${tree}/${file}" lines)
+    set(number 0)
+    foreach(line IN LISTS lines)
+        math(EXPR number "${number} + 1")
+        if(NOT line MATCHES "^[ \t]*#[ \t]*include[ \t]*[<\"](logic|windows)/([^/>\"]+)/[^>\"]*[>\"]")
+            continue()
+        endif()
+        set(target_layer "${CMAKE_MATCH_1}")
+        set(target_subsystem "${CMAKE_MATCH_2}")
+        if(layer STREQUAL "logic" AND target_layer STREQUAL "windows")
+            continue() # told by the layer rule above
+        endif()
+        if(NOT target_subsystem IN_LIST allowed)
+            string(REGEX MATCH "(logic|windows)/[^>\"]+" target "${line}")
+            string(REPLACE ";" ", " reach "${subsystem_edges_${subsystem}}")
+            if(reach STREQUAL "")
+                set(reach "no other subsystem")
+            endif()
+            message("${layer}/${file}:${number}: ${target} (${subsystem} reaches ${reach})")
+            math(EXPR violations "${violations} + 1")
+        endif()
+    endforeach()
+    set(violations ${violations} PARENT_SCOPE)
+endfunction()
 
 set(widget_names "")
 string(REPLACE "|" ";" widget_header_dirs "${WIDGET_HEADER_DIRS}")
@@ -52,6 +93,25 @@ foreach(file IN LISTS logic_files)
         endif()
     endforeach()
 endforeach()
+foreach(file IN LISTS logic_files)
+    check_subsystem_edges(logic "${LOGIC_DIR}" "${file}")
+endforeach()
+
+if(WINDOWS_DIR)
+    file(GLOB_RECURSE window_files RELATIVE "${WINDOWS_DIR}" "${WINDOWS_DIR}/*.h" "${WINDOWS_DIR}/*.cpp")
+    foreach(file IN LISTS window_files)
+        check_subsystem_edges(windows "${WINDOWS_DIR}" "${file}")
+        file(STRINGS "${WINDOWS_DIR}/${file}" lines)
+        set(number 0)
+        foreach(line IN LISTS lines)
+            math(EXPR number "${number} + 1")
+            if(line MATCHES "^[ \t]*#[ \t]*include[ \t]*[<\"](shell/[^>\"]+)[>\"]")
+                message("windows/${file}:${number}: ${CMAKE_MATCH_1}")
+                math(EXPR violations "${violations} + 1")
+            endif()
+        endforeach()
+    endforeach()
+endif()
 
 if(LAUNCHER_DIR)
     file(GLOB_RECURSE launcher_files RELATIVE "${LAUNCHER_DIR}" "${LAUNCHER_DIR}/*.h" "${LAUNCHER_DIR}/*.cpp")

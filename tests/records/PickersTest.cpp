@@ -6,7 +6,10 @@
 #include "logic/records/LbPopUp.h"
 #include "logic/records/PickList.h"
 #include "windows/core/ChildWindow.h"
+#include "windows/core/HandOvers.h"
 #include "windows/core/MdiHost.h"
+#include "windows/core/WindowCatalogue.h"
+#include "windows/core/WindowNames.h"
 #include "windows/records/Lbcalendar.h"
 #include "windows/records/Lbscroll.h"
 
@@ -57,6 +60,7 @@ void PickersTest::init() {
     ResetProgramValues();
     m_dialogs = &InstallScriptedDialogs();
     InstallFixedClock(QDateTime(QDate(2019, 11, 7), QTime(10, 30)));
+    WindowCatalogue::addModal(WindowName::Lbcalendar, [](QWidget* parent) { return new Lbcalendar(parent); });
     m_frame = std::make_unique<QMainWindow>();
     m_mdi = new MdiHost;
     m_frame->setCentralWidget(m_mdi);
@@ -250,7 +254,7 @@ QString PickersTest::pickDate(const std::function<void(QCalendarWidget*)>& drive
             QCOMPARE(dialog->windowTitle(), QStringLiteral("Ημερολόγιο"));
             drive(dialog->findChild<QCalendarWidget*>(QStringLiteral("Calendar")));
         },
-        [&] { answer = PickCalendarDate(m_frame.get()); });
+        [&] { answer = PickDate(m_frame.get()); });
     if (!driver.drove())
         qWarning("the calendar was not shown modally");
     return driver.drove() ? answer : QStringLiteral("not shown");

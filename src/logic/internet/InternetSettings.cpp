@@ -1,5 +1,6 @@
 #include "logic/internet/InternetSettings.h"
 
+#include "logic/core/program/ProgramValues.h"
 #include "logic/core/services/Services.h"
 #include "logic/internet/ApiSettings.h"
 #include "logic/internet/EservicesSite.h"
@@ -62,6 +63,16 @@ QString OdbcValue(const QString& value) {
 
 } // namespace
 
+const std::vector<SettingDefinition>& EservicesSettingDefinitions() {
+    static const std::vector<SettingDefinition> settings = {
+        {QStringLiteral("Internet/EservicesBase"), QStringLiteral("https://eservices.yeka.gr"),
+         QStringLiteral("Ο ιστότοπος των e-υπηρεσιών του Υπουργείου Εργασίας όπου αποστέλλονται οι κινήσεις: "
+                        "πρωτόκολλο και όνομα, χωρίς διαδρομή."),
+         SettingForm::webSite(true, true)},
+    };
+    return settings;
+}
+
 const std::vector<SettingDefinition>& InternetSettingDefinitions() {
     static const std::vector<SettingDefinition> settings = [] {
         std::vector<SettingDefinition> list = {
@@ -117,6 +128,10 @@ const std::vector<SettingDefinition>& InternetSettingDefinitions() {
         return list;
     }();
     return settings;
+}
+
+void LoadEservicesBase() {
+    Program.EservicesBase = Eservices::NormaliseBase(Setting("Internet/EservicesBase"));
 }
 
 PortalAddresses PortalAddressesFromSettings() {

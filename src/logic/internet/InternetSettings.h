@@ -5,9 +5,16 @@
 #include <QString>
 #include <vector>
 
-// The Orva.ini settings of the internet services: the portals' hosts, the links browser's
-// addresses, the maker's news server and the web-services API.
+// The Orva.ini settings of the internet services: the e-services site where the entries are
+// submitted, and the portals' hosts, the links browser's addresses, the maker's news server
+// and the web-services API. Two lists, because a new Orva.ini lists the site next to the mail
+// settings.
+const std::vector<SettingDefinition>& EservicesSettingDefinitions();
 const std::vector<SettingDefinition>& InternetSettingDefinitions();
+
+// Program.EservicesBase from its setting, normalised as the browser writes addresses; at
+// start-up, once the settings are in place.
+void LoadEservicesBase();
 
 // The pages the portal logins open, from the hosts of the settings (each normalised as the
 // browser writes addresses; "" where a host is not set).

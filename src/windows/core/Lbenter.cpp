@@ -4,9 +4,9 @@
 #include "logic/core/program/WorkDateEntry.h"
 #include "logic/core/text/DateHelpers.h"
 #include "windows/core/FormHelpers.h"
+#include "windows/core/HandOvers.h"
 #include "windows/core/InternetSwitch.h"
 #include "windows/core/ToolbarPictures.h"
-#include "windows/records/Lbcalendar.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -103,7 +103,7 @@ void Lbenter::dateFieldLeft() {
 
 void Lbenter::chooseFromCalendar() {
     // Cancelling the calendar empties the field.
-    m_dateFld->setText(PickCalendarDate(this));
+    m_dateFld->setText(PickDate(this));
 }
 
 void Lbenter::save() {

@@ -4,7 +4,6 @@
 #include "windows/core/WindowCatalogue.h"
 
 #include <QApplication>
-#include <QDialog>
 #include <QMdiSubWindow>
 
 namespace {
@@ -76,13 +75,7 @@ ChildWindow* MdiHost::addChild(ChildWindow* window) {
 }
 
 int MdiHost::showModal(const QString& name) {
-    const WindowEntry* entry = WindowCatalogue::find(name);
-    if (!entry || !entry->createModal)
-        return -1;
-    QDialog* dialog = entry->createModal(window());
-    const int result = dialog->exec();
-    delete dialog;
-    return result;
+    return WindowCatalogue::showModal(name, window());
 }
 
 void MdiHost::onSubWindowActivated(QMdiSubWindow* frame) {

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QHash>
+#include <memory>
 
 namespace {
 QHash<QString, WindowEntry>& entries() {
@@ -29,6 +30,14 @@ const WindowEntry* find(const QString& name) {
 
 bool has(const QString& name) {
     return entries().contains(name);
+}
+
+int showModal(const QString& name, QWidget* parent) {
+    const WindowEntry* entry = find(name);
+    if (!entry || !entry->createModal)
+        return -1;
+    std::unique_ptr<QDialog> dialog(entry->createModal(parent));
+    return dialog->exec();
 }
 
 } // namespace WindowCatalogue

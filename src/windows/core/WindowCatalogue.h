@@ -20,4 +20,7 @@ void addChild(const QString& name, std::function<ChildWindow*()> create);
 void addModal(const QString& name, std::function<QDialog*(QWidget* parent)> create);
 const WindowEntry* find(const QString& name);
 bool has(const QString& name);
+// Shows the named modal window over parent and returns its result; -1 when the name is not
+// a modal window of the catalogue.
+int showModal(const QString& name, QWidget* parent);
 } // namespace WindowCatalogue

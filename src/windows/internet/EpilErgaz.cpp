@@ -10,10 +10,10 @@
 #include "logic/internet/BatchSubmission.h"
 #include "logic/records/RecordKeys.h"
 #include "windows/core/FormHelpers.h"
+#include "windows/core/HandOvers.h"
 #include "windows/core/MdiHost.h"
 #include "windows/core/ToolbarPictures.h"
 #include "windows/core/WindowCatalogue.h"
-#include "windows/records/Lbcalendar.h"
 #include "windows/records/Lbscroll.h"
 
 #include <QAction>
@@ -68,8 +68,7 @@ EpilErgaz::EpilErgaz(QWidget* parent) : ChildWindow(parent) {
         m_cal[i]->setToolTip(QStringLiteral("Ημερολόγιο"));
         m_cal[i]->setFocusPolicy(Qt::NoFocus);
         grid->addWidget(m_cal[i], i, 2);
-        connect(m_cal[i], &QToolButton::clicked, this,
-                [this, i] { m_dates[i]->setText(PickCalendarDate(this)); });
+        connect(m_cal[i], &QToolButton::clicked, this, [this, i] { m_dates[i]->setText(PickDate(this)); });
     }
     const QStringList afmCaptions{QStringLiteral("Από Εργαζόμενο:"), QStringLiteral("Εως Εργαζόμενο:"),
                                   QStringLiteral("Μάσκα:")};

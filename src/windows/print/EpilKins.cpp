@@ -5,10 +5,10 @@
 #include "logic/core/program/Twips.h"
 #include "logic/core/text/DateHelpers.h"
 #include "windows/core/FormHelpers.h"
+#include "windows/core/HandOvers.h"
 #include "windows/core/MdiHost.h"
 #include "windows/core/ToolbarPictures.h"
 #include "windows/print/Reports.h"
-#include "windows/records/Lbcalendar.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -169,7 +169,7 @@ void EpilKins::activated() {
 
 void EpilKins::chooseDate(int field) {
     // Cancelling the calendar empties the field.
-    m_dates[field]->setText(PickCalendarDate(this));
+    m_dates[field]->setText(PickDate(this));
 }
 
 void EpilKins::runReport() {

@@ -9,10 +9,10 @@
 #include "logic/records/RecordKeys.h"
 #include "logic/records/RecordPrinting.h"
 #include "windows/core/FormHelpers.h"
+#include "windows/core/HandOvers.h"
 #include "windows/core/MdiHost.h"
 #include "windows/core/ToolbarPictures.h"
 #include "windows/core/WindowCatalogue.h"
-#include "windows/records/Lbcalendar.h"
 #include "windows/records/RecordWidgets.h"
 
 #include <QComboBox>
@@ -306,7 +306,7 @@ void Kins::showEmployee(const QString& name, const QString& branch) {
 }
 
 void Kins::chooseDate() {
-    m_kdate->setText(PickCalendarDate(this));
+    m_kdate->setText(PickDate(this));
     m_kdate->setFocus();
 }
 

@@ -55,9 +55,3 @@ bool Lbcalendar::event(QEvent* event) {
         reject();
     return handled;
 }
-
-QString PickCalendarDate(QWidget* parent) {
-    Lbcalendar calendar(parent);
-    calendar.exec();
-    return Program.CalendarDate;
-}

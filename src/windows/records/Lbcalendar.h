@@ -26,7 +26,3 @@ private:
     bool m_wasActive = false;
     bool m_answered = false;
 };
-
-// Shows the calendar modally over parent and returns Program.CalendarDate: the chosen day
-// as "dd/mm/yyyy", or "" when the user cancelled.
-QString PickCalendarDate(QWidget* parent);

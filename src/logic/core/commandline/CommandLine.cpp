@@ -2,10 +2,10 @@
 
 #include "logic/core/commandline/Console.h"
 #include "logic/core/database/Database.h"
-#include "logic/core/files/ColourSettings.h"
 #include "logic/core/files/DataFolder.h"
 #include "logic/core/files/IniSettings.h"
 #include "logic/core/files/UserLock.h"
+#include "logic/core/program/LoadSettings.h"
 #include "logic/core/program/ProgramValues.h"
 #include "logic/core/services/Services.h"
 #include "logic/core/services/SystemServices.h"

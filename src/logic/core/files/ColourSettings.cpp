@@ -1,10 +1,5 @@
 #include "logic/core/files/ColourSettings.h"
 
-#include "logic/core/program/ProgramValues.h"
-#include "logic/core/services/Services.h"
-#include "logic/core/text/DosGreek.h"
-#include "logic/internet/EservicesSite.h"
-
 #include <QFile>
 #include <QtEndian>
 
@@ -79,14 +74,4 @@ ColourSettings ReadColourSettings(const QString& path) {
     if (bytes.size() < ColourSettings::FileSize)
         return ColourSettings::defaults();
     return ColourSettings::fromBytes(bytes);
-}
-
-void LoadSettings() {
-    Program.Colours = ReadColourSettings(AppFile(QStringLiteral("Param.Bt")));
-    Program.DosGreekTable = BuildDosGreekTable();
-    Program.EmployeeSortOrder = 1;
-    Program.EmployeeSearchText.clear();
-    Program.SubmissionLog.clear();
-    Program.EservicesBase =
-        Eservices::NormaliseBase(Services::settings().value(QStringLiteral("Internet/EservicesBase")));
 }

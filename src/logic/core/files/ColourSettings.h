@@ -61,7 +61,3 @@ QColor ToQColor(quint32 bgr);
 // Reads Param.Bt from the data folder: the record when the file holds at least FileSize
 // bytes, the defaults otherwise (also when it is missing or unreadable).
 ColourSettings ReadColourSettings(const QString& path);
-
-// Start-up settings: colours from Param.Bt, the DOS Greek table, and the employee list's
-// sort order, search text and the run's submission log back to their start values.
-void LoadSettings();

@@ -5,6 +5,8 @@
 #include "logic/core/services/Settings.h"
 
 #include <QMap>
+#include <functional>
+#include <initializer_list>
 #include <vector>
 
 // One setting of Orva.ini: its key ("Group/Name"), built-in default, the comment written
@@ -17,7 +19,12 @@ struct SettingDefinition {
     SettingForm form;
 };
 
-// Every setting the program knows, in the order a new Orva.ini lists them.
+// Each subsystem declares the settings it reads; start-up joins the declarations, in the
+// order a new Orva.ini lists them, before anything reads a setting. A key declared twice
+// ends the program.
+void JoinSettings(
+    std::initializer_list<std::reference_wrapper<const std::vector<SettingDefinition>>> declarations);
+// Every setting the program knows: the declarations as they were joined.
 const std::vector<SettingDefinition>& KnownSettings();
 QString DefaultSettingValue(const QString& key);
 // The definition of a key; nullptr for a key the program does not know.

@@ -2,3 +2,5 @@
 #include <QtWidgets/QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
+#include "logic/maintenance/DumFrm.h"
+#include "logic/internet/EservicesSite.h"

@@ -1,0 +1,1 @@
+#include "logic/core/program/ProgramValues.h"

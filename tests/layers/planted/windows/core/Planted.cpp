@@ -1,0 +1,5 @@
+#include "windows/core/ChildWindow.h"
+#include "windows/records/Lbcalendar.h"
+#include "logic/core/services/Services.h"
+#include "logic/internet/NewsRules.h"
+#include "shell/Main.h"
