@@ -11,7 +11,6 @@
 #include "logic/core/program/ProgramValues.h"
 #include "logic/core/services/Services.h"
 #include "logic/core/services/SystemServices.h"
-#include "logic/internet/ApiHandOver.h"
 #include "logic/maintenance/BackupVolumes.h"
 #include "shell/Main.h"
 #include "shell/SettingsJoin.h"
@@ -25,7 +24,6 @@
 #include "windows/maintenance/KenaEnt.h"
 #include "windows/maintenance/Manual.h"
 #include "windows/print/EpilKins.h"
-#include "windows/print/Reports.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -193,12 +191,12 @@ bool takePictures(Main& main, const QDir& output, const QString& stick) {
     ok &= saveChild(main.mdi()->openChild(u"IstYpob"_s), output, u"IstYpob"_s);
     {
         // The second week, as the batch window hands it to the API.
-        HandOverApiBatch({PictureDate.addDays(-9).toString(u"dd/MM/yyyy"_s),
-                          PictureDate.toString(u"dd/MM/yyyy"_s),
-                          {},
-                          {},
-                          {},
-                          {}});
+        Program.SendBatch = {PictureDate.addDays(-9).toString(u"dd/MM/yyyy"_s),
+                             PictureDate.toString(u"dd/MM/yyyy"_s),
+                             {},
+                             {},
+                             {},
+                             {}};
         InterApi preview(&main);
         preview.show();
         ok &= save(&preview, output, u"InterApi"_s);
@@ -286,7 +284,6 @@ int main(int argc, char** argv) {
     QDir(folder.path()).mkdir(u"stick"_s);
 
     RegisterWindows();
-    RegisterReports();
     // The work date of the start-up is taken as the window offers it.
     QTimer acceptWorkDate;
     QObject::connect(&acceptWorkDate, &QTimer::timeout, [] {

@@ -16,6 +16,7 @@
 #include "windows/core/InternetSwitch.h"
 #include "windows/core/MdiHost.h"
 #include "windows/core/WindowCatalogue.h"
+#include "windows/core/WindowNames.h"
 #include "windows/internet/BrowserWindow.h"
 #include "windows/internet/News.h"
 #include "windows/maintenance/BmpFrm.h"
@@ -108,7 +109,7 @@ void Main::firstActivation() {
         endProgram(1);
         return;
     }
-    m_mdi->showModal(QStringLiteral("Lbenter"));
+    m_mdi->showModal(WindowName::Lbenter);
     if (m_ended)
         return;
     if (!Program.WorkDate.isValid()) {
@@ -193,16 +194,15 @@ void Main::openBackupRestore() {
                 MsgIcon::Critical, MsgButtons::OkCancel, MsgAnswer::Cancel);
     if (answer != MsgAnswer::Ok)
         return;
-    m_mdi->showModal(QStringLiteral("BackRest"));
+    m_mdi->showModal(WindowName::BackRest);
     // The window opens the database again as it closes; without it the program cannot go on.
     if (!DbConnection().isOpen())
         endProgram(1);
 }
 
 void Main::openPortalLogins() {
-    Program.PopUpItems = QStringLiteral("Ο Λογαριασμός μου(ΤΑΞΙΣ)|Υ.Ε.Κ.Α.|Ι.Κ.Α.|");
-    LoadLbPopUp();
-    const std::optional<Portal> portal = PortalFromChoice(Program.PopUpChoice);
+    const std::optional<Portal> portal =
+        PortalFromChoice(AskPopUp(QStringLiteral("Ο Λογαριασμός μου(ΤΑΞΙΣ)|Υ.Ε.Κ.Α.|Ι.Κ.Α.|")));
     if (!portal)
         return;
     // Without the credentials the account window would open only to close again.
@@ -210,7 +210,8 @@ void Main::openPortalLogins() {
         ShowMsg(108);
         return;
     }
-    m_mdi->showModal(QStringLiteral("InterMyLog"));
+    // The portal login reads the choice (PopUpChoice) when it opens.
+    m_mdi->showModal(WindowName::InterMyLog);
 }
 
 void Main::exitFromToolbar() {

@@ -1,11 +1,11 @@
 #include "shell/MainCommands.h"
 
-#include "logic/core/program/ProgramValues.h"
 #include "shell/Main.h"
 #include "shell/StatusPanels.h"
 #include "windows/core/MdiHost.h"
 #include "windows/core/ToolbarPictures.h"
-#include "windows/core/WindowCatalogue.h"
+#include "windows/core/WindowNames.h"
+#include "windows/records/RecordHandOvers.h"
 
 #include <QAction>
 #include <QHash>
@@ -30,35 +30,34 @@ struct Item {
     QString command;                // a registered command, or ""
 };
 
-void openEmployeeList(Main& main) {
-    Program.EmployeeListFromMenu = true;
-    main.openByName(QStringLiteral("ErgazSrch"));
+void openEmployeeList(Main&) {
+    ManageEmployees();
 }
 
 const QList<Item>& mainWorkItems() {
     static const QList<Item> items = {
-        {QStringLiteral("Διαχείριση Εργαζομένων"), QStringLiteral("ErgazSrch"), openEmployeeList, {}},
-        {QStringLiteral("Κινήσεις Ηλεκτρονικών Αποστολών"), QStringLiteral("Kins"), {}, {}},
-        {QStringLiteral("Εκτύπωση Ηλεκτρονικών Αποστολών"), QStringLiteral("EpilKins"), {}, {}},
-        {QStringLiteral("Ηλεκτρονική Αποστολή"), QStringLiteral("EpilErgaz"), {}, {}},
-        {QStringLiteral("Ιστορικό Υποβολών"), QStringLiteral("IstYpob"), {}, {}},
+        {QStringLiteral("Διαχείριση Εργαζομένων"), WindowName::ErgazSrch, openEmployeeList, {}},
+        {QStringLiteral("Κινήσεις Ηλεκτρονικών Αποστολών"), WindowName::Kins, {}, {}},
+        {QStringLiteral("Εκτύπωση Ηλεκτρονικών Αποστολών"), WindowName::EpilKins, {}, {}},
+        {QStringLiteral("Ηλεκτρονική Αποστολή"), WindowName::EpilErgaz, {}, {}},
+        {QStringLiteral("Ιστορικό Υποβολών"), WindowName::IstYpob, {}, {}},
     };
     return items;
 }
 
 const QList<Item>& auxiliaryItems() {
     static const QList<Item> items = {
-        {QStringLiteral("Αλλαγές Εκδόσεων"), QStringLiteral("Manual"), {}, {}},
+        {QStringLiteral("Αλλαγές Εκδόσεων"), WindowName::Manual, {}, {}},
         {QStringLiteral("Φύλαξη-Φόρτωση Αρχείων"),
-         QStringLiteral("BackRest"),
+         WindowName::BackRest,
          [](Main& m) { m.openBackupRestore(); },
          {}},
-        {QStringLiteral("Εκτύπωση Κενών Εντύπων"), QStringLiteral("KenaEnt"), {}, {}},
-        {QStringLiteral("Χρήσιμα Links"), QStringLiteral("InterLinks"), {}, {}},
-        {QStringLiteral("Εγχειρίδιο Χρήσης"), QStringLiteral("EnhXrh"), {}, {}},
-        {QStringLiteral("Παράμετροι Σύνδεσης"), QStringLiteral("ParamDt"), {}, {}},
-        {QStringLiteral("Εισαγωγή Εργαζομένων"), QStringLiteral("InsErg"), {}, {}},
-        {QStringLiteral("Ρυθμίσεις Εγκατάστασης"), QStringLiteral("RythmEgk"), {}, {}},
+        {QStringLiteral("Εκτύπωση Κενών Εντύπων"), WindowName::KenaEnt, {}, {}},
+        {QStringLiteral("Χρήσιμα Links"), WindowName::InterLinks, {}, {}},
+        {QStringLiteral("Εγχειρίδιο Χρήσης"), WindowName::EnhXrh, {}, {}},
+        {QStringLiteral("Παράμετροι Σύνδεσης"), WindowName::ParamDt, {}, {}},
+        {QStringLiteral("Εισαγωγή Εργαζομένων"), WindowName::InsErg, {}, {}},
+        {QStringLiteral("Ρυθμίσεις Εγκατάστασης"), WindowName::RythmEgk, {}, {}},
     };
     return items;
 }
@@ -72,15 +71,15 @@ struct ToolItem {
 
 const QList<ToolItem>& toolItems() {
     static const QList<ToolItem> items = {
-        {{QStringLiteral("Διαχείριση Εργαζομένων"), QStringLiteral("ErgazSrch"), openEmployeeList, {}},
+        {{QStringLiteral("Διαχείριση Εργαζομένων"), WindowName::ErgazSrch, openEmployeeList, {}},
          QStringLiteral("Main1.Bmp"),
          QStringLiteral("system-users"),
          QStyle::SP_FileDialogDetailedView},
-        {{QStringLiteral("Κινήσεις Ηλεκτρονικών Αποστολών"), QStringLiteral("Kins"), {}, {}},
+        {{QStringLiteral("Κινήσεις Ηλεκτρονικών Αποστολών"), WindowName::Kins, {}, {}},
          QStringLiteral("Main2.Bmp"),
          QStringLiteral("document-edit"),
          QStyle::SP_FileDialogContentsView},
-        {{QStringLiteral("Ηλεκτρονική Αποστολή"), QStringLiteral("EpilErgaz"), {}, {}},
+        {{QStringLiteral("Ηλεκτρονική Αποστολή"), WindowName::EpilErgaz, {}, {}},
          QStringLiteral("Main3.Bmp"),
          QStringLiteral("mail-send"),
          QStyle::SP_ArrowForward},
@@ -108,14 +107,8 @@ const QList<ToolItem>& toolItems() {
     return items;
 }
 
-// Wires an item to its action; an item whose window or command is not there yet is disabled.
+// Wires an item to its action.
 void connectItem(QAction* action, const Item& item, Main& main) {
-    bool available = true;
-    if (!item.window.isEmpty())
-        available = WindowCatalogue::has(item.window);
-    if (!item.command.isEmpty())
-        available = MainCommands::has(item.command);
-    action->setEnabled(available);
     QObject::connect(action, &QAction::triggered, &main, [&main, item] {
         if (item.run)
             item.run(main);
@@ -143,9 +136,6 @@ void addSubmenu(Main& main, int index, const QString& caption, const QString& me
 namespace MainCommands {
 void add(const QString& name, std::function<void()> command) {
     commands()[name] = std::move(command);
-}
-bool has(const QString& name) {
-    return commands().contains(name);
 }
 void run(const QString& name) {
     const auto it = commands().constFind(name);

@@ -8,10 +8,9 @@ class Main;
 class QLabel;
 
 // Commands of the main window's toolbar that are not windows (the update check, the
-// remote-support tools). A toolbar button whose command is not registered is disabled.
+// remote-support tools), registered at start-up.
 namespace MainCommands {
 void add(const QString& name, std::function<void()> command);
-bool has(const QString& name);
 void run(const QString& name);
 } // namespace MainCommands
 

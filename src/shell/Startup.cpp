@@ -14,7 +14,6 @@
 #include "shell/Windows.h"
 #include "windows/core/WidgetDialogs.h"
 #include "windows/core/WindowCatalogue.h"
-#include "windows/print/Reports.h"
 
 #include <QApplication>
 #include <QDir>
@@ -53,7 +52,6 @@ int RunOrva(int argc, char** argv) {
 
     RegisterWindows();
     RegisterLiveCommands();
-    RegisterReports();
     Main main;
     QObject::connect(&main, &Main::ended, &app, &QCoreApplication::exit, Qt::QueuedConnection);
     if (main.hasEnded())

@@ -1,11 +1,10 @@
 #include "shell/Windows.h"
 
-#include "windows/core/WindowCatalogue.h"
-
-#include "logic/print/PreviewExport.h"
 #include "windows/core/Lbenter.h"
 #include "windows/core/ParamDt.h"
 #include "windows/core/RythmEgk.h"
+#include "windows/core/WindowCatalogue.h"
+#include "windows/core/WindowNames.h"
 #include "windows/internet/EpilErgaz.h"
 #include "windows/internet/InterApi.h"
 #include "windows/internet/InterLinks.h"
@@ -17,7 +16,7 @@
 #include "windows/maintenance/Manual.h"
 #include "windows/print/EpilKins.h"
 #include "windows/print/IstYpob.h"
-#include "windows/print/Lbprint.h"
+#include "windows/print/Reports.h"
 #include "windows/records/Ergaz.h"
 #include "windows/records/ErgazSrch.h"
 #include "windows/records/InsErg.h"
@@ -25,33 +24,46 @@
 #include "windows/records/KinsSrch.h"
 #include "windows/records/Lbcalendar.h"
 
-// The windows of the program by name. Each subsystem's windows are added here as they come.
+namespace {
+// The list windows print through the print engine, which they cannot reach themselves.
+ChildWindow* employeeList() {
+    auto* list = new ErgazSrch;
+    QObject::connect(list, &ErgazSrch::printRequested, list,
+                     [](const QList<Employee>& rows) { PrintEmployeeIndex(rows); });
+    return list;
+}
+
+ChildWindow* entryList() {
+    auto* list = new KinsSrch;
+    // The month of the list, every employee.
+    QObject::connect(list, &KinsSrch::printRequested, list,
+                     [](const QString& fromDate, const QString& toDate, EntryOrder order) {
+                         PrintEntryIndex({}, {}, {}, fromDate, toDate, order == EntryOrder::ByAfm ? 1 : 0);
+                     });
+    return list;
+}
+} // namespace
+
 void RegisterWindows() {
-    WindowCatalogue::addModal(QStringLiteral("Lbenter"), [](QWidget* parent) { return new Lbenter(parent); });
-    WindowCatalogue::addChild(QStringLiteral("ParamDt"), [] { return new ParamDt; });
-    WindowCatalogue::addModal(QStringLiteral("RythmEgk"),
-                              [](QWidget* parent) { return new RythmEgk(parent); });
-    WindowCatalogue::addChild(QStringLiteral("EpilKins"), [] { return new EpilKins; });
-    WindowCatalogue::addModal(QStringLiteral("Lbcalendar"),
-                              [](QWidget* parent) { return new Lbcalendar(parent); });
-    WindowCatalogue::addChild(QStringLiteral("EpilErgaz"), [] { return new EpilErgaz; });
-    WindowCatalogue::addModal(QStringLiteral("InterSymplOrar"),
+    WindowCatalogue::addModal(WindowName::Lbenter, [](QWidget* parent) { return new Lbenter(parent); });
+    WindowCatalogue::addChild(WindowName::ParamDt, [] { return new ParamDt; });
+    WindowCatalogue::addModal(WindowName::RythmEgk, [](QWidget* parent) { return new RythmEgk(parent); });
+    WindowCatalogue::addChild(WindowName::EpilKins, [] { return new EpilKins; });
+    WindowCatalogue::addModal(WindowName::Lbcalendar, [](QWidget* parent) { return new Lbcalendar(parent); });
+    WindowCatalogue::addChild(WindowName::EpilErgaz, [] { return new EpilErgaz; });
+    WindowCatalogue::addModal(WindowName::InterSymplOrar,
                               [](QWidget* parent) { return new InterSymplOrar(parent); });
-    WindowCatalogue::addModal(QStringLiteral("InterApi"),
-                              [](QWidget* parent) { return new InterApi(parent); });
-    WindowCatalogue::addChild(QStringLiteral("IstYpob"), [] { return new IstYpob; });
-    WindowCatalogue::addChild(QStringLiteral("InterLinks"), [] { return new InterLinks; });
-    WindowCatalogue::addModal(QStringLiteral("InterMyLog"),
-                              [](QWidget* parent) { return new InterMyLog(parent); });
-    WindowCatalogue::addChild(QStringLiteral("Ergaz"), [] { return new Ergaz; });
-    WindowCatalogue::addChild(QStringLiteral("ErgazSrch"), [] { return new ErgazSrch; });
-    WindowCatalogue::addChild(QStringLiteral("Kins"), [] { return new Kins; });
-    WindowCatalogue::addChild(QStringLiteral("KinsSrch"), [] { return new KinsSrch; });
-    WindowCatalogue::addChild(QStringLiteral("InsErg"), [] { return new InsErg; });
-    WindowCatalogue::addModal(QStringLiteral("BackRest"),
-                              [](QWidget* parent) { return new BackRest(parent); });
-    WindowCatalogue::addChild(QStringLiteral("KenaEnt"), [] { return new KenaEnt; });
-    WindowCatalogue::addModal(QStringLiteral("Manual"), [](QWidget* parent) { return new Manual(parent); });
-    WindowCatalogue::addChild(QStringLiteral("EnhXrh"), [] { return new EnhXrh; });
-    SetPreviewExports([](Lbprint& preview, int item) { RunPreviewExport(preview.job(), item); });
+    WindowCatalogue::addModal(WindowName::InterApi, [](QWidget* parent) { return new InterApi(parent); });
+    WindowCatalogue::addChild(WindowName::IstYpob, [] { return new IstYpob; });
+    WindowCatalogue::addChild(WindowName::InterLinks, [] { return new InterLinks; });
+    WindowCatalogue::addModal(WindowName::InterMyLog, [](QWidget* parent) { return new InterMyLog(parent); });
+    WindowCatalogue::addChild(WindowName::Ergaz, [] { return new Ergaz; });
+    WindowCatalogue::addChild(WindowName::ErgazSrch, employeeList);
+    WindowCatalogue::addChild(WindowName::Kins, [] { return new Kins; });
+    WindowCatalogue::addChild(WindowName::KinsSrch, entryList);
+    WindowCatalogue::addChild(WindowName::InsErg, [] { return new InsErg; });
+    WindowCatalogue::addModal(WindowName::BackRest, [](QWidget* parent) { return new BackRest(parent); });
+    WindowCatalogue::addChild(WindowName::KenaEnt, [] { return new KenaEnt; });
+    WindowCatalogue::addModal(WindowName::Manual, [](QWidget* parent) { return new Manual(parent); });
+    WindowCatalogue::addChild(WindowName::EnhXrh, [] { return new EnhXrh; });
 }

@@ -136,16 +136,6 @@ private slots:
             QCOMPARE(button->toolTip(), tips.at(i));
             QVERIFY(!button->icon().isNull());
         }
-        // A menu item opens its window only when the window is there.
-        for (QAction* item : main.findChildren<QAction*>()) {
-            if (item->objectName().startsWith(QLatin1String("Mnu3_")) && item->objectName() != "Mnu3_2") {
-                const int index = item->objectName().mid(5).toInt();
-                const QString window = QStringList{"Manual", "",        "KenaEnt", "InterLinks",
-                                                   "EnhXrh", "ParamDt", "InsErg",  "RythmEgk"}
-                                           .at(index - 1);
-                QCOMPARE(item->isEnabled(), WindowCatalogue::has(window));
-            }
-        }
     }
 
     void versionOneHundredIsRaisedKeepingEveryOtherByte() {

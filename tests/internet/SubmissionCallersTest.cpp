@@ -1,7 +1,9 @@
 #include "ScriptedDialogs.h"
+#include "ScriptedServices.h"
 #include "TestDataFolder.h"
 #include "logic/core/database/EmployeeStatements.h"
 #include "logic/core/database/EntryStatements.h"
+#include "logic/core/database/SubmissionStatements.h"
 #include "logic/core/program/ProgramValues.h"
 #include "logic/internet/BatchSubmission.h"
 #include "shell/Windows.h"
@@ -52,13 +54,18 @@ private slots:
         m_frame->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
         RegisterWindows();
-        // The submission window stands in here: it notes what it was handed and closes.
+        // The submission windows stand in here: each notes what it was handed and closes.
         WindowCatalogue::addModal(QStringLiteral("InterSymplOrar"), [this](QWidget* parent) {
-            m_events << QStringLiteral("send %1/%2/%3/%4")
-                            .arg(Program.SendEafm, Program.SendKorario, Program.SendKparat, Program.SendEypo);
-            auto* window = new QDialog(parent);
-            QTimer::singleShot(0, window, &QDialog::accept);
-            return window;
+            m_events << QStringLiteral("send %1/%2/%3/%4 on %5")
+                            .arg(Program.SendEafm, Program.SendKorario, Program.SendKparat, Program.SendEypo,
+                                 Program.SendKdate);
+            return standIn(parent);
+        });
+        WindowCatalogue::addModal(QStringLiteral("InterApi"), [this](QWidget* parent) {
+            m_events << QStringLiteral("api %1 on %2, batch %3-%4")
+                            .arg(Program.SendEafm, Program.SendKdate, Program.SendBatch.fromDate,
+                                 Program.SendBatch.toDate);
+            return standIn(parent);
         });
     }
     void cleanup() {
@@ -84,8 +91,10 @@ private slots:
         QCOMPARE(Program.ScrollMarks, QStringLiteral("010"));
 
         window->findChild<QAction*>(QStringLiteral("Tools_2"))->trigger();
-        QCOMPARE(m_events,
-                 (QStringList{"ask", "send 200000002/08:00-16:00 20240306/σημ. 20240306/12 Πειραιά", "ask"}));
+        QCOMPARE(
+            m_events,
+            (QStringList{"ask", "send 200000002/08:00-16:00 20240306/σημ. 20240306/12 Πειραιά on 20240306",
+                         "ask"}));
     }
 
     void aPickAmongEmployeesOfOneNameFallsOnTheOneChosen() {
@@ -98,7 +107,8 @@ private slots:
         pickList->findChild<QListWidget*>(QStringLiteral("Lscroll_1"))->item(1)->setSelected(true);
         QTest::mouseClick(pickList->findChild<QPushButton*>(QStringLiteral("EpilBut")), Qt::LeftButton);
         window->submitBatch();
-        QCOMPARE(m_events, (QStringList{"ask", "send 200000002/08:00-16:00 20240306/σημ. 20240306/2"}));
+        QCOMPARE(m_events,
+                 (QStringList{"ask", "send 200000002/08:00-16:00 20240306/σημ. 20240306/2 on 20240306"}));
     }
 
     void answeringNoAfterTheFirstEntryEndsTheBatch() {
@@ -109,7 +119,8 @@ private slots:
         auto* mask = window->findChild<QLineEdit*>(QStringLiteral("Eafm_2"));
         mask->setFocus();
         QTest::keyClick(mask, Qt::Key_F10);
-        QCOMPARE(m_events, (QStringList{"send 100000001/08:00-16:00 20240301/σημ. 20240301/1", "ask"}));
+        QCOMPARE(m_events,
+                 (QStringList{"send 100000001/08:00-16:00 20240301/σημ. 20240301/1 on 20240301", "ask"}));
     }
 
     void rangeMaskAndDatesChooseTheEntriesInNameAndDateOrder() {
@@ -126,9 +137,10 @@ private slots:
         type(window, "Eafm_1", "100");
         type(window, "Eafm_2", "12*");
         window->findChild<QAction*>(QStringLiteral("Tools_2"))->trigger();
-        QCOMPARE(m_events, (QStringList{"send 120000001/08:00-16:00 20240301/σημ. 20240301/1", "ask",
-                                        "send 120000001/08:00-16:00 20240331/σημ. 20240331/1", "ask",
-                                        "send 125000004/08:00-16:00 20240315/σημ. 20240315/4"}));
+        QCOMPARE(m_events,
+                 (QStringList{"send 120000001/08:00-16:00 20240301/σημ. 20240301/1 on 20240301", "ask",
+                              "send 120000001/08:00-16:00 20240331/σημ. 20240331/1 on 20240331", "ask",
+                              "send 125000004/08:00-16:00 20240315/σημ. 20240315/4 on 20240315"}));
     }
 
     void blanksAroundTheMaskAreNotPartOfThePattern() {
@@ -137,7 +149,7 @@ private slots:
         EpilErgaz* window = open();
         type(window, "Eafm_2", " 12* ");
         window->submitBatch();
-        QCOMPARE(m_events, QStringList{"send 120000001/08:00-16:00 20240305/σημ. 20240305/1"});
+        QCOMPARE(m_events, QStringList{"send 120000001/08:00-16:00 20240305/σημ. 20240305/1 on 20240305"});
         QVERIFY(m_dialogs->numbers().isEmpty());
 
         // A mask of blanks alone narrows nothing.
@@ -227,12 +239,44 @@ private slots:
         m_dialogs->popUpChoices = {2};
         printOrSend->trigger();
         QCOMPARE(m_dialogs->popUps.last(), (QStringList{"Εκτύπωση", "Αποστολή"}));
-        QCOMPARE(m_events, QStringList{"send 100000001/ 9-17 / με κενά / 7 "});
+        QCOMPARE(m_events, QStringList{"send 100000001/ 9-17 / με κενά / 7  on 20240301"});
         // The list is still there after the submission window closed.
         QCOMPARE(m_mdi->findChildWindow(QStringLiteral("KinsSrch")), list);
     }
 
+    // With the API proposed by the installation, the entry list hands the entry's AFM and date
+    // to the API window, and none of the page's batch is left behind.
+    void theEntryListSendsThroughTheApiWhenTheInstallationSaysSo() {
+        employee("100000001", "Άλφα", "7", {"20240305"});
+        DefaultSettings& settings = InstallDefaultSettings();
+        settings.set(QStringLiteral("Api/SendWay"), QStringLiteral("api"));
+        Program.SendBatch.fromDate = QStringLiteral("01/01/2024");
+        QWidget* list = m_mdi->openChild(QStringLiteral("KinsSrch"));
+        QVERIFY(list);
+        QAction* printOrSend = list->findChild<QAction*>(QStringLiteral("Tools_5"));
+
+        // Without the API's account the user is told, and nothing opens.
+        m_dialogs->popUpChoices = {2};
+        printOrSend->trigger();
+        QVERIFY(m_events.isEmpty());
+        QCOMPARE(m_dialogs->boxes.size(), 1);
+        QVERIFY(m_dialogs->boxes.first().text.startsWith(
+            QStringLiteral("Ανύπαρκτα στοιχεία αποστολής μέσω API")));
+
+        QVERIFY(UpdateApiAccount({QStringLiteral("xristis"), QStringLiteral("kodikos")}).ok());
+        m_dialogs->popUpChoices = {2};
+        printOrSend->trigger();
+        QCOMPARE(m_events, QStringList{"api 100000001 on 20240305, batch -"});
+    }
+
 private:
+    // A submission window that closes as soon as it is shown.
+    static QDialog* standIn(QWidget* parent) {
+        auto* window = new QDialog(parent);
+        QTimer::singleShot(0, window, &QDialog::accept);
+        return window;
+    }
+
     void employee(const char* afm, const char* name, const char* branch, const QList<const char*>& days) {
         const QString eafm = QString::fromUtf8(afm);
         QVERIFY(InsertEmployee({eafm, QString::fromUtf8(name), QString::fromUtf8(branch)}).ok());

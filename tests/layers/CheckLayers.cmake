@@ -6,13 +6,15 @@
 #   -DWINDOWS_DIR=<folder>      optional: the windows' tree (src/windows, or a planted copy)
 # A logic file may include neither a window nor the shell nor any header of those modules.
 # A file of a subsystem, logic or window, reaches another subsystem only along an edge of
-# SubsystemEdges.cmake; a window never includes the shell.
+# SubsystemEdges.cmake; a window never includes the shell. A value windows hand each other
+# through Program is written only by its hand-over (HandOvers.cmake).
 # The launcher shares no code with the main program: it includes nothing of its layers.
 # Every violation is printed as "file:line: include"; the check fails when there is one.
 
 cmake_minimum_required(VERSION 3.25)
 
 include(${CMAKE_CURRENT_LIST_DIR}/SubsystemEdges.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/HandOvers.cmake)
 
 set(violations 0)
 
@@ -48,6 +50,32 @@ function(check_subsystem_edges layer tree file)
             message("${layer}/${file}:${number}: ${target} (${subsystem} reaches ${reach})")
             math(EXPR violations "${violations} + 1")
         endif()
+    endforeach()
+    set(violations ${violations} PARENT_SCOPE)
+endfunction()
+
+# Checks that no file but its hand-over writes a value of HandOvers.cmake ("<layer>/<file>"
+# as the table names it).
+function(check_handover_writes layer tree file)
+    set(path "${layer}/${file}")
+    file(STRINGS "${tree}/${file}" lines)
+    set(number 0)
+    foreach(line IN LISTS lines)
+        math(EXPR number "${number} + 1")
+        if(NOT line MATCHES "Program\\.([A-Za-z]+)")
+            continue()
+        endif()
+        string(REGEX MATCHALL "Program\\.[A-Za-z]+(\\[[^]]*\\])?[ \t]*(=[^=]|\\+=|\\.clear\\(|\\.append\\()" writes "${line}")
+        string(REGEX MATCHALL "std::exchange\\(Program\\.[A-Za-z]+" exchanges "${line}")
+        foreach(write IN LISTS writes exchanges)
+            string(REGEX MATCH "Program\\.([A-Za-z]+)" value "${write}")
+            set(value "${CMAKE_MATCH_1}")
+            if(DEFINED handover_writer_${value} AND NOT path IN_LIST handover_writer_${value})
+                string(REPLACE ";" ", " writers "${handover_writer_${value}}")
+                message("${path}:${number}: Program.${value} is written outside its hand-over (${writers})")
+                math(EXPR violations "${violations} + 1")
+            endif()
+        endforeach()
     endforeach()
     set(violations ${violations} PARENT_SCOPE)
 endfunction()
@@ -95,12 +123,14 @@ foreach(file IN LISTS logic_files)
 endforeach()
 foreach(file IN LISTS logic_files)
     check_subsystem_edges(logic "${LOGIC_DIR}" "${file}")
+    check_handover_writes(logic "${LOGIC_DIR}" "${file}")
 endforeach()
 
 if(WINDOWS_DIR)
     file(GLOB_RECURSE window_files RELATIVE "${WINDOWS_DIR}" "${WINDOWS_DIR}/*.h" "${WINDOWS_DIR}/*.cpp")
     foreach(file IN LISTS window_files)
         check_subsystem_edges(windows "${WINDOWS_DIR}" "${file}")
+        check_handover_writes(windows "${WINDOWS_DIR}" "${file}")
         file(STRINGS "${WINDOWS_DIR}/${file}" lines)
         set(number 0)
         foreach(line IN LISTS lines)
@@ -110,6 +140,14 @@ if(WINDOWS_DIR)
                 math(EXPR violations "${violations} + 1")
             endif()
         endforeach()
+    endforeach()
+endif()
+
+# The shell hands over as the windows do.
+if(SRC_DIR)
+    file(GLOB_RECURSE shell_files RELATIVE "${SRC_DIR}/shell" "${SRC_DIR}/shell/*.h" "${SRC_DIR}/shell/*.cpp")
+    foreach(file IN LISTS shell_files)
+        check_handover_writes(shell "${SRC_DIR}/shell" "${file}")
     endforeach()
 endif()
 

@@ -16,10 +16,9 @@ private slots:
     }
 
     void proposedNameMovesIntoTheLastExportFolder() {
-        Program.OutputFileName = u"/a/Prt.pdf"_s;
         Program.LastExportFolder = u"/out/"_s;
         m_dialogs->fileNames << u"/out/Prt.pdf"_s;
-        QVERIFY(ChooseOutputFile(QString()));
+        QCOMPARE(ChooseOutputFile(u"/a/Prt.pdf"_s, QString()), u"/out/Prt.pdf"_s);
         QCOMPARE(m_dialogs->fileRequests.size(), 1);
         QCOMPARE(m_dialogs->fileRequests.first().proposedName, u"/out/Prt.pdf"_s);
         QCOMPARE(m_dialogs->fileRequests.first().title, u"Ονομα αρχείου εξόδου"_s);
@@ -36,45 +35,40 @@ private slots:
     }
 
     void bareNameIsOfferedUnchanged() {
-        Program.OutputFileName = u"Prt.Asc"_s;
         Program.LastExportFolder = u"/out/"_s;
-        QVERIFY(!ChooseOutputFile(QString()));
+        QCOMPARE(ChooseOutputFile(u"Prt.Asc"_s, QString()), QString());
         QCOMPARE(m_dialogs->fileRequests.first().proposedName, u"Prt.Asc"_s);
     }
 
     void withoutALastFolderTheNameIsOfferedAsItIs() {
-        Program.OutputFileName = u"/a/Prt.pdf"_s;
-        ChooseOutputFile(QString());
+        ChooseOutputFile(u"/a/Prt.pdf"_s, QString());
         QCOMPARE(m_dialogs->fileRequests.first().proposedName, u"/a/Prt.pdf"_s);
     }
 
     void confirmedNameSetsTheNameAndItsFolder() {
-        Program.OutputFileName = u"Prt.pdf"_s;
         m_dialogs->fileNames << u"/home/user/reports/Μάρτιος.pdf"_s;
-        QVERIFY(ChooseOutputFile(u"  ΑΛΦΑ ΑΕ  "_s));
+        QCOMPARE(ChooseOutputFile(u"Prt.pdf"_s, u"  ΑΛΦΑ ΑΕ  "_s), u"/home/user/reports/Μάρτιος.pdf"_s);
         QCOMPARE(m_dialogs->fileRequests.first().title, u"Ονομα αρχείου εξόδου (Εταιρεία:ΑΛΦΑ ΑΕ)"_s);
         QCOMPARE(Program.OutputFileName, u"/home/user/reports/Μάρτιος.pdf"_s);
         QCOMPARE(Program.LastExportFolder, u"/home/user/reports/"_s);
 
         // The next request offers the new folder.
-        Program.OutputFileName = u"/a/Prt.Xls"_s;
-        ChooseOutputFile(QString());
+        ChooseOutputFile(u"/a/Prt.Xls"_s, QString());
         QCOMPARE(m_dialogs->fileRequests.last().proposedName, u"/home/user/reports/Prt.Xls"_s);
     }
 
     void chosenBareNameLeavesTheLastFolder() {
         Program.LastExportFolder = u"/out/"_s;
         m_dialogs->fileNames << u"Prt.pdf"_s;
-        QVERIFY(ChooseOutputFile(u"   "_s));
+        QCOMPARE(ChooseOutputFile(QString(), u"   "_s), u"Prt.pdf"_s);
         QCOMPARE(m_dialogs->fileRequests.first().title, u"Ονομα αρχείου εξόδου"_s);
         QCOMPARE(Program.OutputFileName, u"Prt.pdf"_s);
         QCOMPARE(Program.LastExportFolder, u"/out/"_s);
     }
 
     void cancelEmptiesTheNameAndReportsFalse() {
-        Program.OutputFileName = u"/a/Prt.pdf"_s;
         Program.LastExportFolder = u"/out/"_s;
-        QVERIFY(!ChooseOutputFile(u"ΑΛΦΑ"_s));
+        QCOMPARE(ChooseOutputFile(u"/a/Prt.pdf"_s, u"ΑΛΦΑ"_s), QString());
         QCOMPARE(Program.OutputFileName, QString());
         QCOMPARE(Program.LastExportFolder, u"/out/"_s);
     }

@@ -6,14 +6,18 @@
 #include "windows/core/WindowCatalogue.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QScrollBar>
+#include <QStringDecoder>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace JobBuilder;
+using namespace Qt::StringLiterals;
 
 // The preview window driven as a user drives it: toolbar, keys, mouse, printing to PDF files
 // and the drill-down to the record behind a row.
@@ -78,27 +82,30 @@ private slots:
         QVERIFY(preview->subWindow()->width() <= m_fx.mdi->viewport()->width());
     }
 
-    void exportsRunThroughTheirHook() {
+    // The export button and the right-click menu's items 2 to 7 run the exports of the job.
+    void theExportButtonAndTheRightClickMenuRunTheExports() {
+        QTemporaryDir folder;
+        const QString fromButton = folder.filePath(QStringLiteral("button.asc"));
+        const QString fromMenu = folder.filePath(QStringLiteral("menu.asc"));
         Lbprint* preview = openPreview(5);
-        QVERIFY(!tool(preview, 6)->isEnabled());
-        m_fx.dialogs->popUpChoices = {3};
-        clickRow(preview, preview->job().page().headerBottom, Qt::RightButton);
-        QCOMPARE(preview->job().CurrentPage(), 1); // an export item without exports: nothing
-        preview->closeWindow();
-
-        QList<int> exported;
-        SetPreviewExports(
-            [&exported](Lbprint& source, int item) { exported << item * 100 + source.job().LineCount(); });
-        preview = openPreview(5);
-        QVERIFY(tool(preview, 6)->isEnabled());
-        m_fx.dialogs->popUpChoices = {6, 4};
+        // The text file, in the Windows code page.
+        m_fx.dialogs->popUpChoices = {1, 1};
+        m_fx.dialogs->fileNames << fromButton;
         tool(preview, 6)->trigger();
-        QCOMPARE(m_fx.dialogs->popUps.last(), QStringList({"Αρχείο Asc", "Αρχείο Import", "Word Doc",
-                                                           "Excel Sheet", "E-Mail", "Αρχείο Pdf"}));
-        // The right-click menu's items 2..7 are the export menu's 1..6.
+        QCOMPARE(m_fx.dialogs->popUps.first(), QStringList({"Αρχείο Asc", "Αρχείο Import", "Word Doc",
+                                                            "Excel Sheet", "E-Mail", "Αρχείο Pdf"}));
+        QFile written(fromButton);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        const QByteArray bytes = written.readAll();
+        QVERIFY(QStringDecoder("windows-1253").decode(bytes).operator QString().contains(u"Γραμμή 4"_s));
+
+        m_fx.dialogs->popUpChoices = {2, 1};
+        m_fx.dialogs->fileNames << fromMenu;
         clickRow(preview, preview->job().page().headerBottom, Qt::RightButton);
-        QCOMPARE(exported, QList<int>({605, 305}));
-        SetPreviewExports({});
+        QFile again(fromMenu);
+        QVERIFY(again.open(QIODevice::ReadOnly));
+        QCOMPARE(again.readAll(), bytes);
+        QCOMPARE(preview->job().CurrentPage(), 1);
 
         QPointer<Lbprint> guard = preview;
         tool(preview, 10)->trigger();

@@ -46,7 +46,6 @@ private slots:
         AddMarch2016();
         m_fx.setUp();
         RegisterWindows();
-        RegisterReports();
     }
     void cleanup() {
         m_fx.tearDown();

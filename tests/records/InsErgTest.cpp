@@ -39,7 +39,6 @@ private slots:
         m_windows->dialogs().fileNames = {path};
         ToolButton(window, "Find")->click();
         QCOMPARE(LineEdit(window, "FlName")->text(), path);
-        QCOMPARE(Program.OutputFileName, path);
 
         m_windows->dialogs().answers = {MsgAnswer::Yes};
         Button(window, "EisBut")->click();
@@ -118,11 +117,10 @@ private slots:
 
 private:
     InsErg* open() {
-        Program.OutputFileName = QStringLiteral("stale");
         InsErg* window = m_windows->open<InsErg>(QStringLiteral("InsErg"));
         if (!window)
             qFatal("The import window did not open");
-        if (!Program.OutputFileName.isEmpty() || !LineEdit(window, "FlName")->text().isEmpty())
+        if (!LineEdit(window, "FlName")->text().isEmpty())
             qFatal("The import window did not start empty");
         LineEdit(window, "FlName")->setFocus();
         return window;

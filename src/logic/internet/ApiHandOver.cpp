@@ -15,9 +15,3 @@ bool ApiSendingPossible() {
     }
     return true;
 }
-
-void HandOverApiBatch(const SendSelection& selection) {
-    Program.SendEafm.clear();
-    Program.SendKdate.clear();
-    Program.SendBatch = selection;
-}

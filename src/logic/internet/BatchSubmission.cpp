@@ -42,7 +42,8 @@ QStringList BatchEmployees(const BatchSelection& selection, DbStatus* status) {
     return afms;
 }
 
-BatchOutcome RunBatchSubmission(const BatchSelection& selection, const std::function<void()>& submit) {
+BatchOutcome RunBatchSubmission(const BatchSelection& selection,
+                                const std::function<void(const SubmissionRequest& entry, const QString& kdate)>& submit) {
     if (Program.Params.IkaCode.trimmed().isEmpty() || Program.Params.IkaPass.trimmed().isEmpty()) {
         ShowMsg(11);
         return BatchOutcome::MissingCredentials;
@@ -76,12 +77,7 @@ BatchOutcome RunBatchSubmission(const BatchSelection& selection, const std::func
         for (qsizetype k = 0; k < requests.size(); ++k) {
             if (k > 0 && !GoOn())
                 return BatchOutcome::Stopped;
-            Program.SendEafm = requests.at(k).Eafm;
-            Program.SendKorario = requests.at(k).Korario;
-            Program.SendKparat = requests.at(k).Kparat;
-            Program.SendEypo = requests.at(k).Eypo;
-            Program.SendKdate = dates.at(k);
-            submit();
+            submit(requests.at(k), dates.at(k));
         }
     }
     return BatchOutcome::Finished;

@@ -45,15 +45,19 @@ void Run(const QString& company) {
         Program.OutputFileName.clear();
         return;
     }
-    const QString folder = FolderOf(chosen);
-    if (!folder.isEmpty())
-        Program.LastExportFolder = folder;
+    if (const QString folder = FolderOf(chosen); !folder.isEmpty())
+        RememberExportFolder(folder);
     Program.OutputFileName = chosen;
 }
 
 } // namespace DumFrm
 
-bool ChooseOutputFile(const QString& company) {
+QString ChooseOutputFile(const QString& proposedName, const QString& company) {
+    Program.OutputFileName = proposedName;
     DumFrm::Run(company);
-    return !Program.OutputFileName.trimmed().isEmpty();
+    return Program.OutputFileName.trimmed().isEmpty() ? QString() : Program.OutputFileName;
+}
+
+void RememberExportFolder(const QString& folder) {
+    Program.LastExportFolder = folder;
 }

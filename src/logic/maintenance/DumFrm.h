@@ -23,6 +23,9 @@ QString ProposedName(const QString& outputFileName, const QString& lastExportFol
 void Run(const QString& company);
 } // namespace DumFrm
 
-// Asks for an output file name, proposing Program.OutputFileName; true when a name was
-// chosen (it is then in Program.OutputFileName).
-bool ChooseOutputFile(const QString& company);
+// Asks for an output file name, proposing proposedName (Program.OutputFileName going in);
+// the name chosen (Program.OutputFileName coming out), "" when none was.
+QString ChooseOutputFile(const QString& proposedName, const QString& company);
+
+// The folder of an export file chosen by another dialog of the exports, offered next time.
+void RememberExportFolder(const QString& folder);

@@ -3,6 +3,7 @@
 #include "logic/core/program/ProgramValues.h"
 #include "logic/core/services/Services.h"
 #include "logic/core/text/DosGreek.h"
+#include "logic/maintenance/DumFrm.h"
 #include "logic/print/PrintJob.h"
 
 #include <QDir>
@@ -100,7 +101,7 @@ std::optional<QString> AskExportFile(const QString& defaultName, const QStringLi
         return std::nullopt;
     }
     const QFileInfo file(chosen);
-    Program.LastExportFolder = QDir::toNativeSeparators(file.absolutePath() + u'/');
+    RememberExportFolder(QDir::toNativeSeparators(file.absolutePath() + u'/'));
     if (file.exists()) {
         const MsgAnswer answer = ShowBox(u"ΠΡΟΣΟΧΗ !!!"_s, u"To αρχείο υπάρχει ήδη."_s, MsgIcon::Critical,
                                          MsgButtons::OkCancel, MsgAnswer::Cancel);

@@ -99,9 +99,7 @@ void ExportToEmail(const PrintJob& job) {
     if (!answer || answer->trimmed().isEmpty())
         return;
 
-    Program.PopUpItems = u"Κείμενο|Συνημμένο|Συμπιεσμένο|Pdf|"_s;
-    LoadLbPopUp();
-    const int choice = Program.PopUpChoice;
+    const int choice = AskPopUp(u"Κείμενο|Συνημμένο|Συμπιεσμένο|Pdf|"_s);
     // A dismissed menu sends nothing: an empty mail is of no use to anyone.
     if (choice < AsText || choice > AsPdf)
         return;

@@ -71,15 +71,15 @@ bool WritePdf(const PrintJob& job, const QString& path, QString* error, int* pag
 QString ExportToPdf(const PrintJob& job, bool fromMenu) {
     const QString folder =
         Program.LastExportFolder.isEmpty() ? Program.AppPath + QDir::separator() : Program.LastExportFolder;
-    Program.OutputFileName = QDir::toNativeSeparators(folder + u"Prt.pdf"_s);
-    if (!ChooseOutputFile({}))
+    const QString fileName = ChooseOutputFile(QDir::toNativeSeparators(folder + u"Prt.pdf"_s), {});
+    if (fileName.isEmpty())
         return {};
     QString error;
-    if (!WritePdf(job, Program.OutputFileName, &error)) {
-        ShowExportError(Program.OutputFileName, error);
+    if (!WritePdf(job, fileName, &error)) {
+        ShowExportError(fileName, error);
         return {};
     }
     if (fromMenu)
         ShowMsg(43);
-    return Program.OutputFileName;
+    return fileName;
 }

@@ -141,9 +141,7 @@ bool ToFile(const PrintJob& job, int selected, int charset, QString& fileName) {
 }
 
 void ExportToFile(const PrintJob& job, int selected) {
-    Program.PopUpItems = u"Γραμματοσειρά Win|Γραμματοσειρά Dos|"_s;
-    LoadLbPopUp();
-    const int charset = Program.PopUpChoice;
+    const int charset = AskPopUp(u"Γραμματοσειρά Win|Γραμματοσειρά Dos|"_s);
     // A dismissed menu writes the text unchanged, as the Win choice does.
     QString fileName;
     ToFile(job, selected, charset, fileName);

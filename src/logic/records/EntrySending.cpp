@@ -1,6 +1,5 @@
 #include "logic/records/EntrySending.h"
 
-#include "logic/core/program/ProgramValues.h"
 #include "logic/core/services/Dialogs.h"
 #include "logic/core/services/Services.h"
 
@@ -31,12 +30,6 @@ bool ApiAccountReady() {
             u"«Παράμετροι Σύνδεσης»: είναι ο χρήστης της υπηρεσίας Web Services, όχι των e-υπηρεσιών."_s,
             MsgIcon::Information);
     return false;
-}
-
-void HandOverApiEntry(const QString& afm, const QString& kdate) {
-    Program.SendEafm = afm.trimmed();
-    Program.SendKdate = kdate;
-    Program.SendBatch = {};
 }
 
 QString SubmissionSummary(const SubmissionRow& row) {

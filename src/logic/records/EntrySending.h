@@ -5,9 +5,9 @@
 #include <QString>
 
 // What the schedule windows need to send an entry either way: the choice of the way, the
-// check that the API's account is there, the hand-over to the API window, and the words
-// for an entry's last submission. The API itself lives with the internet services; these
-// windows reach it only by the window's name.
+// check that the API's account is there, and the words for an entry's last submission. The
+// API itself lives with the internet services; these windows reach it only by the window's
+// name (SendEntryThroughApi).
 
 // The two ways an entry reaches the ministry: the e-services page filled in the browser, or
 // the web-services API.
@@ -20,15 +20,9 @@ SendWay DefaultSendWay();
 // The caption of a way in the windows' choice.
 QString SendWayCaption(SendWay way);
 
-// The window that sends through the API.
-inline const char* const ApiSubmissionWindow = "InterApi";
-
 // True when the API user and password are set. Otherwise the user is told what is missing
 // and where to set it, and false is returned.
 bool ApiAccountReady();
-
-// Hands the one entry of an AFM and a date ("yyyymmdd") to the API window.
-void HandOverApiEntry(const QString& afm, const QString& kdate);
 
 // One line about a submission for the user: when, which way, and what the server said.
 QString SubmissionSummary(const SubmissionRow& row);

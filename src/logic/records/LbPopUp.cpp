@@ -11,3 +11,16 @@ void LoadLbPopUp() {
     Program.PopUpChoice =
         qint16(Services::dialogs().popUpMenu(items.isEmpty() ? QStringList{QString()} : items));
 }
+
+int AskPopUp(const QString& items) {
+    Program.PopUpItems = items;
+    LoadLbPopUp();
+    return Program.PopUpChoice;
+}
+
+int AskPopUpAside(const QString& items) {
+    const qint16 earlier = Program.PopUpChoice;
+    const int choice = AskPopUp(items);
+    Program.PopUpChoice = earlier;
+    return choice;
+}

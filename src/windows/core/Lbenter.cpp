@@ -7,6 +7,7 @@
 #include "windows/core/HandOvers.h"
 #include "windows/core/InternetSwitch.h"
 #include "windows/core/ToolbarPictures.h"
+#include "windows/core/WindowNames.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -19,7 +20,7 @@
 #include <QToolButton>
 
 Lbenter::Lbenter(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("Lbenter"));
+    setObjectName(WindowName::Lbenter);
     setWindowTitle(QStringLiteral("Κωδικός-Ημερομηνία"));
 
     auto* lbl = new QLabel(QStringLiteral("Ημερομηνία:"), this);

@@ -4,6 +4,7 @@
 #include "logic/core/database/SubmissionStatements.h"
 #include "logic/core/program/ProgramValues.h"
 #include "windows/core/FormHelpers.h"
+#include "windows/core/WindowNames.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -32,7 +33,7 @@ const FieldDefinition Fields[] = {
 } // namespace
 
 ParamDt::ParamDt(QWidget* parent) : ChildWindow(parent) {
-    setObjectName(QStringLiteral("ParamDt"));
+    setObjectName(WindowName::ParamDt);
     setWindowTitle(QStringLiteral("Παράμετροι Σύνδεσης"));
     auto* grid = new QGridLayout(this);
     QList<QWidget*> order;

@@ -28,10 +28,6 @@ const WindowEntry* find(const QString& name) {
     return it == entries().constEnd() ? nullptr : &*it;
 }
 
-bool has(const QString& name) {
-    return entries().contains(name);
-}
-
 int showModal(const QString& name, QWidget* parent) {
     const WindowEntry* entry = find(name);
     if (!entry || !entry->createModal)

@@ -13,9 +13,11 @@ inline constexpr QLatin1String EpilKins{"EpilKins"};
 inline constexpr QLatin1String Ergaz{"Ergaz"};
 inline constexpr QLatin1String ErgazSrch{"ErgazSrch"};
 inline constexpr QLatin1String InsErg{"InsErg"};
+inline constexpr QLatin1String InterApi{"InterApi"};
 inline constexpr QLatin1String InterLinks{"InterLinks"};
 inline constexpr QLatin1String InterMyLog{"InterMyLog"};
 inline constexpr QLatin1String InterSymplOrar{"InterSymplOrar"};
+inline constexpr QLatin1String IstYpob{"IstYpob"};
 inline constexpr QLatin1String KenaEnt{"KenaEnt"};
 inline constexpr QLatin1String Kins{"Kins"};
 inline constexpr QLatin1String KinsSrch{"KinsSrch"};
@@ -27,4 +29,5 @@ inline constexpr QLatin1String Manual{"Manual"};
 inline constexpr QLatin1String News{"News"};
 inline constexpr QLatin1String NewsKeim{"NewsKeim"};
 inline constexpr QLatin1String ParamDt{"ParamDt"};
+inline constexpr QLatin1String RythmEgk{"RythmEgk"};
 } // namespace WindowName

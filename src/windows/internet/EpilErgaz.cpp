@@ -13,8 +13,9 @@
 #include "windows/core/HandOvers.h"
 #include "windows/core/MdiHost.h"
 #include "windows/core/ToolbarPictures.h"
-#include "windows/core/WindowCatalogue.h"
+#include "windows/core/WindowNames.h"
 #include "windows/records/Lbscroll.h"
+#include "windows/records/RecordHandOvers.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -31,12 +32,10 @@
 
 namespace {
 constexpr int AfmLength = 14;
-const QString EmployeeList = QStringLiteral("ErgazSrch");
-const QString SubmissionWindow = QStringLiteral("InterSymplOrar");
 } // namespace
 
 EpilErgaz::EpilErgaz(QWidget* parent) : ChildWindow(parent) {
-    setObjectName(QStringLiteral("EpilErgaz"));
+    setObjectName(WindowName::EpilErgaz);
     setWindowTitle(QStringLiteral("Επιλογή Εργαζομένων"));
 
     auto* tools = new QToolBar(this);
@@ -87,7 +86,6 @@ EpilErgaz::EpilErgaz(QWidget* parent) : ChildWindow(parent) {
                                           QStyle::SP_FileDialogContentsView));
         m_find[i]->setToolTip(QStringLiteral("Εργαζόμενοι"));
         m_find[i]->setFocusPolicy(Qt::NoFocus);
-        m_find[i]->setEnabled(WindowCatalogue::has(EmployeeList));
         grid->addWidget(m_find[i], 2 + i, 2);
         connect(m_find[i], &QToolButton::clicked, this, [this, i] {
             m_eafm[i]->setFocus();
@@ -128,7 +126,7 @@ EpilErgaz::EpilErgaz(QWidget* parent) : ChildWindow(parent) {
     keys->setExtraKeys([this](QKeyEvent* event) { return extraKey(event); });
     ColourForm(this);
 
-    Program.ScrollMarks.clear();
+    ForgetScrollMarks();
     m_eafm[2]->setText(QString(AfmLength, QLatin1Char('*')));
     for (QLineEdit* date : m_dates)
         date->setText(ScreenDate(Program.WorkDate));
@@ -196,13 +194,9 @@ void EpilErgaz::afmFieldLeft(int index) {
 }
 
 void EpilErgaz::openEmployeePicker(int index) {
-    MdiHost* host = MdiHost::instance();
-    if (!host || !WindowCatalogue::has(EmployeeList))
-        return;
-    Program.EmployeeListFromMenu = false;
-    Program.BridgeKey[0].clear();
     m_pickingFor = index;
-    host->openChild(EmployeeList);
+    if (!PickEmployee())
+        m_pickingFor = -1;
 }
 
 void EpilErgaz::activated() {
@@ -211,7 +205,7 @@ void EpilErgaz::activated() {
     m_pickingFor = -1;
     if (index < 0)
         return;
-    const QString key = Program.BridgeKey[0].trimmed();
+    const QString key = ChosenEmployee().trimmed();
     if (!key.isEmpty()) {
         m_eafm[index]->setText(key);
         afmFieldLeft(index);
@@ -245,9 +239,9 @@ void EpilErgaz::submitBatch() {
         submitThroughApi(selection);
         return;
     }
-    RunBatchSubmission(selection, [] {
-        if (MdiHost* host = MdiHost::instance())
-            host->showModal(SubmissionWindow);
+    RunBatchSubmission(selection, [](const SubmissionRequest& entry, const QString& kdate) {
+        SendEntry({.Eafm = entry.Eafm, .Korario = entry.Korario, .Kparat = entry.Kparat, .Eypo = entry.Eypo,
+                   .Kdate = kdate});
     });
 }
 
@@ -264,7 +258,5 @@ void EpilErgaz::submitThroughApi(const BatchSelection& selection) {
         ShowMsg(18);
         return;
     }
-    HandOverApiBatch(selection);
-    if (MdiHost* host = MdiHost::instance())
-        host->showModal(QString::fromLatin1(ApiSubmissionWindow));
+    SendBatchThroughApi(selection);
 }

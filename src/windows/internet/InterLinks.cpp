@@ -8,6 +8,7 @@
 #include "windows/core/FormKeys.h"
 #include "windows/core/MdiHost.h"
 #include "windows/core/ToolbarPictures.h"
+#include "windows/core/WindowNames.h"
 #include "windows/internet/BrowserMenu.h"
 #include "windows/internet/FlowPage.h"
 
@@ -41,7 +42,7 @@ const Tool Tools[] = {
 } // namespace
 
 InterLinks::InterLinks(QWidget* parent) : ChildWindow(parent) {
-    setObjectName(QStringLiteral("InterLinks"));
+    setObjectName(WindowName::InterLinks);
     setWindowTitle(QStringLiteral("Συνδεση με χρήσιμα internet links"));
 
     // Off the record: nothing of the sites visited outlives the window.
@@ -184,4 +185,10 @@ void InterLinks::layOut() {
     m_tools->setGeometry(0, 0, width(), toolbarHeight);
     const int top = toolbarHeight + TwipsToPixels(50);
     m_view->setGeometry(0, top, width(), qMax(0, height() - top));
+}
+
+ChildWindow* OpenLinkInBrowser(const QString& address) {
+    Program.LinkToOpen = address;
+    MdiHost* host = MdiHost::instance();
+    return host ? host->openChild(WindowName::InterLinks) : nullptr;
 }

@@ -52,3 +52,7 @@ private:
     QUrl m_chosen;
     bool m_choiceLoading = false;
 };
+
+// The links browser on one address instead of its list (Program.LinkToOpen), as a link of a
+// news article opens it.
+ChildWindow* OpenLinkInBrowser(const QString& address);

@@ -2,6 +2,7 @@
 
 #include "logic/core/program/ProgramValues.h"
 #include "logic/core/program/Twips.h"
+#include "windows/core/WindowNames.h"
 #include "windows/internet/BrowserWindow.h"
 #include "windows/internet/FlowPage.h"
 #include "windows/internet/StackedBrowsers.h"
@@ -41,7 +42,7 @@ QPushButton* Button(QWidget* parent, const char* name, const QString& caption, c
 } // namespace
 
 InterMyLog::InterMyLog(QWidget* parent) : QDialog(parent), m_flow(FlowFromProgram()) {
-    setObjectName(QStringLiteral("InterMyLog"));
+    setObjectName(WindowName::InterMyLog);
     setWindowTitle(m_flow.portal() == Portal::Eservices ? QStringLiteral("Συνδεση με Υ.Ε.Κ.Α.")
                                                         : QStringLiteral("Ο λογαριασμός μου"));
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);

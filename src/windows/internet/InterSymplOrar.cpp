@@ -8,6 +8,7 @@
 #include "logic/internet/SubmissionRecords.h"
 #include "windows/core/MdiHost.h"
 #include "windows/core/PdfPrinting.h"
+#include "windows/core/WindowNames.h"
 #include "windows/internet/FlowPage.h"
 #include "windows/internet/StackedBrowsers.h"
 
@@ -41,7 +42,7 @@ SubmissionRequest RequestFromProgram() {
 InterSymplOrar::InterSymplOrar(QWidget* parent)
     : QDialog(parent),
       m_flow(Program.EservicesBase, RequestFromProgram(), Program.Params.IkaCode, Program.Params.IkaPass) {
-    setObjectName(QStringLiteral("InterSymplOrar"));
+    setObjectName(WindowName::InterSymplOrar);
     setWindowTitle(QStringLiteral("Συμπληρωματικός Ωραρίου-Ατομικός"));
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
 

@@ -10,6 +10,7 @@
 #include "windows/core/FormHelpers.h"
 #include "windows/core/InternetSwitch.h"
 #include "windows/core/ToolbarPictures.h"
+#include "windows/core/WindowNames.h"
 #include "windows/internet/NewsKeim.h"
 
 #include <QApplication>
@@ -39,7 +40,7 @@ QToolButton* Picture(QWidget* parent, const char* name) {
 } // namespace
 
 News::News(QWidget* parent) : QDockWidget(QStringLiteral("Επικοινωνία με την Tavrinex"), parent) {
-    setObjectName(QStringLiteral("News"));
+    setObjectName(WindowName::News);
     // A strip of the main window for the whole run: it cannot be closed, moved or floated.
     setFeatures(QDockWidget::NoDockWidgetFeatures);
     setAllowedAreas(Qt::BottomDockWidgetArea);

@@ -10,6 +10,8 @@
 #include "windows/core/FormHelpers.h"
 #include "windows/core/FormKeys.h"
 #include "windows/core/MdiHost.h"
+#include "windows/core/WindowNames.h"
+#include "windows/internet/InterLinks.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -127,7 +129,7 @@ NewsKeim* NewsKeim::open(int record, bool byUser) {
 
 NewsKeim::NewsKeim(int record, const NewsArticle& article, QWidget* parent)
     : ChildWindow(parent), m_record(record), m_title(article.title.trimmed()) {
-    setObjectName(QStringLiteral("NewsKeim"));
+    setObjectName(WindowName::NewsKeim);
     setWindowTitle(QStringLiteral("Επικοινωνία με την Tavrinex"));
 
     m_themLbl = new QLabel(QStringLiteral("Θέμα:") + article.title, this);
@@ -175,7 +177,6 @@ NewsKeim::NewsKeim(int record, const NewsArticle& article, QWidget* parent)
     // Each article a little lower and to the right of the one before.
     const int open = MdiHost::instance() ? int(MdiHost::instance()->childWindows().size()) : 0;
     move(24 * (open % 6), 24 * (open % 6));
-    Program.OutputFileName = NewsRules::ArticleFileName(Program.AppPath, m_title);
 }
 
 bool NewsKeim::blank() const {
@@ -187,13 +188,13 @@ void NewsKeim::save() {
         return;
     const QString folder = Program.AppPath + QStringLiteral("/News");
     QDir().mkpath(folder);
-    Program.OutputFileName = NewsRules::ArticleFileName(Program.AppPath, m_title);
-    if (!ChooseOutputFile(QString()))
+    const QString fileName = ChooseOutputFile(NewsRules::ArticleFileName(Program.AppPath, m_title), {});
+    if (fileName.isEmpty())
         return;
-    QSaveFile file(Program.OutputFileName);
+    QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text) ||
         file.write(m_newsTxt->toPlainText().toUtf8()) < 0 || !file.commit()) {
-        Failure failure = FileFailure(FileAction::Write, Program.OutputFileName, file.errorString());
+        Failure failure = FileFailure(FileAction::Write, fileName, file.errorString());
         failure.text.prepend(QStringLiteral("Το άρθρο δεν αποθηκεύτηκε.\r\n"));
         ShowFailure(QStringLiteral("ΠΡΟΣΟΧΗ"), failure);
     }
@@ -223,9 +224,7 @@ void NewsKeim::clickedAt(int position) {
     m_newsTxt->setTextCursor(cursor);
     if (!NewsText::OpensInLinks(link))
         return;
-    Program.LinkToOpen = link.trimmed();
-    if (MdiHost* host = MdiHost::instance())
-        host->openChild(QStringLiteral("InterLinks"));
+    OpenLinkInBrowser(link.trimmed());
 }
 
 bool NewsKeim::eventFilter(QObject* watched, QEvent* event) {

@@ -9,6 +9,7 @@
 #include "windows/core/FormHelpers.h"
 #include "windows/core/MdiHost.h"
 #include "windows/core/ToolbarPictures.h"
+#include "windows/core/WindowNames.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -45,7 +46,7 @@ QLabel* ValueLabel(const QString& name, QWidget* parent) {
 } // namespace
 
 BackRest::BackRest(QWidget* parent) : QDialog(parent) {
-    setObjectName(u"BackRest"_s);
+    setObjectName(WindowName::BackRest);
     setWindowTitle(u"Φύλαξη-Φόρτωση Αρχείων"_s);
     CloseDatabase();
 
@@ -170,9 +171,7 @@ void BackRest::runAction(int number) {
 void BackRest::showActions() {
     if (m_busy)
         return;
-    Program.PopUpItems = u"Φύλαξη|Φόρτωση|Εξοδος|"_s;
-    LoadLbPopUp();
-    runAction(Program.PopUpChoice);
+    runAction(AskPopUp(u"Φύλαξη|Φόρτωση|Εξοδος|"_s));
 }
 
 void BackRest::setBusy(bool busy) {

@@ -1,13 +1,14 @@
 #include "windows/maintenance/BmpFrm.h"
 
 #include "logic/core/program/ProgramValues.h"
+#include "windows/core/WindowNames.h"
 
 #include <QEvent>
 #include <QLabel>
 #include <QPixmap>
 
 BmpFrm::BmpFrm(QWidget* area) : QWidget(area) {
-    setObjectName(QStringLiteral("BmpFrm"));
+    setObjectName(WindowName::BmpFrm);
     m_img = new QLabel(this);
     m_img->setObjectName(QStringLiteral("Img"));
     m_img->setScaledContents(true);

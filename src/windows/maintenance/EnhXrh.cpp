@@ -5,6 +5,7 @@
 #include "logic/maintenance/DocumentFiles.h"
 #include "windows/core/FormHelpers.h"
 #include "windows/core/MdiHost.h"
+#include "windows/core/WindowNames.h"
 
 #include <QAbstractSlider>
 #include <QHash>
@@ -20,7 +21,7 @@
 using namespace Qt::StringLiterals;
 
 EnhXrh::EnhXrh(QWidget* parent) : ChildWindow(parent) {
-    setObjectName(u"EnhXrh"_s);
+    setObjectName(WindowName::EnhXrh);
     setWindowTitle(u"Εγχειρίδιο Χρήσης"_s);
     m_document = new QPdfDocument(this);
     m_webBr = new QPdfView(this);

@@ -4,6 +4,7 @@
 #include "logic/core/services/Services.h"
 #include "logic/maintenance/BlankForms.h"
 #include "windows/core/FormHelpers.h"
+#include "windows/core/WindowNames.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -33,7 +34,7 @@ const QString ProblemTitle = u"Πρόβλημα Εκτύπωσης"_s;
 }
 
 KenaEnt::KenaEnt(QWidget* parent) : ChildWindow(parent) {
-    setObjectName(u"KenaEnt"_s);
+    setObjectName(WindowName::KenaEnt);
     setWindowTitle(u"Εκτύπωση Κενών Εντύπων"_s);
 
     m_tools = CreateOutputToolbar(this, {u"Οθόνη"_s, u"Εκτυπωτής"_s, u"Εξοδος"_s}, 0);

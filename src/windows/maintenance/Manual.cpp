@@ -6,6 +6,7 @@
 #include "logic/core/services/Services.h"
 #include "logic/maintenance/DocumentFiles.h"
 #include "windows/core/FormHelpers.h"
+#include "windows/core/WindowNames.h"
 
 #include <QFileInfo>
 #include <QFont>
@@ -23,7 +24,7 @@
 using namespace Qt::StringLiterals;
 
 Manual::Manual(QWidget* parent) : QDialog(parent) {
-    setObjectName(u"Manual"_s);
+    setObjectName(WindowName::Manual);
     setWindowTitle(u"Αλλαγές Εκδόσεων"_s);
     m_version = new QTextEdit(this);
     m_version->setObjectName(u"Version"_s);

@@ -6,9 +6,10 @@
 #include "logic/core/text/DateHelpers.h"
 #include "windows/core/FormHelpers.h"
 #include "windows/core/HandOvers.h"
-#include "windows/core/MdiHost.h"
 #include "windows/core/ToolbarPictures.h"
+#include "windows/core/WindowNames.h"
 #include "windows/print/Reports.h"
+#include "windows/records/RecordHandOvers.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -34,7 +35,7 @@ QLabel* CaptionLabel(const QString& text, int index, QWidget* parent) {
 } // namespace
 
 EpilKins::EpilKins(QWidget* parent) : ChildWindow(parent) {
-    setObjectName(u"EpilKins"_s);
+    setObjectName(WindowName::EpilKins);
     setWindowTitle(u"Εκτύπωση Ηλεκτρονικών Αποστολών"_s);
 
     m_tools = CreateOutputToolbar(this, {u"Οθόνη"_s, u"Εκτυπωτής"_s, u"Εξοδος"_s}, 0);
@@ -144,13 +145,8 @@ void EpilKins::afmLeft(int field) {
 }
 
 void EpilKins::findEmployee(int field) {
-    MdiHost* host = MdiHost::instance();
-    if (!host)
-        return;
     m_picking = field;
-    Program.EmployeeListFromMenu = false;
-    Program.BridgeKey[0].clear();
-    if (!host->openChild(u"ErgazSrch"_s))
+    if (!PickEmployee())
         m_picking = -1;
 }
 
@@ -159,7 +155,7 @@ void EpilKins::activated() {
         return;
     const int field = m_picking;
     m_picking = -1;
-    const QString key = Program.BridgeKey[0].trimmed();
+    const QString key = ChosenEmployee().trimmed();
     if (!key.isEmpty()) {
         m_eafm[field]->setText(key);
         afmLeft(field);

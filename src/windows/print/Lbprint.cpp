@@ -1,14 +1,15 @@
 #include "windows/print/Lbprint.h"
 
-#include "logic/core/program/ProgramValues.h"
 #include "logic/core/program/Twips.h"
 #include "logic/core/services/Dialogs.h"
 #include "logic/core/services/WaitSeconds.h"
 #include "logic/print/PageRenderer.h"
+#include "logic/print/PreviewExport.h"
 #include "logic/records/LbPopUp.h"
 #include "windows/core/FormHelpers.h"
 #include "windows/core/MdiHost.h"
 #include "windows/core/ToolbarPictures.h"
+#include "windows/core/WindowNames.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -26,18 +27,9 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-PreviewExports& exportsHook() {
-    static PreviewExports hook;
-    return hook;
-}
-
 // The picture of the page, moved about inside the viewport by the scroll bars.
 constexpr int ScrollStep = 20; // pixels
 } // namespace
-
-void SetPreviewExports(PreviewExports exports) {
-    exportsHook() = std::move(exports);
-}
 
 // The page picture: shows the page image and passes its keys and clicks to the window.
 class PagePicture : public QWidget {
@@ -60,7 +52,7 @@ private:
 };
 
 Lbprint::Lbprint(QWidget* parent) : ChildWindow(parent) {
-    setObjectName(u"Lbprint"_s);
+    setObjectName(WindowName::Lbprint);
     setWindowTitle(u"Εκτύπωση"_s);
     setAttribute(Qt::WA_DeleteOnClose);
 
@@ -143,7 +135,6 @@ void Lbprint::buildToolbar() {
         connect(action, &QAction::triggered, this, b.action);
         m_buttons << action;
     }
-    m_buttons[5]->setEnabled(bool(exportsHook()));
 }
 
 void Lbprint::Initprint(int Plen, int Ptit, double PfontSize, int PpageLines, bool Pdate, bool Ppage,
@@ -287,25 +278,19 @@ void Lbprint::zoomOut() {
 }
 
 void Lbprint::exportMenu() {
-    if (!exportsHook())
-        return;
-    Program.PopUpItems = u"Αρχείο Asc|Αρχείο Import|Word Doc|Excel Sheet|E-Mail|Αρχείο Pdf|"_s;
-    LoadLbPopUp();
-    const int choice = Program.PopUpChoice;
-    if (choice >= 1 && choice <= 6)
-        exportsHook()(*this, choice);
+    const int choice = AskPopUp(u"Αρχείο Asc|Αρχείο Import|Word Doc|Excel Sheet|E-Mail|Αρχείο Pdf|"_s);
+    if (choice >= ExportAscFile && choice <= ExportPdfFile)
+        RunPreviewExport(m_job, choice);
 }
 
 void Lbprint::contextMenu() {
-    Program.PopUpItems =
-        u"Εκτύπωση|Αρχείο Asc|Αρχείο Import|Word Doc|Excel Sheet|E-Mail|Αρχείο Pdf|Γέφυρες Αρχείων|Εξοδος|"_s;
-    LoadLbPopUp();
-    const int choice = Program.PopUpChoice;
+    const int choice = AskPopUp(
+        u"Εκτύπωση|Αρχείο Asc|Αρχείο Import|Word Doc|Excel Sheet|E-Mail|Αρχείο Pdf|Γέφυρες Αρχείων|Εξοδος|"_s);
     if (choice == 1) {
         printPages(m_printChoice == 0 ? 1 : m_printChoice);
     } else if (choice >= 2 && choice <= 7) {
-        if (exportsHook())
-            exportsHook()(*this, choice - 1);
+        // The export menu's items, one place down.
+        RunPreviewExport(m_job, choice - 1);
     } else if (choice == 8) {
         bridges();
         return;

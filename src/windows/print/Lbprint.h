@@ -11,13 +11,6 @@ class QLabel;
 class QLineEdit;
 class QScrollBar;
 class QToolBar;
-class Lbprint;
-
-// The exports of the preview by their item in its export menu (1 text file, 2 import file,
-// 3 Word, 4 Excel, 5 e-mail, 6 PDF). Until they are set the export button is disabled and
-// the export items of the right-click menu do nothing.
-using PreviewExports = std::function<void(Lbprint& preview, int item)>;
-void SetPreviewExports(PreviewExports exports);
 
 // The print preview ("Εκτύπωση"): owns one print job, filled by a report routine through
 // InitTitles, PutLine, FixTitles and Initprint, and shows it one page at a time. The user

@@ -2,13 +2,16 @@
 #include "windows/print/Lbprint.h"
 
 #include "logic/core/program/Messages.h"
-#include "logic/core/program/ProgramValues.h"
 #include "logic/core/services/Services.h"
 #include "logic/core/text/FieldRules.h"
 #include "logic/print/PrintOutput.h"
+#include "logic/records/EmployeeRecord.h"
+#include "logic/records/EntryRecord.h"
 #include "logic/records/LbPopUp.h"
 #include "windows/core/FormHelpers.h"
 #include "windows/core/MdiHost.h"
+#include "windows/core/WindowNames.h"
+#include "windows/records/RecordHandOvers.h"
 
 #include <QAction>
 #include <QLabel>
@@ -28,9 +31,7 @@ int PageNumber(const QLineEdit* box) {
 } // namespace
 
 void Lbprint::printMenu() {
-    Program.PopUpItems = u"Ολες|Τρέχουσα|Επιλογή Σελίδων|"_s;
-    LoadLbPopUp();
-    const int choice = Program.PopUpChoice;
+    const int choice = AskPopUp(u"Ολες|Τρέχουσα|Επιλογή Σελίδων|"_s);
     if (choice >= 1 && choice <= 3)
         printPages(choice);
 }
@@ -116,7 +117,6 @@ void Lbprint::bridges() {
     const int line = m_job.selectedLine();
     if (captions.value(0).isEmpty() || line < 0)
         return;
-    const qint16 savedChoice = Program.PopUpChoice;
     QList<int> offered;
     for (int i = 0; i < forms.size(); ++i) {
         if (!forms[i].isEmpty() && !captions[i].isEmpty())
@@ -127,25 +127,23 @@ void Lbprint::bridges() {
         QString items;
         for (int i : offered)
             items += captions[i] + u'|';
-        Program.PopUpItems = items;
-        LoadLbPopUp();
-        const int choice = Program.PopUpChoice;
-        Program.PopUpChoice = savedChoice;
+        // The answer of the question before this one stays in place.
+        const int choice = AskPopUpAside(items);
         if (choice < 1 || choice > offered.size())
             return;
         form = offered[choice - 1];
     }
     const QString name = forms.value(form);
-    const int slot = name == u"Ergaz"_s ? 0 : name == u"Kins"_s ? 1 : -1;
     MdiHost* host = MdiHost::instance();
-    if (slot < 0 || !host)
+    if ((name != WindowName::Ergaz && name != WindowName::Kins) || !host)
         return;
     if (ChildWindow* open = host->findChildWindow(name))
         open->closeWindow();
     const QString key = m_job.keyField(line, form);
-    Program.BridgeKey[size_t(slot)] = key;
-    Program.BridgeMode[size_t(slot)] = 2;
-    if (!key.isEmpty())
-        host->openChild(name);
-    Program.PopUpChoice = savedChoice;
+    if (key.isEmpty())
+        return;
+    if (name == WindowName::Ergaz)
+        OpenEmployeeForm(EmployeeMode::Change, key);
+    else
+        OpenEntryForm(EntryMode::Change, key);
 }

@@ -3,7 +3,6 @@
 #include "logic/core/program/Messages.h"
 #include "logic/print/HistoryReport.h"
 #include "logic/print/IndexReports.h"
-#include "logic/records/RecordPrinting.h"
 #include "windows/print/Lbprint.h"
 
 Lbprint* PrintEntryIndex(const QString& afmFrom, const QString& afmTo, const QString& mask,
@@ -47,10 +46,3 @@ Lbprint* PrintSubmissionHistory(const SubmissionFilter& filter) {
     return preview;
 }
 
-void RegisterReports() {
-    RecordPrinting::employeeIndex() = [](const QList<Employee>& rows) { PrintEmployeeIndex(rows); };
-    // The entry list's month, every employee.
-    RecordPrinting::entryIndex() = [](const QString& fromDate, const QString& toDate, EntryOrder order) {
-        PrintEntryIndex({}, {}, {}, fromDate, toDate, order == EntryOrder::ByAfm ? 1 : 0);
-    };
-}

@@ -21,6 +21,3 @@ Lbprint* PrintEmployeeIndex(const QList<Employee>& employees);
 // The history of submissions of the filter, newest first.
 Lbprint* PrintSubmissionHistory(const SubmissionFilter& filter);
 
-// Hands these reports to the employee list and the entry list (at start-up, after the
-// windows are registered).
-void RegisterReports();

@@ -4,6 +4,7 @@
 #include "logic/core/program/ProgramValues.h"
 #include "logic/records/EmployeeRecord.h"
 #include "windows/core/FormHelpers.h"
+#include "windows/core/WindowNames.h"
 #include "windows/records/RecordWidgets.h"
 
 #include <QLineEdit>
@@ -15,7 +16,7 @@ constexpr int RowHeight = 315;
 } // namespace
 
 Ergaz::Ergaz(QWidget* parent) : ChildWindow(parent) {
-    setObjectName(QStringLiteral("Ergaz"));
+    setObjectName(WindowName::Ergaz);
     buildControls();
     m_fieldCount = CountInputFields(this);
     placeAtTwips(150, 1000);

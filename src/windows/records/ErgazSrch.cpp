@@ -6,11 +6,12 @@
 #include "logic/core/services/Services.h"
 #include "logic/records/EmployeeRecord.h"
 #include "logic/records/LbPopUp.h"
-#include "logic/records/RecordPrinting.h"
 #include "windows/core/FormHelpers.h"
 #include "windows/core/KeyPreview.h"
 #include "windows/core/MdiHost.h"
+#include "windows/core/WindowNames.h"
 #include "windows/records/PageGrid.h"
+#include "windows/records/RecordHandOvers.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -41,14 +42,15 @@ EmployeeOrder programOrder() {
 } // namespace
 
 ErgazSrch::ErgazSrch(QWidget* parent) : ChildWindow(parent) {
-    setObjectName(QStringLiteral("ErgazSrch"));
+    setObjectName(WindowName::ErgazSrch);
     setWindowTitle(QStringLiteral("Διαχείριση Εργαζομένων"));
     buildControls();
     // The search box takes the keys whenever the window has the focus.
     setFocusProxy(m_srchTxt);
     placeAtTwips(50, 50);
     ColourForm(this);
-    Program.BridgeMode[0] = EmployeeMode::None;
+    // A new list keeps no place of an earlier form.
+    SetEmployeeFormMode(EmployeeMode::None);
 }
 
 void ErgazSrch::buildControls() {
@@ -61,8 +63,6 @@ void ErgazSrch::buildControls() {
     for (int i = 0; i < 11; ++i)
         connect(buttons.at(i), &QAction::triggered, this, actions[i]);
     m_printAction = buttons.at(4);
-    // The index report comes with the print engine.
-    m_printAction->setEnabled(bool(RecordPrinting::employeeIndex()));
 
     m_tools->addSeparator();
     m_searchLabel = new QLabel(QStringLiteral("Επωνυμία:"), m_tools);
@@ -154,7 +154,7 @@ void ErgazSrch::sortChosen(int index) {
         m_srchTxt->setFocus();
         return;
     }
-    Program.EmployeeSortOrder = qint16(index);
+    SetEmployeeListOrder(index == 0 ? EmployeeOrder::ByAfm : EmployeeOrder::ByName);
     m_list.reload(programOrder(), false);
     showSortOrder();
     showPage();
@@ -163,10 +163,7 @@ void ErgazSrch::sortChosen(int index) {
 }
 
 void ErgazSrch::openEmployeeForm(qint16 mode) {
-    Program.BridgeMode[0] = mode;
-    Program.BridgeKey[0] = mode == EmployeeMode::Insert ? QString() : m_list.selectedKey();
-    if (MdiHost* host = MdiHost::instance())
-        host->openChild(QStringLiteral("Ergaz"));
+    OpenEmployeeForm(mode, mode == EmployeeMode::Insert ? QString() : m_list.selectedKey());
 }
 
 void ErgazSrch::addNew() {
@@ -196,12 +193,12 @@ void ErgazSrch::remove() {
 void ErgazSrch::pick() {
     if (!m_list.selected())
         return;
-    Program.BridgeKey[0] = m_list.selectedKey();
+    AnswerEmployeePick(m_list.selectedKey());
     closeWindow();
 }
 
 void ErgazSrch::exit() {
-    Program.BridgeKey[0].clear();
+    AnswerEmployeePick({});
     closeWindow();
 }
 
@@ -211,8 +208,7 @@ void ErgazSrch::print() {
         ShowMsg(18);
         return;
     }
-    if (const auto& report = RecordPrinting::employeeIndex())
-        report(rows);
+    emit printRequested(rows);
 }
 
 void ErgazSrch::enter() {
@@ -243,9 +239,7 @@ void ErgazSrch::pageDown() {
 }
 
 void ErgazSrch::popUpMenu() {
-    Program.PopUpItems = QStringLiteral("Εισαγωγή|Μεταβολή|Διαγραφή|Εκτύπωση|Αντιγραφή|Εξοδος|");
-    LoadLbPopUp();
-    switch (Program.PopUpChoice) {
+    switch (AskPopUp(QStringLiteral("Εισαγωγή|Μεταβολή|Διαγραφή|Εκτύπωση|Αντιγραφή|Εξοδος|"))) {
     case 1:
         addNew();
         break;
@@ -363,10 +357,10 @@ void ErgazSrch::closeEvent(QCloseEvent* event) {
     ChildWindow::closeEvent(event);
     if (!event->isAccepted())
         return;
-    Program.EmployeeListFromMenu = false;
+    EmployeeListClosed();
     if (Program.BridgeMode[0] != EmployeeMode::None) {
         if (MdiHost* host = MdiHost::instance()) {
-            if (ChildWindow* form = host->findChildWindow(QStringLiteral("Ergaz")))
+            if (ChildWindow* form = host->findChildWindow(WindowName::Ergaz))
                 form->closeWindow();
         }
     }

@@ -12,9 +12,10 @@ class QLineEdit;
 class QToolBar;
 
 // The employee list: every employee in a paged grid of 14 rows, sorted by AFM or by name,
-// with an incremental search. Opened from the menu (Program.EmployeeListFromMenu) it manages
-// the employees through the employee form; opened by another window it is a picker that
-// puts the chosen employee's key into BridgeKey slot 0 and closes.
+// with an incremental search. Opened from the menu (ManageEmployees) it manages the employees
+// through the employee form; opened by another window (PickEmployee) it is a picker that
+// answers with the chosen employee's key and closes. Its print asks for the employee index
+// of the whole table in the list's order (printRequested): the print engine answers it.
 class ErgazSrch : public ChildWindow {
     Q_OBJECT
 public:
@@ -37,6 +38,9 @@ public:
     void pageDown();
 
     const EmployeeList& list() const { return m_list; }
+
+signals:
+    void printRequested(const QList<Employee>& rows);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

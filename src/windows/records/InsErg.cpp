@@ -1,12 +1,12 @@
 #include "windows/records/InsErg.h"
 
 #include "logic/core/program/Messages.h"
-#include "logic/core/program/ProgramValues.h"
 #include "logic/core/services/Services.h"
 #include "logic/records/AscFile.h"
 #include "logic/records/AscImport.h"
 #include "windows/core/FormHelpers.h"
 #include "windows/core/ToolbarPictures.h"
+#include "windows/core/WindowNames.h"
 #include "windows/records/RecordWidgets.h"
 
 #include <QFileInfo>
@@ -17,7 +17,7 @@
 #include <QToolButton>
 
 InsErg::InsErg(QWidget* parent) : ChildWindow(parent) {
-    setObjectName(QStringLiteral("InsErg"));
+    setObjectName(WindowName::InsErg);
     setWindowTitle(QStringLiteral("Εισαγωγή εργαζομένων από ASC αρχείο"));
     auto* label = new QLabel(QStringLiteral("Ονομα Αρχείου:"), this);
     label->setObjectName(QStringLiteral("Lbl"));
@@ -55,19 +55,18 @@ InsErg::InsErg(QWidget* parent) : ChildWindow(parent) {
     setFixedSize(TwipsRect(0, 0, 7400, 1700).size());
     placeAtTwips(150, 150);
     ColourForm(this);
-    Program.OutputFileName.clear();
 }
 
 void InsErg::chooseFile() {
     FileDialogRequest request;
     request.title = QStringLiteral("Ονομα αρχείου εισόδου");
-    request.proposedName = Program.OutputFileName;
+    request.proposedName = m_chosenFile;
     request.filters = {QStringLiteral("Αρχεία ASC (*.asc *.Asc *.ASC *.txt)"),
                        QStringLiteral("Όλα τα αρχεία (*)")};
     const QString chosen = Services::dialogs().openFileName(request);
     if (chosen.trimmed().isEmpty())
         return;
-    Program.OutputFileName = chosen;
+    m_chosenFile = chosen;
     m_flName->setText(chosen);
 }
 

@@ -2,6 +2,8 @@
 
 #include "windows/core/ChildWindow.h"
 
+#include <QString>
+
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
@@ -17,6 +19,8 @@ public:
     void import();
 
 private:
+    // The file chosen last in this window, proposed again by the next choice.
+    QString m_chosenFile;
     QLineEdit* m_flName = nullptr;
     QPushButton* m_eisBut = nullptr;
     QPushButton* m_exitBut = nullptr;

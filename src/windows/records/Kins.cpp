@@ -7,12 +7,11 @@
 #include "logic/records/EntryRecord.h"
 #include "logic/records/EntrySending.h"
 #include "logic/records/RecordKeys.h"
-#include "logic/records/RecordPrinting.h"
 #include "windows/core/FormHelpers.h"
 #include "windows/core/HandOvers.h"
-#include "windows/core/MdiHost.h"
 #include "windows/core/ToolbarPictures.h"
-#include "windows/core/WindowCatalogue.h"
+#include "windows/core/WindowNames.h"
+#include "windows/records/RecordHandOvers.h"
 #include "windows/records/RecordWidgets.h"
 
 #include <QComboBox>
@@ -54,7 +53,7 @@ QLabel* dataLabel(QWidget* window, const QString& name, const QRect& twips) {
 } // namespace
 
 Kins::Kins(QWidget* parent) : ChildWindow(parent) {
-    setObjectName(QStringLiteral("Kins"));
+    setObjectName(WindowName::Kins);
     setWindowTitle(QStringLiteral("Διαχείριση Ηλεκτρονικών Αποστολών"));
     buildControls();
     setFocusProxy(m_eafm);
@@ -99,14 +98,12 @@ void Kins::buildControls() {
     connect(m_find[0], &QToolButton::clicked, this, [this] {
         m_eafm->setFocus();
         m_focusField = m_eafm;
-        m_lastKey = Qt::Key_F3;
-        openPicker(m_eafm);
+        openPicker(Picker::Employee);
     });
     connect(m_find[1], &QToolButton::clicked, this, [this] {
         m_kdate->setFocus();
         m_focusField = m_kdate;
-        m_lastKey = Qt::Key_F3;
-        openPicker(m_kdate);
+        openPicker(Picker::Entry);
     });
     connect(m_cal, &QToolButton::clicked, this, &Kins::chooseDate);
     setFixedSize(TwipsRect(0, 0, 8900, 3900).size());
@@ -139,9 +136,6 @@ void Kins::buildButtons() {
     setTabOrder(m_saveBut, m_delBut);
     setTabOrder(m_delBut, m_sendBut);
     setTabOrder(m_sendBut, m_sendWay);
-    // Sending comes with the web submission windows.
-    m_sendBut->setEnabled(WindowCatalogue::has(QString::fromLatin1(SubmissionWindow)) ||
-                          WindowCatalogue::has(QString::fromLatin1(ApiSubmissionWindow)));
     connect(m_exitBut, &QPushButton::clicked, this, &Kins::closeWindow);
     connect(m_saveBut, &QPushButton::clicked, this, &Kins::save);
     connect(m_delBut, &QPushButton::clicked, this, &Kins::remove);
@@ -166,26 +160,20 @@ bool Kins::keySeen(QKeyEvent* event) {
     m_lastKey = consumed ? 0 : key;
     if (key == Qt::Key_F3 && event->modifiers() == Qt::NoModifier) {
         if (m_eafm->hasFocus())
-            openPicker(m_eafm);
+            openPicker(Picker::Employee);
         else if (m_kdate->hasFocus())
-            openPicker(m_kdate);
+            openPicker(Picker::Entry);
         return true;
     }
     return false;
 }
 
-void Kins::openPicker(QWidget* field) {
-    MdiHost* host = MdiHost::instance();
-    if (!host)
-        return;
-    if (field == m_eafm) {
-        Program.EmployeeListFromMenu = false;
-        Program.BridgeKey[0].clear();
-        host->openChild(QStringLiteral("ErgazSrch"));
-    } else {
-        Program.BridgeKey[1].clear();
-        host->openChild(QStringLiteral("KinsSrch"));
-    }
+void Kins::openPicker(Picker picker) {
+    m_picker = picker;
+    if (picker == Picker::Entry)
+        PickEntry();
+    else
+        PickEmployee();
 }
 
 void Kins::activated() {
@@ -195,41 +183,44 @@ void Kins::activated() {
         m_loaded = true;
         takeHandedEntry();
     }
-    const int lastKey = m_lastKey;
-    if (lastKey == Qt::Key_F3 && m_focusField == m_eafm) {
+    if (m_picker == Picker::Employee && m_focusField == m_eafm) {
+        m_picker = Picker::None;
         m_lastKey = 0;
-        if (!Program.BridgeKey[0].isEmpty())
+        if (!ChosenEmployee().isEmpty())
             takeChosenEmployee();
-    } else if (lastKey == Qt::Key_F3 && m_focusField == m_kdate) {
+    } else if (m_picker == Picker::Entry && m_focusField == m_kdate) {
+        m_picker = Picker::None;
         m_lastKey = 0;
-        if (!Program.BridgeKey[1].trimmed().isEmpty())
-            takeHandedEntry();
+        if (const QString key = TakeHandedEntry(); !key.trimmed().isEmpty())
+            showHandedEntry(key);
         m_korario->setFocus();
-    } else if (lastKey == PickerOpened) {
+    } else if (m_picker == Picker::LookedUpEmployee) {
+        m_picker = Picker::None;
         m_lastKey = 0;
-        if (!Program.BridgeKey[0].isEmpty()) {
+        if (!ChosenEmployee().isEmpty()) {
             takeChosenEmployee();
         } else {
             m_eafm->clear();
             showEmployee({}, {});
         }
-    } else if (lastKey == 0 && m_eafm->isEnabled()) {
+    } else if (m_lastKey == 0 && m_eafm->isEnabled()) {
         m_eafm->setFocus();
     }
 }
 
 void Kins::takeHandedEntry() {
-    const QString key = Program.BridgeKey[1];
-    if (key.isEmpty())
-        return;
+    if (const QString key = TakeHandedEntry(); !key.isEmpty())
+        showHandedEntry(key);
+}
+
+void Kins::showHandedEntry(const QString& key) {
     m_eafm->setText(EntryKeyAfm(key));
     m_kdate->setText(EntryKeyDate(key));
     leaveAfm();
-    Program.BridgeKey[1].clear();
 }
 
 void Kins::takeChosenEmployee() {
-    m_eafm->setText(Program.BridgeKey[0].trimmed());
+    m_eafm->setText(ChosenEmployee().trimmed());
     leaveAfm();
     if (m_kdate->isEnabled())
         m_kdate->setFocus();
@@ -247,25 +238,27 @@ void Kins::leaveAfm() {
     m_lookingUp = false;
 }
 
-void Kins::lookUpEmployee() {
+// True when the AFM opened the employee list for a choice.
+bool Kins::lookUpEmployee() {
     m_lookedUpAfm = m_eafm->text();
-    Program.EmployeeSearchText.clear();
+    ForgetEmployeeSearch();
     const EntryEmployeeLookup lookup = LookUpEntryEmployee(m_eafm->text());
     switch (lookup.outcome) {
     case EntryEmployeeLookup::Blank:
         showEmployee({}, {});
-        return;
+        return false;
     case EntryEmployeeLookup::Found:
         showEmployee(lookup.employee.Eepon, lookup.employee.Eypo);
-        return;
+        return false;
     case EntryEmployeeLookup::PickByAfm:
     case EntryEmployeeLookup::PickByName:
-        m_lastKey = PickerOpened;
-        Program.EmployeeSortOrder = lookup.outcome == EntryEmployeeLookup::PickByAfm ? 0 : 1;
-        Program.EmployeeSearchText = lookup.searchText;
-        openPicker(m_eafm);
-        return;
+        m_picker = Picker::LookedUpEmployee;
+        PickEmployee(lookup.outcome == EntryEmployeeLookup::PickByAfm ? EmployeeOrder::ByAfm
+                                                                      : EmployeeOrder::ByName,
+                     lookup.searchText);
+        return true;
     }
+    return false;
 }
 
 void Kins::lookUpEntry() {
@@ -295,7 +288,7 @@ void Kins::leaveDate() {
 }
 
 void Kins::setMode(qint16 mode) {
-    Program.BridgeMode[1] = mode;
+    SetEntryFormMode(mode);
     m_saveBut->setText(mode == EntryMode::Change ? QStringLiteral("Μεταβολή") : QStringLiteral("Εισαγωγή"));
     m_delBut->setEnabled(mode == EntryMode::Change);
 }
@@ -352,21 +345,16 @@ void Kins::store(bool send) {
         break;
     }
     const QString kdate = ScreenToStoredDate(m_kdate->text());
-    MdiHost* host = MdiHost::instance();
     if (api && saved.outcome == RecordSave::Saved) {
         // The API sends the entry as stored: only one whose hours on screen were stored.
-        HandOverApiEntry(m_eafm->text(), kdate);
-        if (host)
-            host->showModal(QString::fromLatin1(ApiSubmissionWindow));
+        SendEntryThroughApi(m_eafm->text(), kdate);
     } else if (send && !api) {
         // The values on screen go, even when the entry was there already.
-        Program.SendKorario = m_korario->toPlainText().trimmed();
-        Program.SendKparat = m_kparat->toPlainText().trimmed();
-        Program.SendEafm = m_eafm->text().trimmed();
-        Program.SendEypo = m_eypo->text().trimmed();
-        Program.SendKdate = kdate;
-        if (host)
-            host->showModal(QString::fromLatin1(SubmissionWindow));
+        SendEntry({.Eafm = m_eafm->text().trimmed(),
+                   .Korario = m_korario->toPlainText().trimmed(),
+                   .Kparat = m_kparat->toPlainText().trimmed(),
+                   .Eypo = m_eypo->text().trimmed(),
+                   .Kdate = kdate});
     }
     clear();
 }
@@ -386,11 +374,8 @@ void Kins::showLastSubmission() {
 // date completed first, as leaving their fields does. False when the lookup opened the
 // employee list for a choice: nothing is saved then.
 bool Kins::completeKey() {
-    if (m_eafm->text() != m_lookedUpAfm) {
-        lookUpEmployee();
-        if (m_lastKey == PickerOpened)
-            return false;
-    }
+    if (m_eafm->text() != m_lookedUpAfm && lookUpEmployee())
+        return false;
     if (!m_kdate->text().trimmed().isEmpty())
         CompleteDateField(m_kdate);
     return true;

@@ -18,10 +18,6 @@ class QToolButton;
 class Kins : public ChildWindow {
     Q_OBJECT
 public:
-    // The last key the window saw, 0 when it consumed it, or PickerOpened after the AFM
-    // lookup opened the employee list.
-    static constexpr int PickerOpened = 999;
-
     explicit Kins(QWidget* parent = nullptr);
 
     void activated() override;
@@ -30,14 +26,17 @@ public:
     void saveAndSend();
     void remove();
     void clear();
-    int lastKey() const { return m_lastKey; }
 
 private:
+    // The picker the window opened and waits an answer from.
+    enum class Picker { None, Employee, Entry, LookedUpEmployee };
+
     void buildControls();
     void buildButtons();
     void takeHandedEntry();
+    void showHandedEntry(const QString& key);
     void leaveAfm();
-    void lookUpEmployee();
+    bool lookUpEmployee();
     void lookUpEntry();
     void leaveDate();
     void setMode(qint16 mode);
@@ -45,13 +44,15 @@ private:
     void showLastSubmission();
     void takeChosenEmployee();
     bool keySeen(QKeyEvent* event);
-    void openPicker(QWidget* field);
+    void openPicker(Picker picker);
     void chooseDate();
     void escape();
     void store(bool send);
     bool completeKey();
 
+    // The last key the window saw, 0 when it consumed it.
     int m_lastKey = 0;
+    Picker m_picker = Picker::None;
     bool m_loaded = false;
     bool m_lookingUp = false;
     QString m_lookedUpAfm; // the AFM text the employee lookup last ran on

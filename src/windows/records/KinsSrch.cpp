@@ -6,12 +6,11 @@
 #include "logic/records/EntryRecord.h"
 #include "logic/records/EntrySending.h"
 #include "logic/records/LbPopUp.h"
-#include "logic/records/RecordPrinting.h"
 #include "windows/core/FormHelpers.h"
 #include "windows/core/KeyPreview.h"
-#include "windows/core/MdiHost.h"
-#include "windows/core/WindowCatalogue.h"
+#include "windows/core/WindowNames.h"
 #include "windows/records/PageGrid.h"
+#include "windows/records/RecordHandOvers.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -52,7 +51,7 @@ QLabel* toolbarLabel(QToolBar* tools, const QString& name, const QString& text) 
 } // namespace
 
 KinsSrch::KinsSrch(QWidget* parent) : ChildWindow(parent) {
-    setObjectName(QStringLiteral("KinsSrch"));
+    setObjectName(WindowName::KinsSrch);
     setWindowTitle(QStringLiteral("Διαχείριση Ηλεκτρονικών Αποστολών"));
     m_closeOnDeactivate = true;
     m_filtersReady = false;
@@ -72,7 +71,7 @@ KinsSrch::KinsSrch(QWidget* parent) : ChildWindow(parent) {
     for (int button : {2, 3, 4, 6})
         m_tools->actions().at(button - 1)->setVisible(false);
     m_reloadOnActivate = true;
-    Program.BridgeMode[1] = EntryMode::Insert;
+    SetEntryFormMode(EntryMode::Insert);
 }
 
 void KinsSrch::buildControls() {
@@ -86,8 +85,6 @@ void KinsSrch::buildControls() {
     connect(buttons.at(8), &QAction::triggered, this, &KinsSrch::rowDown);
     connect(buttons.at(9), &QAction::triggered, this, &KinsSrch::pageDown);
     connect(buttons.at(10), &QAction::triggered, this, &KinsSrch::exit);
-    // Printing and sending come with the print engine and the web submission.
-    buttons.at(4)->setEnabled(canPrint() || canSend());
     buildFilters();
 
     m_grd = new PageGrid({{QStringLiteral("Ημερομηνία"), 1400},
@@ -222,41 +219,27 @@ void KinsSrch::showPage() {
 void KinsSrch::pick() {
     if (!m_list.selected())
         return;
-    Program.BridgeKey[1] = m_list.selectedKey();
-    Program.BridgeMode[1] = EntryMode::Change;
+    AnswerEntryPick(m_list.selectedKey());
     closeWindow();
 }
 
 void KinsSrch::exit() {
-    Program.BridgeKey[1].clear();
+    AnswerEntryPick({});
     closeWindow();
 }
 
-bool KinsSrch::canPrint() const {
-    return bool(RecordPrinting::entryIndex());
-}
-
-bool KinsSrch::canSend() const {
-    return WindowCatalogue::has(QString::fromLatin1(SubmissionWindow));
-}
-
 void KinsSrch::print() {
-    if (!canPrint())
-        return;
     // Showing the report neither closes nor reloads the list.
     m_closeOnDeactivate = false;
     m_reloadOnActivate = false;
     const MonthFilter chosen = filter();
-    RecordPrinting::entryIndex()(chosen.fromScreenDate(), chosen.toScreenDate(),
-                                 m_sortIndex == 0 ? EntryOrder::ByDate : EntryOrder::ByAfm);
+    emit printRequested(chosen.fromScreenDate(), chosen.toScreenDate(),
+                        m_sortIndex == 0 ? EntryOrder::ByDate : EntryOrder::ByAfm);
 }
 
 void KinsSrch::send() {
-    if (!canSend())
-        return;
     // The list sends the way the installation proposes (Orva.ini, [Api] SendWay).
-    const bool api =
-        DefaultSendWay() == SendWay::Api && WindowCatalogue::has(QString::fromLatin1(ApiSubmissionWindow));
+    const bool api = DefaultSendWay() == SendWay::Api;
     if (api && !ApiAccountReady())
         return;
     if (!api && (Program.Params.IkaCode.trimmed().isEmpty() || Program.Params.IkaPass.trimmed().isEmpty())) {
@@ -266,27 +249,22 @@ void KinsSrch::send() {
     const MonthEntry* row = m_list.selected();
     if (!row)
         return;
-    if (api) {
-        HandOverApiEntry(row->entry.Eafm, row->entry.Kdate);
-    } else {
-        Program.SendKorario = row->entry.Korario;
-        Program.SendKparat = row->entry.Kparat;
-        Program.SendEafm = row->entry.Eafm;
-        Program.SendEypo = row->Eypo;
-        Program.SendKdate = row->entry.Kdate;
-    }
     // The list stays open across the modal submission window.
     const bool close = m_closeOnDeactivate;
     m_closeOnDeactivate = false;
-    if (MdiHost* host = MdiHost::instance())
-        host->showModal(QString::fromLatin1(api ? ApiSubmissionWindow : SubmissionWindow));
+    if (api)
+        SendEntryThroughApi(row->entry.Eafm, row->entry.Kdate);
+    else
+        SendEntry({.Eafm = row->entry.Eafm,
+                   .Korario = row->entry.Korario,
+                   .Kparat = row->entry.Kparat,
+                   .Eypo = row->Eypo,
+                   .Kdate = row->entry.Kdate});
     m_closeOnDeactivate = close;
 }
 
 void KinsSrch::printOrSendMenu(const QString& items) {
-    Program.PopUpItems = items;
-    LoadLbPopUp();
-    switch (Program.PopUpChoice) {
+    switch (AskPopUp(items)) {
     case 1:
         print();
         break;

@@ -13,8 +13,10 @@ class QToolBar;
 
 // The schedule entry list: the entries of one month from a chosen day on, with each
 // employee's name, sorted by date or by AFM, in a paged grid of 14 rows. The entry form
-// opens it to pick an entry (its key goes to BridgeKey slot 1); it closes itself when it
-// loses the activation, except right after a print.
+// opens it to pick an entry (PickEntry); it closes itself when it loses the activation,
+// except right after a print. Its print asks for the index of the month's entries
+// (printRequested), which the print engine answers; its send hands the selected entry to
+// the web submission.
 class KinsSrch : public ChildWindow {
     Q_OBJECT
 public:
@@ -35,6 +37,10 @@ public:
     const EntryList& list() const { return m_list; }
     MonthFilter filter() const;
 
+signals:
+    // The index of the entries from one date to another ("dd/mm/yyyy"), in the list's order.
+    void printRequested(const QString& fromDate, const QString& toDate, EntryOrder order);
+
 private:
     void buildControls();
     void buildFilters();
@@ -44,8 +50,6 @@ private:
     void showOrder();
     bool keyPressed(QKeyEvent* event);
     void printOrSendMenu(const QString& items);
-    bool canPrint() const;
-    bool canSend() const;
 
     EntryList m_list;
     int m_sortIndex = 0;

@@ -3,6 +3,7 @@
 #include "logic/core/program/ProgramValues.h"
 #include "logic/core/services/Services.h"
 #include "logic/core/text/DateHelpers.h"
+#include "windows/core/WindowNames.h"
 
 #include <QCalendarWidget>
 #include <QEvent>
@@ -11,7 +12,7 @@
 #include <QVBoxLayout>
 
 Lbcalendar::Lbcalendar(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("Lbcalendar"));
+    setObjectName(WindowName::Lbcalendar);
     setWindowTitle(QStringLiteral("Ημερολόγιο"));
     m_calendar = new QCalendarWidget(this);
     m_calendar->setObjectName(QStringLiteral("Calendar"));

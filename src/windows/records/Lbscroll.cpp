@@ -5,6 +5,7 @@
 #include "logic/core/services/Services.h"
 #include "logic/records/PickList.h"
 #include "windows/core/MdiHost.h"
+#include "windows/core/WindowNames.h"
 
 #include <QAbstractItemView>
 #include <QItemSelectionModel>
@@ -30,7 +31,7 @@ QRect twipsRect(int left, int top, int width, int height) {
 } // namespace
 
 Lbscroll::Lbscroll(QWidget* parent) : ChildWindow(parent) {
-    setObjectName(QStringLiteral("Lbscroll"));
+    setObjectName(WindowName::Lbscroll);
     for (int i = 0; i < 2; ++i) {
         m_lists[i] = new QListWidget(this);
         m_lists[i]->setObjectName(QStringLiteral("Lscroll_%1").arg(i));
@@ -156,4 +157,8 @@ Lbscroll* OpenLbscroll() {
         return nullptr;
     // A pick list still open loses the activation to the new one and closes itself.
     return static_cast<Lbscroll*>(host->addChild(new Lbscroll));
+}
+
+void ForgetScrollMarks() {
+    Program.ScrollMarks.clear();
 }

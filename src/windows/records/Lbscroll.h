@@ -41,3 +41,7 @@ private:
 // Opens the pick list inside the main window (one at a time); the caller then calls
 // InitScroll. nullptr when there is no main window.
 Lbscroll* OpenLbscroll();
+
+// Forgets the marks of the last multiple choice: a window that reads them starts with none,
+// not with those another window asked for.
+void ForgetScrollMarks();

@@ -20,9 +20,11 @@ struct SendSelection {
     QString scrollMarks;
 };
 
-// The values every window of the program reads and writes. There is one instance for
-// the whole run (`Program`); windows hand data to each other through it, the caller
-// setting a value right before it opens the receiving window.
+// The values every window of the program reads. There is one instance for the whole run
+// (`Program`). Windows hand data to each other through it, each hand-over one call that
+// writes the values right before it opens the receiving window (HandOvers.h,
+// RecordHandOvers.h, AskPopUp, ChooseOutputFile, OpenLinkInBrowser); the window that answers
+// writes its answer.
 struct ProgramValues {
     // The work date of the run; a null date means none was chosen and the program ends.
     QDate WorkDate;

@@ -4,3 +4,7 @@
 #include <QPrintDialog>
 #include "logic/maintenance/DumFrm.h"
 #include "logic/internet/EservicesSite.h"
+
+void Planted(const QString& name) {
+    Program.OutputFileName = name;
+}
