@@ -264,6 +264,28 @@ private slots:
         QCOMPARE(printed.first().Eepon, QStringLiteral("ΑΑ"));
     }
 
+    // The print button, its keys and its item of the right-click menu are one command:
+    // disabling the button disables the rest.
+    void aDisabledPrintButtonTakesItsKeysAndMenuItemAlong() {
+        RecordWindows::addEmployees(2);
+        QList<Employee> printed;
+        ErgazSrch* list = open(1);
+        catchPrint(list, printed);
+        Tool(list, 5)->setEnabled(false);
+        key(list, Qt::Key_F7);
+        QTest::keyClick(SearchField(list), Qt::Key_P, Qt::ControlModifier);
+        m_windows->dialogs().popUpChoices = {4};
+        QTableWidget* grd = ListGrid(list);
+        QTest::mouseClick(grd->viewport(), Qt::RightButton, {},
+                          grd->visualRect(grd->model()->index(0, 0)).center());
+        QCOMPARE(m_windows->dialogs().popUps.size(), 1);
+        QVERIFY(printed.isEmpty());
+
+        Tool(list, 5)->setEnabled(true);
+        key(list, Qt::Key_F7);
+        QCOMPARE(printed.size(), 2);
+    }
+
     void thePickerAnswersWithTheKeyOrNothing() {
         RecordWindows::addEmployees(3);
         Program.EmployeeListFromMenu = false;

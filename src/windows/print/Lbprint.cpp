@@ -9,6 +9,7 @@
 #include "windows/core/FormHelpers.h"
 #include "windows/core/MdiHost.h"
 #include "windows/core/ToolbarPictures.h"
+#include "windows/core/WindowCommands.h"
 #include "windows/core/WindowNames.h"
 
 #include <QAction>
@@ -92,6 +93,7 @@ Lbprint::Lbprint(QWidget* parent) : ChildWindow(parent) {
         box->installEventFilter(this);
         rangeLayout->addWidget(box);
     }
+    buildCommands();
     buildToolbar();
     showRangeBoxes(false);
     ColourForm(this);
@@ -99,41 +101,64 @@ Lbprint::Lbprint(QWidget* parent) : ChildWindow(parent) {
 
 Lbprint::~Lbprint() = default;
 
+void Lbprint::buildCommands() {
+    m_commands = new WindowCommands(this, WindowCommands::Modifiers::AtLeast);
+    const auto add = [this](const QString& name, const QString& text, const QList<QKeySequence>& keys,
+                            std::function<void()> run) { m_commands->add(name, text, keys, std::move(run)); };
+    // The toolbar's buttons.
+    add(u"PrintMenu"_s, u"Εκτύπωση"_s, {}, [this] { printMenu(); });
+    add(u"FirstPage"_s, u"Πρώτη Σελίδα"_s, {Qt::CTRL | Qt::Key_PageUp}, [this] { firstPage(); });
+    add(u"PreviousPage"_s, u"Προηγούμενη Σελίδα"_s, {Qt::Key_PageUp}, [this] { previousPage(); });
+    add(u"NextPage"_s, u"Επόμενη Σελίδα"_s, {Qt::Key_PageDown}, [this] { nextPage(); });
+    add(u"LastPage"_s, u"Τελευταία Σελίδα"_s, {Qt::CTRL | Qt::Key_PageDown}, [this] { lastPage(); });
+    add(u"Export"_s, u"Εξαγωγή"_s, {}, [this] { exportMenu(); });
+    add(u"ZoomIn"_s, u"Μεγέθυνση"_s, {Qt::KeypadModifier | Qt::Key_Plus}, [this] { zoomIn(); });
+    add(u"ZoomOut"_s, u"Σμίκρυνση"_s, {Qt::KeypadModifier | Qt::Key_Minus}, [this] { zoomOut(); });
+    add(u"Bridges"_s, u"Γέφυρες Αρχείων"_s, {}, [this] { bridges(); });
+    add(u"Exit"_s, u"Εξοδος"_s, {Qt::Key_Escape}, [this] { closeWindow(); });
+    // The page picture's own keys.
+    add(u"PrintAll"_s, u"Εκτύπωση όλων"_s, {Qt::Key_F10, Qt::CTRL | Qt::Key_P}, [this] { printPages(1); });
+    add(u"PageRange"_s, u"Από/Εως Σελίδα"_s, {Qt::Key_Return, Qt::Key_Enter}, [this] {
+        if (m_rangeShown)
+            m_apoSel->setFocus();
+    });
+    add(u"ScrollLeft"_s, u"Αριστερά"_s, {Qt::Key_Left}, [this] { scrollBy(m_oriz, -1); });
+    add(u"ScrollRight"_s, u"Δεξιά"_s, {Qt::Key_Right}, [this] { scrollBy(m_oriz, 1); });
+    add(u"ScrollUp"_s, u"Πάνω"_s, {Qt::CTRL | Qt::Key_Up}, [this] { scrollBy(m_vert, -1); });
+    add(u"ScrollDown"_s, u"Κάτω"_s, {Qt::CTRL | Qt::Key_Down}, [this] { scrollBy(m_vert, 1); });
+    add(u"LeftEdge"_s, u"Αρχή γραμμής"_s, {Qt::Key_Home}, [this] { m_oriz->setValue(0); });
+    add(u"RightEdge"_s, u"Τέλος γραμμής"_s, {Qt::Key_End}, [this] { m_oriz->setValue(m_oriz->maximum()); });
+    add(u"FirstRow"_s, u"Πρώτη γραμμή"_s, {Qt::CTRL | Qt::Key_Home}, [this] { selectEdgeRow(false); });
+    add(u"LastRow"_s, u"Τελευταία γραμμή"_s, {Qt::CTRL | Qt::Key_End}, [this] { selectEdgeRow(true); });
+    add(u"RowUp"_s, u"Προηγούμενη γραμμή"_s, {Qt::Key_Up}, [this] { moveSelection(-1); });
+    add(u"RowDown"_s, u"Επόμενη γραμμή"_s, {Qt::Key_Down}, [this] { moveSelection(1); });
+}
+
 void Lbprint::buildToolbar() {
-    struct Button {
-        QString tip;
+    struct Picture {
         QString file;
         QString theme;
         QStyle::StandardPixmap standard;
-        std::function<void()> action;
     };
-    const QList<Button> buttons = {
-        {u"Εκτύπωση"_s, u"Print.Gif"_s, u"document-print"_s, QStyle::SP_FileDialogDetailedView,
-         [this] { printMenu(); }},
-        {u"Πρώτη Σελίδα"_s, u"First.Gif"_s, u"go-first"_s, QStyle::SP_MediaSkipBackward,
-         [this] { firstPage(); }},
-        {u"Προηγούμενη Σελίδα"_s, u"Previous.Gif"_s, u"go-previous"_s, QStyle::SP_ArrowLeft,
-         [this] { previousPage(); }},
-        {u"Επόμενη Σελίδα"_s, u"Next.Gif"_s, u"go-next"_s, QStyle::SP_ArrowRight, [this] { nextPage(); }},
-        {u"Τελευταία Σελίδα"_s, u"Last.Gif"_s, u"go-last"_s, QStyle::SP_MediaSkipForward,
-         [this] { lastPage(); }},
-        {u"Εξαγωγή"_s, u"Export.Gif"_s, u"document-save-as"_s, QStyle::SP_DialogSaveButton,
-         [this] { exportMenu(); }},
-        {u"Μεγέθυνση"_s, u"ZoomIn.Gif"_s, u"zoom-in"_s, QStyle::SP_TitleBarMaxButton, [this] { zoomIn(); }},
-        {u"Σμίκρυνση"_s, u"ZoomOut.Gif"_s, u"zoom-out"_s, QStyle::SP_TitleBarMinButton,
-         [this] { zoomOut(); }},
-        {u"Γέφυρες Αρχείων"_s, u"Bridge.Gif"_s, u"go-jump"_s, QStyle::SP_FileDialogToParent,
-         [this] { bridges(); }},
-        {u"Εξοδος"_s, u"Exit.Gif"_s, u"application-exit"_s, QStyle::SP_DialogCloseButton,
-         [this] { closeWindow(); }},
+    // The buttons by command, with their pictures.
+    const QList<std::pair<QString, Picture>> buttons = {
+        {u"PrintMenu"_s, {u"Print.Gif"_s, u"document-print"_s, QStyle::SP_FileDialogDetailedView}},
+        {u"FirstPage"_s, {u"First.Gif"_s, u"go-first"_s, QStyle::SP_MediaSkipBackward}},
+        {u"PreviousPage"_s, {u"Previous.Gif"_s, u"go-previous"_s, QStyle::SP_ArrowLeft}},
+        {u"NextPage"_s, {u"Next.Gif"_s, u"go-next"_s, QStyle::SP_ArrowRight}},
+        {u"LastPage"_s, {u"Last.Gif"_s, u"go-last"_s, QStyle::SP_MediaSkipForward}},
+        {u"Export"_s, {u"Export.Gif"_s, u"document-save-as"_s, QStyle::SP_DialogSaveButton}},
+        {u"ZoomIn"_s, {u"ZoomIn.Gif"_s, u"zoom-in"_s, QStyle::SP_TitleBarMaxButton}},
+        {u"ZoomOut"_s, {u"ZoomOut.Gif"_s, u"zoom-out"_s, QStyle::SP_TitleBarMinButton}},
+        {u"Bridges"_s, {u"Bridge.Gif"_s, u"go-jump"_s, QStyle::SP_FileDialogToParent}},
+        {u"Exit"_s, {u"Exit.Gif"_s, u"application-exit"_s, QStyle::SP_DialogCloseButton}},
     };
     for (int i = 0; i < buttons.size(); ++i) {
-        const Button& b = buttons[i];
-        QAction* action = m_tools->addAction(ToolbarPicture(b.file, b.theme, b.standard), b.tip);
+        const auto& [name, picture] = buttons.at(i);
+        QAction* action = m_commands->action(name);
+        action->setIcon(ToolbarPicture(picture.file, picture.theme, picture.standard));
         action->setObjectName(u"Tools_%1"_s.arg(i + 1));
-        action->setToolTip(b.tip);
-        connect(action, &QAction::triggered, this, b.action);
-        m_buttons << action;
+        m_tools->addAction(action);
     }
 }
 
@@ -232,7 +257,7 @@ void Lbprint::layOutControls() {
     const int barHeight = m_oriz->sizeHint().height();
     m_tools->setGeometry(0, 0, width(), toolsHeight);
     const QSize range = m_range->sizeHint();
-    const int buttonsWidth = m_tools->actionGeometry(m_buttons.last()).right() + 8;
+    const int buttonsWidth = m_tools->actionGeometry(m_commands->action(u"Exit"_s)).right() + 8;
     m_range->setGeometry(buttonsWidth, (toolsHeight - range.height()) / 2, range.width(), range.height());
     const int viewHeight = qMax(0, height() - toolsHeight - barHeight);
     const int viewWidth = qMax(0, width() - barWidth);
@@ -319,78 +344,23 @@ void Lbprint::keepSelectionVisible() {
 }
 
 void Lbprint::pictureKey(QKeyEvent* event) {
-    const bool ctrl = event->modifiers() & Qt::ControlModifier;
-    const bool keypad = event->modifiers() & Qt::KeypadModifier;
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (m_rangeShown)
-            m_apoSel->setFocus();
-        break;
-    case Qt::Key_Escape:
-        closeWindow();
-        break;
-    case Qt::Key_PageUp:
-        ctrl ? firstPage() : previousPage();
-        break;
-    case Qt::Key_PageDown:
-        ctrl ? lastPage() : nextPage();
-        break;
-    case Qt::Key_Home:
-        if (ctrl) {
-            m_vert->setValue(0);
-            if (m_job.selectEdgeRow(false))
-                redraw();
-        } else {
-            m_oriz->setValue(0);
-        }
-        break;
-    case Qt::Key_End:
-        if (ctrl) {
-            m_vert->setValue(m_vert->maximum());
-            if (m_job.selectEdgeRow(true))
-                redraw();
-        } else {
-            m_oriz->setValue(m_oriz->maximum());
-        }
-        break;
-    case Qt::Key_Left:
-        scrollBy(m_oriz, -1);
-        break;
-    case Qt::Key_Right:
-        scrollBy(m_oriz, 1);
-        break;
-    case Qt::Key_Up:
-    case Qt::Key_Down: {
-        const int step = event->key() == Qt::Key_Up ? -1 : 1;
-        if (ctrl) {
-            scrollBy(m_vert, step);
-        } else if (m_job.moveSelection(step)) {
-            redraw();
-            keepSelectionVisible();
-        }
-        break;
-    }
-    case Qt::Key_Plus:
-        if (keypad)
-            zoomIn();
-        break;
-    case Qt::Key_Minus:
-        if (keypad)
-            zoomOut();
-        break;
-    case Qt::Key_F10:
-        printPages(1);
-        break;
-    case Qt::Key_P:
-        if (ctrl)
-            printPages(1);
-        break;
-    default:
+    if (m_commands->press(event))
+        event->accept();
+    else
         event->ignore();
-        return;
+}
+
+void Lbprint::selectEdgeRow(bool last) {
+    m_vert->setValue(last ? m_vert->maximum() : 0);
+    if (m_job.selectEdgeRow(last))
+        redraw();
+}
+
+void Lbprint::moveSelection(int step) {
+    if (m_job.moveSelection(step)) {
+        redraw();
+        keepSelectionVisible();
     }
-    event->accept();
 }
 
 void Lbprint::pictureClick(QMouseEvent* event) {

@@ -11,6 +11,7 @@ class QLabel;
 class QLineEdit;
 class QScrollBar;
 class QToolBar;
+class WindowCommands;
 
 // The print preview ("Εκτύπωση"): owns one print job, filled by a report routine through
 // InitTitles, PutLine, FixTitles and Initprint, and shows it one page at a time. The user
@@ -74,8 +75,11 @@ protected:
 
 private:
     friend class PagePicture;
+    void buildCommands();
     void buildToolbar();
     void pictureKey(QKeyEvent* event);
+    void selectEdgeRow(bool last);
+    void moveSelection(int step);
     void pictureClick(QMouseEvent* event);
     void showPage();
     void redraw();
@@ -92,7 +96,7 @@ private:
 
     PrintJob m_job;
     QToolBar* m_tools;
-    QList<QAction*> m_buttons;
+    WindowCommands* m_commands = nullptr;
     QWidget* m_frm;
     QWidget* m_pict;
     QScrollBar* m_vert;

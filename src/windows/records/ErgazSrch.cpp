@@ -9,6 +9,7 @@
 #include "windows/core/FormHelpers.h"
 #include "windows/core/KeyPreview.h"
 #include "windows/core/MdiHost.h"
+#include "windows/core/WindowCommands.h"
 #include "windows/core/WindowNames.h"
 #include "windows/records/PageGrid.h"
 #include "windows/records/RecordHandOvers.h"
@@ -23,18 +24,14 @@
 #include <QResizeEvent>
 #include <QToolBar>
 
+using namespace Qt::StringLiterals;
+
 namespace {
-const QStringList ToolTips = {QStringLiteral("Επιλογή"),
-                              QStringLiteral("Εισαγωγή"),
-                              QStringLiteral("Μεταβολή"),
-                              QStringLiteral("Διαγραφή"),
-                              QStringLiteral("Εκτύπωση"),
-                              QStringLiteral("Αντιγραφή"),
-                              QStringLiteral("Προηγούμενη Σελίδα"),
-                              QStringLiteral("Προηγούμενη εγγραφή"),
-                              QStringLiteral("Επόμενη εγγραφή"),
-                              QStringLiteral("Επόμενη σελίδα"),
-                              QStringLiteral("Εξοδος")};
+// The toolbar's buttons and the pop-up menu's items, by command.
+const QStringList ToolbarCommands = {u"Pick"_s,    u"New"_s,      u"Change"_s, u"Delete"_s,
+                                     u"Print"_s,   u"Copy"_s,     u"PageUp"_s, u"RowUp"_s,
+                                     u"RowDown"_s, u"PageDown"_s, u"Exit"_s};
+const QStringList PopUpCommands = {u"New"_s, u"Change"_s, u"Delete"_s, u"Print"_s, u"Copy"_s, u"Exit"_s};
 
 EmployeeOrder programOrder() {
     return Program.EmployeeSortOrder == 0 ? EmployeeOrder::ByAfm : EmployeeOrder::ByName;
@@ -53,16 +50,27 @@ ErgazSrch::ErgazSrch(QWidget* parent) : ChildWindow(parent) {
     SetEmployeeFormMode(EmployeeMode::None);
 }
 
+// The keys act with no Shift, Ctrl or Alt held: those go to the search box.
+void ErgazSrch::buildCommands() {
+    m_commands = new WindowCommands(this, WindowCommands::Modifiers::Exact);
+    m_commands->add(u"Pick"_s, u"Επιλογή"_s, {}, [this] { pick(); });
+    m_commands->add(u"New"_s, u"Εισαγωγή"_s, {Qt::Key_F6}, [this] { addNew(); });
+    m_commands->add(u"Change"_s, u"Μεταβολή"_s, {Qt::Key_F4}, [this] { change(); });
+    m_commands->add(u"Delete"_s, u"Διαγραφή"_s, {Qt::Key_F2}, [this] { remove(); });
+    m_commands->add(u"Print"_s, u"Εκτύπωση"_s, {Qt::Key_F7, Qt::CTRL | Qt::Key_P}, [this] { print(); });
+    m_commands->add(u"Copy"_s, u"Αντιγραφή"_s, {Qt::Key_F5}, [this] { copy(); });
+    m_commands->add(u"PageUp"_s, u"Προηγούμενη Σελίδα"_s, {Qt::Key_PageUp}, [this] { pageUp(); });
+    m_commands->add(u"RowUp"_s, u"Προηγούμενη εγγραφή"_s, {Qt::Key_Up}, [this] { rowUp(); });
+    m_commands->add(u"RowDown"_s, u"Επόμενη εγγραφή"_s, {Qt::Key_Down}, [this] { rowDown(); });
+    m_commands->add(u"PageDown"_s, u"Επόμενη σελίδα"_s, {Qt::Key_PageDown}, [this] { pageDown(); });
+    m_commands->add(u"Exit"_s, u"Εξοδος"_s, {Qt::Key_Escape}, [this] { exit(); });
+    // Enter changes the employee in the list of the menu and picks it in a picker.
+    m_commands->add(u"Enter"_s, u"Επιλογή"_s, {Qt::Key_Return, Qt::Key_Enter}, [this] { enter(); });
+}
+
 void ErgazSrch::buildControls() {
-    m_tools = MakeListToolbar(this, ToolTips);
-    const std::function<void()> actions[] = {
-        [this] { pick(); },    [this] { addNew(); },   [this] { change(); }, [this] { remove(); },
-        [this] { print(); },   [this] { copy(); },     [this] { pageUp(); }, [this] { rowUp(); },
-        [this] { rowDown(); }, [this] { pageDown(); }, [this] { exit(); }};
-    const QList<QAction*> buttons = m_tools->actions();
-    for (int i = 0; i < 11; ++i)
-        connect(buttons.at(i), &QAction::triggered, this, actions[i]);
-    m_printAction = buttons.at(4);
+    buildCommands();
+    m_tools = MakeListToolbar(this, m_commands->actions(ToolbarCommands));
 
     m_tools->addSeparator();
     m_searchLabel = new QLabel(QStringLiteral("Επωνυμία:"), m_tools);
@@ -239,79 +247,8 @@ void ErgazSrch::pageDown() {
 }
 
 void ErgazSrch::popUpMenu() {
-    switch (AskPopUp(QStringLiteral("Εισαγωγή|Μεταβολή|Διαγραφή|Εκτύπωση|Αντιγραφή|Εξοδος|"))) {
-    case 1:
-        addNew();
-        break;
-    case 2:
-        change();
-        break;
-    case 3:
-        remove();
-        break;
-    case 4:
-        if (m_printAction->isEnabled())
-            print();
-        break;
-    case 5:
-        copy();
-        break;
-    case 6:
-        exit();
-        break;
-    default:
-        break;
-    }
-}
-
-bool ErgazSrch::keyPressed(QKeyEvent* event) {
-    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
-    if (modifiers == Qt::ControlModifier && event->key() == Qt::Key_P) {
-        if (m_printAction->isEnabled())
-            print();
-        return true;
-    }
-    if (modifiers != Qt::NoModifier)
-        return false;
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        enter();
-        return true;
-    case Qt::Key_F4:
-        change();
-        return true;
-    case Qt::Key_Escape:
-        exit();
-        return true;
-    case Qt::Key_PageUp:
-        pageUp();
-        return true;
-    case Qt::Key_PageDown:
-        pageDown();
-        return true;
-    case Qt::Key_Up:
-        rowUp();
-        return true;
-    case Qt::Key_Down:
-        rowDown();
-        return true;
-    case Qt::Key_F2:
-        remove();
-        return true;
-    case Qt::Key_F5:
-        copy();
-        return true;
-    case Qt::Key_F6:
-        addNew();
-        return true;
-    case Qt::Key_F7:
-        if (m_printAction->isEnabled())
-            print();
-        return true;
-    default:
-        return false;
-    }
+    const int choice = AskPopUp(QStringLiteral("Εισαγωγή|Μεταβολή|Διαγραφή|Εκτύπωση|Αντιγραφή|Εξοδος|"));
+    m_commands->run(PopUpCommands.value(choice - 1));
 }
 
 void ErgazSrch::keyReleasedInSearch(QKeyEvent* event) {
@@ -341,7 +278,7 @@ void ErgazSrch::keyReleasedInSearch(QKeyEvent* event) {
 
 bool ErgazSrch::keySeen(QKeyEvent* event) {
     if (event->type() == QEvent::KeyPress)
-        return !IsDropDownArrow(event) && keyPressed(event);
+        return !IsDropDownArrow(event) && m_commands->press(event);
     if (event->type() == QEvent::KeyRelease && m_srchTxt->hasFocus())
         keyReleasedInSearch(event);
     return false;

@@ -4,7 +4,7 @@
 #include "windows/core/ChildWindow.h"
 
 class PageGrid;
-class QAction;
+class WindowCommands;
 class QComboBox;
 class QKeyEvent;
 class QLabel;
@@ -47,13 +47,13 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void buildCommands();
     void buildControls();
     void reload();
     void showPage();
     void showSortOrder();
     void sortChosen(int index);
     void openEmployeeForm(qint16 mode);
-    bool keyPressed(QKeyEvent* event);
     void keyReleasedInSearch(QKeyEvent* event);
     bool keySeen(QKeyEvent* event);
     void popUpMenu();
@@ -65,5 +65,5 @@ private:
     QLineEdit* m_srchTxt = nullptr;
     QComboBox* m_idxErg = nullptr;
     PageGrid* m_grd = nullptr;
-    QAction* m_printAction = nullptr;
+    WindowCommands* m_commands = nullptr;
 };

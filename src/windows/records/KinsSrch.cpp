@@ -8,6 +8,7 @@
 #include "logic/records/LbPopUp.h"
 #include "windows/core/FormHelpers.h"
 #include "windows/core/KeyPreview.h"
+#include "windows/core/WindowCommands.h"
 #include "windows/core/WindowNames.h"
 #include "windows/records/PageGrid.h"
 #include "windows/records/RecordHandOvers.h"
@@ -20,18 +21,15 @@
 #include <QSignalBlocker>
 #include <QToolBar>
 
+using namespace Qt::StringLiterals;
+
 namespace {
-const QStringList ToolTips = {QStringLiteral("Επιλογή"),
-                              QStringLiteral("Εισαγωγή"),
-                              QStringLiteral("Μεταβολή"),
-                              QStringLiteral("Διαγραφή"),
-                              QStringLiteral("Εκτύπωση"),
-                              QStringLiteral("Αντιγραφή"),
-                              QStringLiteral("Προηγούμενη σελίδα"),
-                              QStringLiteral("Προηγούμενη εγγραφή"),
-                              QStringLiteral("Επόμενη εγγραφή"),
-                              QStringLiteral("Επόμενη σελίδα"),
-                              QStringLiteral("Εξοδος")};
+// The toolbar's buttons by command: the list toolbar's eleven, of which new, change, delete
+// and copy stay hidden here.
+const QStringList ToolbarCommands = {u"Pick"_s,        u"New"_s,      u"Change"_s, u"Delete"_s,
+                                     u"PrintOrSend"_s, u"Copy"_s,     u"PageUp"_s, u"RowUp"_s,
+                                     u"RowDown"_s,     u"PageDown"_s, u"Exit"_s};
+const QStringList PopUpCommands = {u"Print"_s, u"Send"_s, u"Exit"_s};
 
 const QStringList Months = {
     QStringLiteral("Ιανουάριος"), QStringLiteral("Φεβρουάριος"), QStringLiteral("Μάρτιος"),
@@ -68,23 +66,34 @@ KinsSrch::KinsSrch(QWidget* parent) : ChildWindow(parent) {
     m_mhnas->setCurrentIndex(workDate.month() - 1);
     m_day->setCurrentIndex(0);
     m_filtersReady = true;
-    for (int button : {2, 3, 4, 6})
-        m_tools->actions().at(button - 1)->setVisible(false);
+    for (QAction* hidden : m_commands->actions({u"New"_s, u"Change"_s, u"Delete"_s, u"Copy"_s}))
+        hidden->setVisible(false);
     m_reloadOnActivate = true;
     SetEntryFormMode(EntryMode::Insert);
 }
 
+// The keys act whatever Shift, Ctrl or Alt is held, Ctrl+P aside.
+void KinsSrch::buildCommands() {
+    m_commands = new WindowCommands(this, WindowCommands::Modifiers::AtLeast);
+    m_commands->add(u"Pick"_s, u"Επιλογή"_s, {Qt::Key_Return, Qt::Key_Enter}, [this] { pick(); });
+    m_commands->add(u"New"_s, u"Εισαγωγή"_s, {});
+    m_commands->add(u"Change"_s, u"Μεταβολή"_s, {});
+    m_commands->add(u"Delete"_s, u"Διαγραφή"_s, {});
+    m_commands->add(u"PrintOrSend"_s, u"Εκτύπωση"_s, {},
+                    [this] { printOrSendMenu(QStringLiteral("Εκτύπωση|Αποστολή|")); });
+    m_commands->add(u"Copy"_s, u"Αντιγραφή"_s, {});
+    m_commands->add(u"PageUp"_s, u"Προηγούμενη σελίδα"_s, {Qt::Key_PageUp}, [this] { pageUp(); });
+    m_commands->add(u"RowUp"_s, u"Προηγούμενη εγγραφή"_s, {Qt::Key_Up}, [this] { rowUp(); });
+    m_commands->add(u"RowDown"_s, u"Επόμενη εγγραφή"_s, {Qt::Key_Down}, [this] { rowDown(); });
+    m_commands->add(u"PageDown"_s, u"Επόμενη σελίδα"_s, {Qt::Key_PageDown}, [this] { pageDown(); });
+    m_commands->add(u"Exit"_s, u"Εξοδος"_s, {Qt::Key_Escape}, [this] { exit(); });
+    m_commands->add(u"Print"_s, u"Εκτύπωση"_s, {Qt::Key_F7, Qt::CTRL | Qt::Key_P}, [this] { print(); });
+    m_commands->add(u"Send"_s, u"Αποστολή"_s, {}, [this] { send(); });
+}
+
 void KinsSrch::buildControls() {
-    m_tools = MakeListToolbar(this, ToolTips);
-    const QList<QAction*> buttons = m_tools->actions();
-    connect(buttons.at(0), &QAction::triggered, this, &KinsSrch::pick);
-    connect(buttons.at(4), &QAction::triggered, this,
-            [this] { printOrSendMenu(QStringLiteral("Εκτύπωση|Αποστολή|")); });
-    connect(buttons.at(6), &QAction::triggered, this, &KinsSrch::pageUp);
-    connect(buttons.at(7), &QAction::triggered, this, &KinsSrch::rowUp);
-    connect(buttons.at(8), &QAction::triggered, this, &KinsSrch::rowDown);
-    connect(buttons.at(9), &QAction::triggered, this, &KinsSrch::pageDown);
-    connect(buttons.at(10), &QAction::triggered, this, &KinsSrch::exit);
+    buildCommands();
+    m_tools = MakeListToolbar(this, m_commands->actions(ToolbarCommands));
     buildFilters();
 
     m_grd = new PageGrid({{QStringLiteral("Ημερομηνία"), 1400},
@@ -110,7 +119,7 @@ void KinsSrch::buildControls() {
     // The window sees every key first, in the search box as in the drop-down lists; those
     // keep their arrows.
     new KeyPreview(this, [this](QKeyEvent* event) {
-        return event->type() == QEvent::KeyPress && !IsDropDownArrow(event) && keyPressed(event);
+        return event->type() == QEvent::KeyPress && !IsDropDownArrow(event) && m_commands->press(event);
     });
 }
 
@@ -264,19 +273,7 @@ void KinsSrch::send() {
 }
 
 void KinsSrch::printOrSendMenu(const QString& items) {
-    switch (AskPopUp(items)) {
-    case 1:
-        print();
-        break;
-    case 2:
-        send();
-        break;
-    case 3:
-        exit();
-        break;
-    default:
-        break;
-    }
+    m_commands->run(PopUpCommands.value(AskPopUp(items) - 1));
 }
 
 void KinsSrch::rowUp() {
@@ -297,39 +294,4 @@ void KinsSrch::pageUp() {
 void KinsSrch::pageDown() {
     m_list.cursor().pageDown();
     showPage();
-}
-
-bool KinsSrch::keyPressed(QKeyEvent* event) {
-    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
-    if (modifiers == Qt::ControlModifier && event->key() == Qt::Key_P) {
-        print();
-        return true;
-    }
-    // These keys act whatever Shift, Ctrl or Alt is held.
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        pick();
-        return true;
-    case Qt::Key_Escape:
-        exit();
-        return true;
-    case Qt::Key_PageUp:
-        pageUp();
-        return true;
-    case Qt::Key_PageDown:
-        pageDown();
-        return true;
-    case Qt::Key_Up:
-        rowUp();
-        return true;
-    case Qt::Key_Down:
-        rowDown();
-        return true;
-    case Qt::Key_F7:
-        print();
-        return true;
-    default:
-        return false;
-    }
 }

@@ -5,6 +5,7 @@
 
 class PageGrid;
 class QAction;
+class WindowCommands;
 class QComboBox;
 class QKeyEvent;
 class QLabel;
@@ -42,13 +43,13 @@ signals:
     void printRequested(const QString& fromDate, const QString& toDate, EntryOrder order);
 
 private:
+    void buildCommands();
     void buildControls();
     void buildFilters();
     void reload();
     void filterChanged();
     void showPage();
     void showOrder();
-    bool keyPressed(QKeyEvent* event);
     void printOrSendMenu(const QString& items);
 
     EntryList m_list;
@@ -67,4 +68,5 @@ private:
     QComboBox* m_mhnas = nullptr;
     QComboBox* m_day = nullptr;
     PageGrid* m_grd = nullptr;
+    WindowCommands* m_commands = nullptr;
 };

@@ -98,14 +98,13 @@ void PageGrid::mouseReleaseEvent(QMouseEvent* event) {
         emit rightButtonReleased();
 }
 
-QToolBar* MakeListToolbar(QWidget* window, const QStringList& toolTips) {
+QToolBar* MakeListToolbar(QWidget* window, const QList<QAction*>& buttons) {
     auto* toolbar = new QToolBar(window);
     toolbar->setObjectName(QStringLiteral("Tools"));
     toolbar->setIconSize(QSize(24, 24));
-    for (int i = 0; i < toolTips.size(); ++i) {
-        QAction* action = toolbar->addAction(toolTips.at(i));
-        action->setObjectName(QStringLiteral("Tools_%1").arg(i + 1));
-        action->setToolTip(toolTips.at(i));
+    for (int i = 0; i < buttons.size(); ++i) {
+        buttons.at(i)->setObjectName(QStringLiteral("Tools_%1").arg(i + 1));
+        toolbar->addAction(buttons.at(i));
     }
     BuildListToolbar(toolbar);
     toolbar->adjustSize();

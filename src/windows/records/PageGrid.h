@@ -42,7 +42,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
-// The eleven buttons of a list window's toolbar (actions Tools_1 .. Tools_11) with their
-// tool tips, in order: pick, new, change, delete, print, copy, page up, row up, row down,
-// page down, exit.
-QToolBar* MakeListToolbar(QWidget* window, const QStringList& toolTips);
+// A list window's toolbar with the eleven commands given as its buttons (their actions then
+// named Tools_1 .. Tools_11) and their pictures, in order: pick, new, change, delete, print,
+// copy, page up, row up, row down, page down, exit.
+QToolBar* MakeListToolbar(QWidget* window, const QList<QAction*>& buttons);
