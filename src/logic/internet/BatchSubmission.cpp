@@ -42,8 +42,9 @@ QStringList BatchEmployees(const BatchSelection& selection, DbStatus* status) {
     return afms;
 }
 
-BatchOutcome RunBatchSubmission(const BatchSelection& selection,
-                                const std::function<void(const SubmissionRequest& entry, const QString& kdate)>& submit) {
+BatchOutcome
+RunBatchSubmission(const BatchSelection& selection,
+                   const std::function<void(const SubmissionRequest& entry, const QString& kdate)>& submit) {
     if (Program.Params.IkaCode.trimmed().isEmpty() || Program.Params.IkaPass.trimmed().isEmpty()) {
         ShowMsg(11);
         return BatchOutcome::MissingCredentials;

@@ -29,8 +29,10 @@ extern const QString NextEmployeeQuestion;
 extern const QString BatchTitle;
 
 // Submits every schedule entry of the selected employees in the date range, one after the
-// other: submit() hands each entry, with its date ("yyyymmdd"), to the submission window and returns when it closes. Before every further
-// entry of an employee, and before every further employee row (picked or not), the user is asked whether to
-// go on; No ends the batch. Missing e-services credentials show message 11, no employee message 18.
-BatchOutcome RunBatchSubmission(const BatchSelection& selection,
-                                const std::function<void(const SubmissionRequest& entry, const QString& kdate)>& submit);
+// other: submit() hands each entry, with its date ("yyyymmdd"), to the submission window and returns when it
+// closes. Before every further entry of an employee, and before every further employee row (picked or not),
+// the user is asked whether to go on; No ends the batch. Missing e-services credentials show message 11, no
+// employee message 18.
+BatchOutcome
+RunBatchSubmission(const BatchSelection& selection,
+                   const std::function<void(const SubmissionRequest& entry, const QString& kdate)>& submit);

@@ -3,6 +3,7 @@
 #include "logic/core/program/ProgramValues.h"
 #include "logic/core/services/Services.h"
 #include "windows/core/FormHelpers.h"
+#include "windows/core/WindowNames.h"
 
 #include <QDir>
 #include <QHBoxLayout>
@@ -48,7 +49,7 @@ QString DefaultText(const SettingDefinition& setting) {
 
 RythmEgk::RythmEgk(QWidget* parent)
     : QDialog(parent), m_path(AppFile(QStringLiteral("Orva.ini"))), m_editor(m_path) {
-    setObjectName(QStringLiteral("RythmEgk"));
+    setObjectName(WindowName::RythmEgk);
     setWindowTitle(Title);
     QString readError;
     const bool readable = m_editor.load(&readError);

@@ -240,7 +240,10 @@ void EpilErgaz::submitBatch() {
         return;
     }
     RunBatchSubmission(selection, [](const SubmissionRequest& entry, const QString& kdate) {
-        SendEntry({.Eafm = entry.Eafm, .Korario = entry.Korario, .Kparat = entry.Kparat, .Eypo = entry.Eypo,
+        SendEntry({.Eafm = entry.Eafm,
+                   .Korario = entry.Korario,
+                   .Kparat = entry.Kparat,
+                   .Eypo = entry.Eypo,
                    .Kdate = kdate});
     });
 }

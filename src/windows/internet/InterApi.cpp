@@ -10,6 +10,7 @@
 #include "logic/internet/ApiTexts.h"
 #include "logic/records/RecordKeys.h"
 #include "windows/core/FormHelpers.h"
+#include "windows/core/WindowNames.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -51,7 +52,7 @@ QString AskAboutEarlier(const QList<EarlierSubmission>& earlier) {
 } // namespace
 
 InterApi::InterApi(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("InterApi"));
+    setObjectName(WindowName::InterApi);
     setWindowTitle(QStringLiteral("Αποστολή μέσω Web Services (API)"));
 
     m_summary = new QLabel(this);

@@ -11,8 +11,8 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
-#include <QImageReader>
 #include <QIcon>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
@@ -50,7 +50,8 @@ KenaEnt::KenaEnt(QWidget* parent) : ChildWindow(parent) {
     } zooms[] = {
         {u"ZoomIn"_s, u"Μεγέθυνση"_s, u"zoom-in"_s, QKeySequence::ZoomIn, &KenaEnt::zoomIn},
         {u"ZoomOut"_s, u"Σμίκρυνση"_s, u"zoom-out"_s, QKeySequence::ZoomOut, &KenaEnt::zoomOut},
-        {u"FitWidth"_s, u"Πλάτος σελίδας"_s, u"zoom-fit-width"_s, QKeySequence(u"Ctrl+0"_s), &KenaEnt::fitToWidth},
+        {u"FitWidth"_s, u"Πλάτος σελίδας"_s, u"zoom-fit-width"_s, QKeySequence(u"Ctrl+0"_s),
+         &KenaEnt::fitToWidth},
     };
     for (const auto& zoom : zooms) {
         QAction* action = m_tools->addAction(QIcon::fromTheme(zoom.theme), zoom.caption);
@@ -174,8 +175,8 @@ void KenaEnt::showPage() {
     // Drawn once at the screen's own resolution, sharp also on a screen of more dots.
     const QSize shown = (QSizeF(m_image.size()) * m_scale).toSize().expandedTo(QSize(1, 1));
     const qreal ratio = devicePixelRatioF();
-    QPixmap page = QPixmap::fromImage(
-        m_image.scaled(shown * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    QPixmap page =
+        QPixmap::fromImage(m_image.scaled(shown * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     page.setDevicePixelRatio(ratio);
     m_pict->setPixmap(page);
     m_pict->resize(shown);
@@ -223,7 +224,8 @@ bool KenaEnt::eventFilter(QObject* watched, QEvent* event) {
 
 void KenaEnt::scrolled() {
     // A page narrower than the viewport stands in its middle.
-    const int left = m_pict->width() < m_frame->width() ? (m_frame->width() - m_pict->width()) / 2 : -m_hScroll->value();
+    const int left =
+        m_pict->width() < m_frame->width() ? (m_frame->width() - m_pict->width()) / 2 : -m_hScroll->value();
     m_pict->move(left, -m_vScroll->value());
 }
 

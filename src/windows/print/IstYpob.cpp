@@ -8,6 +8,7 @@
 #include "logic/records/RecordKeys.h"
 #include "windows/core/FormHelpers.h"
 #include "windows/core/PdfPrinting.h"
+#include "windows/core/WindowNames.h"
 #include "windows/print/Reports.h"
 
 #include <QDialog>
@@ -81,7 +82,7 @@ public:
 } // namespace
 
 IstYpob::IstYpob(QWidget* parent) : ChildWindow(parent) {
-    setObjectName(u"IstYpob"_s);
+    setObjectName(WindowName::IstYpob);
     setWindowTitle(u"Ιστορικό Υποβολών"_s);
 
     auto* filters = new QGridLayout;

@@ -45,4 +45,3 @@ Lbprint* PrintSubmissionHistory(const SubmissionFilter& filter) {
     preview->PictPages();
     return preview;
 }
-

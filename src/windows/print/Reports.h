@@ -20,4 +20,3 @@ Lbprint* PrintEmployeeIndex(const QList<Employee>& employees);
 
 // The history of submissions of the filter, newest first.
 Lbprint* PrintSubmissionHistory(const SubmissionFilter& filter);
-

@@ -80,7 +80,8 @@ void InsErg::import() {
     QString error;
     const std::optional<QStringList> lines = ReadAscFile(path, &error);
     if (!lines) {
-        ShowBox(QStringLiteral("ΠΡΟΣΟΧΗ"), QStringLiteral("Το αρχείο %1 δεν μπορεί να διαβαστεί.\r\n%2").arg(path, error),
+        ShowBox(QStringLiteral("ΠΡΟΣΟΧΗ"),
+                QStringLiteral("Το αρχείο %1 δεν μπορεί να διαβαστεί.\r\n%2").arg(path, error),
                 MsgIcon::Critical);
         return;
     }
