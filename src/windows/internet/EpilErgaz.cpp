@@ -6,7 +6,7 @@
 #include "logic/core/program/ProgramValues.h"
 #include "logic/core/program/Twips.h"
 #include "logic/core/text/DateHelpers.h"
-#include "logic/internet/ApiHandOver.h"
+#include "logic/internet/ApiSendingCheck.h"
 #include "logic/internet/BatchSubmission.h"
 #include "logic/records/RecordKeys.h"
 #include "windows/core/FormHelpers.h"

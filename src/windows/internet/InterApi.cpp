@@ -4,7 +4,7 @@
 #include "logic/core/program/Twips.h"
 #include "logic/core/services/Dialogs.h"
 #include "logic/internet/ApiEntries.h"
-#include "logic/internet/ApiHandOver.h"
+#include "logic/internet/ApiSendingCheck.h"
 #include "logic/internet/ApiSettings.h"
 #include "logic/internet/ApiSubmission.h"
 #include "logic/internet/ApiTexts.h"

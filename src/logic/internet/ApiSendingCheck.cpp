@@ -1,4 +1,4 @@
-#include "logic/internet/ApiHandOver.h"
+#include "logic/internet/ApiSendingCheck.h"
 
 #include "logic/core/services/Dialogs.h"
 #include "logic/internet/ApiSettings.h"

@@ -2,8 +2,8 @@
 
 #include "logic/records/EntrySending.h"
 
-// Before the windows that send hand entries to the API submission window (SendEntryThroughApi,
-// SendBatchThroughApi), they check that the API can be reached.
+// The check a window makes before it hands entries to the API submission window
+// (SendEntryThroughApi, SendBatchThroughApi): that the API can be reached at all.
 
 // True when the API user, password and address are set. Otherwise the user is told what
 // is missing and where to set it, and false is returned.
