@@ -120,8 +120,16 @@ private slots:
                             .startsWith(u"Θα σταλούν 62 κινήσεις σε 2 έντυπα"_s));
                 sendAndWait(window);
                 QVERIFY(grid->item(62, StateColumn)->text().contains(u"«απόγευμα»"_s));
+                QVERIFY2(window->findChild<QLabel*>(u"Status"_s)
+                             ->text()
+                             .endsWith(u"1 κίνηση δεν στάλθηκε: ο λόγος φαίνεται στον πίνακα."_s),
+                         qPrintable(window->findChild<QLabel*>(u"Status"_s)->text()));
             },
             [&] { QTest::keyClick(batch->findChild<QLineEdit*>(u"Eafm_0"_s), Qt::Key_F10); });
+        const MessageBox& result = m_windows->dialogs().boxes.last();
+        QCOMPARE(result.icon, MsgIcon::Warning);
+        QVERIFY2(result.text.contains(u"Καταχωρήθηκαν 62 κινήσεις. 1 κίνηση δεν στάλθηκε"_s),
+                 qPrintable(result.text));
         QCOMPARE(m_api->documentCalls(), 2);
         QCOMPARE(m_api->accepted.size(), 62);
         QVERIFY(m_api->acceptedTwice().isEmpty());
@@ -163,6 +171,9 @@ private slots:
                 QTableWidget* grid = window->findChild<QTableWidget*>(u"Grd"_s);
                 QCOMPARE(grid->rowCount(), 2);
                 QVERIFY(grid->item(1, StateColumn)->text().contains(u"πρωτόκολλο ΕΥ5"_s));
+                QCOMPARE(window->findChild<QLabel*>(u"Summary"_s)->text(),
+                         u"Θα σταλούν 1 κίνηση σε 1 έντυπο (ένα για κάθε υποκατάστημα). 1 κίνηση έχει ήδη "
+                         u"υποβληθεί με το ίδιο ωράριο."_s);
                 sendAndWait(window);
             },
             [&] { QTest::keyClick(batch->findChild<QLineEdit*>(u"Eafm_0"_s), Qt::Key_F10); });
@@ -173,6 +184,19 @@ private slots:
         // Only the entry whose hours changed went.
         QCOMPARE(m_api->accepted.size(), 1);
         QCOMPARE(m_api->accepted.first().afm, m_b);
+
+        // Asked again with only the entry submitted before: No leaves nothing to send, and the
+        // window says so instead of staying silent.
+        m_windows->dialogs().answers = {MsgAnswer::No};
+        drive(
+            [&](InterApi* window) {
+                QCOMPARE(window->findChild<QLabel*>(u"Summary"_s)->text(),
+                         u"2 κινήσεις έχουν ήδη υποβληθεί με το ίδιο ωράριο."_s);
+                QTest::mouseClick(window->findChild<QPushButton*>(u"SendBut"_s), Qt::LeftButton);
+                QCOMPARE(window->findChild<QLabel*>(u"Status"_s)->text(), u"Δεν στάλθηκε καμία κίνηση."_s);
+            },
+            [&] { QTest::keyClick(batch->findChild<QLineEdit*>(u"Eafm_0"_s), Qt::Key_F10); });
+        QCOMPARE(m_api->documentCalls(), 1);
     }
 
     // No answer after sending: the entries are marked «αβέβαιη», nothing is sent again by

@@ -82,6 +82,10 @@ private slots:
         run = orva({u"submit"_s, u"--from"_s, u"05/03/2024"_s, u"--to"_s, u"06/03/2024"_s});
         QCOMPARE(run.status, 1); // the employee without a first name
         QCOMPARE(m_api->documentCalls(), 2);
+        QVERIFY2(
+            run.out.startsWith(u"3 κινήσεις έχουν ήδη υποβληθεί με το ίδιο ωράριο. 1 κίνηση δεν μπορεί να "
+                               u"σταλεί."_s),
+            qPrintable(run.out));
         QVERIFY(run.out.contains(u"Έχουν ήδη υποβληθεί με το ίδιο ωράριο και δεν στέλνονται ξανά:"_s));
 
         QTemporaryDir out;

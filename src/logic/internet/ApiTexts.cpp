@@ -38,21 +38,29 @@ QString EarlierText(const EarlierSubmission& earlier) {
            SubmissionSummary(earlier.last);
 }
 
-QString PlanSummary(const SubmissionPlan& plan) {
-    QString text = plan.empty() ? u"Καμία κίνηση δεν μπορεί να σταλεί."_s
-                                : u"Θα σταλούν %1 σε %2 (ένα για κάθε υποκατάστημα)."_s.arg(
-                                      Days(plan.dayCount()), plan.documents.size() == 1
-                                                                 ? u"1 έντυπο"_s
-                                                                 : u"%1 έντυπα"_s.arg(plan.documents.size()));
+QString PlanSummary(const SubmissionPlan& plan, qsizetype earlier) {
+    QStringList parts;
+    if (!plan.empty())
+        parts << u"Θα σταλούν %1 σε %2 (ένα για κάθε υποκατάστημα)."_s.arg(
+            Days(plan.dayCount()),
+            plan.documents.size() == 1 ? u"1 έντυπο"_s : u"%1 έντυπα"_s.arg(plan.documents.size()));
+    // What is held back is counted on its own: "nothing can be sent" would be untrue of entries
+    // that were only submitted before.
+    if (earlier == 1)
+        parts << u"1 κίνηση έχει ήδη υποβληθεί με το ίδιο ωράριο."_s;
+    else if (earlier > 1)
+        parts << u"%1 έχουν ήδη υποβληθεί με το ίδιο ωράριο."_s.arg(Days(earlier));
     if (plan.unsendable.size() == 1)
-        text += u" 1 κίνηση δεν μπορεί να σταλεί."_s;
+        parts << u"1 κίνηση δεν μπορεί να σταλεί."_s;
     else if (plan.unsendable.size() > 1)
-        text += u" %1 δεν μπορούν να σταλούν."_s.arg(Days(plan.unsendable.size()));
-    return text;
+        parts << u"%1 δεν μπορούν να σταλούν."_s.arg(Days(plan.unsendable.size()));
+    if (parts.isEmpty())
+        parts << u"Καμία κίνηση δεν μπορεί να σταλεί."_s;
+    return parts.join(u' ');
 }
 
-QStringList PlanLines(const SubmissionPlan& plan) {
-    QStringList lines{PlanSummary(plan)};
+QStringList PlanLines(const SubmissionPlan& plan, qsizetype earlier) {
+    QStringList lines{PlanSummary(plan, earlier)};
     for (const WtoDocument& document : plan.documents) {
         lines << QString()
               << u"Υποκατάστημα %1 (%2, %3 έως %4):"_s.arg(document.branch)
@@ -106,4 +114,11 @@ QString SubmissionResultText(const ApiSubmission& submission) {
     if (const int notSent = submission.count(DocumentOutcome::NotSent))
         parts << u"%1 από τα έντυπα δεν στάλθηκαν."_s.arg(notSent);
     return parts.join(u' ');
+}
+
+QString UnsendableResultText(qsizetype count) {
+    if (count == 0)
+        return {};
+    return count == 1 ? u"1 κίνηση δεν στάλθηκε: ο λόγος φαίνεται στον πίνακα."_s
+                      : u"%1 δεν στάλθηκαν: οι λόγοι φαίνονται στον πίνακα."_s.arg(Days(count));
 }

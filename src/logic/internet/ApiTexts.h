@@ -21,9 +21,9 @@ QString UnsendableText(const UnsendableEntry& entry);
 QString EarlierText(const EarlierSubmission& earlier);
 
 // The count line of the preview: how many days go in how many calls, how many cannot go.
-QString PlanSummary(const SubmissionPlan& plan);
+QString PlanSummary(const SubmissionPlan& plan, qsizetype earlier = 0);
 // The preview whole, as lines: the count, each day that goes by branch, each that cannot.
-QStringList PlanLines(const SubmissionPlan& plan);
+QStringList PlanLines(const SubmissionPlan& plan, qsizetype earlier = 0);
 
 // What became of a document: "Υποκατάστημα 0 (31 κινήσεις): πρωτόκολλο ΕΥ1000, υποβολή ...".
 QString OutcomeText(const WtoDocument& document, const DocumentOutcome& outcome);
@@ -31,3 +31,5 @@ QString OutcomeText(const WtoDocument& document, const DocumentOutcome& outcome)
 QString OutcomeStateText(const DocumentOutcome& outcome);
 // The closing words after the sending: how many were accepted, refused, unknown, not sent.
 QString SubmissionResultText(const ApiSubmission& submission);
+// After the sending, the entries that stayed out of it: "" when none.
+QString UnsendableResultText(qsizetype count);

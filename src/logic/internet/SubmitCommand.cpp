@@ -69,7 +69,7 @@ int WriteCalls(const QString& path, const SubmissionPlan& plan) {
 }
 
 void PrintPlan(const SubmissionPlan& plan, const QList<EarlierSubmission>& earlier) {
-    PrintOut(PlanLines(plan).join(u'\n'));
+    PrintOut(PlanLines(plan, earlier.size()).join(u'\n'));
     if (earlier.isEmpty())
         return;
     QStringList lines{QString(), u"Έχουν ήδη υποβληθεί με το ίδιο ωράριο και δεν στέλνονται ξανά:"_s};

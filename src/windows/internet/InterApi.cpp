@@ -65,6 +65,8 @@ InterApi::InterApi(QWidget* parent) : QDialog(parent) {
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->verticalHeader()->hide();
+    // One line a row: a long result is cut short on screen and read whole in its tooltip.
+    m_grid->setWordWrap(false);
     m_grid->horizontalHeader()->setStretchLastSection(true);
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("Status"));
@@ -104,7 +106,7 @@ InterApi::InterApi(QWidget* parent) : QDialog(parent) {
     layout->addWidget(m_status);
     layout->addLayout(buttons);
     ColourForm(this);
-    resize(TwipsToPixels(12000), TwipsToPixels(7000));
+    resize(TwipsToPixels(14400), TwipsToPixels(7000));
 
     DbStatus read;
     const QList<ApiEntry> entries = ReadHandedEntries(&read);
@@ -152,7 +154,7 @@ void InterApi::reject() {
 }
 
 void InterApi::fillTable() {
-    m_summary->setText(PlanSummary(m_plan));
+    m_summary->setText(PlanSummary(m_plan, m_earlier.size()));
     m_grid->setRowCount(0);
     m_firstRow.clear();
     m_grid->setUpdatesEnabled(false);
@@ -202,8 +204,10 @@ void InterApi::send() {
             fillTable();
         }
     }
-    if (m_plan.empty())
+    if (m_plan.empty()) {
+        m_status->setText(u"Δεν στάλθηκε καμία κίνηση."_s);
         return;
+    }
     if (!ApiSendingPossible())
         return;
     const ApiAccount account = SelectApiAccount();
@@ -247,13 +251,18 @@ void InterApi::onFinished() {
     m_stopBut->hide();
     m_progress->hide();
     m_exitBut->setEnabled(true);
-    const QString result = SubmissionResultText(*m_submission);
+    // The entries left out before the sending are part of the outcome: a user who reads only
+    // the box must not think the whole selection went.
+    QString result = SubmissionResultText(*m_submission);
+    if (const QString left = UnsendableResultText(m_plan.unsendable.size()); !left.isEmpty())
+        result += u' ' + left;
     m_status->setText(result);
     QStringList lines{result};
     for (int i = 0; i < m_submission->outcomes().size(); ++i)
         lines << OutcomeText(m_submission->documents().at(i), m_submission->outcomes().at(i));
     const bool allAccepted =
-        m_submission->count(DocumentOutcome::Accepted) == m_submission->outcomes().size();
+        m_submission->count(DocumentOutcome::Accepted) == m_submission->outcomes().size() &&
+        m_plan.unsendable.isEmpty();
     ShowBox(windowTitle(), lines.join(u"\r\n"_s), allAccepted ? MsgIcon::Information : MsgIcon::Warning);
     for (const DbStatus& failure : m_recorder->failures)
         ShowBox(u"ΠΡΟΣΟΧΗ !!!"_s,
