@@ -38,9 +38,11 @@ private slots:
         m_api = std::make_unique<FakeApi>();
         QVERIFY(m_api->listen());
         DefaultSettings& settings = InstallDefaultSettings();
+        m_settings = &settings;
         settings.set(u"Api/Base"_s, m_api->base());
         settings.set(u"Api/RetryWaitSeconds"_s, u"0"_s);
-        settings.set(u"Api/TimeoutSeconds"_s, u"2"_s);
+        // Long enough for a loaded machine; the stall case shortens it.
+        settings.set(u"Api/TimeoutSeconds"_s, u"20"_s);
         QVERIFY(UpdateApiAccount({m_api->userName, m_api->password}).ok());
         m_a = ValidAfm(10000001);
         m_b = ValidAfm(20000002);
@@ -205,6 +207,7 @@ private slots:
         RecordWindows::addEntry(m_a, u"20240315"_s, u"8:00-16:00"_s);
         RecordWindows::addEntry(m_c, u"20240315"_s, u"8:00-16:00"_s);
         m_api->stallNextDocument = true;
+        m_settings->set(u"Api/TimeoutSeconds"_s, u"2"_s);
         QWidget* batch = m_windows->open<QWidget>(u"EpilErgaz"_s);
         batch->findChild<QComboBox*>(u"SendWay"_s)->setCurrentIndex(1);
         drive(
@@ -377,6 +380,7 @@ private:
 
     std::unique_ptr<RecordWindows> m_windows;
     std::unique_ptr<FakeApi> m_api;
+    DefaultSettings* m_settings = nullptr;
     QString m_a;
     QString m_b;
     QString m_c;

@@ -39,7 +39,8 @@ private slots:
         QSettings ini(m_folder->file(u"Orva.ini"_s), QSettings::IniFormat);
         ini.setValue(u"Api/Base"_s, m_api->base());
         ini.setValue(u"Api/RetryWaitSeconds"_s, u"0"_s);
-        ini.setValue(u"Api/TimeoutSeconds"_s, u"2"_s);
+        // Long enough for a loaded machine; the stall case shortens it.
+        ini.setValue(u"Api/TimeoutSeconds"_s, u"20"_s);
     }
     void cleanup() {
         m_api.reset();
@@ -114,6 +115,9 @@ private slots:
         QFETCH(int, status);
         QFETCH(QString, state);
         m_api->stallNextDocument = stall;
+        if (stall)
+            QSettings(m_folder->file(u"Orva.ini"_s), QSettings::IniFormat)
+                .setValue(u"Api/TimeoutSeconds"_s, u"2"_s);
         if (!stall)
             m_api->refuseNextDocument = u"Λάθος παράρτημα"_s;
         const Run run = orva({u"submit"_s, u"--from"_s, u"05/03/2024"_s, u"--to"_s, u"05/03/2024"_s,
