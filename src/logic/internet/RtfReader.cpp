@@ -62,6 +62,17 @@ bool IsSkippedDestination(const QString& word) {
     return words.contains(word);
 }
 
+// The character a control word stands for (\line, \tab, \emdash...); none for the rest.
+QChar CharacterOfWord(const QString& word) {
+    static const QHash<QString, QChar> characters = {
+        {QStringLiteral("line"), QChar::LineSeparator}, {QStringLiteral("tab"), QChar(u'\t')},
+        {QStringLiteral("cell"), QChar(u'\t')},         {QStringLiteral("emdash"), QChar(0x2014)},
+        {QStringLiteral("endash"), QChar(0x2013)},      {QStringLiteral("bullet"), QChar(0x2022)},
+        {QStringLiteral("lquote"), QChar(0x2018)},      {QStringLiteral("rquote"), QChar(0x2019)},
+        {QStringLiteral("ldblquote"), QChar(0x201C)},   {QStringLiteral("rdblquote"), QChar(0x201D)}};
+    return characters.value(word);
+}
+
 class Reader {
 public:
     Reader(const QString& rtf, QTextDocument* document) : m_text(rtf), m_cursor(document) {}
@@ -165,7 +176,6 @@ private:
     }
 
     void controlWord(const QString& word, bool hasNumber, int number) {
-        const bool on = !hasNumber || number != 0;
         if (word == u"fonttbl") {
             m_state.destination = Destination::FontTable;
         } else if (word == u"colortbl") {
@@ -175,19 +185,35 @@ private:
         } else if (IsSkippedDestination(word)) {
             m_state.destination = Destination::Skip;
         } else if (m_state.destination == Destination::FontTable) {
-            if (word == u"f")
-                m_fontId = number;
-            else if (word == u"fcharset")
-                m_fontCodePage = CodePageOfCharset(number);
+            fontTableWord(word, number);
         } else if (m_state.destination == Destination::ColorTable) {
-            if (word == u"red")
-                m_red = number;
-            else if (word == u"green")
-                m_green = number;
-            else if (word == u"blue")
-                m_blue = number;
-        } else if (m_state.destination == Destination::Skip) {
-            return;
+            colourTableWord(word, number);
+        } else if (m_state.destination != Destination::Skip) {
+            textWord(word, hasNumber, number);
+        }
+    }
+
+    void fontTableWord(const QString& word, int number) {
+        if (word == u"f")
+            m_fontId = number;
+        else if (word == u"fcharset")
+            m_fontCodePage = CodePageOfCharset(number);
+    }
+
+    void colourTableWord(const QString& word, int number) {
+        if (word == u"red")
+            m_red = number;
+        else if (word == u"green")
+            m_green = number;
+        else if (word == u"blue")
+            m_blue = number;
+    }
+
+    // A control word of the text: the document's code page and font, a character, the end of
+    // a paragraph or a change of format.
+    void textWord(const QString& word, bool hasNumber, int number) {
+        if (const QChar c = CharacterOfWord(word); !c.isNull()) {
+            character(c);
         } else if (word == u"ansicpg") {
             m_codePage = number;
         } else if (word == u"deff") {
@@ -200,11 +226,13 @@ private:
             m_skipChars = m_state.fallbackChars;
         } else if (word == u"par" || word == u"sect" || word == u"page" || word == u"row") {
             paragraph();
-        } else if (word == u"line") {
-            character(QChar::LineSeparator);
-        } else if (word == u"tab" || word == u"cell") {
-            character(u'\t');
-        } else if (word == u"b") {
+        } else {
+            formatWord(word, !hasNumber || number != 0, number);
+        }
+    }
+
+    void formatWord(const QString& word, bool on, int number) {
+        if (word == u"b") {
             setFormat([&] { m_state.bold = on; });
         } else if (word == u"i") {
             setFormat([&] { m_state.italic = on; });
@@ -225,20 +253,6 @@ private:
                 m_state.halfPoints = 0;
                 m_state.font = -1;
             });
-        } else if (word == u"emdash") {
-            character(QChar(0x2014));
-        } else if (word == u"endash") {
-            character(QChar(0x2013));
-        } else if (word == u"bullet") {
-            character(QChar(0x2022));
-        } else if (word == u"lquote") {
-            character(QChar(0x2018));
-        } else if (word == u"rquote") {
-            character(QChar(0x2019));
-        } else if (word == u"ldblquote") {
-            character(QChar(0x201C));
-        } else if (word == u"rdblquote") {
-            character(QChar(0x201D));
         } else if (word.startsWith(u"ul") && word != u"ulc") {
             // Dotted, double, word underlining and the like are underlining too.
             setFormat([&] { m_state.underline = on; });

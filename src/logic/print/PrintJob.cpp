@@ -48,8 +48,8 @@ void PrintJob::InitTitles(const QString& frm, const QString& desc) {
     m_bridgeForms.clear();
     m_bridgeCaptions.clear();
     for (int i = 0; i < MaxBridges; ++i) {
-        m_bridgeForms << frm.mid(i * BridgeFieldWidth, BridgeFieldWidth).trimmed();
-        m_bridgeCaptions << desc.mid(i * BridgeFieldWidth, BridgeFieldWidth).trimmed();
+        m_bridgeForms << frm.mid(qsizetype(i) * BridgeFieldWidth, BridgeFieldWidth).trimmed();
+        m_bridgeCaptions << desc.mid(qsizetype(i) * BridgeFieldWidth, BridgeFieldWidth).trimmed();
     }
     m_pageMap.clear();
     m_cursor = {};
@@ -82,7 +82,7 @@ void PrintJob::FixTitles(const QString& tit, int no, int ekt, const QList<int>& 
 }
 
 QString PrintJob::keyField(int index, int field) const {
-    return keys(index).mid(field * KeyFieldWidth, KeyFieldWidth).trimmed();
+    return keys(index).mid(qsizetype(field) * KeyFieldWidth, KeyFieldWidth).trimmed();
 }
 
 void PrintJob::parseLayouts() {

@@ -235,6 +235,111 @@ QString MailAdvice(CURLcode code) {
 
 } // namespace
 
+namespace {
+
+// One message handed to the server by curl: the envelope, the headers and the parts, which
+// curl reads only while it sends and which therefore live as long as the transfer.
+class SmtpTransfer {
+public:
+    explicit SmtpTransfer(CURL* curl) : m_curl(curl), m_mime(curl_mime_init(curl)) {}
+
+    void setServer(const MailServer& server) {
+        m_host = server.host;
+        const QString host = server.host.contains(u':') ? u'[' + server.host + u']' : server.host;
+        const QByteArray url = (server.security == MailServer::Tls ? u"smtps://"_s : u"smtp://"_s).toUtf8() +
+                               host.toUtf8() + ':' + QByteArray::number(server.port);
+        curl_easy_setopt(m_curl, CURLOPT_URL, url.constData());
+        if (server.security == MailServer::StartTls)
+            curl_easy_setopt(m_curl, CURLOPT_USE_SSL, long(CURLUSESSL_ALL));
+        if (!server.user.isEmpty()) {
+            curl_easy_setopt(m_curl, CURLOPT_USERNAME, server.user.toUtf8().constData());
+            curl_easy_setopt(m_curl, CURLOPT_PASSWORD, server.password.toUtf8().constData());
+        }
+    }
+
+    void setEnvelopeAndHeaders(const MailMessage& message) {
+        const QByteArray from = '<' + message.from.toUtf8() + '>';
+        curl_easy_setopt(m_curl, CURLOPT_MAIL_FROM, from.constData());
+        for (const QString& to : message.to)
+            append(m_recipients, '<' + to.toUtf8() + '>');
+        curl_easy_setopt(m_curl, CURLOPT_MAIL_RCPT, m_recipients.get());
+
+        const QString domain = message.from.section(u'@', 1).trimmed();
+        append(m_headers, "Date: " + Services::clock().now().toString(Qt::RFC2822Date).toLatin1());
+        append(m_headers, "From: " + mailbox(message.fromName, message.from).toUtf8());
+        append(m_headers, "To: " + message.to.join(u", "_s).toUtf8());
+        append(m_headers, "Subject: " + EncodeHeaderText(message.subject).toUtf8());
+        append(m_headers, "Message-ID: <" + QUuid::createUuid().toString(QUuid::WithoutBraces).toLatin1() +
+                              '@' + (domain.isEmpty() ? QByteArray("localhost") : domain.toUtf8()) + '>');
+        curl_easy_setopt(m_curl, CURLOPT_HTTPHEADER, m_headers.get());
+    }
+
+    // The text, then each attachment; the reason when an attachment cannot be read.
+    QString addParts(const MailMessage& message) {
+        const QByteArray body = message.body.toUtf8();
+        if (!body.isEmpty() || message.attachments.isEmpty()) {
+            curl_mimepart* part = curl_mime_addpart(m_mime.get());
+            curl_mime_data(part, body.constData(), size_t(body.size()));
+            curl_mime_type(part, "text/plain; charset=UTF-8");
+            curl_mime_encoder(part, "quoted-printable");
+        }
+        for (const QString& file : message.attachments) {
+            const QString name = QFileInfo(file).fileName();
+            curl_mimepart* part = curl_mime_addpart(m_mime.get());
+            if (curl_mime_filedata(part, QFile::encodeName(file).constData()) != CURLE_OK)
+                return u"%1: το αρχείο δεν μπορεί να διαβαστεί."_s.arg(file);
+            curl_mime_filename(part, nullptr); // the name goes in the disposition below
+            curl_mime_type(part, contentType(name).toLatin1().constData());
+            curl_mime_encoder(part, "base64");
+            List extra;
+            append(extra, disposition(name));
+            curl_mime_headers(part, extra.get(), 0);
+            m_partHeaders.push_back(std::move(extra));
+        }
+        curl_easy_setopt(m_curl, CURLOPT_MIMEPOST, m_mime.get());
+        return {};
+    }
+
+    MailResult perform() {
+        Replies replies;
+        char errorBuffer[CURL_ERROR_SIZE] = {};
+        curl_easy_setopt(m_curl, CURLOPT_ERRORBUFFER, errorBuffer);
+        curl_easy_setopt(m_curl, CURLOPT_VERBOSE, 1L);
+        curl_easy_setopt(m_curl, CURLOPT_DEBUGFUNCTION, debugCallback);
+        curl_easy_setopt(m_curl, CURLOPT_DEBUGDATA, &replies);
+        curl_easy_setopt(m_curl, CURLOPT_CONNECTTIMEOUT, 20L);
+        curl_easy_setopt(m_curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
+        curl_easy_setopt(m_curl, CURLOPT_LOW_SPEED_TIME, 60L);
+        curl_easy_setopt(m_curl, CURLOPT_NOSIGNAL, 1L);
+
+        MailResult result;
+        const CURLcode code = curl_easy_perform(m_curl);
+        // The buffer goes out of scope with this call: curl must not write to it afterwards.
+        curl_easy_setopt(m_curl, CURLOPT_ERRORBUFFER, nullptr);
+        if (code == CURLE_OK) {
+            result.sent = true;
+            return result;
+        }
+        result.error = u"%1.\r\n%2"_s.arg(GreekMailReason(code, m_host, !replies.lastFailure.isEmpty()),
+                                          MailAdvice(code));
+        result.details =
+            errorBuffer[0] ? QString::fromUtf8(errorBuffer) : QString::fromUtf8(curl_easy_strerror(code));
+        if (!replies.lastFailure.isEmpty())
+            result.details += u"\n"_s + replies.lastFailure;
+        return result;
+    }
+
+private:
+    CURL* m_curl;
+    QString m_host;
+    List m_recipients;
+    List m_headers;
+    std::unique_ptr<curl_mime, MimeFree> m_mime;
+    std::vector<List> m_partHeaders;
+};
+
+} // namespace
+
 MailResult SendMail(const MailServer& server, const MailMessage& message) {
     MailResult result;
     if (server.host.isEmpty()) {
@@ -251,84 +356,11 @@ MailResult SendMail(const MailServer& server, const MailMessage& message) {
         result.error = u"Η αποστολή email δεν μπορεί να ξεκινήσει."_s;
         return result;
     }
-    CURL* c = curl.get();
-
-    const QString host = server.host.contains(u':') ? u'[' + server.host + u']' : server.host;
-    const QByteArray url = (server.security == MailServer::Tls ? u"smtps://"_s : u"smtp://"_s).toUtf8() +
-                           host.toUtf8() + ':' + QByteArray::number(server.port);
-    curl_easy_setopt(c, CURLOPT_URL, url.constData());
-    if (server.security == MailServer::StartTls)
-        curl_easy_setopt(c, CURLOPT_USE_SSL, long(CURLUSESSL_ALL));
-    const QByteArray user = server.user.toUtf8();
-    const QByteArray password = server.password.toUtf8();
-    if (!server.user.isEmpty()) {
-        curl_easy_setopt(c, CURLOPT_USERNAME, user.constData());
-        curl_easy_setopt(c, CURLOPT_PASSWORD, password.constData());
-    }
-    const QByteArray from = '<' + message.from.toUtf8() + '>';
-    curl_easy_setopt(c, CURLOPT_MAIL_FROM, from.constData());
-    List recipients;
-    for (const QString& to : message.to)
-        append(recipients, '<' + to.toUtf8() + '>');
-    curl_easy_setopt(c, CURLOPT_MAIL_RCPT, recipients.get());
-
-    const QString domain = message.from.section(u'@', 1).trimmed();
-    List headers;
-    append(headers, "Date: " + Services::clock().now().toString(Qt::RFC2822Date).toLatin1());
-    append(headers, "From: " + mailbox(message.fromName, message.from).toUtf8());
-    append(headers, "To: " + message.to.join(u", "_s).toUtf8());
-    append(headers, "Subject: " + EncodeHeaderText(message.subject).toUtf8());
-    append(headers, "Message-ID: <" + QUuid::createUuid().toString(QUuid::WithoutBraces).toLatin1() + '@' +
-                        (domain.isEmpty() ? QByteArray("localhost") : domain.toUtf8()) + '>');
-    curl_easy_setopt(c, CURLOPT_HTTPHEADER, headers.get());
-
-    std::unique_ptr<curl_mime, MimeFree> mime(curl_mime_init(c));
-    std::vector<List> partHeaders;
-    const QByteArray body = message.body.toUtf8();
-    if (!body.isEmpty() || message.attachments.isEmpty()) {
-        curl_mimepart* mimePart = curl_mime_addpart(mime.get());
-        curl_mime_data(mimePart, body.constData(), size_t(body.size()));
-        curl_mime_type(mimePart, "text/plain; charset=UTF-8");
-        curl_mime_encoder(mimePart, "quoted-printable");
-    }
-    for (const QString& file : message.attachments) {
-        const QString name = QFileInfo(file).fileName();
-        curl_mimepart* mimePart = curl_mime_addpart(mime.get());
-        if (curl_mime_filedata(mimePart, QFile::encodeName(file).constData()) != CURLE_OK) {
-            result.error = u"%1: το αρχείο δεν μπορεί να διαβαστεί."_s.arg(file);
-            return result;
-        }
-        curl_mime_filename(mimePart, nullptr); // the name goes in the disposition below
-        curl_mime_type(mimePart, contentType(name).toLatin1().constData());
-        curl_mime_encoder(mimePart, "base64");
-        List extra;
-        append(extra, disposition(name));
-        curl_mime_headers(mimePart, extra.get(), 0);
-        partHeaders.push_back(std::move(extra));
-    }
-    curl_easy_setopt(c, CURLOPT_MIMEPOST, mime.get());
-
-    Replies replies;
-    char errorBuffer[CURL_ERROR_SIZE] = {};
-    curl_easy_setopt(c, CURLOPT_ERRORBUFFER, errorBuffer);
-    curl_easy_setopt(c, CURLOPT_VERBOSE, 1L);
-    curl_easy_setopt(c, CURLOPT_DEBUGFUNCTION, debugCallback);
-    curl_easy_setopt(c, CURLOPT_DEBUGDATA, &replies);
-    curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT, 20L);
-    curl_easy_setopt(c, CURLOPT_LOW_SPEED_LIMIT, 1L);
-    curl_easy_setopt(c, CURLOPT_LOW_SPEED_TIME, 60L);
-    curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
-
-    const CURLcode code = curl_easy_perform(c);
-    if (code == CURLE_OK) {
-        result.sent = true;
+    SmtpTransfer transfer(curl.get());
+    transfer.setServer(server);
+    transfer.setEnvelopeAndHeaders(message);
+    result.error = transfer.addParts(message);
+    if (!result.error.isEmpty())
         return result;
-    }
-    result.error = u"%1.\r\n%2"_s.arg(GreekMailReason(code, server.host, !replies.lastFailure.isEmpty()),
-                                      MailAdvice(code));
-    result.details =
-        errorBuffer[0] ? QString::fromUtf8(errorBuffer) : QString::fromUtf8(curl_easy_strerror(code));
-    if (!replies.lastFailure.isEmpty())
-        result.details += u"\n"_s + replies.lastFailure;
-    return result;
+    return transfer.perform();
 }

@@ -67,7 +67,8 @@ private:
 };
 
 template <typename Row> void PageCursor<Row>::fill(PageRead read, const Row& row) {
-    const Row place = row; // the row may be one of the page's
+    // NOLINTNEXTLINE(performance-unnecessary-copy-initialization): the row may be one of the page's
+    const Row place = row;
     m_page = m_source.read(read, place, PageRows + 1);
     m_rowsAfter = m_page.size() > PageRows;
     if (m_rowsAfter)
@@ -76,6 +77,7 @@ template <typename Row> void PageCursor<Row>::fill(PageRead read, const Row& row
 }
 
 template <typename Row> void PageCursor<Row>::fillPlaceOf(const Row& row) {
+    // NOLINTNEXTLINE(performance-unnecessary-copy-initialization): as in fill()
     const Row place = row;
     if (!m_source.movedBefore(place)) {
         fill(PageRead::From, place);

@@ -78,7 +78,7 @@ const Command* findCommand(const QList<Command>& commands, const QStringList& po
 
 // A first word that names no command, or a group of commands without the one of it.
 int unknownCommand(const QList<Command>& commands, const QStringList& positional, bool help) {
-    const QString first = positional.first();
+    const QString& first = positional.first();
     QList<const Command*> group;
     for (const Command& command : commands) {
         if (command.words.size() > 1 && command.words.first() == first)

@@ -36,7 +36,7 @@ QString WriteNewApplicationRecord(const QString& path) {
 }
 
 QString ChooseDataFolder(const QStringList& arguments, const QString& executableFolder) {
-    const int at = arguments.indexOf(QStringLiteral("--data-dir"));
+    const qsizetype at = arguments.indexOf(QStringLiteral("--data-dir"));
     if (at >= 0 && at + 1 < arguments.size())
         return QDir(arguments.at(at + 1)).absolutePath();
     for (const QString& argument : arguments) {

@@ -21,6 +21,8 @@ struct CatalogueEntry {
 
 // The numbered warnings, shared with the sibling programs of the family: most numbers are
 // never shown by this program, but a number means the same text everywhere.
+// A table, one message an entry: its length says nothing of its complexity.
+// NOLINTNEXTLINE(readability-function-size)
 const QHash<int, CatalogueEntry>& catalogue() {
     static const QHash<int, CatalogueEntry> entries = {
         {1, {u"ΠΡΟΣΟΧΗ !!!"_s, u"To αρχείο συστήματος δεν υπάρχει."_s, u""_s, MsgIcon::Critical, false}},
