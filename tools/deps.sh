@@ -17,10 +17,13 @@ ORVA_BUILD_PACKAGES=(
   libqt6sql6-odbc unixodbc-dev tdsodbc
 )
 # Qt's HTTP server (the tests' web servers) finds its package only with Qt WebSockets beside it.
+# clang-format and clang-tidy are the checks of CI (.ci/run, the targets format and
+# format-check, the option ORVA_CLANG_TIDY).
 ORVA_TEST_PACKAGES=(libbenchmark-dev python3-aiosmtpd enscript ghostscript python3-xlsxwriter
   qt6-httpserver-dev qt6-websockets-dev
   lintian appstream desktop-file-utils sqlite3 xvfb libxcb1-dev fonts-dejavu-core
-  postgresql odbc-postgresql)
+  postgresql odbc-postgresql
+  clang-format clang-tidy)
 
 ensure_packages() {
   local missing=()
