@@ -78,7 +78,7 @@ bool RegisterGreekCollation(sqlite3* handle) {
         if (!collator || sqlite3_create_collation_v2(handle, "GREEK", encoding, collator.get(), compare,
                                                      closeCollator) != SQLITE_OK)
             return false;
-        collator.release(); // the connection closes it
+        static_cast<void>(collator.release()); // the connection closes it
     }
     return true;
 }
