@@ -24,7 +24,8 @@ private slots:
         QVERIFY(!NamesCommand({u"--style=fusion"_s, u"-reverse"_s}));
         // Anything else, wherever it stands, is a command line and never the windows.
         QVERIFY(NamesCommand({u"-style"_s, u"fusion"_s, u"import"_s}));
-        QVERIFY(NamesCommand({u"--data-dir"_s, u"/tmp/x"_s, u"--order"_s, u"afm"_s, u"report"_s, u"employees"_s}));
+        QVERIFY(NamesCommand(
+            {u"--data-dir"_s, u"/tmp/x"_s, u"--order"_s, u"afm"_s, u"report"_s, u"employees"_s}));
         QVERIFY(NamesCommand({u"--order"_s, u"afm"_s}));
         QVERIFY(NamesCommand({u"--data-dir"_s}));
         QVERIFY(NamesCommand({u"--data-dir="_s}));
@@ -141,8 +142,8 @@ private slots:
         TestDataFolder folder;
         QTemporaryDir out;
         const QString pdf = out.filePath(u"employees.pdf"_s);
-        const CommandRun run = RunOrva({u"--data-dir"_s, folder.path(), u"--order"_s, u"afm"_s, u"--out"_s, pdf,
-                                        u"report"_s, u"employees"_s});
+        const CommandRun run = RunOrva({u"--data-dir"_s, folder.path(), u"--order"_s, u"afm"_s, u"--out"_s,
+                                        pdf, u"report"_s, u"employees"_s});
         QVERIFY(run.finished);
         QCOMPARE(run.exitCode, int(NothingFound));
         QCOMPARE(run.err, u"orva: Δεν υπάρχουν εγγραφές.\n"_s);
@@ -153,8 +154,8 @@ private slots:
         QTest::addColumn<QString>("reason");
         QTest::newRow("a folder option without its folder")
             << QStringList{u"--data-dir"_s} << u"orva: Λείπει η τιμή μετά το «--data-dir»."_s;
-        QTest::newRow("an empty folder") << QStringList{u"--data-dir="_s}
-                                         << u"orva: Η επιλογή --data-dir θέλει έναν φάκελο."_s;
+        QTest::newRow("an empty folder")
+            << QStringList{u"--data-dir="_s} << u"orva: Η επιλογή --data-dir θέλει έναν φάκελο."_s;
         QTest::newRow("an unknown option first")
             << QStringList{u"--frob"_s, u"report"_s, u"employees"_s} << u"orva: Άγνωστη επιλογή «frob»."_s;
         QTest::newRow("a report's option without a command")
@@ -217,7 +218,8 @@ private slots:
                      qPrintable(u"orva.1: "_s + command));
         }
         for (int number : numbers) {
-            QVERIFY2(readmeCommands.contains(u"\n| %1 |"_s.arg(number)), qPrintable(u"README: status %1"_s.arg(number)));
+            QVERIFY2(readmeCommands.contains(u"\n| %1 |"_s.arg(number)),
+                     qPrintable(u"README: status %1"_s.arg(number)));
             QVERIFY2(manualStatuses.contains(u".TP\n.B %1\n"_s.arg(number)),
                      qPrintable(u"orva.1: status %1"_s.arg(number)));
         }

@@ -115,9 +115,10 @@ private slots:
         const QByteArray before = FileBytes(database);
         const CommandRun check = RunOrva({"check", "--data-dir", m_folder->path()});
         QCOMPARE(check.exitCode, 1);
-        for (const QString& told : {QStringLiteral("ο έλεγχος ακεραιότητας βρήκε"),
-                                    QStringLiteral("λείπει το πεδίο NewsDat του πίνακα Param"),
-                                    QStringLiteral("λείπει ο πίνακας Company"), QStringLiteral("ErgazEeponGreek")})
+        for (const QString& told :
+             {QStringLiteral("ο έλεγχος ακεραιότητας βρήκε"),
+              QStringLiteral("λείπει το πεδίο NewsDat του πίνακα Param"),
+              QStringLiteral("λείπει ο πίνακας Company"), QStringLiteral("ErgazEeponGreek")})
             QVERIFY2(check.err.contains(told), qPrintable(told + QStringLiteral(" in:\n") + check.err));
         QVERIFY2(!check.err.contains(QStringLiteral("Kins")), qPrintable(check.err));
         QCOMPARE(FileBytes(database), before);

@@ -26,8 +26,8 @@
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
-#include <memory>
 #include <QToolButton>
+#include <memory>
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QSignalSpy>
-#include <QTimer>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -301,7 +301,7 @@ private slots:
             pressed = true;
             m_run->press(5);
             QCOMPARE(QGuiApplication::overrideCursor() ? QGuiApplication::overrideCursor()->shape()
-                                                        : Qt::ArrowCursor,
+                                                       : Qt::ArrowCursor,
                      Qt::WaitCursor);
             server.answer(published);
         });

@@ -112,8 +112,10 @@ private slots:
         // The whole filling, each step in the browser that shows the page.
         QCOMPARE(flow.documentComplete(1, SignOn),
                  (BrowserActions{
-                     BrowserAction::setField(1, SignOnOrigin, PortalFields::TaxisUserName, QStringLiteral("user1")),
-                     BrowserAction::setField(1, SignOnOrigin, PortalFields::TaxisPassword, QStringLiteral("pass1")),
+                     BrowserAction::setField(1, SignOnOrigin, PortalFields::TaxisUserName,
+                                             QStringLiteral("user1")),
+                     BrowserAction::setField(1, SignOnOrigin, PortalFields::TaxisPassword,
+                                             QStringLiteral("pass1")),
                      BrowserAction::submit(1, SignOnOrigin,
                                            {PortalFields::TaxisUserName, PortalFields::TaxisPassword})}));
         QVERIFY(!flow.firstSsoLogin());

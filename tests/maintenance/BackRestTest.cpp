@@ -139,7 +139,8 @@ void BackRestTest::aDiscServesARestoreButNotABackup() {
     QCOMPARE(control<QComboBox>("Disk")->currentIndex(), 1);
     control<QAction>("Tools_1")->trigger();
     QCOMPARE(m_dialogs->boxes.size(), 1);
-    QVERIFY2(m_dialogs->boxes.first().text.contains(u"μόνο ανάγνωση"_s), qPrintable(m_dialogs->boxes.first().text));
+    QVERIFY2(m_dialogs->boxes.first().text.contains(u"μόνο ανάγνωση"_s),
+             qPrintable(m_dialogs->boxes.first().text));
     m_dialogs->clear();
     m_dialogs->answers = {MsgAnswer::Yes};
     control<QAction>("Tools_2")->trigger();

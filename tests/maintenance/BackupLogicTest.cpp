@@ -405,7 +405,8 @@ void BackupLogicTest::anOldLargerBackupGivesWayOnlyWhenAllowed() {
     QCOMPARE(filesOf(stick.path()), QStringList{DatabaseFileName});
 
     // Allowed: the old one goes first, the new one is whole, nothing else is left.
-    const MaintenanceOutcome done = BackupDatabase(file(u"IntTvx.db"_s), VolumeOfFolder(stick.path()), {}, true);
+    const MaintenanceOutcome done =
+        BackupDatabase(file(u"IntTvx.db"_s), VolumeOfFolder(stick.path()), {}, true);
     QVERIFY2(done.ok(), qPrintable(done.text));
     QCOMPARE(FileBytes(stick.file(DatabaseFileName)), FileBytes(file(u"IntTvx.db"_s)));
     QCOMPARE(ReadDatabase(stick.file(DatabaseFileName)).generation, u"new"_s);
@@ -421,8 +422,9 @@ void BackupLogicTest::aDiskThatFillsDuringTheCopyIsToldAsFullAndTheOldBackupStay
     REQUIRE_MOUNTED(stick);
     QVERIFY(QFile::copy(file(u"old.db"_s), stick.file(DatabaseFileName)));
     const QByteArray old = FileBytes(stick.file(DatabaseFileName));
-    QCOMPARE(RoomForBackup(VolumeOfFolder(stick.path()), DatabaseFileName, QFileInfo(file(u"IntTvx.db"_s)).size()),
-             BackupRoom::Beside);
+    QCOMPARE(
+        RoomForBackup(VolumeOfFolder(stick.path()), DatabaseFileName, QFileInfo(file(u"IntTvx.db"_s)).size()),
+        BackupRoom::Beside);
     // Another program takes the room while the copy is on its way.
     bool filled = false;
     const MaintenanceOutcome outcome =
@@ -454,7 +456,8 @@ void BackupLogicTest::noRoomEvenInPlaceOfTheOldBackupIsToldBeforeAnythingChanges
     // The volume was chosen when it had room: the space of this moment decides.
     BackupVolume stale = VolumeOfFolder(stick.path());
     stale.bytesFree = 8'000'000'000;
-    QCOMPARE(RoomForBackup(stale, DatabaseFileName, QFileInfo(file(u"IntTvx.db"_s)).size()), BackupRoom::None);
+    QCOMPARE(RoomForBackup(stale, DatabaseFileName, QFileInfo(file(u"IntTvx.db"_s)).size()),
+             BackupRoom::None);
     const MaintenanceOutcome outcome = BackupDatabase(file(u"IntTvx.db"_s), stale, {}, true);
     QCOMPARE(outcome.message, 26);
     QCOMPARE(FileBytes(stick.file(DatabaseFileName)), old);
@@ -495,10 +498,10 @@ void BackupLogicTest::restoreChecksEveryTableAndColumnBeforeTouchingAnything() {
     MakeOrvaDatabase(file(u"IntTvx.db"_s), u"mine"_s, 50);
     const QByteArray before = FileBytes(file(u"IntTvx.db"_s));
     // All four tables, but Param with one of its columns only.
-    exec(file(u"thin.db"_s), {u"Create Table Param (IkaCode)"_s, u"Insert Into Param Values ('')"_s,
-                              u"Create Table Ergaz (Eafm, Eepon, Eypo)"_s,
-                              u"Create Table Kins (Eafm, Kdate, Korario, Kparat)"_s,
-                              u"Create Table Company (Ccode, Cemail)"_s});
+    exec(file(u"thin.db"_s),
+         {u"Create Table Param (IkaCode)"_s, u"Insert Into Param Values ('')"_s,
+          u"Create Table Ergaz (Eafm, Eepon, Eypo)"_s, u"Create Table Kins (Eafm, Kdate, Korario, Kparat)"_s,
+          u"Create Table Company (Ccode, Cemail)"_s});
     const MaintenanceOutcome outcome = RestoreDatabase(file(u"IntTvx.db"_s), file(u"thin.db"_s));
     QVERIFY(!outcome.ok());
     QCOMPARE(outcome.side, MaintenanceOutcome::Side::Source);
@@ -591,7 +594,8 @@ void BackupLogicTest::aWriteAheadLogIsCopiedAndSettledIntoTheCopy() {
 void BackupLogicTest::aDatabaseInWriteAheadModeIsBackedUpWhole() {
     makeLoggedDatabase(file(u"IntTvx.db"_s), u"committed"_s);
     QDir().mkpath(file(u"stick"_s));
-    const MaintenanceOutcome outcome = BackupDatabase(file(u"IntTvx.db"_s), volumeAt(file(u"stick"_s), 1'000'000'000));
+    const MaintenanceOutcome outcome =
+        BackupDatabase(file(u"IntTvx.db"_s), volumeAt(file(u"stick"_s), 1'000'000'000));
     QVERIFY2(outcome.ok(), qPrintable(outcome.text));
     QCOMPARE(filesOf(file(u"stick"_s)), QStringList{u"IntTvx.db"_s});
     const DatabaseContents copy = ReadDatabase(file(u"stick/IntTvx.db"_s));
@@ -617,9 +621,10 @@ void BackupLogicTest::networkSharesAndTheDesktopsSharesAreOffered() {
     QDir().mkpath(file(u"gvfs/smb-share:server=nas,share=backup"_s));
     QDir().mkpath(file(u"gvfs/smb-share:server=nas,share=docs"_s));
     QDir().mkpath(file(u"nfs"_s));
-    const QList<BackupVolume> volumes = VolumesOfMounts({{u"gvfsd-fuse"_s, file(u"gvfs"_s), "fuse.gvfsd-fuse"},
-                                                         {u"nas:/export"_s, file(u"nfs"_s), "nfs"},
-                                                         {u"proc"_s, u"/proc"_s, "proc"}});
+    const QList<BackupVolume> volumes =
+        VolumesOfMounts({{u"gvfsd-fuse"_s, file(u"gvfs"_s), "fuse.gvfsd-fuse"},
+                         {u"nas:/export"_s, file(u"nfs"_s), "nfs"},
+                         {u"proc"_s, u"/proc"_s, "proc"}});
     QStringList names;
     for (const BackupVolume& volume : volumes) {
         names << volume.name;
@@ -631,7 +636,8 @@ void BackupLogicTest::networkSharesAndTheDesktopsSharesAreOffered() {
 
     // Offered after the disks, before the home folder.
     BackupVolume data{u"DATA"_s, u"/srv/data"_s};
-    const QList<BackupVolume> offered = ArrangeBackupVolumes({volumes.first(), data}, {u"home"_s, u"/home/u"_s});
+    const QList<BackupVolume> offered =
+        ArrangeBackupVolumes({volumes.first(), data}, {u"home"_s, u"/home/u"_s});
     QCOMPARE(offered.at(0).rootPath, u"/srv/data"_s);
     QVERIFY(offered.at(1).network);
     QVERIFY(offered.at(2).home);

@@ -9,8 +9,8 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QFrame>
 #include <QFile>
+#include <QFrame>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMdiSubWindow>
@@ -165,7 +165,8 @@ void KenaEntTest::aFormOpensAsAPageAsWideAsTheWindow() {
     QCOMPARE(pict->pixmap().deviceIndependentSize().toSize(), pict->size());
     // Its top at the top, and the whole width inside the frame.
     QCOMPARE(pict->y(), 0);
-    QVERIFY(pict->x() >= frame->contentsRect().left() && pict->geometry().right() <= frame->contentsRect().right());
+    QVERIFY(pict->x() >= frame->contentsRect().left() &&
+            pict->geometry().right() <= frame->contentsRect().right());
     // A landscape form is fitted the same way.
     choose(8);
     QCOMPARE(pict->width(), frame->contentsRect().width());
@@ -264,7 +265,8 @@ void KenaEntTest::aRealScanInTheDataFolderIsShownInstead() {
     auto* pict = control<QLabel>(u"Pict"_s);
     QCOMPARE(pict->width(), control<QFrame>(u"Frame"_s)->contentsRect().width());
     QCOMPARE(pict->height(), qRound(1100.0 * pict->width() / 800));
-    const QColor middle = pict->pixmap().toImage().pixelColor(pict->pixmap().width() / 2, pict->pixmap().height() / 2);
+    const QColor middle =
+        pict->pixmap().toImage().pixelColor(pict->pixmap().width() / 2, pict->pixmap().height() / 2);
     QVERIFY(qAbs(middle.red() - 255) < 8 && qAbs(middle.green() - 255) < 8 && middle.blue() < 8);
 }
 
@@ -323,7 +325,8 @@ void KenaEntTest::printsOnAFullPageInTheListedOrientation() {
 void KenaEntTest::theFormsCarryTheirOwnTitles() {
     for (int i = 0; i < 28; ++i) {
         const BlankFormEntry& form = BlankFormList().at(i);
-        QFile description(QStringLiteral(ORVA_FORMS_DIR "/") + QFileInfo(form.file).completeBaseName() + u".form"_s);
+        QFile description(QStringLiteral(ORVA_FORMS_DIR "/") + QFileInfo(form.file).completeBaseName() +
+                          u".form"_s);
         QVERIFY(description.open(QIODevice::ReadOnly));
         QString drawn;
         for (const QString& line : QString::fromUtf8(description.readAll()).split(u'\n')) {

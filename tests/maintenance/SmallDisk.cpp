@@ -25,8 +25,9 @@ SmallDisk::SmallDisk(qint64 bytes) {
     }
     // tmpfs counts its size in whole pages.
     const qint64 kilobytes = (bytes + 4095) / 4096 * 4;
-    m_reason = run({QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
-                    QStringLiteral("size=%1k,mode=0777").arg(kilobytes), QStringLiteral("tmpfs"), m_dir.path()});
+    m_reason =
+        run({QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+             QStringLiteral("size=%1k,mode=0777").arg(kilobytes), QStringLiteral("tmpfs"), m_dir.path()});
     m_mounted = m_reason.isEmpty();
 }
 

@@ -28,9 +28,9 @@ private:
 };
 
 // Skips the test when the disk could not be mounted.
-#define REQUIRE_MOUNTED(disk)                                                                            \
-    do {                                                                                                 \
-        if (!(disk).mounted())                                                                           \
-            QSKIP(qPrintable(QStringLiteral("a small file system cannot be mounted here: ") +           \
-                             (disk).reason()));                                                          \
+#define REQUIRE_MOUNTED(disk)                                                                                \
+    do {                                                                                                     \
+        if (!(disk).mounted())                                                                               \
+            QSKIP(qPrintable(QStringLiteral("a small file system cannot be mounted here: ") +                \
+                             (disk).reason()));                                                              \
     } while (false)

@@ -323,12 +323,14 @@ private slots:
         QCOMPARE(written.exitCode, int(CommandDone));
         QProcess process;
         process.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
-        process.start(QStringLiteral(ORVA_EXECUTABLE), {u"report"_s, u"employees"_s, u"--format"_s, u"txt"_s,
-                                                        u"--out"_s, u"-"_s, u"--data-dir"_s, m_folder->path()});
+        process.start(QStringLiteral(ORVA_EXECUTABLE),
+                      {u"report"_s, u"employees"_s, u"--format"_s, u"txt"_s, u"--out"_s, u"-"_s,
+                       u"--data-dir"_s, m_folder->path()});
         QVERIFY(process.waitForFinished(60000));
         QCOMPARE(process.exitCode(), int(CommandDone));
         QCOMPARE(process.readAllStandardOutput(), ReadAll(out(u"employees.txt"_s)));
-        QCOMPARE(QString::fromUtf8(process.readAllStandardError()), u"orva: Η εγγραφή του αρχείου ολοκληρώθηκε.\n"_s);
+        QCOMPARE(QString::fromUtf8(process.readAllStandardError()),
+                 u"orva: Η εγγραφή του αρχείου ολοκληρώθηκε.\n"_s);
     }
 
     void aDeviceOrAPipeIsWrittenIntoAndAFailedWriteIsStatus4() {
@@ -342,7 +344,8 @@ private slots:
         QProcess reader;
         reader.start(u"cat"_s, {out(u"pipe"_s)});
         QVERIFY(reader.waitForStarted());
-        const CommandRun piped = orva({u"report"_s, u"employees"_s, u"--format"_s, u"pdf"_s, u"--out"_s, u"pipe"_s});
+        const CommandRun piped =
+            orva({u"report"_s, u"employees"_s, u"--format"_s, u"pdf"_s, u"--out"_s, u"pipe"_s});
         QVERIFY(reader.waitForFinished(60000));
         QCOMPARE(piped.exitCode, int(CommandDone));
         QCOMPARE(pdfPages(out(u"employees.pdf"_s)).size(), 1);
@@ -358,9 +361,11 @@ private slots:
             QSKIP("making a device file needs root");
         const QByteArray device = QFile::encodeName(out(u"full"_s));
         QVERIFY(::mknod(device.constData(), S_IFCHR | 0666, makedev(1, 7)) == 0);
-        const CommandRun full = orva({u"report"_s, u"employees"_s, u"--format"_s, u"txt"_s, u"--out"_s, u"full"_s});
+        const CommandRun full =
+            orva({u"report"_s, u"employees"_s, u"--format"_s, u"txt"_s, u"--out"_s, u"full"_s});
         QCOMPARE(full.exitCode, int(CannotWriteFile));
-        QVERIFY2(full.err.startsWith(u"orva: Το αρχείο full δεν μπορεί να γραφτεί ("_s), qPrintable(full.err));
+        QVERIFY2(full.err.startsWith(u"orva: Το αρχείο full δεν μπορεί να γραφτεί ("_s),
+                 qPrintable(full.err));
         QVERIFY2(full.err.contains(u"δεν υπάρχει χώρος"_s), qPrintable(full.err));
         struct stat info {};
         QVERIFY(::stat(device.constData(), &info) == 0);
@@ -369,14 +374,17 @@ private slots:
 
     void aFormatThatContradictsTheNameIsRefused() {
         AddEmployee(u"100000000"_s, u"ΑΝΤΩΝΙΟΥ ΜΑΡΙΑ"_s);
-        expectBadArguments({u"report"_s, u"employees"_s, u"--format"_s, u"pdf"_s, u"--out"_s, u"x.xlsx"_s},
-                           u"Η μορφή pdf δεν ταιριάζει με την κατάληξη .xlsx του αρχείου x.xlsx· δώστε όνομα με "
-                           u"κατάληξη .pdf ή αφήστε τη μορφή να βγει από την κατάληξη."_s);
+        expectBadArguments(
+            {u"report"_s, u"employees"_s, u"--format"_s, u"pdf"_s, u"--out"_s, u"x.xlsx"_s},
+            u"Η μορφή pdf δεν ταιριάζει με την κατάληξη .xlsx του αρχείου x.xlsx· δώστε όνομα με "
+            u"κατάληξη .pdf ή αφήστε τη μορφή να βγει από την κατάληξη."_s);
         // The two text formats share their names, and a name of no format is the user's.
-        QCOMPARE(orva({u"report"_s, u"employees"_s, u"--format"_s, u"asc"_s, u"--out"_s, u"x.txt"_s}).exitCode,
-                 int(CommandDone));
-        QCOMPARE(orva({u"report"_s, u"employees"_s, u"--format"_s, u"pdf"_s, u"--out"_s, u"x.dat"_s}).exitCode,
-                 int(CommandDone));
+        QCOMPARE(
+            orva({u"report"_s, u"employees"_s, u"--format"_s, u"asc"_s, u"--out"_s, u"x.txt"_s}).exitCode,
+            int(CommandDone));
+        QCOMPARE(
+            orva({u"report"_s, u"employees"_s, u"--format"_s, u"pdf"_s, u"--out"_s, u"x.dat"_s}).exitCode,
+            int(CommandDone));
         QVERIFY(ReadAll(out(u"x.dat"_s)).startsWith("%PDF-"));
     }
 

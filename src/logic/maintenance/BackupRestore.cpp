@@ -111,7 +111,8 @@ MaintenanceOutcome CheckBackupFile(const QString& backup) {
     if (!check.ok())
         return box(RestoreTitle,
                    u"ΠΡΟΣΟΧΗ !!!\r\nΤο αρχείο %1 δεν είναι αρχείο του προγράμματος.\r\n%2\r\n"
-                   u"Η φόρτωση δεν έγινε και το αρχείο του προγράμματος έμεινε όπως ήταν."_s.arg(backup, check.reason),
+                   u"Η φόρτωση δεν έγινε και το αρχείο του προγράμματος έμεινε όπως ήταν."_s.arg(
+                       backup, check.reason),
                    MaintenanceOutcome::Side::Source);
     return catalogue(27);
 }

@@ -76,9 +76,9 @@ int rank(const BackupVolume& volume) {
 
 // File systems of shares on other computers.
 bool networkType(const QByteArray& type) {
-    static const QList<QByteArray> types = {"nfs",      "nfs4",        "cifs",           "smb3",
-                                            "smbfs",    "fuse.sshfs",  "fuse.rclone",    "davfs",
-                                            "fuse.davfs2", "fuse.smbnetfs", "afs",       "ceph"};
+    static const QList<QByteArray> types = {"nfs",         "nfs4",          "cifs",        "smb3",
+                                            "smbfs",       "fuse.sshfs",    "fuse.rclone", "davfs",
+                                            "fuse.davfs2", "fuse.smbnetfs", "afs",         "ceph"};
     return types.contains(type);
 }
 
@@ -141,7 +141,8 @@ QList<BackupVolume> VolumesOfMounts(const QList<MountEntry>& mounts) {
             break;
         case MountKind::Network: {
             BackupVolume volume = volumeAt(mount.rootPath, QStorageInfo(mount.rootPath));
-            volume.name = mountedForTheUser(mount.rootPath) ? QFileInfo(mount.rootPath).fileName() : mount.device;
+            volume.name =
+                mountedForTheUser(mount.rootPath) ? QFileInfo(mount.rootPath).fileName() : mount.device;
             volume.network = true;
             volumes << volume;
             break;

@@ -34,9 +34,9 @@ QString VolumeName(const QString& label, const QString& rootPath);
 
 // A file system as the system lists its mounts.
 struct MountEntry {
-    QString device;    // "/dev/sdb1", "nas:/export", "//nas/backup", "gvfsd-fuse"
-    QString rootPath;  // where it is mounted
-    QByteArray type;   // "vfat", "nfs4", "cifs", "fuse.gvfsd-fuse"
+    QString device;   // "/dev/sdb1", "nas:/export", "//nas/backup", "gvfsd-fuse"
+    QString rootPath; // where it is mounted
+    QByteArray type;  // "vfat", "nfs4", "cifs", "fuse.gvfsd-fuse"
 };
 
 // What a mounted file system is to the backup: a disk, a share of the network, the folder

@@ -26,13 +26,14 @@ int runCheck(const CommandCall&) {
     }
     QString text = u"Η βάση δεδομένων %1 έχει προβλήματα:\n"_s.arg(path);
     if (!check.damage.isEmpty())
-        text += (check.damage.size() == 1 ? u"- ο έλεγχος ακεραιότητας βρήκε ένα σφάλμα στο αρχείο.\n"_s
-                                          : u"- ο έλεγχος ακεραιότητας βρήκε %1 σφάλματα στο αρχείο.\n"_s.arg(
-                                                check.damage.size()));
+        text +=
+            (check.damage.size() == 1
+                 ? u"- ο έλεγχος ακεραιότητας βρήκε ένα σφάλμα στο αρχείο.\n"_s
+                 : u"- ο έλεγχος ακεραιότητας βρήκε %1 σφάλματα στο αρχείο.\n"_s.arg(check.damage.size()));
     for (const QString& missing : check.missing) {
-        text += missing.contains(u'.')
-                    ? u"- λείπει το πεδίο %1 του πίνακα %2.\n"_s.arg(missing.section(u'.', 1), missing.section(u'.', 0, 0))
-                    : u"- λείπει ο πίνακας %1.\n"_s.arg(missing);
+        text += missing.contains(u'.') ? u"- λείπει το πεδίο %1 του πίνακα %2.\n"_s.arg(
+                                             missing.section(u'.', 1), missing.section(u'.', 0, 0))
+                                       : u"- λείπει ο πίνακας %1.\n"_s.arg(missing);
     }
     text += u"Φορτώστε το τελευταίο αντίγραφο ασφαλείας (orva restore ΑΡΧΕΙΟ) ή επικοινωνήστε με την "
             u"υποστήριξη, πριν γράψετε άλλα στοιχεία."_s;

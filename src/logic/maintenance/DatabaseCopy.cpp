@@ -55,13 +55,15 @@ FileOutcome writeFailure(int error, const QString& folder) {
                                    u"Ο δίσκος του φακέλου %1 δεν απαντά (βγήκε ή χάλασε;). Αιτία: %2"_s.arg(
                                        folder, systemError(error)));
     default:
-        return FileOutcome::failed(FileOutcome::Failed,
-                                   u"Η εγγραφή του αντιγράφου στον φάκελο %1 απέτυχε: %2"_s.arg(folder, systemError(error)));
+        return FileOutcome::failed(
+            FileOutcome::Failed,
+            u"Η εγγραφή του αντιγράφου στον φάκελο %1 απέτυχε: %2"_s.arg(folder, systemError(error)));
     }
 }
 
 // Runs work on a connection of its own to the file; the connection is gone afterwards.
-QString withConnection(const QString& path, bool readOnly, const std::function<QString(QSqlDatabase&)>& work) {
+QString withConnection(const QString& path, bool readOnly,
+                       const std::function<QString(QSqlDatabase&)>& work) {
     static QAtomicInteger<int> counter;
     const QString name = u"orva-file-%1"_s.arg(counter.fetchAndAddRelaxed(1));
     QString problem;
@@ -192,7 +194,8 @@ FileOutcome checkPlainDatabase(const QString& path) {
     if (const QString problem = IntegrityProblem(path); !problem.isEmpty())
         return FileOutcome::failed(FileOutcome::NotOrvaDatabase,
                                    u"Η βάση δεδομένων είναι κατεστραμμένη: %1"_s.arg(problem));
-    const QString gaps = withConnection(path, true, [](QSqlDatabase& db) { return FindSchemaGaps(db).text(); });
+    const QString gaps =
+        withConnection(path, true, [](QSqlDatabase& db) { return FindSchemaGaps(db).text(); });
     if (!gaps.isEmpty())
         return FileOutcome::failed(FileOutcome::NotOrvaDatabase,
                                    u"Η βάση δεδομένων δεν έχει ό,τι χρειάζεται το πρόγραμμα. %1"_s.arg(gaps));
@@ -220,7 +223,8 @@ struct DatabaseCopy::Temporary {
     QStringList companions;
 };
 
-DatabaseCopy::DatabaseCopy(const QString& source, const QString& target) : m_source(source), m_target(target) {}
+DatabaseCopy::DatabaseCopy(const QString& source, const QString& target)
+    : m_source(source), m_target(target) {}
 
 DatabaseCopy::~DatabaseCopy() = default;
 
@@ -235,10 +239,12 @@ FileOutcome DatabaseCopy::write(const CopyProgress& progress) {
     const QFileInfo targetInfo(m_target);
     const QDir folder = targetInfo.absoluteDir();
     if (!QFileInfo(folder.path()).isWritable())
-        return FileOutcome::failed(FileOutcome::InUse, u"Ο φάκελος %1 δεν δέχεται εγγραφή."_s.arg(folder.path()));
+        return FileOutcome::failed(FileOutcome::InUse,
+                                   u"Ο φάκελος %1 δεν δέχεται εγγραφή."_s.arg(folder.path()));
     removeStaleCopies(folder, u".%1.orva-*"_s.arg(targetInfo.fileName()));
 
-    m_temporary = std::make_unique<Temporary>(folder.filePath(u".%1.orva-XXXXXX"_s.arg(targetInfo.fileName())));
+    m_temporary =
+        std::make_unique<Temporary>(folder.filePath(u".%1.orva-XXXXXX"_s.arg(targetInfo.fileName())));
     QTemporaryFile& out = m_temporary->file;
     if (!out.open())
         return FileOutcome::failed(FileOutcome::Failed,
@@ -277,8 +283,9 @@ FileOutcome DatabaseCopy::write(const CopyProgress& progress) {
 
     for (const QString& suffix : QStringList{QString()} + companions) {
         if (!sameBytes(m_source + suffix, out.fileName() + suffix))
-            return FileOutcome::failed(FileOutcome::Failed,
-                                       u"Το αντίγραφο δεν είναι ίδιο με το αρχείο %1."_s.arg(m_source + suffix));
+            return FileOutcome::failed(
+                FileOutcome::Failed,
+                u"Το αντίγραφο δεν είναι ίδιο με το αρχείο %1."_s.arg(m_source + suffix));
     }
     // An empty file is an empty database to SQLite: it is copied as it is.
     if (QFileInfo(m_source).size() == 0)
@@ -318,17 +325,18 @@ FileOutcome DatabaseCopy::putInPlace(const QString& keepPreviousAs) {
         // A second name for the file being replaced: the target's own name never goes
         // missing. Where links are not allowed, a copy does the same.
         if (::link(target.constData(), previous.constData()) != 0 && !QFile::copy(m_target, keepPreviousAs))
-            return FileOutcome::failed(FileOutcome::Failed,
-                                       u"Η βάση δεδομένων %1 δεν κρατήθηκε στην άκρη: %2"_s.arg(
-                                           m_target, systemError(errno)));
+            return FileOutcome::failed(
+                FileOutcome::Failed,
+                u"Η βάση δεδομένων %1 δεν κρατήθηκε στην άκρη: %2"_s.arg(m_target, systemError(errno)));
     }
     if (std::rename(copy.constData(), target.constData()) != 0) {
         const int error = errno;
         if (!keepPreviousAs.isEmpty())
             QFile::remove(keepPreviousAs);
         const bool denied = error == EACCES || error == EPERM;
-        return FileOutcome::failed(denied ? FileOutcome::InUse : FileOutcome::Failed,
-                                   u"Το αρχείο %1 δεν αντικαταστάθηκε: %2"_s.arg(m_target, systemError(error)));
+        return FileOutcome::failed(
+            denied ? FileOutcome::InUse : FileOutcome::Failed,
+            u"Το αρχείο %1 δεν αντικαταστάθηκε: %2"_s.arg(m_target, systemError(error)));
     }
     // The temporary name is gone; nothing is left for the temporary file to remove.
     m_temporary->file.setAutoRemove(false);

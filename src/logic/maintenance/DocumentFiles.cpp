@@ -1,6 +1,5 @@
 #include "logic/maintenance/DocumentFiles.h"
 
-
 #include <QFile>
 #include <QPainter>
 #include <QStringDecoder>

@@ -31,7 +31,8 @@ int runImport(const CommandCall& call) {
     if (!lines) {
         // A file that was read but is no text carries its reason in Greek already.
         const bool read = QFileInfo(path).isFile() && QFileInfo(path).isReadable();
-        PrintFailure(read ? Failure{u"«%1»: %2"_s.arg(path, error), {}} : FileFailure(FileAction::Read, path, error));
+        PrintFailure(read ? Failure{u"«%1»: %2"_s.arg(path, error), {}}
+                          : FileFailure(FileAction::Read, path, error));
         return BadArguments;
     }
     if (!OpenDatabase())

@@ -70,8 +70,9 @@ QString SendToOutput(const QString& made, const QString& path) {
         return u"Το αρχείο %1 δεν διαβάζεται: %2"_s.arg(made, in.errorString());
     const bool standardOutput = path == u"-"_s;
     // Appending keeps what a shell's ">>" asked for; a device or pipe knows no end.
-    const int fd = standardOutput ? STDOUT_FILENO
-                                  : ::open(QFile::encodeName(path).constData(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    const int fd = standardOutput
+                       ? STDOUT_FILENO
+                       : ::open(QFile::encodeName(path).constData(), O_WRONLY | O_APPEND | O_CLOEXEC);
     const QString where = standardOutput ? u"η τυπική έξοδος"_s : path;
     if (fd < 0)
         return u"Το %1 δεν ανοίγει για εγγραφή: %2"_s.arg(where, writeError(errno));

@@ -36,8 +36,8 @@ const QList<SchemaTable>& ProgramSchema() {
         {u"Ergaz"_s, {u"Eafm"_s, u"Eepon"_s, u"Eypo"_s}},
         {u"Kins"_s, {u"Eafm"_s, u"Kdate"_s, u"Korario"_s, u"Kparat"_s}},
         {u"Param"_s,
-         {u"IkaCode"_s, u"IkaPass"_s, u"TaxisCode"_s, u"TaxisPass"_s, u"SmtpServer"_s, u"Cemail"_s, u"Lemail"_s,
-          u"Cepon"_s, u"NewsDat"_s}},
+         {u"IkaCode"_s, u"IkaPass"_s, u"TaxisCode"_s, u"TaxisPass"_s, u"SmtpServer"_s, u"Cemail"_s,
+          u"Lemail"_s, u"Cepon"_s, u"NewsDat"_s}},
         {u"Company"_s, {u"Ccode"_s, u"Cemail"_s}},
     };
     return tables;

@@ -91,8 +91,8 @@ bool madeByTheProgram(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    static const QByteArray creator = QByteArrayLiteral("/Creator (\xfe\xff") +
-                                      QByteArray("\0O\0r\0v\0a", 8) + QByteArrayLiteral(")");
+    static const QByteArray creator =
+        QByteArrayLiteral("/Creator (\xfe\xff") + QByteArray("\0O\0r\0v\0a", 8) + QByteArrayLiteral(")");
     return file.read(4096).contains(creator);
 }
 
