@@ -16,8 +16,8 @@ const char* const SchemaStatements[] = {
     " Sproof Varchar(260) Not Null Default '')",
     "Create Index If Not Exists SubmissionsEntry On Submissions (Eafm, Kdate, Ssent)",
     "Create Index If Not Exists SubmissionsSent On Submissions (Ssent)",
-    "Create Table If Not Exists ApiLogin (Auser Varchar(60) Not Null Default '',"
-    " Apass Varchar(60) Not Null Default '')",
+    ("Create Table If Not Exists ApiLogin (Auser Varchar(60) Not Null Default '',"
+     " Apass Varchar(60) Not Null Default '')"),
 };
 
 const QString Columns =
