@@ -4,8 +4,10 @@
 # package (its dependencies come from dpkg-shlibdeps); lintian, appstream and
 # desktop-file-utils check it in the tests. The news reader reaches the maker's database
 # through Qt's ODBC driver and the driver manager (FreeTDS for SQL Server); its tests run a
-# PostgreSQL server of their own through the PostgreSQL ODBC driver. The package test starts
-# the media's launcher on a virtual X server (Xvfb) and reads its screen through XCB.
+# PostgreSQL server of their own through the PostgreSQL ODBC driver. Office mode keeps the
+# records on a PostgreSQL server through Qt's PostgreSQL driver and libpq, and backs it up
+# with pg_dump and pg_restore; its tests and benchmarks run a server of their own. The package
+# test starts the media's launcher on a virtual X server (Xvfb) and reads its screen through XCB.
 
 ORVA_BUILD_PACKAGES=(
   cmake ninja-build g++ pkg-config
@@ -15,6 +17,7 @@ ORVA_BUILD_PACKAGES=(
   fonts-liberation2 adwaita-icon-theme
   dpkg-dev file
   libqt6sql6-odbc unixodbc-dev tdsodbc
+  libqt6sql6-psql libpq-dev postgresql-client
 )
 # Qt's HTTP server (the tests' web servers) finds its package only with Qt WebSockets beside it.
 # clang-format and clang-tidy are the checks of CI (.ci/run, the targets format and

@@ -1,5 +1,6 @@
 #include "shell/Commands.h"
 
+#include "logic/core/database/DatabaseCommands.h"
 #include "logic/internet/SubmitCommand.h"
 #include "logic/maintenance/CheckCommand.h"
 #include "logic/maintenance/MaintenanceCommands.h"
@@ -24,7 +25,7 @@ void keepSeriousMessages(QtMsgType type, const QMessageLogContext& context, cons
 const QList<Command>& OrvaCommands() {
     static const QList<Command> commands = {
         ReportEntriesCommand(), ReportEmployeesCommand(), ImportCommand(), BackupCommand(), RestoreCommand(),
-        CheckCommand(), SubmitCommand(), HistoryCommand(),
+        CheckCommand(), SubmitCommand(), HistoryCommand(), DatabaseInitCommand(), DatabaseCopyCommand(),
     };
     return commands;
 }

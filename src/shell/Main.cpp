@@ -103,7 +103,7 @@ void Main::firstActivation() {
         endProgram(1);
         return;
     }
-    m_panels.at(4)->setText(QStringLiteral("Access"));
+    m_panels.at(4)->setText(DatabasePanelText());
     m_panels.at(5)->setText(Program.AppPath);
     if (!TakeUserLock()) {
         endProgram(1);

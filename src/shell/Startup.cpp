@@ -1,5 +1,6 @@
 #include "shell/Startup.h"
 
+#include "logic/core/database/Database.h"
 #include "logic/core/files/DataFolder.h"
 #include "logic/core/files/IniSettings.h"
 #include "logic/core/program/ProgramValues.h"
@@ -49,6 +50,7 @@ int RunOrva(int argc, char** argv) {
     QApplication::setWindowIcon(
         QIcon::fromTheme(QStringLiteral("orva"), QIcon(AppFile(QStringLiteral("Orva.png")))));
     Services::install(std::make_unique<IniSettings>(AppFile(QStringLiteral("Orva.ini"))));
+    UseConfiguredDatabaseServer();
 
     RegisterWindows();
     RegisterLiveCommands();

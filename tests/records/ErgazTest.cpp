@@ -191,6 +191,53 @@ private slots:
         QVERIFY(m_windows->dialogs().boxes.isEmpty());
     }
 
+    // Another PC renamed the employee while the form showed him: the change is refused with
+    // message 12 and the form shows him as stored; saved again, the user's change goes in.
+    void aChangeMadeElsewhereMeanwhileIsNotOverwritten() {
+        RecordWindows::addEmployee(QStringLiteral("090000045"), QStringLiteral("ΠΡΩΤΟ"), QStringLiteral("4"));
+        Ergaz* form = openForm(2, QStringLiteral("090000045"));
+        m_windows->folder().execElsewhere(QStringLiteral("Update Ergaz Set Eepon='ΑΛΛΟΥ ΧΕΡΙ'"));
+        field(form, "Eypo")->setText(QStringLiteral("9"));
+        button(form, "SaveBut")->click();
+        RecordWindows::settle();
+        QCOMPARE(m_windows->dialogs().numbers(), QList<int>{12});
+        QCOMPARE(m_windows->findChild(QStringLiteral("Ergaz")), form);
+        QCOMPARE(field(form, "Eepon")->text(), QStringLiteral("ΑΛΛΟΥ ΧΕΡΙ"));
+        QCOMPARE(field(form, "Eypo")->text(), QStringLiteral("4"));
+        QCOMPARE(SelectEmployee(QStringLiteral("090000045"))->Eypo, QStringLiteral("4"));
+        field(form, "Eypo")->setText(QStringLiteral("9"));
+        button(form, "SaveBut")->click();
+        RecordWindows::settle();
+        QCOMPARE(SelectEmployee(QStringLiteral("090000045")).value(),
+                 (Employee{"090000045", "ΑΛΛΟΥ ΧΕΡΙ", "9"}));
+        QVERIFY(!m_windows->findChild(QStringLiteral("Ergaz")));
+    }
+
+    // A change racing a delete: the employee deleted elsewhere is not stored again, and a
+    // delete of an employee changed elsewhere deletes nothing.
+    void aDeleteRacingAChangeLeavesTheOtherPcsWork() {
+        RecordWindows::addEmployee(QStringLiteral("090000045"), QStringLiteral("ΠΡΩΤΟ"), QStringLiteral("4"));
+        Ergaz* form = openForm(2, QStringLiteral("090000045"));
+        m_windows->folder().execElsewhere(QStringLiteral("Delete From Ergaz"));
+        field(form, "Eepon")->setText(QStringLiteral("ΝΕΟ"));
+        button(form, "SaveBut")->click();
+        RecordWindows::settle();
+        QCOMPARE(m_windows->dialogs().boxes.size(), 1);
+        QVERIFY(m_windows->dialogs().boxes.first().text.startsWith(QStringLiteral("Η εγγραφή διαγράφηκε από άλλο χρήστη")));
+        QVERIFY(!m_windows->findChild(QStringLiteral("Ergaz")));
+        QCOMPARE(RecordWindows::count(QStringLiteral("Ergaz")), 0);
+
+        RecordWindows::addEmployee(QStringLiteral("090000045"), QStringLiteral("ΠΡΩΤΟ"), QStringLiteral("4"));
+        RecordWindows::addEntry(QStringLiteral("090000045"), QStringLiteral("20160301"), QStringLiteral("9-17"));
+        form = openForm(3, QStringLiteral("090000045"));
+        m_windows->folder().execElsewhere(QStringLiteral("Update Ergaz Set Eypo='5'"));
+        button(form, "SaveBut")->click();
+        RecordWindows::settle();
+        QCOMPARE(m_windows->dialogs().numbers(), (QList<int>{0, 12}));
+        QCOMPARE(SelectEmployee(QStringLiteral("090000045"))->Eypo, QStringLiteral("5"));
+        QCOMPARE(RecordWindows::count(QStringLiteral("Kins")), 1);
+    }
+
     void escapeClosesWithoutSaving() {
         Program.BridgeMode[0] = 1;
         Ergaz* form = m_windows->open<Ergaz>(QStringLiteral("Ergaz"));
@@ -216,6 +263,16 @@ private slots:
     }
 
 private:
+    // The form in a mode on an employee, as the list opens it.
+    Ergaz* openForm(qint16 mode, const QString& afm) {
+        Program.BridgeMode[0] = mode;
+        Program.BridgeKey[0] = afm;
+        Ergaz* form = m_windows->open<Ergaz>(QStringLiteral("Ergaz"));
+        if (!form)
+            qFatal("The employee form did not open");
+        return form;
+    }
+
     ErgazSrch* openList() {
         ErgazSrch* list = m_windows->open<ErgazSrch>(QStringLiteral("ErgazSrch"));
         if (!list)

@@ -47,10 +47,19 @@ AscImportResult ImportAscLines(const QStringList& lines, const std::function<voi
     const int total = int(lines.size());
     for (int i = 0; i < total; ++i) {
         if (const std::optional<AscEmployee> employee = ParseAscLine(lines.at(i))) {
-            if (!AscAfmIsDigits(employee->afm))
+            if (!AscAfmIsDigits(employee->afm)) {
                 result.badAfmLines.append(i + 1);
-            else if (const DbStatus status = importOne(statements, *employee, result); !status.ok())
+            } else if (const DbStatus status = importOne(statements, *employee, result);
+                       status.outcome == DbStatus::Lost) {
+                // Without the server no later line can be stored: nothing of the file is.
+                statements.rollback();
+                result.added = 0;
+                result.present = 0;
+                result.status = status;
+                return result;
+            } else if (!status.ok()) {
                 noteSkipped(result, i + 1, status);
+            }
         }
         if (progress && (i + 1) % ProgressStep == 0)
             progress(i + 1, total);

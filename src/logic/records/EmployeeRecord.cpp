@@ -1,5 +1,8 @@
 #include "logic/records/EmployeeRecord.h"
 
+#include "logic/core/program/Messages.h"
+#include "logic/core/services/Services.h"
+
 QString EmployeeModeCaption(qint16 mode) {
     switch (mode) {
     case EmployeeMode::Insert:
@@ -19,26 +22,45 @@ bool EmployeeModeEditsAfm(qint16 mode) {
     return mode == EmployeeMode::Insert || mode == EmployeeMode::Copy;
 }
 
-namespace {
-RecordSave outcomeOf(const DbStatus& status) {
-    if (status.ok())
+RecordSave RecordSave::from(const DbStatus& status) {
+    switch (status.outcome) {
+    case DbStatus::Ok:
         return {};
-    return {status.duplicate() ? RecordSave::Duplicate : RecordSave::Failed, status};
+    case DbStatus::Duplicate:
+        return {Duplicate, status};
+    case DbStatus::Changed:
+        return {Changed, status};
+    case DbStatus::Gone:
+        return {Gone, status};
+    case DbStatus::Lost:
+    case DbStatus::Failed:
+        break;
+    }
+    return {Failed, status};
 }
-} // namespace
 
-RecordSave SaveEmployee(qint16 mode, const Employee& fields) {
+void ShowSaveRefusal(const RecordSave& saved) {
+    if (saved.outcome == RecordSave::Changed)
+        ShowMsg(12);
+    else
+        ShowBox(QStringLiteral("ΠΡΟΣΟΧΗ !!!"),
+                QStringLiteral("Η εγγραφή διαγράφηκε από άλλο χρήστη αφότου εμφανίστηκε· η αλλαγή σας δεν "
+                               "αποθηκεύτηκε."),
+                MsgIcon::Critical);
+}
+
+RecordSave SaveEmployee(qint16 mode, const Employee& fields, const Employee& read) {
     if (mode != EmployeeMode::Delete &&
         (fields.Eafm.trimmed().isEmpty() || fields.Eepon.trimmed().isEmpty() || fields.Eypo.isEmpty()))
         return {RecordSave::Incomplete, {}};
     switch (mode) {
     case EmployeeMode::Insert:
     case EmployeeMode::Copy:
-        return outcomeOf(InsertEmployee(fields));
+        return RecordSave::from(InsertEmployee(fields));
     case EmployeeMode::Change:
-        return outcomeOf(UpdateEmployee(fields));
+        return RecordSave::from(UpdateEmployee(fields, read));
     case EmployeeMode::Delete:
-        return outcomeOf(DeleteEmployeeAndEntries(fields.Eafm));
+        return RecordSave::from(DeleteEmployeeAndEntries(read));
     default:
         return {};
     }

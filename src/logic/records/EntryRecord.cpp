@@ -27,14 +27,11 @@ std::optional<Entry> FindEntry(const QString& afm, const QString& screenDate) {
 }
 
 RecordSave SaveEntry(qint16 mode, const QString& afm, const QString& screenDate, const QString& korario,
-                     const QString& kparat) {
+                     const QString& kparat, const Entry& read) {
     // A date that is no real day would be stored empty, and the entry never found again.
     const QString date = ScreenToStoredDate(screenDate.trimmed());
     if (afm.trimmed().isEmpty() || date.isEmpty() || korario.isEmpty())
         return {RecordSave::Incomplete, {}};
     const Entry entry{afm, date, korario, kparat};
-    const DbStatus status = mode == EntryMode::Change ? UpdateEntry(entry) : InsertEntry(entry);
-    if (status.ok())
-        return {};
-    return {status.duplicate() ? RecordSave::Duplicate : RecordSave::Failed, status};
+    return RecordSave::from(mode == EntryMode::Change ? UpdateEntry(entry, read) : InsertEntry(entry));
 }

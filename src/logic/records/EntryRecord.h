@@ -27,7 +27,8 @@ EntryEmployeeLookup LookUpEntryEmployee(const QString& afmText);
 // The entry of an AFM and a screen date, when both are given and it exists.
 std::optional<Entry> FindEntry(const QString& afm, const QString& screenDate);
 
-// Saves the entry in the mode: an insert, or an update of hours and remarks. It needs an
-// AFM that is not blank, a date "dd/mm/yyyy" that is a real day and hours that are not empty.
+// Saves the entry in the mode: an insert, or an update of hours and remarks of the entry as
+// the form read it (`read`), refused when it is no longer so. It needs an AFM that is not
+// blank, a date "dd/mm/yyyy" that is a real day and hours that are not empty.
 RecordSave SaveEntry(qint16 mode, const QString& afm, const QString& screenDate, const QString& korario,
-                     const QString& kparat);
+                     const QString& kparat, const Entry& read = {});

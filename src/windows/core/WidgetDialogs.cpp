@@ -111,6 +111,15 @@ std::optional<QString> WidgetDialogs::inputText(const QString& title, const QStr
     return text;
 }
 
+std::optional<QString> WidgetDialogs::inputPassword(const QString& title, const QString& prompt) {
+    bool accepted = false;
+    const QString text =
+        QInputDialog::getText(dialogParent(), title, prompt, QLineEdit::Password, QString(), &accepted);
+    if (!accepted)
+        return std::nullopt;
+    return text;
+}
+
 QString WidgetDialogs::saveFileName(const FileDialogRequest& request) {
     return QFileDialog::getSaveFileName(dialogParent(), request.title, request.proposedName,
                                         request.filters.join(QLatin1String(";;")), nullptr,

@@ -65,20 +65,36 @@ void Ergaz::load() {
             // Closed once the window has its frame.
             QMetaObject::invokeMethod(this, &Ergaz::closeWindow, Qt::QueuedConnection);
         } else {
-            if (m_mode != EmployeeMode::Copy) {
-                m_eafm->setText(employee->Eafm.trimmed());
-                m_eepon->setText(employee->Eepon.trimmed());
-            }
-            m_eypo->setText(employee->Eypo.trimmed());
+            showEmployee(*employee);
         }
     }
     m_eafm->setEnabled(EmployeeModeEditsAfm(m_mode));
     setFocusProxy(m_eafm->isEnabled() ? m_eafm : m_eepon);
 }
 
+void Ergaz::showEmployee(const Employee& employee) {
+    m_read = employee;
+    if (m_mode != EmployeeMode::Copy) {
+        m_eafm->setText(employee.Eafm.trimmed());
+        m_eepon->setText(employee.Eepon.trimmed());
+    }
+    m_eypo->setText(employee.Eypo.trimmed());
+}
+
 void Ergaz::save() {
-    const RecordSave saved = SaveEmployee(m_mode, {m_eafm->text(), m_eepon->text(), m_eypo->text()});
+    const RecordSave saved = SaveEmployee(m_mode, {m_eafm->text(), m_eepon->text(), m_eypo->text()}, m_read);
     switch (saved.outcome) {
+    case RecordSave::Changed:
+        // The form shows the employee as stored now; the user decides again.
+        ShowSaveRefusal(saved);
+        if (const std::optional<Employee> stored = SelectEmployee(m_read.Eafm)) {
+            showEmployee(*stored);
+            return;
+        }
+        break;
+    case RecordSave::Gone:
+        ShowSaveRefusal(saved);
+        break;
     case RecordSave::Incomplete:
         ShowMsg(11);
         return;

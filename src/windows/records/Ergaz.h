@@ -1,5 +1,7 @@
 #pragma once
 
+#include "logic/core/database/EmployeeStatements.h"
+
 #include "windows/core/ChildWindow.h"
 
 class QLineEdit;
@@ -18,8 +20,11 @@ public:
 private:
     void buildControls();
     void load();
+    void showEmployee(const Employee& employee);
 
     qint16 m_mode = 0;
+    // The employee as read when the form opened, or again after a refused save.
+    Employee m_read;
     int m_fieldCount = 0;
     QLineEdit* m_eafm = nullptr;
     QLineEdit* m_eepon = nullptr;

@@ -264,6 +264,7 @@ bool Kins::lookUpEmployee() {
 void Kins::lookUpEntry() {
     if (!m_eafm->text().trimmed().isEmpty() && !m_kdate->text().trimmed().isEmpty()) {
         if (const std::optional<Entry> entry = FindEntry(m_eafm->text(), m_kdate->text())) {
+            m_read = *entry;
             m_korario->setPlainText(entry->Korario.trimmed());
             m_kparat->setPlainText(entry->Kparat.trimmed());
             setMode(EntryMode::Change);
@@ -330,8 +331,25 @@ void Kins::store(bool send) {
     if (!completeKey())
         return;
     const RecordSave saved = SaveEntry(Program.BridgeMode[1], m_eafm->text(), m_kdate->text(),
-                                       m_korario->toPlainText(), m_kparat->toPlainText());
+                                       m_korario->toPlainText(), m_kparat->toPlainText(), m_read);
     switch (saved.outcome) {
+    case RecordSave::Changed:
+        // The entry as stored now takes the place of the user's text; nothing is sent.
+        ShowSaveRefusal(saved);
+        lookUpEntry();
+        return;
+    case RecordSave::Gone: {
+        // The user's text stays, to be stored anew as an insert if he still wants it.
+        ShowSaveRefusal(saved);
+        const QString hours = m_korario->toPlainText();
+        const QString remarks = m_kparat->toPlainText();
+        lookUpEntry();
+        if (Program.BridgeMode[1] == EntryMode::Insert) {
+            m_korario->setPlainText(hours);
+            m_kparat->setPlainText(remarks);
+        }
+        return;
+    }
     case RecordSave::Incomplete:
         ShowMsg(11);
         return;
@@ -386,9 +404,16 @@ void Kins::remove() {
                                      QStringLiteral("ΠΡΟΣΟΧΗ !!!\r\n\r\nΝα διαγραφή η εγγραφή."),
                                      MsgIcon::Critical, MsgButtons::YesNo, MsgAnswer::No);
     if (answer == MsgAnswer::Yes) {
-        const DbStatus status = DeleteEntry(m_eafm->text(), ScreenToStoredDate(m_kdate->text()));
-        if (!status.ok())
-            ShowDatabaseError(status);
+        const RecordSave deleted = RecordSave::from(DeleteEntry(m_read));
+        if (deleted.outcome == RecordSave::Changed) {
+            ShowSaveRefusal(deleted);
+            lookUpEntry();
+            return;
+        }
+        if (deleted.outcome == RecordSave::Gone)
+            ShowSaveRefusal(deleted);
+        else if (deleted.outcome != RecordSave::Saved)
+            ShowDatabaseError(deleted.status);
     }
     clear();
 }

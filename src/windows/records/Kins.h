@@ -1,5 +1,7 @@
 #pragma once
 
+#include "logic/core/database/EntryStatements.h"
+
 #include "windows/core/ChildWindow.h"
 
 class FormKeys;
@@ -56,6 +58,7 @@ private:
     bool m_loaded = false;
     bool m_lookingUp = false;
     QString m_lookedUpAfm; // the AFM text the employee lookup last ran on
+    Entry m_read;          // the entry as read, in change mode
     QWidget* m_focusField = nullptr;
     FormKeys* m_keys = nullptr;
     QLineEdit* m_eafm = nullptr;

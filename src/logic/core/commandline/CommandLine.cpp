@@ -111,6 +111,7 @@ void prepareRun(const QString& dataDir) {
     Services::install(std::make_unique<SystemClock>());
     Services::install(std::make_unique<SystemProcesses>());
     Services::install(std::make_unique<IniSettings>(AppFile(u"Orva.ini"_s)));
+    UseConfiguredDatabaseServer();
     Program.WorkDate = Services::clock().now().date();
     LoadSettings();
 }
@@ -128,6 +129,8 @@ const QList<ExitStatus>& ExitStatuses() {
         {DataFolderInUse, u"ο φάκελος δεδομένων είναι σε χρήση από το Orva"_s},
         {RefusedByServer, u"η υπηρεσία του Υπουργείου απέρριψε όσα στάλθηκαν"_s},
         {UnknownOutcome, u"στάλθηκαν χωρίς απάντηση: δεν είναι γνωστό αν καταχωρήθηκαν"_s},
+        {ServerNotEmpty, u"η βάση δεδομένων του διακομιστή έχει ήδη πίνακες ή στοιχεία"_s},
+        {ServerInUse, u"η βάση δεδομένων του διακομιστή είναι ανοιχτή από άλλους υπολογιστές"_s},
     };
     return statuses;
 }

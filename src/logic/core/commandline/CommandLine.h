@@ -23,6 +23,8 @@ enum CommandStatus {
     DataFolderInUse = 6,    // a running Orva holds the data folder
     RefusedByServer = 7,    // the ministry's service refused what was sent
     UnknownOutcome = 8,     // sent without an answer: whether it was taken is not known
+    ServerNotEmpty = 9,     // the server's database already holds tables or records
+    ServerInUse = 10,       // other connections are open to the server's database
 };
 
 // An exit status and what it means, as the help lists them (and the README and the manual

@@ -1,6 +1,7 @@
 #include "logic/core/commandline/Console.h"
 
 #include <cstdio>
+#include <termios.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -8,10 +9,10 @@ using namespace Qt::StringLiterals;
 namespace {
 constexpr int ProgressIntervalMs = 200;
 
-void write(FILE* stream, const QString& text) {
+void write(FILE* stream, const QString& text, bool newLine = true) {
     QString line = text;
     line.replace(u"\r\n"_s, u"\n"_s);
-    const QByteArray bytes = line.toUtf8() + '\n';
+    const QByteArray bytes = line.toUtf8() + (newLine ? "\n" : "");
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
     std::fflush(stream);
 }
@@ -48,6 +49,29 @@ MsgAnswer ConsoleDialogs::message(const MessageBox& box) {
 
 std::optional<QString> ConsoleDialogs::inputText(const QString&, const QString&, const QString&) {
     return std::nullopt;
+}
+
+std::optional<QString> ConsoleDialogs::inputPassword(const QString&, const QString& prompt) {
+    // Asked on the terminal without echo; a script without a terminal has nobody to ask.
+    if (!::isatty(STDIN_FILENO) || !::isatty(STDERR_FILENO))
+        return std::nullopt;
+    termios saved{};
+    if (::tcgetattr(STDIN_FILENO, &saved) != 0)
+        return std::nullopt;
+    termios silent = saved;
+    silent.c_lflag &= ~tcflag_t(ECHO);
+    write(stderr, prompt + u" "_s, false);
+    ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &silent);
+    char buffer[1024];
+    const bool read = std::fgets(buffer, sizeof buffer, stdin) != nullptr;
+    ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved);
+    std::fputs("\n", stderr);
+    if (!read)
+        return std::nullopt;
+    QString password = QString::fromLocal8Bit(buffer);
+    while (password.endsWith(u'\n') || password.endsWith(u'\r'))
+        password.chop(1);
+    return password;
 }
 
 QString ConsoleDialogs::saveFileName(const FileDialogRequest&) {

@@ -22,6 +22,7 @@ public:
     MsgAnswer message(const MessageBox& box) override;
     std::optional<QString> inputText(const QString& title, const QString& prompt,
                                      const QString& initial) override;
+    std::optional<QString> inputPassword(const QString& title, const QString& prompt) override;
     QString saveFileName(const FileDialogRequest& request) override;
     QString openFileName(const FileDialogRequest& request) override;
     bool printerSetup(const PrintDialogRequest& request) override;

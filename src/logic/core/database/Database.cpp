@@ -1,6 +1,7 @@
 #include "logic/core/database/Database.h"
 
 #include "logic/core/database/DatabaseFileChecks.h"
+#include "logic/core/database/DatabaseServer.h"
 #include "logic/core/database/GreekCollation.h"
 #include "logic/core/database/ParamStatements.h"
 #include "logic/core/database/ProgramSchema.h"
@@ -10,41 +11,45 @@
 #include "logic/core/services/Services.h"
 
 #include <QFileInfo>
+#include <QHash>
+#include <QSqlDriver>
 #include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTimer>
+
+#include <libpq-fe.h>
+#include <vector>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString ConnectionName = QStringLiteral("orva");
+const QString ConnectionName = u"orva"_s;
 
-// Every column is text and never null. Eafm compares with trailing blanks ignored, as a key
-// typed with a trailing blank must find the same employee. The name index follows the Greek
-// order of the lists, names of one spelling by AFM.
-const char* const SchemaStatements[] = {
-    "Create Table Ergaz (Eafm Varchar(14) Not Null Default '' Collate RTRIM Primary Key,"
-    " Eepon Varchar(30) Not Null Default '', Eypo Varchar(4) Not Null Default '')",
-    "Create Index ErgazEeponGreek On Ergaz (Eepon Collate GREEK, Eafm)",
-    "Create Table Kins (Eafm Varchar(14) Not Null Default '' Collate RTRIM,"
-    " Kdate Varchar(8) Not Null Default '', Korario Varchar(150) Not Null Default '',"
-    " Kparat Varchar(150) Not Null Default '', Primary Key (Eafm, Kdate))",
-    "Create Index KinsKdate On Kins (Kdate, Eafm)",
-    "Create Table Param (IkaCode Varchar(20) Not Null Default '', IkaPass Varchar(20) Not Null Default '',"
-    " TaxisCode Varchar(20) Not Null Default '', TaxisPass Varchar(20) Not Null Default '',"
-    " SmtpServer Varchar(40) Not Null Default '', Cemail Varchar(40) Not Null Default '',"
-    " Lemail Varchar(40) Not Null Default '', Cepon Varchar(40) Not Null Default '',"
-    " NewsDat Varchar(20) Not Null Default '')",
-    "Insert Into Param Default Values",
-    "Create Table Company (Ccode Varchar(10) Not Null Default '' Primary Key,"
-    " Cemail Varchar(40) Not Null Default '')",
+struct ServerState {
+    QString setting;
+    // Passwords typed in the box, by setting, for the rest of the run.
+    QHash<QString, QString> passwords;
+    // The run's connection was opened and not closed on purpose: a lost one is made again.
+    bool connected = false;
+    // After a failed attempt to connect again, the rest of the same action fails at once
+    // instead of waiting for the server again; the next action tries again.
+    bool reconnectPaused = false;
 };
+
+ServerState& state() {
+    static ServerState s;
+    return s;
+}
 
 void configure(QSqlDatabase& db, const QString& path) {
     db.setDatabaseName(path);
     // A statement waits up to 15 seconds for a file another process is writing.
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=15000"));
+    db.setConnectOptions(u"QSQLITE_BUSY_TIMEOUT=15000"_s);
 }
 
 void showOpenError(const QString& text, const QString& details = {}) {
-    ShowFailure(QStringLiteral("ΠΡΟΣΟΧΗ"), {text, details});
+    ShowFailure(u"ΠΡΟΣΟΧΗ"_s, {text, details});
 }
 
 // A file made before the lists followed the Greek order has its name index in the order of
@@ -52,22 +57,159 @@ void showOpenError(const QString& text, const QString& details = {}) {
 // file that cannot be written keeps its old index; the lists are in the Greek order anyway.
 void addGreekNameIndex(const QSqlDatabase& db) {
     QSqlQuery query(db);
-    if (query.exec(QStringLiteral("Create Index If Not Exists ErgazEeponGreek On Ergaz (Eepon") +
-                   NameCollation(db) + QStringLiteral(", Eafm)")))
-        query.exec(QStringLiteral("Drop Index If Exists ErgazEepon"));
+    if (query.exec(u"Create Index If Not Exists ErgazEeponGreek On Ergaz (Eepon"_s + NameCollation(db) +
+                   u", Eafm)"_s))
+        query.exec(u"Drop Index If Exists ErgazEepon"_s);
 }
 
-} // namespace
-
-QSqlDatabase DbConnection() {
-    return QSqlDatabase::database(ConnectionName, false);
+bool connectionLost(const QSqlDatabase& db) {
+    const PGconn* connection = ServerHandle(db);
+    return !connection || PQstatus(connection) == CONNECTION_BAD;
 }
 
-bool OpenDatabase() {
-    const QString path = AppFile(QStringLiteral("IntTvx.db"));
+// A connection attempt made with libpq alone, which tells what Qt's driver does not: whether
+// the server asked for a password that none of libpq's files gave, or refused the one given.
+struct Probe {
+    bool connected = false;
+    bool wantsPassword = false;
+    QString user;
+    QString error;
+};
+
+Probe probeServer(const QList<std::pair<QString, QString>>& options, const QString* password) {
+    std::vector<QByteArray> texts;
+    for (const auto& [keyword, value] : options) {
+        texts.push_back(keyword.toUtf8());
+        texts.push_back(value.toUtf8());
+    }
+    if (password) {
+        texts.push_back("password");
+        texts.push_back(password->toUtf8());
+    }
+    std::vector<const char*> keywords;
+    std::vector<const char*> values;
+    for (size_t i = 0; i < texts.size(); i += 2) {
+        keywords.push_back(texts[i].constData());
+        values.push_back(texts[i + 1].constData());
+    }
+    keywords.push_back(nullptr);
+    values.push_back(nullptr);
+    PGconn* connection = PQconnectdbParams(keywords.data(), values.data(), 0);
+    Probe probe;
+    probe.connected = PQstatus(connection) == CONNECTION_OK;
+    probe.wantsPassword = !probe.connected && (PQconnectionNeedsPassword(connection) ||
+                                               (password && PQconnectionUsedPassword(connection)));
+    probe.user = QString::fromUtf8(PQuser(connection));
+    probe.error = QString::fromUtf8(PQerrorMessage(connection)).trimmed();
+    PQfinish(connection);
+    return probe;
+}
+
+QString connectFailure(const DatabaseServer& server, const QString& reason) {
+    return u"Δεν έγινε σύνδεση με τη βάση δεδομένων του διακομιστή (%1).\r\n\r\n"
+           u"Ελέγξτε ότι ο διακομιστής λειτουργεί και ότι η ρύθμιση [Database] Server του Orva.ini "
+           u"είναι σωστή.\r\n\r\nΑιτία: %2"_s.arg(server.describe(), reason);
+}
+
+// Connects db to the server: libpq's own files give the password, else the user when ask is
+// true (three tries). "" on success, else the reason in Greek.
+QString connectServer(QSqlDatabase& db, const QString& setting, bool ask, bool withStatementTimeout) {
+    QString error;
+    const std::optional<DatabaseServer> server = DatabaseServer::parse(setting, &error);
+    if (!server)
+        return error;
+    const QList<std::pair<QString, QString>> options = server->connectionOptions(withStatementTimeout);
+    QHash<QString, QString>& passwords = state().passwords;
+    for (int attempt = 0;; ++attempt) {
+        const auto typed = passwords.constFind(setting);
+        const Probe probe = probeServer(options, typed != passwords.cend() ? &*typed : nullptr);
+        if (probe.connected)
+            break;
+        if (!probe.wantsPassword || !ask || attempt == 3)
+            return connectFailure(*server, probe.error);
+        const QString prompt =
+            typed == passwords.cend()
+                ? u"Ο διακομιστής %1 ζητά τον κωδικό του χρήστη %2:"_s.arg(server->describe(), probe.user)
+                : u"Ο κωδικός δεν έγινε δεκτός. Δώστε ξανά τον κωδικό του χρήστη %2 για τον διακομιστή %1:"_s
+                      .arg(server->describe(), probe.user);
+        const std::optional<QString> password =
+            Services::dialogs().inputPassword(u"Σύνδεση με τη βάση δεδομένων"_s, prompt);
+        if (!password)
+            return connectFailure(*server, u"δεν δόθηκε ο κωδικός του χρήστη %1."_s.arg(probe.user));
+        passwords.insert(setting, *password);
+    }
+    if (!db.isValid())
+        return u"Ο οδηγός PostgreSQL της Qt (πακέτο libqt6sql6-psql) δεν είναι εγκατεστημένος."_s;
+    db.setConnectOptions(DatabaseServer::conninfo(options));
+    db.setPassword(passwords.value(setting));
+    if (!db.open())
+        return connectFailure(*server, db.lastError().text().trimmed());
+    return {};
+}
+
+// The program's tables that the server's database lacks (the submissions' are made when it
+// opens).
+QStringList missingTables(const QSqlDatabase& db, QString* error) {
+    QSqlQuery query(db);
+    if (!query.exec(u"Select table_name From information_schema.tables Where table_schema=current_schema()"_s)) {
+        *error = query.lastError().text();
+        return {};
+    }
+    QStringList present;
+    while (query.next())
+        present << query.value(0).toString().toLower();
+    QStringList missing;
+    for (const SchemaTable& table : ProgramSchema()) {
+        if (!present.contains(table.name.toLower()))
+            missing << table.name;
+    }
+    return missing;
+}
+
+bool openServer() {
+    QSqlDatabase db = QSqlDatabase::contains(ConnectionName)
+                          ? QSqlDatabase::database(ConnectionName, false)
+                          : QSqlDatabase::addDatabase(u"QPSQL"_s, ConnectionName);
+    if (const QString error = connectServer(db, state().setting, true, true); !error.isEmpty()) {
+        showOpenError(error);
+        return false;
+    }
+    QString error;
+    const QStringList missing = missingTables(db, &error);
+    if (!missing.isEmpty() || !error.isEmpty()) {
+        const QString where = DatabasePanelText();
+        CloseDatabase();
+        showOpenError(error.isEmpty()
+                          ? u"Η βάση δεδομένων του διακομιστή (%1) δεν έχει τους πίνακες του προγράμματος "
+                            u"(λείπουν: %2).\r\n\r\nΔημιουργήστε τους με την εντολή «orva database init», ή "
+                            u"μεταφέρετε εκεί ένα αρχείο IntTvx.db με την εντολή «orva database copy --from "
+                            u"IntTvx.db»."_s.arg(where, missing.join(u", "_s))
+                          : connectFailure(*DatabaseServer::parse(state().setting, nullptr), error));
+        return false;
+    }
+    state().connected = true;
+    return true;
+}
+
+// The connection dropped by the server (restarted, the network cut) is made again, once per
+// action while the server stays away: the pause ends when the event loop next runs, that is
+// when the user does something else.
+void reconnect(QSqlDatabase& db) {
+    ServerState& s = state();
+    if (s.reconnectPaused)
+        return;
+    db.close();
+    if (connectServer(db, s.setting, false, true).isEmpty())
+        return;
+    s.reconnectPaused = true;
+    QTimer::singleShot(0, [] { state().reconnectPaused = false; });
+}
+
+bool openFile() {
+    const QString path = AppFile(u"IntTvx.db"_s);
     // SQLite would quietly create an empty file in place of a missing one.
     if (!QFileInfo::exists(path)) {
-        showOpenError(QStringLiteral("Το αρχείο της βάσης δεδομένων %1 δεν υπάρχει.").arg(path));
+        showOpenError(u"Το αρχείο της βάσης δεδομένων %1 δεν υπάρχει."_s.arg(path));
         return false;
     }
     // A file that is not a database never reaches the driver, whose own words are English.
@@ -78,40 +220,96 @@ bool OpenDatabase() {
     }
     QSqlDatabase db = QSqlDatabase::contains(ConnectionName)
                           ? QSqlDatabase::database(ConnectionName, false)
-                          : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), ConnectionName);
+                          : QSqlDatabase::addDatabase(u"QSQLITE"_s, ConnectionName);
     configure(db, path);
     if (!db.open()) {
         showOpenError(DamagedDatabaseText(path), db.lastError().text());
         return false;
     }
     if (!RegisterGreekCollation(db)) {
-        showOpenError(QStringLiteral("Η ελληνική ταξινόμηση των ονομάτων δεν είναι διαθέσιμη."));
+        showOpenError(u"Η ελληνική ταξινόμηση των ονομάτων δεν είναι διαθέσιμη."_s);
         return false;
     }
+    return true;
+}
+
+} // namespace
+
+QSqlDatabase DbConnection() {
+    QSqlDatabase db = QSqlDatabase::database(ConnectionName, false);
+    if (state().connected && db.isValid() && connectionLost(db))
+        reconnect(db);
+    return db;
+}
+
+void UseDatabaseServer(const QString& setting) {
+    state().setting = setting.trimmed();
+    state().passwords.clear();
+    state().reconnectPaused = false;
+}
+
+void UseConfiguredDatabaseServer() {
+    UseDatabaseServer(Services::settings().value(u"Database/Server"_s));
+}
+
+QString DatabaseServerSetting() {
+    return state().setting;
+}
+
+bool OfficeMode() {
+    return !state().setting.isEmpty();
+}
+
+DbEngine DatabaseEngine() {
+    return OfficeMode() ? DbEngine::Postgres : DbEngine::Sqlite;
+}
+
+QString DatabasePanelText() {
+    if (!OfficeMode())
+        return u"Access"_s;
+    const std::optional<DatabaseServer> server = DatabaseServer::parse(state().setting, nullptr);
+    return server ? server->describe() : u"PostgreSQL"_s;
+}
+
+bool OpenDatabase() {
+    const bool office = OfficeMode();
+    if (office ? !openServer() : !openFile())
+        return false;
     DbStatus status;
     const std::optional<ParamValues> params = SelectParam(&status);
     if (!status.ok()) {
-        // Only read so far: closing leaves the damaged file as it was.
+        // Only read so far: closing leaves the database as it was.
         CloseDatabase();
-        showOpenError(DamagedDatabaseText(path), status.errorText);
+        if (office)
+            showOpenError(status.explanation.isEmpty() ? DatabasePanelText() + u": "_s + status.errorText
+                                                       : status.explanation,
+                          status.errorText);
+        else
+            showOpenError(DamagedDatabaseText(AppFile(u"IntTvx.db"_s)), status.errorText);
         return false;
     }
     // A database that lacks a table or column would fail later, in the middle of a task.
-    if (const SchemaGaps gaps = FindSchemaGaps(db); !gaps.empty()) {
+    if (const SchemaGaps gaps = FindSchemaGaps(DbConnection()); !gaps.empty()) {
         CloseDatabase();
-        showOpenError(DamagedDatabaseText(path), gaps.text());
+        showOpenError(office ? u"Η βάση δεδομένων του διακομιστή (%1) δεν είναι βάση του προγράμματος."_s.arg(
+                                   DatabasePanelText())
+                             : DamagedDatabaseText(AppFile(u"IntTvx.db"_s)),
+                      gaps.text());
         return false;
     }
     Program.Params = params.value_or(ParamValues{});
-    // Only a file that was read as the program's own gets the index, and the tables of the
-    // submissions when it lacks them. A file that cannot be written keeps without them: the
-    // submissions then tell their own failure when they are used.
-    addGreekNameIndex(db);
-    CreateSubmissionTables(db);
+    // Only a database that was read as the program's own gets the tables of the submissions
+    // when it lacks them (one made before them), and a file the Greek name index; a server's
+    // database has the index from the start. A database that cannot be written keeps without
+    // them: the submissions then tell their own failure when they are used.
+    if (!office)
+        addGreekNameIndex(DbConnection());
+    CreateSubmissionTables(DbConnection());
     return true;
 }
 
 void CloseDatabase() {
+    state().connected = false;
     if (!QSqlDatabase::contains(ConnectionName))
         return;
     {
@@ -150,28 +348,38 @@ QString CheckDatabaseOpens(const QString& path) {
     return problem;
 }
 
+QString OpenServerConnection(const QString& name, const QString& setting, bool withStatementTimeout) {
+    QSqlDatabase db = QSqlDatabase::addDatabase(u"QPSQL"_s, name);
+    return connectServer(db, setting, true, withStatementTimeout);
+}
+
+std::optional<QString> TypedServerPassword(const QString& setting) {
+    const auto typed = state().passwords.constFind(setting.trimmed());
+    if (typed == state().passwords.cend())
+        return std::nullopt;
+    return *typed;
+}
+
 QString CreateDatabaseFile(const QString& path) {
-    const QString name = QStringLiteral("orva-create");
+    const QString name = u"orva-create"_s;
     QString error;
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, name);
         configure(db, path);
         if (!db.open()) {
             error = db.lastError().text();
         } else if (!RegisterGreekCollation(db)) {
-            error = QStringLiteral("Η ελληνική ταξινόμηση των ονομάτων δεν είναι διαθέσιμη.");
+            error = u"Η ελληνική ταξινόμηση των ονομάτων δεν είναι διαθέσιμη."_s;
             db.close();
         } else {
             db.transaction();
             QSqlQuery query(db);
-            for (const char* statement : SchemaStatements) {
-                if (!query.exec(QString::fromLatin1(statement))) {
+            for (const QString& statement : SchemaStatements(DbEngine::Sqlite)) {
+                if (!query.exec(statement)) {
                     error = query.lastError().text();
                     break;
                 }
             }
-            if (error.isEmpty())
-                error = CreateSubmissionTables(db);
             if (error.isEmpty())
                 db.commit();
             else
@@ -199,7 +407,27 @@ DbStatus DbStatus::fromError(const QSqlError& error) {
                                        (code == 19 && error.text().contains(QLatin1String("UNIQUE"))));
     const bool duplicate = sqliteKey || status.errorNumber == QLatin1String("23505");
     status.outcome = duplicate ? Duplicate : Failed;
+    if (OfficeMode() && !duplicate) {
+        if (state().connected && connectionLost(QSqlDatabase::database(ConnectionName, false))) {
+            status.outcome = Lost;
+            status.explanation =
+                u"Η σύνδεση με τη βάση δεδομένων του διακομιστή (%1) χάθηκε και η εργασία δεν "
+                u"ολοκληρώθηκε· ό,τι δεν ολοκληρώθηκε δεν αποθηκεύτηκε. Η επόμενη ενέργεια θα συνδεθεί "
+                u"ξανά, μόλις ο διακομιστής είναι διαθέσιμος."_s.arg(DatabasePanelText());
+        } else if (status.errorNumber == u"57014"_s) {
+            // The statement time-out of the connection, or a cancel from the server's side.
+            status.explanation = u"Ο διακομιστής της βάσης δεδομένων δεν απάντησε μέσα σε %1 δευτερόλεπτα "
+                                 u"και η εργασία ακυρώθηκε· δεν αποθηκεύτηκε τίποτα από αυτήν."_s.arg(
+                                     DatabaseServer::StatementTimeoutMs / 1000);
+        }
+    }
     return status;
+}
+
+DbStatus DbStatus::fromFailure(const QSqlError& error) {
+    if (error.type() != QSqlError::NoError)
+        return fromError(error);
+    return fromError(QSqlError(QString(), u"Η βάση δεδομένων δεν είναι ανοιχτή."_s, QSqlError::ConnectionError));
 }
 
 void ShowDatabaseError(const DbStatus& status) {
@@ -207,6 +435,10 @@ void ShowDatabaseError(const DbStatus& status) {
     QString text = QStringLiteral("Η βάση δεδομένων δεν εκτέλεσε την εργασία και δεν άλλαξε.");
     if (!status.errorNumber.isEmpty())
         text = QStringLiteral("Λάθος %1\r\n").arg(status.errorNumber) + text;
+    // What happened, when the program can tell (the server gone, a time-out), in its place.
+    if (!status.explanation.isEmpty())
+        text = status.errorNumber.isEmpty() ? status.explanation
+                                            : status.explanation + QStringLiteral("\r\nΛάθος %1").arg(status.errorNumber);
     MessageBox box;
     box.title = QStringLiteral("ΠΡΟΣΟΧΗ !!!");
     box.text = text + QStringLiteral("\r\nΔοκιμάστε ξανά· αν το σφάλμα επαναλαμβάνεται, επικοινωνήστε με την "

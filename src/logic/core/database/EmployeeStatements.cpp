@@ -13,7 +13,7 @@ Employee employeeFrom(const QSqlQuery& query) {
 
 std::optional<Employee> SelectEmployee(const QString& afm, DbStatus* status) {
     QSqlQuery query(DbConnection());
-    const DbStatus result = RunStatement(query, QStringLiteral("Select * From Ergaz Where Eafm=?"), {afm});
+    const DbStatus result = RunStatement(query, QStringLiteral("Select * From Ergaz Where Eafm=?"), {KeyAfm(afm)});
     ReportStatus(status, result);
     if (!result.ok() || !query.next())
         return std::nullopt;
@@ -23,30 +23,48 @@ std::optional<Employee> SelectEmployee(const QString& afm, DbStatus* status) {
 DbStatus InsertEmployee(const Employee& e) {
     QSqlQuery query(DbConnection());
     return RunStatement(query, QStringLiteral("Insert Into Ergaz (Eafm,Eepon,Eypo) Values (?,?,?)"),
-                        {e.Eafm, e.Eepon, e.Eypo});
+                        {KeyAfm(e.Eafm), e.Eepon, e.Eypo});
 }
 
-DbStatus UpdateEmployee(const Employee& e) {
+namespace {
+// Changed or Gone for a statement that found no row as it was read: whether the employee is
+// still there tells which.
+DbStatus employeeAsRead(QSqlQuery& query, const DbStatus& status, const QString& afm) {
+    if (!status.ok() || query.numRowsAffected() > 0)
+        return status;
+    return RowChangedOrGone(QStringLiteral("Select Count(*) From Ergaz Where Eafm=?"), {KeyAfm(afm)});
+}
+} // namespace
+
+DbStatus UpdateEmployee(const Employee& e, const Employee& read) {
     QSqlQuery query(DbConnection());
-    return RunStatement(query, QStringLiteral("Update Ergaz Set Eepon=?,Eypo=? Where Eafm=?"),
-                        {e.Eepon, e.Eypo, e.Eafm});
+    const DbStatus status =
+        RunStatement(query, QStringLiteral("Update Ergaz Set Eepon=?,Eypo=? Where Eafm=? And Eepon=? And Eypo=?"),
+                     {e.Eepon, e.Eypo, KeyAfm(read.Eafm), read.Eepon, read.Eypo});
+    return employeeAsRead(query, status, read.Eafm);
 }
 
-DbStatus DeleteEmployeeAndEntries(const QString& afm) {
+DbStatus DeleteEmployeeAndEntries(const Employee& read) {
     QSqlDatabase db = DbConnection();
     if (!db.transaction())
-        return DbStatus::fromError(db.lastError());
+        return DbStatus::fromFailure(db.lastError());
     QSqlQuery query(db);
-    DbStatus status = RunStatement(query, QStringLiteral("Delete From Ergaz Where Eafm=?"), {afm});
+    DbStatus status =
+        RunStatement(query, QStringLiteral("Delete From Ergaz Where Eafm=? And Eepon=? And Eypo=?"),
+                     {KeyAfm(read.Eafm), read.Eepon, read.Eypo});
+    if (status.ok() && query.numRowsAffected() == 0) {
+        db.rollback();
+        return employeeAsRead(query, status, read.Eafm);
+    }
     if (status.ok())
-        status = RunStatement(query, QStringLiteral("Delete From Kins Where Eafm=?"), {afm});
+        status = RunStatement(query, QStringLiteral("Delete From Kins Where Eafm=?"), {KeyAfm(read.Eafm)});
     query.finish();
     if (!status.ok()) {
         db.rollback();
         return status;
     }
     if (!db.commit()) {
-        const DbStatus commitStatus = DbStatus::fromError(db.lastError());
+        const DbStatus commitStatus = DbStatus::fromFailure(db.lastError());
         db.rollback();
         return commitStatus;
     }
@@ -97,7 +115,7 @@ bool EmployeeMovedBefore(EmployeeOrder order, const Employee& at, DbStatus* stat
     const DbStatus result = RunStatement(query,
                                          QStringLiteral("Select Count(*) From Ergaz Where Eafm=? And Eepon") +
                                              NameCollation(DbConnection()) + QStringLiteral("<?"),
-                                         {at.Eafm, at.Eepon});
+                                         {KeyAfm(at.Eafm), at.Eepon});
     ReportStatus(status, result);
     return result.ok() && query.next() && query.value(0).toInt() > 0;
 }
@@ -105,7 +123,7 @@ bool EmployeeMovedBefore(EmployeeOrder order, const Employee& at, DbStatus* stat
 std::optional<Employee> SelectEmployeeNameAndBranch(const QString& afm, DbStatus* status) {
     QSqlQuery query(DbConnection());
     const DbStatus result =
-        RunStatement(query, QStringLiteral("Select Eepon,Eypo From Ergaz Where Eafm=?"), {afm});
+        RunStatement(query, QStringLiteral("Select Eepon,Eypo From Ergaz Where Eafm=?"), {KeyAfm(afm)});
     ReportStatus(status, result);
     if (!result.ok() || !query.next())
         return std::nullopt;
@@ -115,7 +133,7 @@ std::optional<Employee> SelectEmployeeNameAndBranch(const QString& afm, DbStatus
 std::optional<QString> SelectEmployeeName(const QString& afm, DbStatus* status) {
     QSqlQuery query(DbConnection());
     const DbStatus result =
-        RunStatement(query, QStringLiteral("Select Eepon From Ergaz Where Eafm=?"), {afm});
+        RunStatement(query, QStringLiteral("Select Eepon From Ergaz Where Eafm=?"), {KeyAfm(afm)});
     ReportStatus(status, result);
     if (!result.ok() || !query.next())
         return std::nullopt;
@@ -125,5 +143,5 @@ std::optional<QString> SelectEmployeeName(const QString& afm, DbStatus* status) 
 DbStatus InsertImportedEmployee(const QString& afm, const QString& name) {
     QSqlQuery query(DbConnection());
     return RunStatement(query, QStringLiteral("Insert Into Ergaz (Eafm,Eepon,Eypo) Values (?,?,'0')"),
-                        {afm, name});
+                        {KeyAfm(afm), name});
 }

@@ -18,9 +18,13 @@ enum class EmployeeOrder { ByAfm = 0, ByName = 1 };
 // "Select * From Ergaz Where Eafm=afm" (trailing blanks of the AFM do not matter).
 std::optional<Employee> SelectEmployee(const QString& afm, DbStatus* status = nullptr);
 DbStatus InsertEmployee(const Employee& employee);
-DbStatus UpdateEmployee(const Employee& employee);
-// Deletes the employee and all his schedule entries in one transaction: both or neither.
-DbStatus DeleteEmployeeAndEntries(const QString& afm);
+// Stores the name and branch of the employee that `read` showed. Someone else may have
+// changed or deleted him since: the row is compared with `read` in the same statement, and
+// the outcome is then Changed or Gone, with nothing written.
+DbStatus UpdateEmployee(const Employee& employee, const Employee& read);
+// Deletes the employee as `read` showed him and all his schedule entries in one transaction:
+// both or neither; Changed or Gone, with nothing deleted, when he is no longer as read.
+DbStatus DeleteEmployeeAndEntries(const Employee& read);
 // All employees in the order asked, to be read forward once; the query is positioned
 // before the first row.
 QSqlQuery SelectEmployees(EmployeeOrder order, DbStatus* status = nullptr);

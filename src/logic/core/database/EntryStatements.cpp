@@ -5,7 +5,7 @@
 std::optional<Entry> SelectEntry(const QString& afm, const QString& yyyymmdd, DbStatus* status) {
     QSqlQuery query(DbConnection());
     const DbStatus result = RunStatement(
-        query, QStringLiteral("Select Korario,Kparat From Kins Where Eafm=? And Kdate=?"), {afm, yyyymmdd});
+        query, QStringLiteral("Select Korario,Kparat From Kins Where Eafm=? And Kdate=?"), {KeyAfm(afm), yyyymmdd});
     ReportStatus(status, result);
     if (!result.ok() || !query.next())
         return std::nullopt;
@@ -16,18 +16,34 @@ DbStatus InsertEntry(const Entry& e) {
     QSqlQuery query(DbConnection());
     return RunStatement(query,
                         QStringLiteral("Insert Into Kins (Eafm,Kdate,Korario,Kparat) Values (?,?,?,?)"),
-                        {e.Eafm, e.Kdate, e.Korario, e.Kparat});
+                        {KeyAfm(e.Eafm), e.Kdate, e.Korario, e.Kparat});
 }
 
-DbStatus UpdateEntry(const Entry& e) {
+namespace {
+// Changed or Gone for a statement that found no entry as it was read.
+DbStatus entryAsRead(QSqlQuery& query, const DbStatus& status, const Entry& read) {
+    if (!status.ok() || query.numRowsAffected() > 0)
+        return status;
+    return RowChangedOrGone(QStringLiteral("Select Count(*) From Kins Where Eafm=? And Kdate=?"),
+                            {KeyAfm(read.Eafm), read.Kdate});
+}
+} // namespace
+
+DbStatus UpdateEntry(const Entry& e, const Entry& read) {
     QSqlQuery query(DbConnection());
-    return RunStatement(query, QStringLiteral("Update Kins Set Korario=?,Kparat=? Where Eafm=? And Kdate=?"),
-                        {e.Korario, e.Kparat, e.Eafm, e.Kdate});
+    const DbStatus status = RunStatement(
+        query,
+        QStringLiteral("Update Kins Set Korario=?,Kparat=? Where Eafm=? And Kdate=? And Korario=? And Kparat=?"),
+        {e.Korario, e.Kparat, KeyAfm(read.Eafm), read.Kdate, read.Korario, read.Kparat});
+    return entryAsRead(query, status, read);
 }
 
-DbStatus DeleteEntry(const QString& afm, const QString& yyyymmdd) {
+DbStatus DeleteEntry(const Entry& read) {
     QSqlQuery query(DbConnection());
-    return RunStatement(query, QStringLiteral("Delete From Kins Where Eafm=? And Kdate=?"), {afm, yyyymmdd});
+    const DbStatus status =
+        RunStatement(query, QStringLiteral("Delete From Kins Where Eafm=? And Kdate=? And Korario=? And Kparat=?"),
+                     {KeyAfm(read.Eafm), read.Kdate, read.Korario, read.Kparat});
+    return entryAsRead(query, status, read);
 }
 
 QSqlQuery SelectMonthEntries(const QString& firstDay, const QString& beyond, EntryOrder order, PageRead read,

@@ -20,8 +20,11 @@ enum class EntryOrder { ByDate, ByAfm };
 // Hours and remarks of one employee's entry of one day.
 std::optional<Entry> SelectEntry(const QString& afm, const QString& yyyymmdd, DbStatus* status = nullptr);
 DbStatus InsertEntry(const Entry& entry);
-DbStatus UpdateEntry(const Entry& entry);
-DbStatus DeleteEntry(const QString& afm, const QString& yyyymmdd);
+// Stores the hours and remarks of the entry that `read` showed, or deletes it. The row is
+// compared with `read` in the same statement: when someone else changed or deleted it since,
+// nothing is written and the outcome is Changed or Gone.
+DbStatus UpdateEntry(const Entry& entry, const Entry& read);
+DbStatus DeleteEntry(const Entry& read);
 
 // Up to count entries from a day to the end of its month, joined with their employee
 // (columns Eafm, Kdate, Korario, Kparat, Eepon, Eypo), read from the place of `at` in the

@@ -1,5 +1,7 @@
 #include "logic/core/database/ImportStatements.h"
 
+#include "logic/core/database/SqlExec.h"
+
 namespace {
 const QString Savepoint = QStringLiteral("Savepoint AscLine");
 const QString Release = QStringLiteral("Release Savepoint AscLine");
@@ -13,19 +15,19 @@ ImportStatements::ImportStatements()
 
 DbStatus ImportStatements::prepare(QSqlQuery& query, const QString& statement) {
     if (!query.prepare(statement))
-        return DbStatus::fromError(query.lastError());
+        return DbStatus::fromFailure(query.lastError());
     return {};
 }
 
 DbStatus ImportStatements::run(QSqlQuery& query) {
     if (!query.exec())
-        return DbStatus::fromError(query.lastError());
+        return DbStatus::fromFailure(query.lastError());
     return {};
 }
 
 DbStatus ImportStatements::begin() {
     if (!m_db.transaction())
-        return DbStatus::fromError(m_db.lastError());
+        return DbStatus::fromFailure(m_db.lastError());
     QList<std::pair<QSqlQuery*, QString>> statements = {
         {&m_insert, QStringLiteral("Insert Into Ergaz (Eafm,Eepon,Eypo) Values (?,?,'0')")}};
     if (!m_plainSavepoints)
@@ -42,7 +44,7 @@ DbStatus ImportStatements::begin() {
 
 DbStatus ImportStatements::commit() {
     if (!m_db.commit()) {
-        const DbStatus status = DbStatus::fromError(m_db.lastError());
+        const DbStatus status = DbStatus::fromFailure(m_db.lastError());
         m_db.rollback();
         return status;
     }
@@ -57,7 +59,7 @@ DbStatus ImportStatements::runSavepoint(QSqlQuery& query, const QString& text) {
     if (!m_plainSavepoints)
         return run(query);
     if (!query.exec(text))
-        return DbStatus::fromError(query.lastError());
+        return DbStatus::fromFailure(query.lastError());
     return {};
 }
 
@@ -75,7 +77,7 @@ DbStatus ImportStatements::undoLine() {
 }
 
 DbStatus ImportStatements::insertEmployee(const QString& afm, const QString& name) {
-    m_insert.addBindValue(afm);
+    m_insert.addBindValue(KeyAfm(afm));
     m_insert.addBindValue(name);
     return run(m_insert);
 }

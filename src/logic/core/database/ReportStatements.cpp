@@ -13,7 +13,8 @@ QSqlQuery SelectEntryIndex(const AfmRange& afms, const QString& fromDate, const 
     QString statement = QStringLiteral("Select Kins.*,Ergaz.Eepon "
                                        "From Kins Inner Join Ergaz On Kins.Eafm=Ergaz.Eafm "
                                        "Where Kins.Eafm>=? And Kins.Eafm<=?");
-    QVariantList values{afms.from, afms.to};
+    // The lower bound comes padded with blanks, which the server's key does not ignore.
+    QVariantList values{KeyAfm(afms.from), afms.to};
     if (MaskNarrows(afms.mask)) {
         statement += QStringLiteral(" And Kins.Eafm Like ?");
         values << afms.mask;
@@ -56,7 +57,7 @@ QSqlQuery SelectEmployeesWithEntries(const QString& fromDate, const QString& toD
     QString statement = QStringLiteral("Select Eafm From Ergaz Where Exists (Select Eafm From Kins "
                                        "Where Kins.Eafm=Ergaz.Eafm And Kins.Kdate>=? And Kins.Kdate<=?) "
                                        "And Eafm>=? And Eafm<=?");
-    QVariantList values{fromDate, toDate, afms.from, afms.to};
+    QVariantList values{fromDate, toDate, KeyAfm(afms.from), afms.to};
     if (MaskNarrows(afms.mask)) {
         statement += QStringLiteral(" And Eafm Like ?");
         values << afms.mask;
@@ -76,7 +77,7 @@ QSqlQuery SelectEmployeeEntries(const QString& afm, const QString& fromDate, con
                                     "From Kins Inner Join Ergaz On Kins.Eafm=Ergaz.Eafm "
                                     "Where Kins.Eafm=? And Kins.Kdate>=? And Kins.Kdate<=? "
                                     "Order By Kins.Eafm,Kins.Kdate"),
-                     {afm, fromDate, toDate}));
+                     {KeyAfm(afm), fromDate, toDate}));
     return query;
 }
 
@@ -87,7 +88,7 @@ QSqlQuery SelectEntryWithEmployee(const QString& afm, const QString& kdate, DbSt
                               QStringLiteral("Select Kins.Eafm,Kins.Kdate,Korario,Kparat,Ergaz.Eepon,"
                                              "Ergaz.Eypo,Ergaz.Eafm From Kins Left Join Ergaz On "
                                              "Kins.Eafm=Ergaz.Eafm Where Kins.Eafm=? And Kins.Kdate=?"),
-                              {afm, kdate}));
+                              {KeyAfm(afm), kdate}));
     return query;
 }
 

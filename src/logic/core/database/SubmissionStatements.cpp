@@ -1,24 +1,11 @@
 #include "logic/core/database/SubmissionStatements.h"
 
+#include "logic/core/database/Schema.h"
 #include "logic/core/database/SqlExec.h"
 
 #include <QSqlError>
 
 namespace {
-
-// Every column is text and never null, as in the other tables.
-const char* const SchemaStatements[] = {
-    "Create Table If Not Exists Submissions (Eafm Varchar(14) Not Null Default '',"
-    " Kdate Varchar(8) Not Null Default '', Sway Varchar(4) Not Null Default '',"
-    " Sstate Varchar(10) Not Null Default '', Sprotocol Varchar(40) Not Null Default '',"
-    " Ssubmit Varchar(20) Not Null Default '', Sdocid Varchar(40) Not Null Default '',"
-    " Shours Varchar(200) Not Null Default '', Ssent Varchar(23) Not Null Default '',"
-    " Sproof Varchar(260) Not Null Default '')",
-    "Create Index If Not Exists SubmissionsEntry On Submissions (Eafm, Kdate, Ssent)",
-    "Create Index If Not Exists SubmissionsSent On Submissions (Ssent)",
-    ("Create Table If Not Exists ApiLogin (Auser Varchar(60) Not Null Default '',"
-     " Apass Varchar(60) Not Null Default '')"),
-};
 
 const QString Columns =
     QStringLiteral("Submissions.Eafm,Submissions.Kdate,Sway,Sstate,Sprotocol,Ssubmit,Sdocid,"
@@ -28,8 +15,8 @@ const QString Columns =
 
 QString CreateSubmissionTables(const QSqlDatabase& db) {
     QSqlQuery query(db);
-    for (const char* statement : SchemaStatements) {
-        if (!query.exec(QString::fromLatin1(statement)))
+    for (const QString& statement : SubmissionTableStatements()) {
+        if (!query.exec(statement))
             return query.lastError().text();
     }
     return {};

@@ -47,6 +47,8 @@ public:
     // The text typed, or nothing when cancelled.
     virtual std::optional<QString> inputText(const QString& title, const QString& prompt,
                                              const QString& initial) = 0;
+    // A password typed without showing it, or nothing when cancelled.
+    virtual std::optional<QString> inputPassword(const QString& title, const QString& prompt) = 0;
     // The chosen file name, or "" when cancelled. The save dialog does not ask about an
     // existing file: callers ask their own question.
     virtual QString saveFileName(const FileDialogRequest& request) = 0;
