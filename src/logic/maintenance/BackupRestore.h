@@ -22,6 +22,8 @@ struct MaintenanceOutcome {
     // read-only) or the file to load (missing, not the program's).
     enum class Side { Neither, Target, Source };
     Side side = Side::Neither;
+    // A restore refused because other PCs work on the office's server database.
+    bool othersConnected = false;
 
     bool ok() const { return message == 27; }
     bool inUse() const { return message == 29; }

@@ -1,8 +1,10 @@
 #include "logic/maintenance/MaintenanceCommands.h"
 
 #include "logic/core/commandline/Console.h"
+#include "logic/core/database/Database.h"
 #include "logic/core/program/ProgramValues.h"
 #include "logic/maintenance/BackupRestore.h"
+#include "logic/maintenance/ServerBackup.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -12,9 +14,9 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Both commands need the data folder's database, and the folder to themselves: a running
-// Orva keeps its lock for the whole run.
+// Orva keeps its lock for the whole run. In office mode the database is the server's.
 int checkDataFolder() {
-    if (!QFileInfo(AppFile(DatabaseFileName)).isFile()) {
+    if (!OfficeMode() && !QFileInfo(AppFile(DatabaseFileName)).isFile()) {
         PrintError(
             u"Ο φάκελος δεδομένων %1 δεν έχει βάση δεδομένων (%2)."_s.arg(Program.AppPath, DatabaseFileName));
         return CannotOpenDatabase;
@@ -27,6 +29,8 @@ const QString RemoveOld = u"remove-old"_s;
 // The exit status of an outcome: a place that cannot take the copy is a file that cannot be
 // written; a backup that is missing or not the program's is a wrong argument.
 int statusOf(const MaintenanceOutcome& outcome) {
+    if (outcome.othersConnected)
+        return ServerInUse;
     switch (outcome.message) {
     case 27:
         return CommandDone;
@@ -61,7 +65,8 @@ int finish(const MaintenanceOutcome& outcome, const QString& done) {
 // A progress bar counts in int: bytes are counted in kilobytes.
 CopyProgress progressOn(TerminalProgress& progress) {
     return [&progress](qint64 done, qint64 total) {
-        progress.show(int(done >> 10), int(qMax<qint64>(1, total >> 10)));
+        // Without a known total the line counts what is done against itself.
+        progress.show(int(done >> 10), int(qMax<qint64>(1, (total > 0 ? total : done) >> 10)));
     };
 }
 
@@ -74,10 +79,12 @@ int runBackup(const CommandCall& call) {
     MaintenanceOutcome outcome;
     {
         TerminalProgress progress(u"Φύλαξη"_s);
-        outcome = BackupDatabase(AppFile(DatabaseFileName), VolumeOfFolder(folder), progressOn(progress),
-                                 call.parser.isSet(RemoveOld));
+        outcome = OfficeMode() ? BackupServerDatabase(DatabaseServerSetting(), folder, progressOn(progress))
+                               : BackupDatabase(AppFile(DatabaseFileName), VolumeOfFolder(folder),
+                                                progressOn(progress), call.parser.isSet(RemoveOld));
     }
-    return finish(outcome, u"Το αντίγραφο γράφτηκε: %1"_s.arg(QDir(folder).filePath(DatabaseFileName)));
+    const QString name = OfficeMode() ? ServerBackupFileName : DatabaseFileName;
+    return finish(outcome, u"Το αντίγραφο γράφτηκε: %1"_s.arg(QDir(folder).filePath(name)));
 }
 
 int runRestore(const CommandCall& call) {
@@ -87,10 +94,11 @@ int runRestore(const CommandCall& call) {
     MaintenanceOutcome outcome;
     {
         TerminalProgress progress(u"Φόρτωση"_s);
-        outcome = RestoreDatabase(AppFile(DatabaseFileName), backup, progressOn(progress));
+        outcome = OfficeMode() ? RestoreServerDatabase(DatabaseServerSetting(), backup, progressOn(progress))
+                               : RestoreDatabase(AppFile(DatabaseFileName), backup, progressOn(progress));
     }
-    return finish(outcome,
-                  u"Η βάση δεδομένων %1 αντικαταστάθηκε από το %2."_s.arg(AppFile(DatabaseFileName), backup));
+    const QString database = OfficeMode() ? DatabasePanelText() : AppFile(DatabaseFileName);
+    return finish(outcome, u"Η βάση δεδομένων %1 αντικαταστάθηκε από το %2."_s.arg(database, backup));
 }
 
 } // namespace
@@ -100,11 +108,12 @@ Command BackupCommand() {
     command.words = {u"backup"_s};
     command.summary = u"Φύλαξη της βάσης δεδομένων σε φάκελο (στικάκι USB, άλλο δίσκο)."_s;
     command.details =
-        u"Γράφει αντίγραφο της βάσης δεδομένων ως IntTvx.db στον φάκελο. Το αντίγραφο γράφεται πρώτα "
-        u"δίπλα στο παλιό με προσωρινό όνομα, ελέγχεται και μόνο τότε αντικαθιστά το παλιό, ώστε μια "
-        u"διακοπή να αφήνει πάντα ένα ακέραιο αρχείο. Όταν ο δίσκος δεν χωράει το νέο αντίγραφο δίπλα "
-        u"στο παλιό, η φύλαξη δεν γίνεται, εκτός αν δοθεί η επιλογή --remove-old. Δεν τρέχει όσο το "
-        u"Orva είναι ανοιχτό στον ίδιο φάκελο δεδομένων."_s;
+        u"Γράφει αντίγραφο της βάσης δεδομένων ως IntTvx.db στον φάκελο (με κοινή βάση σε διακομιστή "
+        u"PostgreSQL, ως IntTvx.dump, με το pg_dump). Το αντίγραφο γράφεται πρώτα δίπλα στο παλιό με "
+        u"προσωρινό όνομα, ελέγχεται και μόνο τότε αντικαθιστά το παλιό, ώστε μια διακοπή να αφήνει "
+        u"πάντα ένα ακέραιο αρχείο. Όταν ο δίσκος δεν χωράει το νέο αντίγραφο δίπλα στο παλιό, η φύλαξη "
+        u"δεν γίνεται, εκτός αν δοθεί η επιλογή --remove-old (όχι για τη βάση του διακομιστή). Δεν "
+        u"τρέχει όσο το Orva είναι ανοιχτό στον ίδιο φάκελο δεδομένων."_s;
     command.options = {{RemoveOld, u"Όταν το νέο αντίγραφο χωράει μόνο στη θέση του παλιού, διαγράφει "
                                    u"πρώτα το παλιό (ο δίσκος μένει χωρίς αντίγραφο αν η φύλαξη διακοπεί)."_s}};
     command.arguments = {
@@ -123,7 +132,9 @@ Command RestoreCommand() {
         u"του· ένα άλλο αρχείο απορρίπτεται και δεν αλλάζει τίποτα. Η προηγούμενη βάση κρατιέται ώσπου "
         u"να ανοίξει η νέα, και μπαίνει πίσω αν η νέα δεν ανοίγει. Το αντίγραφο μπορεί να βρίσκεται και "
         u"σε δίσκο μόνο για ανάγνωση (CD). Δεν τρέχει όσο το Orva είναι ανοιχτό στον ίδιο φάκελο "
-        u"δεδομένων."_s;
+        u"δεδομένων. Με κοινή βάση σε διακομιστή PostgreSQL φορτώνει ένα IntTvx.dump με το pg_restore σε "
+        u"μία συναλλαγή, και μόνο όταν κανένας άλλος υπολογιστής δεν είναι συνδεδεμένος στη βάση (αλλιώς "
+        u"κωδικός εξόδου 10)."_s;
     command.arguments = {{u"ΑΡΧΕΙΟ"_s, u"Το αντίγραφο, π.χ. /media/χρήστης/USB/IntTvx.db."_s}};
     command.run = runRestore;
     return command;

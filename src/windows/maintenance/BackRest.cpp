@@ -4,7 +4,9 @@
 #include "logic/core/program/Messages.h"
 #include "logic/core/program/ProgramValues.h"
 #include "logic/core/services/Services.h"
+#include "logic/core/database/ServerDatabase.h"
 #include "logic/maintenance/BackupRestore.h"
+#include "logic/maintenance/ServerBackup.h"
 #include "logic/records/LbPopUp.h"
 #include "windows/core/FormHelpers.h"
 #include "windows/core/MdiHost.h"
@@ -48,7 +50,10 @@ QLabel* ValueLabel(const QString& name, QWidget* parent) {
 BackRest::BackRest(QWidget* parent) : QDialog(parent) {
     setObjectName(WindowName::BackRest);
     setWindowTitle(u"Φύλαξη-Φόρτωση Αρχείων"_s);
-    CloseDatabase();
+    // The file is copied and replaced with the connection closed; an office's server database
+    // is copied by pg_dump through a connection of its own.
+    if (!OfficeMode())
+        CloseDatabase();
 
     m_tools = new QToolBar(this);
     m_tools->setObjectName(u"Tools"_s);
@@ -125,10 +130,21 @@ void BackRest::showEvent(QShowEvent* event) {
     m_disk->setFocus();
 }
 
-void BackRest::showDatabaseFile() {
+QString BackRest::backupName() {
+    return OfficeMode() ? ServerBackupFileName : DatabaseFileName;
+}
+
+qint64 BackRest::databaseSize() {
+    if (OfficeMode())
+        return qMax<qint64>(0, ServerDatabaseSize(DbConnection()));
     const QFileInfo database(AppFile(DatabaseFileName));
-    m_fileName->setText(QDir::toNativeSeparators(database.absoluteFilePath()));
-    m_fileSize->setText(Grouped(database.exists() ? database.size() : 0));
+    return database.exists() ? database.size() : 0;
+}
+
+void BackRest::showDatabaseFile() {
+    m_fileName->setText(OfficeMode() ? DatabasePanelText()
+                                     : QDir::toNativeSeparators(QFileInfo(AppFile(DatabaseFileName)).absoluteFilePath()));
+    m_fileSize->setText(Grouped(databaseSize()));
 }
 
 void BackRest::clearDisk() {
@@ -181,6 +197,12 @@ void BackRest::setBusy(bool busy) {
 }
 
 void BackRest::showProgress(qint64 done, qint64 total) {
+    // The server's tools do not tell how far they are: the bar shows that they work.
+    if (total <= 0) {
+        m_progBar->setRange(0, 0);
+        m_progBar->repaint();
+        return;
+    }
     // A bar counts in int: a file past 2 GB is counted in kilobytes.
     const int shift = total > std::numeric_limits<int>::max() ? 10 : 0;
     m_progBar->setRange(0, int(qMax<qint64>(1, total >> shift)));
@@ -192,6 +214,9 @@ MaintenanceOutcome BackRest::runCopy(const std::function<MaintenanceOutcome(cons
     setBusy(true);
     const MaintenanceOutcome outcome = copy([this](qint64 done, qint64 total) { showProgress(done, total); });
     ShowMaintenanceOutcome(outcome);
+    // The server's tools leave the bar showing that they work; it stands still again.
+    if (m_progBar->maximum() == 0)
+        m_progBar->setRange(0, 1);
     m_progBar->setValue(0);
     setBusy(false);
     return outcome;
@@ -201,9 +226,13 @@ void BackRest::backup() {
     if (m_disk->currentIndex() < 0)
         return;
     // The space of this moment, before anything is touched.
-    const BackupRoom room =
-        RoomForBackup(m_chosen, DatabaseFileName, QFileInfo(AppFile(DatabaseFileName)).size());
+    const BackupRoom room = RoomForBackup(m_chosen, backupName(), databaseSize());
     if (room == BackupRoom::None && m_chosen.readyForBackup()) {
+        ShowMsg(26);
+        return;
+    }
+    // pg_dump writes beside the old backup only: the server's dump never takes its place.
+    if (room == BackupRoom::InPlaceOfOld && OfficeMode()) {
         ShowMsg(26);
         return;
     }
@@ -212,6 +241,8 @@ void BackRest::backup() {
                              MsgButtons::YesNo, MsgAnswer::No) != MsgAnswer::Yes)
         return;
     const MaintenanceOutcome outcome = runCopy([this, removeOld](const CopyProgress& progress) {
+        if (OfficeMode())
+            return BackupServerDatabase(DatabaseServerSetting(), m_chosen.rootPath, progress);
         return BackupDatabase(AppFile(DatabaseFileName), m_chosen, progress, removeOld);
     });
     if (outcome.inUse()) {
@@ -224,10 +255,11 @@ void BackRest::backup() {
 void BackRest::restore() {
     if (m_disk->currentIndex() < 0)
         return;
-    const QString backupFile = QDir(m_chosen.rootPath).filePath(DatabaseFileName);
+    const QString backupFile = QDir(m_chosen.rootPath).filePath(backupName());
     // A missing backup, or a file that is not a database of the program, is refused before
     // the question.
-    if (const MaintenanceOutcome check = CheckBackupFile(backupFile); !check.ok()) {
+    if (const MaintenanceOutcome check = OfficeMode() ? CheckServerBackupFile(backupFile) : CheckBackupFile(backupFile);
+        !check.ok()) {
         ShowMaintenanceOutcome(check);
         return;
     }
@@ -235,9 +267,19 @@ void BackRest::restore() {
                 u"ΠΡΟΣΟΧΗ!!!\r\nTo αρχείο του προγράμματος θα αντικατασταθεί από το BackUp αρχείο."_s,
                 MsgIcon::Information, MsgButtons::YesNo, MsgAnswer::No) != MsgAnswer::Yes)
         return;
-    runCopy([&backupFile](const CopyProgress& progress) {
-        return RestoreDatabase(AppFile(DatabaseFileName), backupFile, progress);
-    });
+    if (OfficeMode()) {
+        // The program's own connection is not one of the others that refuse the restore;
+        // it comes back with the restored parameters.
+        CloseDatabase();
+        runCopy([&backupFile](const CopyProgress& progress) {
+            return RestoreServerDatabase(DatabaseServerSetting(), backupFile, progress);
+        });
+        OpenDatabase();
+    } else {
+        runCopy([&backupFile](const CopyProgress& progress) {
+            return RestoreDatabase(AppFile(DatabaseFileName), backupFile, progress);
+        });
+    }
     showDatabaseFile();
 }
 
@@ -248,7 +290,8 @@ void BackRest::done(int result) {
     // window ends the program when it could not.
     if (!m_reopened) {
         m_reopened = true;
-        OpenDatabase();
+        if (!OfficeMode() || !DbConnection().isOpen())
+            OpenDatabase();
     }
     QDialog::done(result);
 }

@@ -11,7 +11,8 @@ class QToolBar;
 
 // Backup of the database to a removable medium, another disk, a share of the network or the
 // home folder, and its restore (read-only media and discs included). The program's database connection is closed while the window is open, so that
-// the file can be copied and replaced, and opened again when it closes.
+// the file can be copied and replaced, and opened again when it closes. An office's server
+// database is backed up with pg_dump and restored with pg_restore instead.
 class BackRest : public QDialog {
     Q_OBJECT
 public:
@@ -31,6 +32,9 @@ protected:
 private:
     void showActions();
     void showDatabaseFile();
+    // The backup's file name and the size of what it copies, for the file or the server.
+    static QString backupName();
+    static qint64 databaseSize();
     void clearDisk();
     void setBusy(bool busy);
     void showProgress(qint64 done, qint64 total);
