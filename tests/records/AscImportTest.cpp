@@ -2,6 +2,7 @@
 #include "AscLines.h"
 #include "ScriptedDialogs.h"
 #include "TestDataFolder.h"
+#include "TestEngine.h"
 #include "logic/core/database/EmployeeStatements.h"
 #include "logic/records/AscFile.h"
 
@@ -121,9 +122,7 @@ private slots:
         TestDataFolder folder;
         QVERIFY(folder.openDatabase());
         // The table refuses AFMs that start with 9.
-        folder.exec(
-            QStringLiteral("Create Trigger Refuse Before Insert On Ergaz When substr(New.Eafm,1,1)='9' "
-                           "Begin Select Raise(Abort,'refused'); End"));
+        folder.refuseEmployees(QStringLiteral("substr(Eafm,1,1)='9'"));
         QStringList lines{AscHeadingLine()};
         for (int i = 0; i < 14; ++i)
             lines << AscEmployeeLine(
@@ -226,6 +225,10 @@ private slots:
     }
 
     void aFailedStartStoresNothing() {
+        // PostgreSQL takes a second Begin as the first one; a server gone at the start is a
+        // case of the office's own tests.
+        if (TestOnPostgres())
+            QSKIP("SQLite refuses a transaction inside another");
         TestDataFolder folder;
         QVERIFY(folder.openDatabase());
         DbConnection().transaction(); // a transaction cannot be started inside another one

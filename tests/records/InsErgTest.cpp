@@ -72,9 +72,7 @@ private slots:
     }
 
     void linesThatCannotBeStoredAreNamedInTheMessage() {
-        m_windows->folder().exec(
-            QStringLiteral("Create Trigger Refuse Before Insert On Ergaz When New.Eafm='2' "
-                           "Begin Select Raise(Abort,'refused'); End"));
+        m_windows->folder().refuseEmployees(QStringLiteral("Eafm='2'"));
         const QString path =
             writeFile({AscEmployeeLine(1, "ΕΝΑ", "", "1"), AscEmployeeLine(2, "ΔΥΟ", "", "2"),
                        AscEmployeeLine(3, "ΤΡΙΑ", "", "3")},
