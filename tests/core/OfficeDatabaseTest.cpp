@@ -75,7 +75,8 @@ QString makeFile(const QString& folder, int employees) {
                 entry.addBindValue(afm);
                 entry.addBindValue(u"201603%1"_s.arg(day, 2, 10, QLatin1Char('0')));
                 entry.addBindValue(u"09:00-17:00\r\n18:00-20:00"_s);
-                entry.addBindValue(i % 2 ? u"\\ υπερωρία"_s : QString());
+                // Empty, not null: the column takes no null.
+                entry.addBindValue(i % 2 ? u"\\ υπερωρία"_s : u""_s);
                 entry.exec();
             }
         }
