@@ -199,8 +199,8 @@ private slots:
     void quotesAreStoredAndReadBackUnchanged() {
         TestDataFolder folder;
         QVERIFY(folder.openDatabase());
-        const Employee tricky{QStringLiteral("090000045"),
-                              QStringLiteral("Ο'Νήλ \"Μπ\"; Drop Table Kins"), QStringLiteral("12'")};
+        const Employee tricky{QStringLiteral("090000045"), QStringLiteral("Ο'Νήλ \"Μπ\"; Drop Table Kins"),
+                              QStringLiteral("12'")};
         QVERIFY(InsertEmployee(tricky).ok());
         QCOMPARE(SelectEmployee(tricky.Eafm).value(), tricky);
         ParamValues params;
@@ -419,15 +419,17 @@ private slots:
         TestDataFolder folder;
         const QString path = folder.file(QStringLiteral("IntTvx.db"));
         QVERIFY(QFile::remove(path));
-        QVERIFY(gapsOf(path, bareSchema() << QStringLiteral("Insert Into Param (IkaCode) Values ('')")).empty());
+        QVERIFY(
+            gapsOf(path, bareSchema() << QStringLiteral("Insert Into Param (IkaCode) Values ('')")).empty());
         QVERIFY(folder.openDatabase());
 
         const Employee employee{QStringLiteral("123456789"), QStringLiteral("Παπάς"), QStringLiteral("12")};
-        const Entry entry{employee.Eafm, QStringLiteral("20160301"), QStringLiteral("9-17"), QStringLiteral("x")};
+        const Entry entry{employee.Eafm, QStringLiteral("20160301"), QStringLiteral("9-17"),
+                          QStringLiteral("x")};
         QVERIFY(InsertEmployee(employee).ok());
-        QVERIFY(UpdateEmployee(employee).ok());
+        QVERIFY(UpdateEmployee(employee, employee).ok());
         QVERIFY(InsertEntry(entry).ok());
-        QVERIFY(UpdateEntry(entry).ok());
+        QVERIFY(UpdateEntry(entry, entry).ok());
         QCOMPARE(SelectEmployee(employee.Eafm).value(), employee);
         QCOMPARE(SelectEntry(entry.Eafm, entry.Kdate).value(), entry);
         QVERIFY(SelectEmployeeNameAndBranch(employee.Eafm).has_value());
@@ -453,30 +455,32 @@ private slots:
         QCOMPARE(rows(SelectEmployees(EmployeeOrder::ByName, &status), status), 2);
         QCOMPARE(SelectEmployeePage(EmployeeOrder::ByName, PageRead::First, {}, 10, &status).size(), 2);
         QVERIFY(status.ok());
-        QCOMPARE(rows(SelectMonthEntries(QStringLiteral("20160301"), QStringLiteral("201604"), EntryOrder::ByAfm,
-                                         PageRead::First, {}, 10, &status),
+        QCOMPARE(rows(SelectMonthEntries(QStringLiteral("20160301"), QStringLiteral("201604"),
+                                         EntryOrder::ByAfm, PageRead::First, {}, 10, &status),
                       status),
                  1);
         QCOMPARE(rows(SelectEntryIndex(all, QStringLiteral("20160101"), QStringLiteral("20161231"),
                                        EntryOrder::ByDate, &status),
                       status),
                  1);
-        QCOMPARE(rows(SelectEmployeeNamesWithEntries(QStringLiteral("20160101"), QStringLiteral("20161231"), &status),
+        QCOMPARE(rows(SelectEmployeeNamesWithEntries(QStringLiteral("20160101"), QStringLiteral("20161231"),
+                                                     &status),
                       status),
                  1);
-        QCOMPARE(rows(SelectEmployeeAfmsWithEntries(QStringLiteral("20160101"), QStringLiteral("20161231"), &status),
+        QCOMPARE(rows(SelectEmployeeAfmsWithEntries(QStringLiteral("20160101"), QStringLiteral("20161231"),
+                                                    &status),
                       status),
                  1);
         QCOMPARE(rows(SelectEmployeesWithEntries(QStringLiteral("20160101"), QStringLiteral("20161231"), all,
                                                  &status),
                       status),
                  1);
-        QCOMPARE(rows(SelectEmployeeEntries(employee.Eafm, QStringLiteral("20160101"), QStringLiteral("20161231"),
-                                            &status),
+        QCOMPARE(rows(SelectEmployeeEntries(employee.Eafm, QStringLiteral("20160101"),
+                                            QStringLiteral("20161231"), &status),
                       status),
                  1);
-        QVERIFY(DeleteEntry(entry.Eafm, entry.Kdate).ok());
-        QVERIFY(DeleteEmployeeAndEntries(employee.Eafm).ok());
+        QVERIFY(DeleteEntry(entry).ok());
+        QVERIFY(DeleteEmployeeAndEntries(employee).ok());
     }
 
 private:

@@ -8,11 +8,11 @@
 #include "logic/core/commandline/CommandLine.h"
 #include "logic/core/database/Database.h"
 #include "logic/core/database/DatabaseServer.h"
+#include "logic/core/database/DatabaseTransfer.h"
 #include "logic/core/database/EmployeeStatements.h"
+#include "logic/core/database/EntryStatements.h"
 #include "logic/core/database/GreekCollation.h"
 #include "logic/core/database/ParamStatements.h"
-#include "logic/core/database/DatabaseTransfer.h"
-#include "logic/core/database/EntryStatements.h"
 #include "logic/core/database/ServerDatabase.h"
 #include "logic/core/files/UserLock.h"
 #include "logic/core/program/ProgramValues.h"
@@ -49,7 +49,8 @@ QStringList columns(const QString& database) {
 }
 
 // A local IntTvx.db with `employees` employees, two entries each for the first thousand, a
-// parameter row and a company; AFMs of the first ten end in blanks, as a file may keep them.
+// parameter row, a company, three submissions and the API's user; AFMs of the first ten end
+// in blanks, as a file may keep them.
 QString makeFile(const QString& folder, int employees) {
     const QString path = folder + u"/IntTvx.db"_s;
     if (const QString error = CreateDatabaseFile(path); !error.isEmpty())
@@ -82,6 +83,11 @@ QString makeFile(const QString& folder, int employees) {
         }
         QSqlQuery(db).exec(u"Update Param Set IkaCode='ika',Cepon='Γραφείο Α.Ε.',NewsDat='20260101'"_s);
         QSqlQuery(db).exec(u"Insert Into Company (Ccode,Cemail) Values ('01','a@b.gr')"_s);
+        QSqlQuery(db).exec(u"Insert Into Submissions (Eafm,Kdate,Sway,Sstate,Sprotocol,Ssent) Values "
+                           u"('100000000  ','20160301','api','accepted','ΕΡΓ-1','2026-12-01 10:00:00.000'),"
+                           u"('100000001','20160301','api','unknown','','2026-12-01 10:00:01.000'),"
+                           u"('100000001','20160302','page','accepted','ΕΡΓ-2','2026-12-02 09:30:00.000')"_s);
+        QSqlQuery(db).exec(u"Insert Into ApiLogin (Auser,Apass) Values ('λογιστής','κωδ')"_s);
         db.commit();
         db.close();
     }
@@ -113,24 +119,27 @@ private slots:
         // libpq's keyword form, and a service of pg_service.conf.
         QCOMPARE(DatabaseServer::parse(u"host=10.0.0.5 dbname=orva user=clerk"_s, &error)->describe(),
                  u"PostgreSQL 10.0.0.5/orva"_s);
-        QCOMPARE(DatabaseServer::parse(u"service=office"_s, &error)->describe(), u"PostgreSQL service=office"_s);
+        QCOMPARE(DatabaseServer::parse(u"service=office"_s, &error)->describe(),
+                 u"PostgreSQL service=office"_s);
 
         // The time-outs are added where the setting leaves them out; its own stay.
-        const auto options = DatabaseServer::parse(u"postgresql://h/d?connect_timeout=3"_s, &error)
-                                 ->connectionOptions(true);
+        const auto options =
+            DatabaseServer::parse(u"postgresql://h/d?connect_timeout=3"_s, &error)->connectionOptions(true);
         QCOMPARE(std::count_if(options.cbegin(), options.cend(),
                                [](const auto& o) { return o.first == u"connect_timeout"_s; }),
                  1);
         QVERIFY(options.contains(std::pair{u"connect_timeout"_s, u"3"_s}));
         QVERIFY(options.contains(std::pair{u"options"_s, u"-c statement_timeout=15000"_s}));
         QVERIFY(DatabaseServer::conninfo(options).contains(u"keepalives='1'"_s));
-        QCOMPARE(DatabaseServer::conninfo({{u"dbname"_s, u"it's \\ mine"_s}}), u"dbname='it\\'s \\\\ mine'"_s);
+        QCOMPARE(DatabaseServer::conninfo({{u"dbname"_s, u"it's \\ mine"_s}}),
+                 u"dbname='it\\'s \\\\ mine'"_s);
     }
 
     void aPasswordOrAWrongSettingIsRefusedInGreek() {
         QString error;
         QVERIFY(!DatabaseServer::parse(u"postgresql://clerk:secret@h/orva"_s, &error));
-        QVERIFY2(error.contains(u"δεν γράφεται στο Orva.ini"_s) && !error.contains(u"secret"_s), qPrintable(error));
+        QVERIFY2(error.contains(u"δεν γράφεται στο Orva.ini"_s) && !error.contains(u"secret"_s),
+                 qPrintable(error));
         QVERIFY(!DatabaseServer::parse(u"postgresql://h/orva?nosuchoption=1"_s, &error));
         QVERIFY2(error.contains(u"δεν είναι διεύθυνση σύνδεσης PostgreSQL"_s), qPrintable(error));
 
@@ -147,21 +156,44 @@ private slots:
         const ServerWork work = InitServerDatabase(uri);
         QVERIFY2(work.ok(), qPrintable(work.text));
         const QString database = ServerDatabaseName(uri);
-        QCOMPARE(columns(database),
-                 (QStringList{"company.ccode character varying 10 C", "company.cemail character varying 40",
-                              "ergaz.eafm character varying 14 C", "ergaz.eepon character varying 30 el-GR-x-icu",
-                              "ergaz.eypo character varying 4", "kins.eafm character varying 14 C",
-                              "kins.kdate character varying 8 C", "kins.korario character varying 150",
-                              "kins.kparat character varying 150", "param.ikacode character varying 20",
-                              "param.ikapass character varying 20", "param.taxiscode character varying 20",
-                              "param.taxispass character varying 20", "param.smtpserver character varying 40",
-                              "param.cemail character varying 40", "param.lemail character varying 40",
-                              "param.cepon character varying 40", "param.newsdat character varying 20"}));
+        QCOMPARE(columns(database), (QStringList{"apilogin.auser character varying 60",
+                                                 "apilogin.apass character varying 60",
+                                                 "company.ccode character varying 10 C",
+                                                 "company.cemail character varying 40",
+                                                 "ergaz.eafm character varying 14 C",
+                                                 "ergaz.eepon character varying 30 el-GR-x-icu",
+                                                 "ergaz.eypo character varying 4",
+                                                 "kins.eafm character varying 14 C",
+                                                 "kins.kdate character varying 8 C",
+                                                 "kins.korario character varying 150",
+                                                 "kins.kparat character varying 150",
+                                                 "param.ikacode character varying 20",
+                                                 "param.ikapass character varying 20",
+                                                 "param.taxiscode character varying 20",
+                                                 "param.taxispass character varying 20",
+                                                 "param.smtpserver character varying 40",
+                                                 "param.cemail character varying 40",
+                                                 "param.lemail character varying 40",
+                                                 "param.cepon character varying 40",
+                                                 "param.newsdat character varying 20",
+                                                 "submissions.eafm character varying 14",
+                                                 "submissions.kdate character varying 8",
+                                                 "submissions.sway character varying 4",
+                                                 "submissions.sstate character varying 10",
+                                                 "submissions.sprotocol character varying 40",
+                                                 "submissions.ssubmit character varying 20",
+                                                 "submissions.sdocid character varying 40",
+                                                 "submissions.shours character varying 200",
+                                                 "submissions.ssent character varying 23",
+                                                 "submissions.sproof character varying 260"}));
         QCOMPARE(value(database, u"Select string_agg(indexdef, ' | ' Order By indexname) From pg_indexes "
                                  u"Where schemaname='public' And indexname Not Like '%pkey'"_s),
                  u"CREATE INDEX ergazeepongreek ON public.ergaz USING btree (eepon, eafm) | "
-                 u"CREATE INDEX kinskdate ON public.kins USING btree (kdate, eafm)"_s);
-        QCOMPARE(value(database, u"Select Count(*)||' '||Max(IkaCode||Cepon||NewsDat) From Param"_s), u"1 "_s);
+                 u"CREATE INDEX kinskdate ON public.kins USING btree (kdate, eafm) | "
+                 u"CREATE INDEX submissionsentry ON public.submissions USING btree (eafm, kdate, ssent) | "
+                 u"CREATE INDEX submissionssent ON public.submissions USING btree (ssent)"_s);
+        QCOMPARE(value(database, u"Select Count(*)||' '||Max(IkaCode||Cepon||NewsDat) From Param"_s),
+                 u"1 "_s);
 
         // A second init, or an init on a database with tables of its own, changes nothing.
         const ServerWork again = InitServerDatabase(uri);
@@ -169,8 +201,9 @@ private slots:
         QVERIFY2(again.text.contains(u"έχει ήδη τους πίνακες του προγράμματος"_s), qPrintable(again.text));
         const QString other = NewServerDatabase(false);
         QString error;
-        QVERIFY2(TestCluster().execIn(ServerDatabaseName(other), {u"Create Table Invoices (Id Int)"_s}, &error),
-                 qPrintable(error));
+        QVERIFY2(
+            TestCluster().execIn(ServerDatabaseName(other), {u"Create Table Invoices (Id Int)"_s}, &error),
+            qPrintable(error));
         const ServerWork refused = InitServerDatabase(other);
         QCOMPARE(refused.outcome, ServerWork::NotEmpty);
         QVERIFY2(refused.text.contains(u"invoices"_s), qPrintable(refused.text));
@@ -195,10 +228,11 @@ private slots:
         const QString uri = NewServerDatabase();
         const QString database = ServerDatabaseName(uri);
         QString error;
-        QVERIFY2(TestCluster().execIn(database,
-                                      {u"Create Role clerk Login Password 'μυστικό 1'"_s,
-                                       u"Grant Select, Insert, Update, Delete On Ergaz, Kins, Param, Company To clerk"_s},
-                                      &error),
+        QVERIFY2(TestCluster().execIn(
+                     database,
+                     {u"Create Role clerk Login Password 'μυστικό 1'"_s,
+                      u"Grant Select, Insert, Update, Delete On Ergaz, Kins, Param, Company To clerk"_s},
+                     &error),
                  qPrintable(error));
         TestDataFolder folder;
         const QString clerk = QString(uri).replace(TestCluster().user() + u'@', u"clerk@"_s);
@@ -232,9 +266,10 @@ private slots:
         UseDatabaseServer(u"postgresql://orva@127.0.0.1:1/orva"_s);
         QVERIFY(!OpenDatabase());
         QCOMPARE(m_dialogs->boxes.size(), 1);
-        QVERIFY2(m_dialogs->boxes.first().text.startsWith(
-                     u"Δεν έγινε σύνδεση με τη βάση δεδομένων του διακομιστή (PostgreSQL 127.0.0.1:1/orva)."_s),
-                 qPrintable(m_dialogs->boxes.first().text));
+        QVERIFY2(
+            m_dialogs->boxes.first().text.startsWith(
+                u"Δεν έγινε σύνδεση με τη βάση δεδομένων του διακομιστή (PostgreSQL 127.0.0.1:1/orva)."_s),
+            qPrintable(m_dialogs->boxes.first().text));
     }
 
     // The main window on a server's database: it starts, names the server in the status bar and
@@ -242,7 +277,8 @@ private slots:
     void theProgramStartsOnTheServerAndNamesIt() {
         const QString uri = NewServerDatabase();
         QString error;
-        QVERIFY(TestCluster().execIn(ServerDatabaseName(uri), {u"Update Param Set Cepon='Γραφείο Α.Ε.'"_s}, &error));
+        QVERIFY(TestCluster().execIn(ServerDatabaseName(uri), {u"Update Param Set Cepon='Γραφείο Α.Ε.'"_s},
+                                     &error));
         TestDataFolder folder;
         UseDatabaseServer(uri);
         InstallScriptedProcesses();
@@ -311,10 +347,11 @@ private slots:
         QVERIFY(OpenDatabase());
         QVERIFY(InsertEmployee({u"123456789"_s, u"ΑΝΝΑ"_s, u"1"_s}).ok());
         QString error;
-        QVERIFY(TestCluster().execIn(u"postgres"_s,
-                                     {u"Select pg_terminate_backend(pid) From pg_stat_activity Where datname='%1' "
-                                      u"And pid<>pg_backend_pid()"_s.arg(ServerDatabaseName(uri))},
-                                     &error));
+        QVERIFY(TestCluster().execIn(
+            u"postgres"_s,
+            {u"Select pg_terminate_backend(pid) From pg_stat_activity Where datname='%1' "
+             u"And pid<>pg_backend_pid()"_s.arg(ServerDatabaseName(uri))},
+            &error));
         DbStatus first;
         SelectEmployee(u"123456789"_s, &first);
         QCOMPARE(first.outcome, DbStatus::Lost);
@@ -331,17 +368,26 @@ private slots:
         QList<qint64> progress;
         const ServerWork work = CopyIntoServer(uri, file, false, [&](qint64 done, qint64 total) {
             progress << done;
-            QCOMPARE(total, 100000 + 2000 + 1 + 1);
+            QCOMPARE(total, 100000 + 2000 + 3 + 1 + 1 + 1);
         });
         QVERIFY2(work.ok(), qPrintable(work.text));
-        QVERIFY2(work.text.contains(u"100.000 εργαζόμενοι, 2.000 κινήσεις, 1 εταιρεία και 1 γραμμή παραμέτρων"_s),
-                 qPrintable(work.text));
-        QCOMPARE(progress.last(), 102002);
+        QVERIFY2(
+            work.text.contains(
+                u"100.000 εργαζόμενοι, 2.000 κινήσεις, 3 υποβολές, 1 εταιρεία και 1 γραμμή παραμέτρων"_s),
+            qPrintable(work.text));
+        QCOMPARE(progress.last(), 102006);
         const QString database = ServerDatabaseName(uri);
         QCOMPARE(value(database, u"Select Count(*) From Ergaz"_s), u"100000"_s);
         QCOMPARE(value(database, u"Select Count(*) From Kins Where Eafm Like '% '"_s), u"0"_s);
-        QCOMPARE(value(database, u"Select Korario||'|'||Kparat From Kins Where Eafm='100000001' And Kdate='20160302'"_s),
-                 u"09:00-17:00\r\n18:00-20:00|\\ υπερωρία"_s);
+        QCOMPARE(
+            value(database,
+                  u"Select Korario||'|'||Kparat From Kins Where Eafm='100000001' And Kdate='20160302'"_s),
+            u"09:00-17:00\r\n18:00-20:00|\\ υπερωρία"_s);
+        QCOMPARE(value(database,
+                       u"Select string_agg(Eafm||' '||Kdate||' '||Sway||' '||Sprotocol, ', ' Order By Ssent) "
+                       u"From Submissions"_s),
+                 u"100000000 20160301 api ΕΡΓ-1, 100000001 20160301 api , 100000001 20160302 page ΕΡΓ-2"_s);
+        QCOMPARE(value(database, u"Select Auser||'/'||Apass From ApiLogin"_s), u"λογιστής/κωδ"_s);
 
         TestDataFolder folder;
         UseDatabaseServer(uri);
@@ -370,15 +416,17 @@ private slots:
         const QString uri = NewServerDatabase();
         const QString database = ServerDatabaseName(uri);
         QString error;
-        QVERIFY2(TestCluster().execIn(database,
-                                      {u"Create Function Shout() Returns Trigger Language plpgsql As "
-                                       u"$$Begin New.Eepon := Upper(New.Eepon); Return New; End$$"_s,
-                                       u"Create Trigger Shout Before Insert On Ergaz For Each Row Execute Function Shout()"_s},
-                                      &error),
+        QVERIFY2(TestCluster().execIn(
+                     database,
+                     {u"Create Function Shout() Returns Trigger Language plpgsql As "
+                      u"$$Begin New.Eepon := Upper(New.Eepon); Return New; End$$"_s,
+                      u"Create Trigger Shout Before Insert On Ergaz For Each Row Execute Function Shout()"_s},
+                     &error),
                  qPrintable(error));
         const ServerWork work = CopyIntoServer(uri, file, false);
         QCOMPARE(work.outcome, ServerWork::Failed);
-        QVERIFY2(work.text.contains(u"βρήκε διαφορές"_s) && work.text.contains(u"Ergaz: στάλθηκαν 50 γραμμές"_s),
+        QVERIFY2(work.text.contains(u"βρήκε διαφορές"_s) &&
+                     work.text.contains(u"Ergaz: στάλθηκαν 50 γραμμές"_s),
                  qPrintable(work.text));
         QCOMPARE(value(database, u"Select Count(*) From Ergaz"_s), u"0"_s);
         QCOMPARE(value(database, u"Select Count(*) From Param"_s), u"1"_s);
@@ -396,7 +444,8 @@ private slots:
         QSqlDatabase::removeDatabase(name);
         const ServerWork tooLong = CopyIntoServer(uri, file, false);
         QCOMPARE(tooLong.outcome, ServerWork::Failed);
-        QVERIFY2(tooLong.text.startsWith(u"Η μεταφορά απέτυχε και αναιρέθηκε"_s) && tooLong.text.contains(u"150"_s),
+        QVERIFY2(tooLong.text.startsWith(u"Η μεταφορά απέτυχε και αναιρέθηκε"_s) &&
+                     tooLong.text.contains(u"150"_s),
                  qPrintable(tooLong.text));
         QCOMPARE(value(database, u"Select Count(*) From Ergaz"_s), u"0"_s);
     }
@@ -416,10 +465,28 @@ private slots:
                  qPrintable(refused.text));
         QVERIFY(SelectEmployee(u"999999999"_s));
         CloseDatabase();
+        // Both made before the submissions' tables: the file has none to send, the server's
+        // database gets them empty.
+        QString error;
+        QVERIFY(
+            TestCluster().execIn(ServerDatabaseName(uri), {u"Drop Table Submissions, ApiLogin"_s}, &error));
+        const QString name = u"orva-old-file"_s;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, name);
+            db.setDatabaseName(file);
+            db.open();
+            QSqlQuery(db).exec(u"Drop Table Submissions"_s);
+            QSqlQuery(db).exec(u"Drop Table ApiLogin"_s);
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(name);
         const ServerWork replaced = CopyIntoServer(uri, file, true);
         QVERIFY2(replaced.ok(), qPrintable(replaced.text));
-        QCOMPARE(value(ServerDatabaseName(uri), u"Select Count(*)||'/'||Sum(Case Eafm When '999999999' Then 1 Else 0 End) "
-                                                u"From Ergaz"_s),
+        QVERIFY2(replaced.text.contains(u"0 υποβολές"_s), qPrintable(replaced.text));
+        QCOMPARE(value(ServerDatabaseName(uri), u"Select Count(*) From Submissions"_s), u"0"_s);
+        QCOMPARE(value(ServerDatabaseName(uri),
+                       u"Select Count(*)||'/'||Sum(Case Eafm When '999999999' Then 1 Else 0 End) "
+                       u"From Ergaz"_s),
                  u"20/0"_s);
     }
 
@@ -437,14 +504,18 @@ private slots:
         folder.useServer(NewServerDatabase(false));
         const CommandRun init = orva({u"database"_s, u"init"_s});
         QCOMPARE(init.exitCode, int(CommandDone));
-        QCOMPARE(init.out, u"Οι πίνακες του προγράμματος δημιουργήθηκαν στη βάση %1.\n"_s.arg(DatabasePanelText()));
+        QCOMPARE(init.out,
+                 u"Οι πίνακες του προγράμματος δημιουργήθηκαν στη βάση %1.\n"_s.arg(DatabasePanelText()));
         QCOMPARE(orva({u"database"_s, u"init"_s}).exitCode, int(ServerNotEmpty));
 
         QCOMPARE(orva({u"database"_s, u"copy"_s}).exitCode, int(BadArguments));
-        QCOMPARE(orva({u"database"_s, u"copy"_s, u"--from"_s, folder.file(u"none.db"_s)}).exitCode, int(BadArguments));
-        const CommandRun notADatabase = orva({u"database"_s, u"copy"_s, u"--from"_s, folder.file(u"Orva.ini"_s)});
+        QCOMPARE(orva({u"database"_s, u"copy"_s, u"--from"_s, folder.file(u"none.db"_s)}).exitCode,
+                 int(BadArguments));
+        const CommandRun notADatabase =
+            orva({u"database"_s, u"copy"_s, u"--from"_s, folder.file(u"Orva.ini"_s)});
         QCOMPARE(notADatabase.exitCode, int(BadArguments));
-        QVERIFY2(notADatabase.err.contains(u"δεν είναι αρχείο βάσης δεδομένων"_s), qPrintable(notADatabase.err));
+        QVERIFY2(notADatabase.err.contains(u"δεν είναι αρχείο βάσης δεδομένων"_s),
+                 qPrintable(notADatabase.err));
 
         QTemporaryDir dir;
         const QString file = makeFile(dir.path(), 30);
@@ -453,10 +524,11 @@ private slots:
         QVERIFY2(copied.out.contains(u"30 εργαζόμενοι, 60 κινήσεις"_s), qPrintable(copied.out));
         const CommandRun again = orva({u"database"_s, u"copy"_s, u"--from"_s, file});
         QCOMPARE(again.exitCode, int(ServerNotEmpty));
-        QCOMPARE(orva({u"database"_s, u"copy"_s, u"--from"_s, file, u"--replace"_s}).exitCode, int(CommandDone));
+        QCOMPARE(orva({u"database"_s, u"copy"_s, u"--from"_s, file, u"--replace"_s}).exitCode,
+                 int(CommandDone));
         // The other commands work on the server now.
-        const CommandRun report = orva({u"report"_s, u"employees"_s, u"--order"_s, u"afm"_s, u"--format"_s, u"txt"_s,
-                                        u"--out"_s, folder.file(u"list.txt"_s)});
+        const CommandRun report = orva({u"report"_s, u"employees"_s, u"--order"_s, u"afm"_s, u"--format"_s,
+                                        u"txt"_s, u"--out"_s, folder.file(u"list.txt"_s)});
         QCOMPARE(report.exitCode, int(CommandDone));
         QFile list(folder.file(u"list.txt"_s));
         QVERIFY(list.open(QIODevice::ReadOnly));

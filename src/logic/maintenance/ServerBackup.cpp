@@ -2,7 +2,7 @@
 
 #include "logic/core/database/Database.h"
 #include "logic/core/database/DatabaseServer.h"
-#include "logic/core/database/Schema.h"
+#include "logic/core/database/ProgramSchema.h"
 #include "logic/core/database/ServerDatabase.h"
 
 #include <QDir>
@@ -142,19 +142,22 @@ MaintenanceOutcome BackupServerDatabase(const QString& setting, const QString& f
         return catalogue(29);
     part.close();
     const QString target = QDir(folder).filePath(ServerBackupFileName);
-    const ToolRun dump = runTool(pgDump, {u"--format=custom"_s, u"--file="_s + part.fileName(), u"--dbname="_s + conninfo},
-                                 setting, [&] {
-                                     if (progress)
-                                         progress(QFileInfo(part.fileName()).size(), 0);
-                                 });
-    const QString kept = QFileInfo::exists(target) ? u"\r\nΤο προηγούμενο αντίγραφο έμεινε όπως ήταν."_s : QString();
+    const ToolRun dump =
+        runTool(pgDump, {u"--format=custom"_s, u"--file="_s + part.fileName(), u"--dbname="_s + conninfo},
+                setting, [&] {
+                    if (progress)
+                        progress(QFileInfo(part.fileName()).size(), 0);
+                });
+    const QString kept =
+        QFileInfo::exists(target) ? u"\r\nΤο προηγούμενο αντίγραφο έμεινε όπως ήταν."_s : QString();
     if (!dump.ok())
         return box(u"ΠΡΟΣΟΧΗ"_s, u"Η φύλαξη της βάσης δεδομένων %1 απέτυχε.%2\r\n\r\nΑιτία: %3"_s.arg(
                                      describe(setting), kept, dump.errors));
     const MaintenanceOutcome check = CheckServerBackupFile(part.fileName());
     if (!check.ok() || !syncFile(part.fileName()))
         return box(u"ΠΡΟΣΟΧΗ"_s, u"Το αντίγραφο που έγραψε το pg_dump δεν διαβάζεται ξανά.%1"_s.arg(kept));
-    if (std::rename(QFile::encodeName(part.fileName()).constData(), QFile::encodeName(target).constData()) != 0)
+    if (std::rename(QFile::encodeName(part.fileName()).constData(), QFile::encodeName(target).constData()) !=
+        0)
         return catalogue(29);
     part.setAutoRemove(false);
     // The folder itself, so that the new name survives a power cut.
@@ -175,16 +178,22 @@ MaintenanceOutcome CheckServerBackupFile(const QString& backup) {
     const ToolRun list = runTool(pgRestore, {u"--list"_s, backup}, QString());
     QStringList missing;
     const QSet<QString> tables = archivedTables(list.output);
-    for (const QString& table : ProgramTables()) {
-        if (!tables.contains(table.toLower()))
-            missing << table;
+    // A database made before the submissions' tables lacks them; it gets them when it opens.
+    for (const SchemaTable& table : ProgramSchema()) {
+        if (!tables.contains(table.name.toLower()))
+            missing << table.name;
     }
     if (list.ok() && missing.isEmpty())
         return catalogue(27);
-    const QString reason = list.ok() ? u"Δεν έχει τους πίνακες %1."_s.arg(missing.join(u", "_s)) : list.errors;
-    return box(u"Φόρτωση Αρχείου"_s,
-               u"ΠΡΟΣΟΧΗ !!!\r\nΤο αρχείο %1 δεν είναι αντίγραφο ασφαλείας βάσης δεδομένων του προγράμματος.\r\n%2\r\n"
-               u"Η φόρτωση δεν έγινε και η βάση δεδομένων έμεινε όπως ήταν."_s.arg(backup, reason));
+    const QString reason =
+        list.ok() ? u"Δεν έχει τους πίνακες %1."_s.arg(missing.join(u", "_s)) : list.errors;
+    MaintenanceOutcome refused =
+        box(u"Φόρτωση Αρχείου"_s,
+            u"ΠΡΟΣΟΧΗ !!!\r\nΤο αρχείο %1 δεν είναι αντίγραφο ασφαλείας βάσης δεδομένων του "
+            u"προγράμματος.\r\n%2\r\n"
+            u"Η φόρτωση δεν έγινε και η βάση δεδομένων έμεινε όπως ήταν."_s.arg(backup, reason));
+    refused.side = MaintenanceOutcome::Side::Source;
+    return refused;
 }
 
 MaintenanceOutcome RestoreServerDatabase(const QString& setting, const QString& backup,
@@ -221,17 +230,17 @@ MaintenanceOutcome RestoreServerDatabase(const QString& setting, const QString& 
         progress(0, 0);
     // One transaction: the tables are dropped and made again from the backup together, or
     // not at all.
-    const ToolRun restore =
-        runTool(pgRestore,
-                {u"--single-transaction"_s, u"--clean"_s, u"--if-exists"_s, u"--no-owner"_s, u"--dbname="_s + conninfo,
-                 backup},
-                setting, [&] {
-                    if (progress)
-                        progress(0, 0);
-                });
+    const ToolRun restore = runTool(pgRestore,
+                                    {u"--single-transaction"_s, u"--clean"_s, u"--if-exists"_s,
+                                     u"--no-owner"_s, u"--dbname="_s + conninfo, backup},
+                                    setting, [&] {
+                                        if (progress)
+                                            progress(0, 0);
+                                    });
     if (!restore.ok())
-        return box(u"ΠΡΟΣΟΧΗ"_s, u"Η φόρτωση του αντιγράφου %1 απέτυχε και αναιρέθηκε· η βάση δεδομένων %2 έμεινε "
-                                 u"όπως ήταν.\r\n\r\nΑιτία: %3"_s.arg(backup, where, restore.errors));
+        return box(u"ΠΡΟΣΟΧΗ"_s,
+                   u"Η φόρτωση του αντιγράφου %1 απέτυχε και αναιρέθηκε· η βάση δεδομένων %2 έμεινε "
+                   u"όπως ήταν.\r\n\r\nΑιτία: %3"_s.arg(backup, where, restore.errors));
     // The planner learns the sizes of the tables before the lists read them.
     {
         if (OpenServerConnection(CheckConnection, setting).isEmpty()) {

@@ -144,6 +144,11 @@ QString connectServer(QSqlDatabase& db, const QString& setting, bool ask, bool w
     db.setPassword(passwords.value(setting));
     if (!db.open())
         return connectFailure(*server, db.lastError().text().trimmed());
+    // The server's notices ("already exists, skipping") are English and for its log alone:
+    // libpq would print them on the terminal of a command.
+    if (PGconn* connection = ServerHandle(db))
+        PQsetNoticeProcessor(
+            connection, [](void*, const char*) {}, nullptr);
     return {};
 }
 
@@ -151,7 +156,8 @@ QString connectServer(QSqlDatabase& db, const QString& setting, bool ask, bool w
 // opens).
 QStringList missingTables(const QSqlDatabase& db, QString* error) {
     QSqlQuery query(db);
-    if (!query.exec(u"Select table_name From information_schema.tables Where table_schema=current_schema()"_s)) {
+    if (!query.exec(
+            u"Select table_name From information_schema.tables Where table_schema=current_schema()"_s)) {
         *error = query.lastError().text();
         return {};
     }
@@ -304,7 +310,10 @@ bool OpenDatabase() {
     // them: the submissions then tell their own failure when they are used.
     if (!office)
         addGreekNameIndex(DbConnection());
-    CreateSubmissionTables(DbConnection());
+    if (const QStringList tables = DbConnection().tables();
+        !tables.contains(u"Submissions"_s, Qt::CaseInsensitive) ||
+        !tables.contains(u"ApiLogin"_s, Qt::CaseInsensitive))
+        CreateSubmissionTables(DbConnection());
     return true;
 }
 
@@ -334,11 +343,13 @@ QString CheckDatabaseOpens(const QString& path) {
         } else if (!RegisterGreekCollation(db)) {
             problem = QStringLiteral("Η ελληνική ταξινόμηση των ονομάτων δεν είναι διαθέσιμη.");
         } else if (const SchemaGaps gaps = FindSchemaGaps(db); !gaps.empty()) {
-            problem = QStringLiteral("Η βάση δεδομένων %1 δεν είναι βάση του προγράμματος. %2").arg(path, gaps.text());
+            problem = QStringLiteral("Η βάση δεδομένων %1 δεν είναι βάση του προγράμματος. %2")
+                          .arg(path, gaps.text());
         } else {
             QSqlQuery query(db);
-            if (!query.exec(QStringLiteral("Select IkaCode,IkaPass,TaxisCode,TaxisPass,SmtpServer,Cemail,Lemail,"
-                                           "Cepon,NewsDat From Param")))
+            if (!query.exec(
+                    QStringLiteral("Select IkaCode,IkaPass,TaxisCode,TaxisPass,SmtpServer,Cemail,Lemail,"
+                                   "Cepon,NewsDat From Param")))
                 problem = QStringLiteral("Οι παράμετροι της βάσης δεδομένων %1 δεν διαβάζονται: %2")
                               .arg(path, query.lastError().text());
         }
@@ -427,7 +438,8 @@ DbStatus DbStatus::fromError(const QSqlError& error) {
 DbStatus DbStatus::fromFailure(const QSqlError& error) {
     if (error.type() != QSqlError::NoError)
         return fromError(error);
-    return fromError(QSqlError(QString(), u"Η βάση δεδομένων δεν είναι ανοιχτή."_s, QSqlError::ConnectionError));
+    return fromError(
+        QSqlError(QString(), u"Η βάση δεδομένων δεν είναι ανοιχτή."_s, QSqlError::ConnectionError));
 }
 
 void ShowDatabaseError(const DbStatus& status) {
@@ -437,8 +449,9 @@ void ShowDatabaseError(const DbStatus& status) {
         text = QStringLiteral("Λάθος %1\r\n").arg(status.errorNumber) + text;
     // What happened, when the program can tell (the server gone, a time-out), in its place.
     if (!status.explanation.isEmpty())
-        text = status.errorNumber.isEmpty() ? status.explanation
-                                            : status.explanation + QStringLiteral("\r\nΛάθος %1").arg(status.errorNumber);
+        text = status.errorNumber.isEmpty()
+                   ? status.explanation
+                   : status.explanation + QStringLiteral("\r\nΛάθος %1").arg(status.errorNumber);
     MessageBox box;
     box.title = QStringLiteral("ΠΡΟΣΟΧΗ !!!");
     box.text = text + QStringLiteral("\r\nΔοκιμάστε ξανά· αν το σφάλμα επαναλαμβάνεται, επικοινωνήστε με την "
