@@ -533,6 +533,25 @@ private slots:
         QFile list(folder.file(u"list.txt"_s));
         QVERIFY(list.open(QIODevice::ReadOnly));
         QVERIFY(QString::fromLocal8Bit(list.readAll()).contains(u"100000029"_s));
+
+        // "orva check" looks at the server's tables, columns and collations.
+        const CommandRun sound = orva({u"check"_s});
+        QCOMPARE(sound.exitCode, int(CommandDone));
+        QVERIFY2(sound.out.contains(u"έχει όλους τους πίνακες και τα πεδία του προγράμματος"_s),
+                 qPrintable(sound.out));
+        QString error;
+        QVERIFY2(
+            TestCluster().execIn(ServerDatabaseName(folder.server()),
+                                 {u"Alter Table Kins Drop Column Kparat"_s,
+                                  u"Alter Table Ergaz Alter Column Eepon Type Varchar(30) Collate \"C\""_s},
+                                 &error),
+            qPrintable(error));
+        const CommandRun faults = orva({u"check"_s});
+        QCOMPARE(faults.exitCode, int(CommandFailed));
+        QVERIFY2(faults.err.contains(u"- λείπει το πεδίο Kparat του πίνακα Kins.\n"_s) &&
+                     faults.err.contains(
+                         u"- το πεδίο ergaz.eepon έχει ταξινόμηση «C» αντί για «el-GR-x-icu».\n"_s),
+                 qPrintable(faults.err));
     }
 
 private:

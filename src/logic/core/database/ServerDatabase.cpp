@@ -2,8 +2,10 @@
 
 #include "logic/core/database/Database.h"
 #include "logic/core/database/DatabaseServer.h"
+#include "logic/core/database/ProgramSchema.h"
 #include "logic/core/database/Schema.h"
 
+#include <QHash>
 #include <QLocale>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -45,11 +47,12 @@ bool AreProgramTables(const QStringList& tables) {
 
 bool ServerRecords(const QSqlDatabase& db, QString* records, QString* error) {
     QSqlQuery query(db);
-    if (!query.exec(u"Select (Select Count(*) From Ergaz), (Select Count(*) From Kins), "
-                    u"(Select Count(*) From Company), (Select Count(*) From Param Where IkaCode<>'' Or "
-                    u"IkaPass<>'' Or TaxisCode<>'' Or TaxisPass<>'' Or SmtpServer<>'' Or Cemail<>'' Or "
-                    u"Lemail<>'' Or Cepon<>'' Or NewsDat<>'') + (Select Count(*) From ApiLogin Where Auser<>'' Or "
-                    u"Apass<>''), (Select Count(*) From Submissions)"_s) ||
+    if (!query.exec(
+            u"Select (Select Count(*) From Ergaz), (Select Count(*) From Kins), "
+            u"(Select Count(*) From Company), (Select Count(*) From Param Where IkaCode<>'' Or "
+            u"IkaPass<>'' Or TaxisCode<>'' Or TaxisPass<>'' Or SmtpServer<>'' Or Cemail<>'' Or "
+            u"Lemail<>'' Or Cepon<>'' Or NewsDat<>'') + (Select Count(*) From ApiLogin Where Auser<>'' Or "
+            u"Apass<>''), (Select Count(*) From Submissions)"_s) ||
         !query.next()) {
         *error = query.lastError().text();
         return false;
@@ -72,10 +75,11 @@ bool ServerRecords(const QSqlDatabase& db, QString* records, QString* error) {
 QStringList OtherServerSessions(const QSqlDatabase& db, QString* error) {
     QSqlQuery query(db);
     // Sessions of other users show no address to an ordinary user; they still count.
-    if (!query.exec(u"Select Coalesce(Host(client_addr),''), Coalesce(application_name,''), "
-                    u"Coalesce(To_Char(backend_start,'DD/MM/YYYY HH24:MI'),'') From pg_stat_activity "
-                    u"Where datname=current_database() And pid<>pg_backend_pid() And backend_type='client backend' "
-                    u"Order By backend_start"_s)) {
+    if (!query.exec(
+            u"Select Coalesce(Host(client_addr),''), Coalesce(application_name,''), "
+            u"Coalesce(To_Char(backend_start,'DD/MM/YYYY HH24:MI'),'') From pg_stat_activity "
+            u"Where datname=current_database() And pid<>pg_backend_pid() And backend_type='client backend' "
+            u"Order By backend_start"_s)) {
         *error = query.lastError().text();
         return {};
     }
@@ -142,22 +146,24 @@ ServerWork InitServerDatabase(const QString& setting) {
             if (!ServerTables(db, &tables, &error)) {
                 work = {ServerWork::Failed, error};
             } else if (!tables.isEmpty()) {
-                work = {ServerWork::NotEmpty,
-                        AreProgramTables(tables)
-                            ? u"Η βάση δεδομένων %1 έχει ήδη τους πίνακες του προγράμματος· δεν άλλαξε τίποτα."_s
-                                  .arg(where)
-                            : u"Η βάση δεδομένων %1 έχει ήδη άλλους πίνακες (%2). Οι πίνακες του προγράμματος "
-                              u"δημιουργούνται μόνο σε κενή βάση· δεν άλλαξε τίποτα."_s.arg(
-                                  where, tables.join(u", "_s))};
+                work = {
+                    ServerWork::NotEmpty,
+                    AreProgramTables(tables)
+                        ? u"Η βάση δεδομένων %1 έχει ήδη τους πίνακες του προγράμματος· δεν άλλαξε τίποτα."_s
+                              .arg(where)
+                        : u"Η βάση δεδομένων %1 έχει ήδη άλλους πίνακες (%2). Οι πίνακες του προγράμματος "
+                          u"δημιουργούνται μόνο σε κενή βάση· δεν άλλαξε τίποτα."_s.arg(
+                              where, tables.join(u", "_s))};
             } else if (const QString unfit = CheckServerFitness(db); !unfit.isEmpty()) {
                 work = {ServerWork::Failed, unfit};
             } else if (!db.transaction() || !CreateServerSchema(db, &error) || !db.commit()) {
                 if (error.isEmpty())
                     error = db.lastError().text();
                 db.rollback();
-                work = {ServerWork::Failed,
-                        u"Οι πίνακες δεν δημιουργήθηκαν και η βάση %1 έμεινε όπως ήταν.\r\n\r\nΑιτία: %2"_s.arg(
-                            where, error.trimmed())};
+                work = {
+                    ServerWork::Failed,
+                    u"Οι πίνακες δεν δημιουργήθηκαν και η βάση %1 έμεινε όπως ήταν.\r\n\r\nΑιτία: %2"_s.arg(
+                        where, error.trimmed())};
             } else {
                 work = {ServerWork::Done,
                         u"Οι πίνακες του προγράμματος δημιουργήθηκαν στη βάση %1."_s.arg(where)};
@@ -167,4 +173,47 @@ ServerWork InitServerDatabase(const QString& setting) {
     }
     QSqlDatabase::removeDatabase(name);
     return work;
+}
+
+ServerCheck CheckServerDatabase(const QString& setting) {
+    const QString name = u"orva-check-server"_s;
+    ServerCheck check;
+    {
+        if (const QString refusal = OpenServerConnection(name, setting); !refusal.isEmpty()) {
+            check.cannotCheck = refusal;
+        } else {
+            const QSqlDatabase db = QSqlDatabase::database(name, false);
+            const SchemaGaps gaps = FindSchemaGaps(db);
+            check.missing << gaps.missingTables << gaps.missingColumns;
+            for (const QString& table : gaps.unreadable)
+                check.problems << u"ο πίνακας %1 δεν διαβάζεται."_s.arg(table);
+            if (const QString unfit = CheckServerFitness(db); !unfit.isEmpty())
+                check.problems << unfit;
+            // The collation each key and the names were made with.
+            static const QList<std::pair<QString, QString>> collations = {
+                {u"ergaz.eafm"_s, u"C"_s}, {u"ergaz.eepon"_s, u"el-GR-x-icu"_s}, {u"kins.eafm"_s, u"C"_s},
+                {u"kins.kdate"_s, u"C"_s}, {u"company.ccode"_s, u"C"_s},
+            };
+            QSqlQuery query(db);
+            if (query.exec(
+                    u"Select Lower(table_name)||'.'||Lower(column_name), Coalesce(collation_name,'') From "
+                    u"information_schema.columns Where table_schema=current_schema()"_s)) {
+                QHash<QString, QString> found;
+                while (query.next())
+                    found.insert(query.value(0).toString(), query.value(1).toString());
+                for (const auto& [column, collation] : collations) {
+                    const auto it = found.constFind(column);
+                    if (it != found.cend() && *it != collation)
+                        check.problems << u"το πεδίο %1 έχει ταξινόμηση «%2» αντί για «%3»."_s.arg(
+                            column, it->isEmpty() ? u"της βάσης"_s : *it, collation);
+                }
+            } else {
+                check.problems << u"οι στήλες των πινάκων δεν διαβάζονται (%1)."_s.arg(
+                    query.lastError().text());
+            }
+            QSqlDatabase::database(name, false).close();
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+    return check;
 }

@@ -54,3 +54,15 @@ bool CreateServerSchema(const QSqlDatabase& db, QString* error);
 // Makes the program's tables, indexes and the one empty Param row on a database that holds no
 // table at all, in one transaction.
 ServerWork InitServerDatabase(const QString& setting);
+
+// What "orva check" finds on the server's database: the program's tables and columns, the
+// encoding and Greek collation the server must offer, and the collations the keys and the
+// names were made with (a table made by hand with the database's own collation orders the
+// lists and the AFM ranges differently). Only reads.
+struct ServerCheck {
+    QString cannotCheck;  // no connection, in Greek
+    QStringList missing;  // "Ergaz", "Ergaz.Eypo"
+    QStringList problems; // the other faults, in Greek
+    bool sound() const { return cannotCheck.isEmpty() && missing.isEmpty() && problems.isEmpty(); }
+};
+ServerCheck CheckServerDatabase(const QString& setting);
