@@ -24,8 +24,8 @@
 
 namespace {
 
-const QStringList Surnames = {"ΠΑΠΑΔΟΠΟΥΛΟΣ", "Γεωργίου", "ΝΙΚΟΛΑΟΥ", "ιωάννου", "ΚΩΝΣΤΑΝΤΙΝΙΔΗΣ",
-                              "ΒΑΣΙΛΕΙΟΥ", "Δημητρίου", "ΑΘΑΝΑΣΙΟΥ", "ΧΡΙΣΤΟΔΟΥΛΟΥ", "Σταυρόπουλος"};
+const QStringList Surnames = {"ΠΑΠΑΔΟΠΟΥΛΟΣ", "Γεωργίου",  "ΝΙΚΟΛΑΟΥ",  "ιωάννου",      "ΚΩΝΣΤΑΝΤΙΝΙΔΗΣ",
+                              "ΒΑΣΙΛΕΙΟΥ",    "Δημητρίου", "ΑΘΑΝΑΣΙΟΥ", "ΧΡΙΣΤΟΔΟΥΛΟΥ", "Σταυρόπουλος"};
 const QStringList FirstNames = {"ΜΑΡΙΑ", "Γιώργος", "ΕΛΕΝΗ", "ΝΙΚΟΣ", "ΑΙΚΑΤΕΡΙΝΗ", "Κώστας", "ΣΟΦΙΑ"};
 // The table of 100,000 employees holds ten entries for each: 1,000,000 entries.
 constexpr int EntryTable = 100000;
@@ -217,8 +217,19 @@ BENCHMARK(BM_SearchKeystroke)->Apply([](auto* b) { bothEngines(b, {100000, 10000
 BENCHMARK(BM_PageDown)->Apply([](auto* b) { bothEngines(b, {100000, 1000000}); });
 BENCHMARK(BM_MonthEntries)->Apply([](auto* b) { bothEngines(b, {EntryTable}); });
 BENCHMARK(BM_MonthPageDown)->Apply([](auto* b) { bothEngines(b, {EntryTable}); });
-BENCHMARK(BM_AscImport)->Arg(Sqlite)->Arg(Postgres)->ArgName("engine")->Iterations(2)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_DatabaseCopy)->Arg(100000)->Arg(1000000)->ArgName("employees")->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AscImport)
+    ->Arg(Sqlite)
+    ->Arg(Postgres)
+    ->ArgName("engine")
+    ->Iterations(2)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DatabaseCopy)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->ArgName("employees")
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -24,8 +24,9 @@ void keepSeriousMessages(QtMsgType type, const QMessageLogContext& context, cons
 
 const QList<Command>& OrvaCommands() {
     static const QList<Command> commands = {
-        ReportEntriesCommand(), ReportEmployeesCommand(), ImportCommand(), BackupCommand(), RestoreCommand(),
-        CheckCommand(), SubmitCommand(), HistoryCommand(), DatabaseInitCommand(), DatabaseCopyCommand(),
+        ReportEntriesCommand(), ReportEmployeesCommand(), ImportCommand(), BackupCommand(),
+        RestoreCommand(),       CheckCommand(),           SubmitCommand(), HistoryCommand(),
+        DatabaseInitCommand(),  DatabaseCopyCommand(),
     };
     return commands;
 }

@@ -1,4 +1,3 @@
-#include "windows/maintenance/BackRest.h"
 #include "OrvaCommand.h"
 #include "ScriptedDialogs.h"
 #include "TestDataFolder.h"
@@ -10,6 +9,7 @@
 #include "logic/core/program/ProgramValues.h"
 #include "logic/maintenance/BackupVolumes.h"
 #include "logic/maintenance/ServerBackup.h"
+#include "windows/maintenance/BackRest.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -28,11 +28,11 @@ class OfficeBackupTest : public QObject {
     // The employees of the server's database, "AFM NAME" in AFM order, and Param.Cepon.
     QString contents() const {
         QString error;
-        const QString rows = TestCluster().valueIn(
-            ServerDatabaseName(m_folder->server()),
-            u"Select Coalesce(string_agg(Eafm||' '||Eepon, ', ' Order By Eafm),'')||' | '||(Select Cepon From Param) "
-            u"From Ergaz"_s,
-            &error);
+        const QString rows = TestCluster().valueIn(ServerDatabaseName(m_folder->server()),
+                                                   u"Select Coalesce(string_agg(Eafm||' '||Eepon, ', ' Order "
+                                                   u"By Eafm),'')||' | '||(Select Cepon From Param) "
+                                                   u"From Ergaz"_s,
+                                                   &error);
         if (!error.isEmpty())
             qWarning("%s", qPrintable(error));
         return rows;
@@ -53,7 +53,8 @@ private slots:
         m_folder = std::make_unique<TestDataFolder>();
         m_folder->useServer(NewServerDatabase());
         QDir(m_folder->path()).mkdir(u"stick"_s);
-        exec(u"Insert Into Ergaz (Eafm,Eepon,Eypo) Values ('100000001','ΑΝΝΑ','1'),('100000002','ΒΑΣΩ','2')"_s);
+        exec(
+            u"Insert Into Ergaz (Eafm,Eepon,Eypo) Values ('100000001','ΑΝΝΑ','1'),('100000002','ΒΑΣΩ','2')"_s);
         exec(u"Update Param Set Cepon='χθες'"_s);
     }
     void cleanup() {
@@ -69,14 +70,16 @@ private slots:
         QCOMPARE(saved.exitCode, int(CommandDone));
         QCOMPARE(saved.out, u"Το αντίγραφο γράφτηκε: %1\n"_s.arg(backup()));
         // Only the backup is left in the folder, no part of a copy.
-        QCOMPARE(QDir(backupFolder()).entryList(QDir::Files | QDir::Hidden), QStringList{ServerBackupFileName});
+        QCOMPARE(QDir(backupFolder()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{ServerBackupFileName});
 
         exec(u"Delete From Ergaz Where Eafm='100000001'"_s);
         exec(u"Insert Into Ergaz (Eafm,Eepon,Eypo) Values ('100000003','ΓΙΩΡΓΟΣ','3')"_s);
         exec(u"Update Param Set Cepon='σήμερα'"_s);
         const CommandRun restored = orva({u"restore"_s, backup()});
         QCOMPARE(restored.exitCode, int(CommandDone));
-        QVERIFY2(restored.out.startsWith(u"Η βάση δεδομένων PostgreSQL 127.0.0.1:"_s), qPrintable(restored.out));
+        QVERIFY2(restored.out.startsWith(u"Η βάση δεδομένων PostgreSQL 127.0.0.1:"_s),
+                 qPrintable(restored.out));
         QCOMPARE(contents(), before);
 
         // A second backup takes the first one's place whole.
@@ -94,8 +97,9 @@ private slots:
         QVERIFY(OpenDatabase());
         const CommandRun refused = orva({u"restore"_s, backup()});
         QCOMPARE(refused.exitCode, int(ServerInUse));
-        QVERIFY2(refused.err.contains(u"είναι ανοιχτή και από άλλους υπολογιστές (υπολογιστής 127.0.0.1, Orva"_s),
-                 qPrintable(refused.err));
+        QVERIFY2(
+            refused.err.contains(u"είναι ανοιχτή και από άλλους υπολογιστές (υπολογιστής 127.0.0.1, Orva"_s),
+            qPrintable(refused.err));
         QVERIFY(contents().endsWith(u"| σήμερα"_s));
         CloseDatabase();
         QCOMPARE(orva({u"restore"_s, backup()}).exitCode, int(CommandDone));
@@ -112,13 +116,15 @@ private slots:
         // A dump of another database, without the program's tables.
         const QString other = NewServerDatabase(false);
         QString error;
-        QVERIFY(TestCluster().execIn(ServerDatabaseName(other), {u"Create Table Invoices (Id Int)"_s}, &error));
+        QVERIFY(
+            TestCluster().execIn(ServerDatabaseName(other), {u"Create Table Invoices (Id Int)"_s}, &error));
         QProcess dump;
         dump.start(u"pg_dump"_s, {u"-Fc"_s, u"-f"_s, backup(), u"-d"_s, other});
         QVERIFY(dump.waitForFinished() && dump.exitCode() == 0);
         const CommandRun foreign = orva({u"restore"_s, backup()});
         QCOMPARE(foreign.exitCode, int(BadArguments));
-        QVERIFY2(foreign.err.contains(u"Δεν έχει τους πίνακες Ergaz, Kins, Param, Company."_s), qPrintable(foreign.err));
+        QVERIFY2(foreign.err.contains(u"Δεν έχει τους πίνακες Ergaz, Kins, Param, Company."_s),
+                 qPrintable(foreign.err));
         QCOMPARE(orva({u"restore"_s, m_folder->file(u"none.dump"_s)}).exitCode, int(BadArguments));
         QCOMPARE(contents(), before);
     }

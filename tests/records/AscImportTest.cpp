@@ -170,8 +170,9 @@ private slots:
             random.append(char(seed >> 16));
         }
         QTest::newRow("random bytes") << random << QStringLiteral("χαρακτήρα ελέγχου");
-        QTest::newRow("a PDF") << QByteArray("%PDF-1.4\n%\xE2\xE3\xCF\xD3\n1 0 obj\n<< /Length 20 /Filter "
-                                             "/FlateDecode >>\nstream\n\x78\x9C\x03\x00\x00\x00\x00\x01\nendstream")
+        QTest::newRow("a PDF") << QByteArray(
+                                      "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n1 0 obj\n<< /Length 20 /Filter "
+                                      "/FlateDecode >>\nstream\n\x78\x9C\x03\x00\x00\x00\x00\x01\nendstream")
                                << QStringLiteral("χαρακτήρα ελέγχου");
         QTest::newRow("an xlsx") << QByteArray("PK\x03\x04\x14\x00\x06\x00\x08\x00\x00\x00!\x00", 14)
                                  << QStringLiteral("0x03");
@@ -210,10 +211,12 @@ private slots:
         TestDataFolder folder;
         QVERIFY(folder.openDatabase());
         const QStringList lines = {
-            AscHeadingLine(), AscEmployeeLine(1, QStringLiteral("ΑΛΕΞΙΟΥ"), {}, QStringLiteral("090000045")),
+            AscHeadingLine(),
+            AscEmployeeLine(1, QStringLiteral("ΑΛΕΞΙΟΥ"), {}, QStringLiteral("090000045")),
             AscEmployeeLine(2, QStringLiteral("ΣΚΟΥΠΙΔΙ"), {}, QStringLiteral("2ώANs«νΕ³")),
             AscEmployeeLine(3, QStringLiteral("ΓΕΩΡΓΙΟΥ"), {}, QStringLiteral("12345678 9")),
-            AscEmployeeLine(4, QStringLiteral("ΔΗΜΟΥ"), {}, QStringLiteral("111111111")), AscTotalsLine(4)};
+            AscEmployeeLine(4, QStringLiteral("ΔΗΜΟΥ"), {}, QStringLiteral("111111111")),
+            AscTotalsLine(4)};
         const AscImportResult result = ImportAscLines(lines);
         QVERIFY(result.status.ok());
         QCOMPARE(result.added, 2);

@@ -223,12 +223,14 @@ private slots:
         button(form, "SaveBut")->click();
         RecordWindows::settle();
         QCOMPARE(m_windows->dialogs().boxes.size(), 1);
-        QVERIFY(m_windows->dialogs().boxes.first().text.startsWith(QStringLiteral("Η εγγραφή διαγράφηκε από άλλο χρήστη")));
+        QVERIFY(m_windows->dialogs().boxes.first().text.startsWith(
+            QStringLiteral("Η εγγραφή διαγράφηκε από άλλο χρήστη")));
         QVERIFY(!m_windows->findChild(QStringLiteral("Ergaz")));
         QCOMPARE(RecordWindows::count(QStringLiteral("Ergaz")), 0);
 
         RecordWindows::addEmployee(QStringLiteral("090000045"), QStringLiteral("ΠΡΩΤΟ"), QStringLiteral("4"));
-        RecordWindows::addEntry(QStringLiteral("090000045"), QStringLiteral("20160301"), QStringLiteral("9-17"));
+        RecordWindows::addEntry(QStringLiteral("090000045"), QStringLiteral("20160301"),
+                                QStringLiteral("9-17"));
         form = openForm(3, QStringLiteral("090000045"));
         m_windows->folder().execElsewhere(QStringLiteral("Update Ergaz Set Eypo='5'"));
         button(form, "SaveBut")->click();

@@ -51,11 +51,12 @@ QStringList namesOf(const QList<Employee>& employees) {
 // The indexes of table Ergaz besides its key.
 QStringList indexNames() {
     QSqlQuery query(DbConnection());
-    query.exec(TestOnPostgres() ? QStringLiteral("Select Case indexname When 'ergazeepongreek' Then "
-                                                 "'ErgazEeponGreek' Else indexname End From pg_indexes Where "
-                                                 "tablename='ergaz' And indexname Not Like '%pkey' Order By 1")
-                                : QStringLiteral("Select Name From sqlite_master Where Type='index' And "
-                                                 "Tbl_Name='Ergaz' And Sql Is Not Null Order By Name"));
+    query.exec(TestOnPostgres()
+                   ? QStringLiteral("Select Case indexname When 'ergazeepongreek' Then "
+                                    "'ErgazEeponGreek' Else indexname End From pg_indexes Where "
+                                    "tablename='ergaz' And indexname Not Like '%pkey' Order By 1")
+                   : QStringLiteral("Select Name From sqlite_master Where Type='index' And "
+                                    "Tbl_Name='Ergaz' And Sql Is Not Null Order By Name"));
     return names(std::move(query));
 }
 
@@ -80,8 +81,9 @@ QString queryPlan(const QString& statement) {
         query.exec(QStringLiteral("Set enable_seqscan=off"));
         const bool explained = query.exec(QStringLiteral("Explain ") + statement);
         QSqlQuery(DbConnection()).exec(QStringLiteral("Reset enable_seqscan"));
-        return explained ? names(std::move(query)).join(QLatin1Char('\n')).replace(
-                               QStringLiteral("ergazeepongreek"), QStringLiteral("ErgazEeponGreek"))
+        return explained ? names(std::move(query))
+                               .join(QLatin1Char('\n'))
+                               .replace(QStringLiteral("ergazeepongreek"), QStringLiteral("ErgazEeponGreek"))
                          : query.lastError().text();
     }
     if (!query.exec(QStringLiteral("Explain Query Plan ") + statement))
@@ -298,8 +300,8 @@ private slots:
         QVERIFY(folder.openDatabase());
         QCOMPARE(indexNames(), QStringList{"ErgazEeponGreek"});
         // The list in the order of names reads through it, the name search too.
-        QVERIFY(queryPlan(QStringLiteral("Select * From Ergaz Order By ") + EmployeeOrderColumns(EmployeeOrder::ByName) +
-                          QStringLiteral(" Limit 14"))
+        QVERIFY(queryPlan(QStringLiteral("Select * From Ergaz Order By ") +
+                          EmployeeOrderColumns(EmployeeOrder::ByName) + QStringLiteral(" Limit 14"))
                     .contains(QLatin1String("ErgazEeponGreek")));
         QVERIFY(queryPlan(QStringLiteral("Select * From Ergaz Where Eepon") + NameCollation(DbConnection()) +
                           QStringLiteral(">='πα' Order By ") + EmployeeOrderColumns(EmployeeOrder::ByName) +

@@ -118,8 +118,9 @@ private slots:
         const QString path = m_folder->file(u"utf8.asc"_s);
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        for (const QString& line : {AscHeadingLine(), AscEmployeeLine(1, u"ΑΛΕΞΙΟΥ"_s, u"ΜΑΡΙΑ"_s, u"090000045"_s),
-                                    AscEmployeeLine(2, u"ΒΑΘΗΣ"_s, {}, u"0940Χ9245"_s)})
+        for (const QString& line :
+             {AscHeadingLine(), AscEmployeeLine(1, u"ΑΛΕΞΙΟΥ"_s, u"ΜΑΡΙΑ"_s, u"090000045"_s),
+              AscEmployeeLine(2, u"ΒΑΘΗΣ"_s, {}, u"0940Χ9245"_s)})
             file.write(line.toUtf8() + "\n");
         file.close();
         const CommandRun run = import(path);

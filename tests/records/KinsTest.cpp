@@ -376,7 +376,8 @@ private slots:
     // Another PC changes the entry while it is on the screen: the save is refused with message
     // 12 and the form shows the entry as stored; a second save, knowing it, goes through.
     void aChangeMadeElsewhereMeanwhileIsNotOverwritten() {
-        RecordWindows::addEntry(QStringLiteral("090000045"), QStringLiteral("20160305"), QStringLiteral("09-17"));
+        RecordWindows::addEntry(QStringLiteral("090000045"), QStringLiteral("20160305"),
+                                QStringLiteral("09-17"));
         fakeSubmission();
         Program.Params.IkaCode = QStringLiteral("user");
         Program.Params.IkaPass = QStringLiteral("pass");
@@ -387,7 +388,8 @@ private slots:
         button(form, "SendBut")->click();
         QCOMPARE(m_windows->dialogs().numbers(), QList<int>{12});
         QCOMPARE(g_submission.shown, 0);
-        QCOMPARE(SelectEntry(QStringLiteral("090000045"), QStringLiteral("20160305"))->Korario, QStringLiteral("07-15"));
+        QCOMPARE(SelectEntry(QStringLiteral("090000045"), QStringLiteral("20160305"))->Korario,
+                 QStringLiteral("07-15"));
         QCOMPARE(box(form, "Korario")->toPlainText(), QStringLiteral("07-15"));
         QCOMPARE(box(form, "Kparat")->toPlainText(), QStringLiteral("άλλος"));
         QCOMPARE(button(form, "SaveBut")->text(), QStringLiteral("Μεταβολή"));
@@ -402,29 +404,34 @@ private slots:
     // Deleted elsewhere meanwhile: the save stores nothing and says so; the text stays on the
     // form, which now inserts it if the user saves again.
     void anEntryDeletedElsewhereIsNotStoredBehindTheUsersBack() {
-        RecordWindows::addEntry(QStringLiteral("090000045"), QStringLiteral("20160305"), QStringLiteral("09-17"));
+        RecordWindows::addEntry(QStringLiteral("090000045"), QStringLiteral("20160305"),
+                                QStringLiteral("09-17"));
         Kins* form = openEntry(QStringLiteral("0503"));
         m_windows->folder().execElsewhere(QStringLiteral("Delete From Kins"));
         box(form, "Korario")->setPlainText(QStringLiteral("08-16"));
         button(form, "SaveBut")->click();
         QCOMPARE(m_windows->dialogs().boxes.size(), 1);
-        QVERIFY(m_windows->dialogs().boxes.first().text.startsWith(QStringLiteral("Η εγγραφή διαγράφηκε από άλλο χρήστη")));
+        QVERIFY(m_windows->dialogs().boxes.first().text.startsWith(
+            QStringLiteral("Η εγγραφή διαγράφηκε από άλλο χρήστη")));
         QCOMPARE(RecordWindows::count(QStringLiteral("Kins")), 0);
         QCOMPARE(box(form, "Korario")->toPlainText(), QStringLiteral("08-16"));
         QCOMPARE(button(form, "SaveBut")->text(), QStringLiteral("Εισαγωγή"));
         button(form, "SaveBut")->click();
-        QCOMPARE(SelectEntry(QStringLiteral("090000045"), QStringLiteral("20160305"))->Korario, QStringLiteral("08-16"));
+        QCOMPARE(SelectEntry(QStringLiteral("090000045"), QStringLiteral("20160305"))->Korario,
+                 QStringLiteral("08-16"));
     }
 
     // A delete racing a change: the entry changed elsewhere is not deleted.
     void aDeleteOfAnEntryChangedElsewhereIsRefused() {
-        RecordWindows::addEntry(QStringLiteral("090000045"), QStringLiteral("20160305"), QStringLiteral("09-17"));
+        RecordWindows::addEntry(QStringLiteral("090000045"), QStringLiteral("20160305"),
+                                QStringLiteral("09-17"));
         Kins* form = openEntry(QStringLiteral("0503"));
         m_windows->folder().execElsewhere(QStringLiteral("Update Kins Set Korario='07-15'"));
         m_windows->dialogs().answers = {MsgAnswer::Yes};
         button(form, "DelBut")->click();
         QCOMPARE(m_windows->dialogs().numbers(), (QList<int>{0, 12}));
-        QCOMPARE(SelectEntry(QStringLiteral("090000045"), QStringLiteral("20160305"))->Korario, QStringLiteral("07-15"));
+        QCOMPARE(SelectEntry(QStringLiteral("090000045"), QStringLiteral("20160305"))->Korario,
+                 QStringLiteral("07-15"));
         QCOMPARE(box(form, "Korario")->toPlainText(), QStringLiteral("07-15"));
     }
 

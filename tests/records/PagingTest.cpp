@@ -217,7 +217,9 @@ private slots:
         list.cursor().pageDown();
         list.cursor().selectRow(3);
         QCOMPARE(list.selected()->Eafm, afm(17));
-        QVERIFY(UpdateEmployee({afm(17), QStringLiteral("ΑΛΛΑΓΜΕΝΟΣ"), QStringLiteral("2")}, *SelectEmployee(afm(17))).ok());
+        QVERIFY(UpdateEmployee({afm(17), QStringLiteral("ΑΛΛΑΓΜΕΝΟΣ"), QStringLiteral("2")},
+                               *SelectEmployee(afm(17)))
+                    .ok());
         list.reload(EmployeeOrder::ByAfm, true);
         QCOMPARE(list.atGridRow(1)->Eepon, QStringLiteral("ΑΛΛΑΓΜΕΝΟΣ"));
         QCOMPARE(list.cursor().selectedRow(), 1);
@@ -255,21 +257,27 @@ private slots:
         list.cursor().pageDown();
         list.cursor().selectRow(2);
         QCOMPARE(list.selected()->Eafm, afm(16));
-        QVERIFY(UpdateEmployee({afm(16), QStringLiteral("ΩΜΕΓΑ"), QStringLiteral("1")}, *SelectEmployee(afm(16))).ok());
+        QVERIFY(
+            UpdateEmployee({afm(16), QStringLiteral("ΩΜΕΓΑ"), QStringLiteral("1")}, *SelectEmployee(afm(16)))
+                .ok());
         list.reload(EmployeeOrder::ByName, true);
         QCOMPARE(list.atGridRow(1)->Eafm, afm(17));
         QCOMPARE(list.cursor().selectedRow(), 1);
 
         list.cursor().selectRow(3);
         QCOMPARE(list.selected()->Eafm, afm(19));
-        QVERIFY(UpdateEmployee({afm(19), QStringLiteral("ΑΛΦΑ"), QStringLiteral("1")}, *SelectEmployee(afm(19))).ok());
+        QVERIFY(
+            UpdateEmployee({afm(19), QStringLiteral("ΑΛΦΑ"), QStringLiteral("1")}, *SelectEmployee(afm(19)))
+                .ok());
         list.reload(EmployeeOrder::ByName, true);
         QCOMPARE(list.atGridRow(1)->Eafm, afm(18));
         QCOMPARE(list.atGridRow(2)->Eafm, afm(20));
 
         // Renamed to stay in place, or changed only in the branch: the same employee.
         list.cursor().selectRow(2);
-        QVERIFY(UpdateEmployee({afm(20), QStringLiteral("ΕΡΓΑΖΟΜΕΝΟΣ 020Α"), QStringLiteral("7")}, *SelectEmployee(afm(20))).ok());
+        QVERIFY(UpdateEmployee({afm(20), QStringLiteral("ΕΡΓΑΖΟΜΕΝΟΣ 020Α"), QStringLiteral("7")},
+                               *SelectEmployee(afm(20)))
+                    .ok());
         list.reload(EmployeeOrder::ByName, true);
         QCOMPARE(list.atGridRow(1)->Eafm, afm(20));
         QCOMPARE(list.atGridRow(1)->Eypo, QStringLiteral("7"));

@@ -94,7 +94,8 @@ QString SkippedLinesText(const AscImportResult& result) {
     if (!result.badAfmLines.isEmpty()) {
         const bool one = result.badAfmLines.size() == 1;
         text << (one ? QStringLiteral("Παραλείφθηκε %1 γραμμή με ΑΦΜ που δεν είναι μόνο ψηφία (γραμμή %2).")
-                     : QStringLiteral("Παραλείφθηκαν %1 γραμμές με ΑΦΜ που δεν είναι μόνο ψηφία (γραμμές %2)."))
+                     : QStringLiteral(
+                           "Παραλείφθηκαν %1 γραμμές με ΑΦΜ που δεν είναι μόνο ψηφία (γραμμές %2)."))
                     .arg(result.badAfmLines.size())
                     .arg(numbers(result.badAfmLines, result.badAfmLines.size()));
     }

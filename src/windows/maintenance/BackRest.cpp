@@ -1,10 +1,10 @@
 #include "windows/maintenance/BackRest.h"
 
 #include "logic/core/database/Database.h"
+#include "logic/core/database/ServerDatabase.h"
 #include "logic/core/program/Messages.h"
 #include "logic/core/program/ProgramValues.h"
 #include "logic/core/services/Services.h"
-#include "logic/core/database/ServerDatabase.h"
 #include "logic/maintenance/BackupRestore.h"
 #include "logic/maintenance/ServerBackup.h"
 #include "logic/records/LbPopUp.h"
@@ -142,8 +142,9 @@ qint64 BackRest::databaseSize() {
 }
 
 void BackRest::showDatabaseFile() {
-    m_fileName->setText(OfficeMode() ? DatabasePanelText()
-                                     : QDir::toNativeSeparators(QFileInfo(AppFile(DatabaseFileName)).absoluteFilePath()));
+    m_fileName->setText(
+        OfficeMode() ? DatabasePanelText()
+                     : QDir::toNativeSeparators(QFileInfo(AppFile(DatabaseFileName)).absoluteFilePath()));
     m_fileSize->setText(Grouped(databaseSize()));
 }
 
@@ -258,7 +259,8 @@ void BackRest::restore() {
     const QString backupFile = QDir(m_chosen.rootPath).filePath(backupName());
     // A missing backup, or a file that is not a database of the program, is refused before
     // the question.
-    if (const MaintenanceOutcome check = OfficeMode() ? CheckServerBackupFile(backupFile) : CheckBackupFile(backupFile);
+    if (const MaintenanceOutcome check =
+            OfficeMode() ? CheckServerBackupFile(backupFile) : CheckBackupFile(backupFile);
         !check.ok()) {
         ShowMaintenanceOutcome(check);
         return;

@@ -10,9 +10,9 @@ class QProgressBar;
 class QToolBar;
 
 // Backup of the database to a removable medium, another disk, a share of the network or the
-// home folder, and its restore (read-only media and discs included). The program's database connection is closed while the window is open, so that
-// the file can be copied and replaced, and opened again when it closes. An office's server
-// database is backed up with pg_dump and restored with pg_restore instead.
+// home folder, and its restore (read-only media and discs included). The program's database connection is
+// closed while the window is open, so that the file can be copied and replaced, and opened again when it
+// closes. An office's server database is backed up with pg_dump and restored with pg_restore instead.
 class BackRest : public QDialog {
     Q_OBJECT
 public:

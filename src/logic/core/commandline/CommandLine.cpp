@@ -160,7 +160,8 @@ int RunCommandLine(const QStringList& arguments, const QList<Command>& commands)
     const QStringList positional = any.positionalArguments();
     if (any.isSet(DataDir) && any.value(DataDir).trimmed().isEmpty()) {
         const Command* named = findCommand(commands, positional);
-        return badLine(u"Η επιλογή --%1 θέλει έναν φάκελο."_s.arg(DataDir), named ? named->words : QStringList{});
+        return badLine(u"Η επιλογή --%1 θέλει έναν φάκελο."_s.arg(DataDir),
+                       named ? named->words : QStringList{});
     }
     if (positional.isEmpty()) {
         if (!any.isSet(Help))
@@ -209,12 +210,12 @@ int CommandCall::badArgument(const QString& reason) const {
 bool NamesCommand(const QStringList& arguments) {
     // Qt's own options of the windows; those of the first list take the next argument as
     // their value. They may be written with one dash or two, and with "=value".
-    static const QStringList qtValued = {u"platform"_s, u"platformpluginpath"_s, u"platformtheme"_s, u"plugin"_s,
-                                         u"qwindowgeometry"_s, u"qwindowtitle"_s, u"qwindowicon"_s, u"style"_s,
-                                         u"stylesheet"_s, u"session"_s, u"display"_s, u"geometry"_s,
-                                         u"title"_s, u"name"_s, u"visual"_s};
-    static const QStringList qtFlags = {u"reverse"_s, u"widgetcount"_s, u"nograb"_s, u"dograb"_s, u"sync"_s,
-                                        u"testability"_s, u"qmljsdebugger"_s};
+    static const QStringList qtValued = {
+        u"platform"_s,     u"platformpluginpath"_s, u"platformtheme"_s, u"plugin"_s,     u"qwindowgeometry"_s,
+        u"qwindowtitle"_s, u"qwindowicon"_s,        u"style"_s,         u"stylesheet"_s, u"session"_s,
+        u"display"_s,      u"geometry"_s,           u"title"_s,         u"name"_s,       u"visual"_s};
+    static const QStringList qtFlags = {u"reverse"_s, u"widgetcount"_s, u"nograb"_s,       u"dograb"_s,
+                                        u"sync"_s,    u"testability"_s, u"qmljsdebugger"_s};
     // The windows take nothing but the data folder and Qt's options: anything else is a
     // command line, and a wrong one is refused as one, never opened as the window.
     for (qsizetype i = 0; i < arguments.size(); ++i) {

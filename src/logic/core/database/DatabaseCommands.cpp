@@ -45,8 +45,9 @@ int finish(const ServerWork& work) {
 bool serverNamed() {
     if (OfficeMode())
         return true;
-    PrintError(u"Το Orva.ini του φακέλου δεδομένων %1 δεν ορίζει διακομιστή PostgreSQL: γράψτε τη διεύθυνσή του "
-               u"στη ρύθμιση [Database] Server (π.χ. postgresql://orva@διακομιστής/orva)."_s.arg(Program.AppPath));
+    PrintError(
+        u"Το Orva.ini του φακέλου δεδομένων %1 δεν ορίζει διακομιστή PostgreSQL: γράψτε τη διεύθυνσή του "
+        u"στη ρύθμιση [Database] Server (π.χ. postgresql://orva@διακομιστής/orva)."_s.arg(Program.AppPath));
     return false;
 }
 

@@ -74,8 +74,10 @@ void appendCopyValue(QByteArray& line, const QString& value) {
 }
 
 QString resultError(PGconn* connection, PGresult* result) {
-    const QString text = QString::fromUtf8(result ? PQresultErrorMessage(result) : PQerrorMessage(connection));
-    return text.trimmed().isEmpty() ? QString::fromUtf8(PQerrorMessage(connection)).trimmed() : text.trimmed();
+    const QString text =
+        QString::fromUtf8(result ? PQresultErrorMessage(result) : PQerrorMessage(connection));
+    return text.trimmed().isEmpty() ? QString::fromUtf8(PQerrorMessage(connection)).trimmed()
+                                    : text.trimmed();
 }
 
 // What moves the rows: the file's connection, the server's, the counts and the sums of
@@ -117,7 +119,8 @@ public:
             return false;
         }
         PGresult* started = PQexec(
-            connection, (u"Copy "_s + table + u" ("_s + columns.join(u',') + u") From Stdin"_s).toUtf8().constData());
+            connection,
+            (u"Copy "_s + table + u" ("_s + columns.join(u',') + u") From Stdin"_s).toUtf8().constData());
         const bool copying = PQresultStatus(started) == PGRES_COPY_IN;
         if (!copying)
             *error = resultError(connection, started);
@@ -175,8 +178,10 @@ public:
                 return error;
             const TableSum sent = m_sums[table].sum();
             if (stored != sent)
-                differences << u"%1: στάλθηκαν %2 γραμμές (άθροισμα %3), ο διακομιστής έχει %4 (άθροισμα %5)"_s.arg(
-                    table, QString::number(sent.rows), sent.checksum, QString::number(stored.rows), stored.checksum);
+                differences
+                    << u"%1: στάλθηκαν %2 γραμμές (άθροισμα %3), ο διακομιστής έχει %4 (άθροισμα %5)"_s.arg(
+                           table, QString::number(sent.rows), sent.checksum, QString::number(stored.rows),
+                           stored.checksum);
         }
         return differences.join(u"\r\n"_s);
     }
@@ -225,7 +230,8 @@ QString counted(qint64 count, const QString& one, const QString& many) {
 }
 
 // Checks the server's database and copies into it; the connections are open.
-ServerWork copyOpen(const QString& where, const QString& file, bool replace, const TransferProgress& progress) {
+ServerWork copyOpen(const QString& where, const QString& file, bool replace,
+                    const TransferProgress& progress) {
     QSqlDatabase server = QSqlDatabase::database(ServerConnection, false);
     QStringList tables;
     QString error;
@@ -233,9 +239,9 @@ ServerWork copyOpen(const QString& where, const QString& file, bool replace, con
         return {ServerWork::Failed, error};
     const bool create = tables.isEmpty();
     if (!create && !AreProgramTables(tables))
-        return {ServerWork::NotEmpty, u"Η βάση δεδομένων %1 έχει άλλους πίνακες (%2)· η μεταφορά γίνεται μόνο σε "
-                                      u"κενή βάση ή σε βάση με τους πίνακες του προγράμματος."_s.arg(
-                                          where, tables.join(u", "_s))};
+        return {ServerWork::NotEmpty,
+                u"Η βάση δεδομένων %1 έχει άλλους πίνακες (%2)· η μεταφορά γίνεται μόνο σε "
+                u"κενή βάση ή σε βάση με τους πίνακες του προγράμματος."_s.arg(where, tables.join(u", "_s))};
     if (const QString unfit = CheckServerFitness(server); !unfit.isEmpty())
         return {ServerWork::Failed, unfit};
     if (!create) {
@@ -246,16 +252,18 @@ ServerWork copyOpen(const QString& where, const QString& file, bool replace, con
         if (!ServerRecords(server, &records, &error))
             return {ServerWork::Failed, error};
         if (!records.isEmpty() && !replace)
-            return {ServerWork::NotEmpty, u"Η βάση δεδομένων %1 δεν είναι κενή (έχει %2). Για να αντικατασταθούν "
-                                          u"τα στοιχεία της, δώστε και την επιλογή --replace."_s.arg(where, records)};
+            return {ServerWork::NotEmpty,
+                    u"Η βάση δεδομένων %1 δεν είναι κενή (έχει %2). Για να αντικατασταθούν "
+                    u"τα στοιχεία της, δώστε και την επιλογή --replace."_s.arg(where, records)};
         if (!records.isEmpty()) {
             const QStringList sessions = OtherServerSessions(server, &error);
             if (!error.isEmpty())
                 return {ServerWork::Failed, error};
             if (!sessions.isEmpty())
-                return {ServerWork::InUse, u"Η βάση δεδομένων %1 είναι ανοιχτή και από άλλους υπολογιστές (%2)· "
-                                           u"κλείστε το πρόγραμμα εκεί και δοκιμάστε ξανά."_s.arg(
-                                               where, sessions.join(u"· "_s))};
+                return {
+                    ServerWork::InUse,
+                    u"Η βάση δεδομένων %1 είναι ανοιχτή και από άλλους υπολογιστές (%2)· "
+                    u"κλείστε το πρόγραμμα εκεί και δοκιμάστε ξανά."_s.arg(where, sessions.join(u"· "_s))};
         }
     }
     Transfer transfer(QSqlDatabase::database(FileConnection, false), server, progress);
@@ -273,9 +281,10 @@ ServerWork copyOpen(const QString& where, const QString& file, bool replace, con
     if (ok) {
         if (const QString differences = transfer.verify(); !differences.isEmpty()) {
             server.rollback();
-            return {ServerWork::Failed,
-                    u"Ο έλεγχος της μεταφοράς βρήκε διαφορές και η μεταφορά αναιρέθηκε· η βάση %1 έμεινε όπως "
-                    u"ήταν.\r\n\r\n%2"_s.arg(where, differences)};
+            return {
+                ServerWork::Failed,
+                u"Ο έλεγχος της μεταφοράς βρήκε διαφορές και η μεταφορά αναιρέθηκε· η βάση %1 έμεινε όπως "
+                u"ήταν.\r\n\r\n%2"_s.arg(where, differences)};
         }
         ok = server.commit();
     }
@@ -324,12 +333,12 @@ const QStringList& TableColumns(const QString& table) {
         {u"Ergaz"_s, {u"Eafm"_s, u"Eepon"_s, u"Eypo"_s}},
         {u"Kins"_s, {u"Eafm"_s, u"Kdate"_s, u"Korario"_s, u"Kparat"_s}},
         {u"Param"_s,
-         {u"IkaCode"_s, u"IkaPass"_s, u"TaxisCode"_s, u"TaxisPass"_s, u"SmtpServer"_s, u"Cemail"_s, u"Lemail"_s,
-          u"Cepon"_s, u"NewsDat"_s}},
+         {u"IkaCode"_s, u"IkaPass"_s, u"TaxisCode"_s, u"TaxisPass"_s, u"SmtpServer"_s, u"Cemail"_s,
+          u"Lemail"_s, u"Cepon"_s, u"NewsDat"_s}},
         {u"Company"_s, {u"Ccode"_s, u"Cemail"_s}},
         {u"Submissions"_s,
-         {u"Eafm"_s, u"Kdate"_s, u"Sway"_s, u"Sstate"_s, u"Sprotocol"_s, u"Ssubmit"_s, u"Sdocid"_s, u"Shours"_s,
-          u"Ssent"_s, u"Sproof"_s}},
+         {u"Eafm"_s, u"Kdate"_s, u"Sway"_s, u"Sstate"_s, u"Sprotocol"_s, u"Ssubmit"_s, u"Sdocid"_s,
+          u"Shours"_s, u"Ssent"_s, u"Sproof"_s}},
         {u"ApiLogin"_s, {u"Auser"_s, u"Apass"_s}},
     };
     static const QStringList none;
@@ -342,8 +351,9 @@ bool ServerTableSum(const QSqlDatabase& db, const QString& table, TableSum* sum,
     for (const QString& column : TableColumns(table))
         parts << u"Octet_Length(%1)::text||':'||%1"_s.arg(column);
     QSqlQuery query(db);
-    if (!query.exec(u"Select Count(*), Coalesce(Sum(('x'||Substr(Md5(%1),1,16))::bit(64)::bigint),0)::text From %2"_s
-                        .arg(parts.join(u"||"_s), table)) ||
+    if (!query.exec(
+            u"Select Count(*), Coalesce(Sum(('x'||Substr(Md5(%1),1,16))::bit(64)::bigint),0)::text From %2"_s
+                .arg(parts.join(u"||"_s), table)) ||
         !query.next()) {
         *error = query.lastError().text();
         return false;
@@ -361,7 +371,8 @@ ServerWork CopyIntoServer(const QString& setting, const QString& file, bool repl
             work.outcome = ServerWork::CannotConnect;
         } else if (const QString refusal = openFile(file); !refusal.isEmpty()) {
             work = {ServerWork::BadSource, refusal};
-        } else if (const QString error = OpenServerConnection(ServerConnection, setting, false); !error.isEmpty()) {
+        } else if (const QString error = OpenServerConnection(ServerConnection, setting, false);
+                   !error.isEmpty()) {
             work = {ServerWork::CannotConnect, error};
         } else {
             work = copyOpen(server->describe(), file, replace, progress);

@@ -13,7 +13,8 @@ Employee employeeFrom(const QSqlQuery& query) {
 
 std::optional<Employee> SelectEmployee(const QString& afm, DbStatus* status) {
     QSqlQuery query(DbConnection());
-    const DbStatus result = RunStatement(query, QStringLiteral("Select * From Ergaz Where Eafm=?"), {KeyAfm(afm)});
+    const DbStatus result =
+        RunStatement(query, QStringLiteral("Select * From Ergaz Where Eafm=?"), {KeyAfm(afm)});
     ReportStatus(status, result);
     if (!result.ok() || !query.next())
         return std::nullopt;
@@ -38,9 +39,9 @@ DbStatus employeeAsRead(QSqlQuery& query, const DbStatus& status, const QString&
 
 DbStatus UpdateEmployee(const Employee& e, const Employee& read) {
     QSqlQuery query(DbConnection());
-    const DbStatus status =
-        RunStatement(query, QStringLiteral("Update Ergaz Set Eepon=?,Eypo=? Where Eafm=? And Eepon=? And Eypo=?"),
-                     {e.Eepon, e.Eypo, KeyAfm(read.Eafm), read.Eepon, read.Eypo});
+    const DbStatus status = RunStatement(
+        query, QStringLiteral("Update Ergaz Set Eepon=?,Eypo=? Where Eafm=? And Eepon=? And Eypo=?"),
+        {e.Eepon, e.Eypo, KeyAfm(read.Eafm), read.Eepon, read.Eypo});
     return employeeAsRead(query, status, read.Eafm);
 }
 

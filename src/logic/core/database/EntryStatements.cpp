@@ -4,8 +4,9 @@
 
 std::optional<Entry> SelectEntry(const QString& afm, const QString& yyyymmdd, DbStatus* status) {
     QSqlQuery query(DbConnection());
-    const DbStatus result = RunStatement(
-        query, QStringLiteral("Select Korario,Kparat From Kins Where Eafm=? And Kdate=?"), {KeyAfm(afm), yyyymmdd});
+    const DbStatus result =
+        RunStatement(query, QStringLiteral("Select Korario,Kparat From Kins Where Eafm=? And Kdate=?"),
+                     {KeyAfm(afm), yyyymmdd});
     ReportStatus(status, result);
     if (!result.ok() || !query.next())
         return std::nullopt;
@@ -33,16 +34,17 @@ DbStatus UpdateEntry(const Entry& e, const Entry& read) {
     QSqlQuery query(DbConnection());
     const DbStatus status = RunStatement(
         query,
-        QStringLiteral("Update Kins Set Korario=?,Kparat=? Where Eafm=? And Kdate=? And Korario=? And Kparat=?"),
+        QStringLiteral(
+            "Update Kins Set Korario=?,Kparat=? Where Eafm=? And Kdate=? And Korario=? And Kparat=?"),
         {e.Korario, e.Kparat, KeyAfm(read.Eafm), read.Kdate, read.Korario, read.Kparat});
     return entryAsRead(query, status, read);
 }
 
 DbStatus DeleteEntry(const Entry& read) {
     QSqlQuery query(DbConnection());
-    const DbStatus status =
-        RunStatement(query, QStringLiteral("Delete From Kins Where Eafm=? And Kdate=? And Korario=? And Kparat=?"),
-                     {KeyAfm(read.Eafm), read.Kdate, read.Korario, read.Kparat});
+    const DbStatus status = RunStatement(
+        query, QStringLiteral("Delete From Kins Where Eafm=? And Kdate=? And Korario=? And Kparat=?"),
+        {KeyAfm(read.Eafm), read.Kdate, read.Korario, read.Kparat});
     return entryAsRead(query, status, read);
 }
 
