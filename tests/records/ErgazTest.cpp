@@ -197,16 +197,16 @@ private slots:
         RecordWindows::addEmployee(QStringLiteral("090000045"), QStringLiteral("ΠΡΩΤΟ"), QStringLiteral("4"));
         Ergaz* form = openForm(2, QStringLiteral("090000045"));
         m_windows->folder().execElsewhere(QStringLiteral("Update Ergaz Set Eepon='ΑΛΛΟΥ ΧΕΡΙ'"));
-        field(form, "Eypo")->setText(QStringLiteral("9"));
-        button(form, "SaveBut")->click();
+        LineEdit(form, "Eypo")->setText(QStringLiteral("9"));
+        Button(form, "SaveBut")->click();
         RecordWindows::settle();
         QCOMPARE(m_windows->dialogs().numbers(), QList<int>{12});
         QCOMPARE(m_windows->findChild(QStringLiteral("Ergaz")), form);
-        QCOMPARE(field(form, "Eepon")->text(), QStringLiteral("ΑΛΛΟΥ ΧΕΡΙ"));
-        QCOMPARE(field(form, "Eypo")->text(), QStringLiteral("4"));
+        QCOMPARE(LineEdit(form, "Eepon")->text(), QStringLiteral("ΑΛΛΟΥ ΧΕΡΙ"));
+        QCOMPARE(LineEdit(form, "Eypo")->text(), QStringLiteral("4"));
         QCOMPARE(SelectEmployee(QStringLiteral("090000045"))->Eypo, QStringLiteral("4"));
-        field(form, "Eypo")->setText(QStringLiteral("9"));
-        button(form, "SaveBut")->click();
+        LineEdit(form, "Eypo")->setText(QStringLiteral("9"));
+        Button(form, "SaveBut")->click();
         RecordWindows::settle();
         QCOMPARE(SelectEmployee(QStringLiteral("090000045")).value(),
                  (Employee{"090000045", "ΑΛΛΟΥ ΧΕΡΙ", "9"}));
@@ -219,8 +219,8 @@ private slots:
         RecordWindows::addEmployee(QStringLiteral("090000045"), QStringLiteral("ΠΡΩΤΟ"), QStringLiteral("4"));
         Ergaz* form = openForm(2, QStringLiteral("090000045"));
         m_windows->folder().execElsewhere(QStringLiteral("Delete From Ergaz"));
-        field(form, "Eepon")->setText(QStringLiteral("ΝΕΟ"));
-        button(form, "SaveBut")->click();
+        LineEdit(form, "Eepon")->setText(QStringLiteral("ΝΕΟ"));
+        Button(form, "SaveBut")->click();
         RecordWindows::settle();
         QCOMPARE(m_windows->dialogs().boxes.size(), 1);
         QVERIFY(m_windows->dialogs().boxes.first().text.startsWith(
@@ -233,7 +233,7 @@ private slots:
                                 QStringLiteral("9-17"));
         form = openForm(3, QStringLiteral("090000045"));
         m_windows->folder().execElsewhere(QStringLiteral("Update Ergaz Set Eypo='5'"));
-        button(form, "SaveBut")->click();
+        Button(form, "SaveBut")->click();
         RecordWindows::settle();
         QCOMPARE(m_windows->dialogs().numbers(), (QList<int>{0, 12}));
         QCOMPARE(SelectEmployee(QStringLiteral("090000045"))->Eypo, QStringLiteral("5"));

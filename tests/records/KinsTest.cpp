@@ -384,18 +384,18 @@ private slots:
         Kins* form = openEntry(QStringLiteral("0503"));
         m_windows->folder().execElsewhere(
             QStringLiteral("Update Kins Set Korario='07-15',Kparat='άλλος' Where Eafm='090000045'"));
-        box(form, "Korario")->setPlainText(QStringLiteral("08-16"));
-        button(form, "SendBut")->click();
+        TextBox(form, "Korario")->setPlainText(QStringLiteral("08-16"));
+        Button(form, "SendBut")->click();
         QCOMPARE(m_windows->dialogs().numbers(), QList<int>{12});
         QCOMPARE(g_submission.shown, 0);
         QCOMPARE(SelectEntry(QStringLiteral("090000045"), QStringLiteral("20160305"))->Korario,
                  QStringLiteral("07-15"));
-        QCOMPARE(box(form, "Korario")->toPlainText(), QStringLiteral("07-15"));
-        QCOMPARE(box(form, "Kparat")->toPlainText(), QStringLiteral("άλλος"));
-        QCOMPARE(button(form, "SaveBut")->text(), QStringLiteral("Μεταβολή"));
+        QCOMPARE(TextBox(form, "Korario")->toPlainText(), QStringLiteral("07-15"));
+        QCOMPARE(TextBox(form, "Kparat")->toPlainText(), QStringLiteral("άλλος"));
+        QCOMPARE(Button(form, "SaveBut")->text(), QStringLiteral("Μεταβολή"));
 
-        box(form, "Korario")->setPlainText(QStringLiteral("08-16"));
-        button(form, "SaveBut")->click();
+        TextBox(form, "Korario")->setPlainText(QStringLiteral("08-16"));
+        Button(form, "SaveBut")->click();
         QCOMPARE(m_windows->dialogs().numbers(), QList<int>{12});
         QCOMPARE(SelectEntry(QStringLiteral("090000045"), QStringLiteral("20160305")).value(),
                  (Entry{"090000045", "20160305", "08-16", "άλλος"}));
@@ -408,15 +408,15 @@ private slots:
                                 QStringLiteral("09-17"));
         Kins* form = openEntry(QStringLiteral("0503"));
         m_windows->folder().execElsewhere(QStringLiteral("Delete From Kins"));
-        box(form, "Korario")->setPlainText(QStringLiteral("08-16"));
-        button(form, "SaveBut")->click();
+        TextBox(form, "Korario")->setPlainText(QStringLiteral("08-16"));
+        Button(form, "SaveBut")->click();
         QCOMPARE(m_windows->dialogs().boxes.size(), 1);
         QVERIFY(m_windows->dialogs().boxes.first().text.startsWith(
             QStringLiteral("Η εγγραφή διαγράφηκε από άλλο χρήστη")));
         QCOMPARE(RecordWindows::count(QStringLiteral("Kins")), 0);
-        QCOMPARE(box(form, "Korario")->toPlainText(), QStringLiteral("08-16"));
-        QCOMPARE(button(form, "SaveBut")->text(), QStringLiteral("Εισαγωγή"));
-        button(form, "SaveBut")->click();
+        QCOMPARE(TextBox(form, "Korario")->toPlainText(), QStringLiteral("08-16"));
+        QCOMPARE(Button(form, "SaveBut")->text(), QStringLiteral("Εισαγωγή"));
+        Button(form, "SaveBut")->click();
         QCOMPARE(SelectEntry(QStringLiteral("090000045"), QStringLiteral("20160305"))->Korario,
                  QStringLiteral("08-16"));
     }
@@ -428,11 +428,11 @@ private slots:
         Kins* form = openEntry(QStringLiteral("0503"));
         m_windows->folder().execElsewhere(QStringLiteral("Update Kins Set Korario='07-15'"));
         m_windows->dialogs().answers = {MsgAnswer::Yes};
-        button(form, "DelBut")->click();
+        Button(form, "DelBut")->click();
         QCOMPARE(m_windows->dialogs().numbers(), (QList<int>{0, 12}));
         QCOMPARE(SelectEntry(QStringLiteral("090000045"), QStringLiteral("20160305"))->Korario,
                  QStringLiteral("07-15"));
-        QCOMPARE(box(form, "Korario")->toPlainText(), QStringLiteral("07-15"));
+        QCOMPARE(TextBox(form, "Korario")->toPlainText(), QStringLiteral("07-15"));
     }
 
 private:
@@ -453,9 +453,9 @@ private:
     // The form on the entry of 090000045 of the day typed.
     Kins* openEntry(const QString& day) {
         Kins* form = open();
-        typeInto(line(form, "Eafm"), QStringLiteral("090000045"));
-        typeInto(line(form, "Kdate"), day);
-        if (button(form, "SaveBut")->text() != QStringLiteral("Μεταβολή"))
+        typeInto(LineEdit(form, "Eafm"), QStringLiteral("090000045"));
+        typeInto(LineEdit(form, "Kdate"), day);
+        if (Button(form, "SaveBut")->text() != QStringLiteral("Μεταβολή"))
             qFatal("The entry did not load for change");
         return form;
     }
