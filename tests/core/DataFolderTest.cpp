@@ -276,10 +276,11 @@ private slots:
             if (line.trimmed().startsWith('['))
                 sections << QString::fromUtf8(line.trimmed());
         }
-        QCOMPARE(sections, QStringList({QStringLiteral("[Mail]"), QStringLiteral("[Internet]"),
-                                        QStringLiteral("[Update]"), QStringLiteral("[Support]"),
-                                        QStringLiteral("[Portals]"), QStringLiteral("[Links]"),
-                                        QStringLiteral("[News]"), QStringLiteral("[Api]")}));
+        QCOMPARE(
+            sections,
+            QStringList({QStringLiteral("[Database]"), QStringLiteral("[Mail]"), QStringLiteral("[Internet]"),
+                         QStringLiteral("[Update]"), QStringLiteral("[Support]"), QStringLiteral("[Portals]"),
+                         QStringLiteral("[Links]"), QStringLiteral("[News]"), QStringLiteral("[Api]")}));
         QSettings written(path, QSettings::IniFormat);
         QCOMPARE(written.value(QStringLiteral("Mail/SmtpMailProgram")).toString(),
                  QStringLiteral("SmtpMail"));
