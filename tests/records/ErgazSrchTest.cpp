@@ -1,6 +1,7 @@
 #include "windows/records/ErgazSrch.h"
 #include "Controls.h"
 #include "RecordWindows.h"
+#include "TestEngine.h"
 #include "logic/core/program/ProgramValues.h"
 
 #include <QAction>
@@ -73,6 +74,30 @@ private slots:
         QCOMPARE(cell(list, 1, 0), RecordWindows::afm(1));
         QCOMPARE(cell(list, 14, 0), RecordWindows::afm(14));
         QCOMPARE(highlighted(list), 1);
+    }
+
+    // The office's server gone during a search: the keystroke says so in Greek, with the
+    // driver's words behind «Λεπτομέρειες», instead of a blank grid; once the server is back
+    // the next keystroke finds again.
+    void aSearchWithTheServerGoneSaysSo() {
+        if (!TestOnPostgres())
+            QSKIP("the embedded file does not go away");
+        RecordWindows::addEmployee(QStringLiteral("123456789"), QStringLiteral("ΓΑΜΜΑ"));
+        ErgazSrch* list = open(0);
+        QVERIFY(m_windows->dialogs().boxes.isEmpty());
+        QVERIFY(TestCluster().stop());
+        RecordWindows::typeText(SearchField(list), QStringLiteral("1"));
+        QCOMPARE(m_windows->dialogs().boxes.size(), 1);
+        const MessageBox told = m_windows->dialogs().boxes.first();
+        QVERIFY2(told.text.startsWith(QStringLiteral("Η σύνδεση με τη βάση δεδομένων του διακομιστή")),
+                 qPrintable(told.text));
+        QVERIFY(!told.details.isEmpty());
+        QString error;
+        QVERIFY2(TestCluster().restart(&error), qPrintable(error));
+        QCoreApplication::processEvents();
+        RecordWindows::typeText(SearchField(list), QStringLiteral("2"));
+        QCOMPARE(cell(list, 1, 0), QStringLiteral("123456789"));
+        QCOMPARE(m_windows->dialogs().boxes.size(), 1);
     }
 
     void searchByAfmPrefixAndPastTheLastName() {

@@ -3,6 +3,8 @@
 #include "logic/core/database/GreekCollation.h"
 #include "logic/records/RecordKeys.h"
 
+#include <utility>
+
 QList<Employee> ReadEmployees(EmployeeOrder order, DbStatus* status) {
     QSqlQuery query = SelectEmployees(order, status);
     QList<Employee> rows;
@@ -13,11 +15,23 @@ QList<Employee> ReadEmployees(EmployeeOrder order, DbStatus* status) {
 }
 
 QList<Employee> EmployeeList::Pages::read(PageRead read, const Employee& row, int count) {
-    return SelectEmployeePage(order, read, row, count, &status);
+    DbStatus readStatus;
+    QList<Employee> rows = SelectEmployeePage(order, read, row, count, &readStatus);
+    if (status.ok())
+        status = readStatus;
+    return rows;
 }
 
 bool EmployeeList::Pages::movedBefore(const Employee& row) {
-    return EmployeeMovedBefore(order, row, &status);
+    DbStatus readStatus;
+    const bool moved = EmployeeMovedBefore(order, row, &readStatus);
+    if (status.ok())
+        status = readStatus;
+    return moved;
+}
+
+DbStatus EmployeeList::takeFailure() {
+    return std::exchange(m_pages.status, DbStatus{});
 }
 
 DbStatus EmployeeList::reload(EmployeeOrder order, bool keepPlace) {

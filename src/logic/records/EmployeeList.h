@@ -35,6 +35,10 @@ public:
     // of blanks changes nothing; the text is compared untrimmed.
     void search(const QString& text);
 
+    // The first read that failed since the last call (a server that went away), ok when
+    // every read succeeded; the next call starts afresh.
+    DbStatus takeFailure();
+
     // Every employee in the order of the list, for its report.
     QList<Employee> allRows() const;
 

@@ -4,6 +4,7 @@
 #include "logic/records/RecordKeys.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 QString twoDigits(int value) {
@@ -34,8 +35,11 @@ int NearestListedYear(int year) {
 }
 
 QList<MonthEntry> EntryList::Pages::read(PageRead read, const MonthEntry& row, int count) {
-    QSqlQuery query =
-        SelectMonthEntries(filter.firstDay(), filter.beyondMonth(), order, read, row.entry, count, &status);
+    DbStatus readStatus;
+    QSqlQuery query = SelectMonthEntries(filter.firstDay(), filter.beyondMonth(), order, read, row.entry,
+                                         count, &readStatus);
+    if (status.ok())
+        status = readStatus;
     QList<MonthEntry> rows;
     while (query.next()) {
         rows.append({{query.value(0).toString(), query.value(1).toString(), query.value(2).toString(),
@@ -52,6 +56,10 @@ DbStatus EntryList::reload(const MonthFilter& filter, EntryOrder order) {
     m_pages.status = {};
     m_cursor.fillFirst();
     return m_pages.status;
+}
+
+DbStatus EntryList::takeFailure() {
+    return std::exchange(m_pages.status, DbStatus{});
 }
 
 QString EntryList::selectedKey() const {

@@ -59,6 +59,10 @@ public:
     // The four cells of a grid row: date, AFM, name and the trimmed hours.
     static QStringList cells(const MonthEntry& row);
 
+    // The first read that failed since the last call (a server that went away), ok when
+    // every read succeeded; the next call starts afresh.
+    DbStatus takeFailure();
+
 private:
     struct Pages : PageSource<MonthEntry> {
         MonthFilter filter;

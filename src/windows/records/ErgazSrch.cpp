@@ -1,5 +1,6 @@
 #include "windows/records/ErgazSrch.h"
 
+#include "logic/core/database/Database.h"
 #include "logic/core/program/Messages.h"
 #include "logic/core/program/ProgramValues.h"
 #include "logic/core/program/Twips.h"
@@ -132,7 +133,7 @@ void ErgazSrch::activated() {
 void ErgazSrch::reload() {
     const qint16 mode = Program.BridgeMode[0];
     const bool keepPlace = mode == EmployeeMode::Change || mode == EmployeeMode::Delete;
-    // A failed read shows what could be read; the list reports nothing.
+    // A failed read shows what could be read, and showPage says it failed.
     m_list.reload(programOrder(), keepPlace);
     m_srchTxt->setText(Program.EmployeeSearchText);
     showPage();
@@ -148,6 +149,10 @@ void ErgazSrch::showSortOrder() {
 }
 
 void ErgazSrch::showPage() {
+    // A read that failed (the office's server gone) says so once per action; the grid shows
+    // what could be read.
+    if (const DbStatus failure = m_list.takeFailure(); !failure.ok())
+        ShowDatabaseError(failure);
     QList<QStringList> rows;
     for (int row = 1; row <= PageRows; ++row) {
         const Employee* employee = m_list.atGridRow(row);

@@ -1,5 +1,6 @@
 #include "windows/records/KinsSrch.h"
 
+#include "logic/core/database/Database.h"
 #include "logic/core/program/Messages.h"
 #include "logic/core/program/ProgramValues.h"
 #include "logic/core/program/Twips.h"
@@ -216,6 +217,10 @@ void KinsSrch::showOrder() {
 }
 
 void KinsSrch::showPage() {
+    // A read that failed (the office's server gone) says so once per action; the grid shows
+    // what could be read.
+    if (const DbStatus failure = m_list.takeFailure(); !failure.ok())
+        ShowDatabaseError(failure);
     QList<QStringList> rows;
     for (int row = 1; row <= PageRows; ++row) {
         const MonthEntry* entry = m_list.atGridRow(row);
