@@ -1,0 +1,172 @@
+// How long the user waits before the program works: whole processes, started and timed from
+// here, run one after another (run the benchmark under "taskset -c 0" to give every process
+// the same single core).
+//   - the commands: "orva --version", "--help", a command's own help, and "report" and
+//     "import" on a data folder with nothing to do, each from the start of the process to its
+//     end (their first work, then nothing);
+//   - the window: "orva" on a data folder until the work-date window has painted itself. The
+//     program is started with libbench_paint_watch.so preloaded, which tells on standard
+//     output when that window painted and then leaves it (PaintWatch.cpp).
+// With ORVA_BENCH_REFERENCE_ORVA naming an orva executable of an earlier version, every case
+// runs it too, side by side, and reports the ratio (ours over the reference's).
+#include "logic/core/files/DataFolder.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <cstdlib>
+
+namespace {
+
+struct Fixture {
+    QTemporaryDir dir;
+    QString dataFolder = dir.filePath(QStringLiteral("data"));
+    QString emptyAsc = dir.filePath(QStringLiteral("empty.asc"));
+    QString error;
+
+    Fixture() {
+        error = PrepareDataFolder(dataFolder);
+        QFile asc(emptyAsc);
+        if (!asc.open(QIODevice::WriteOnly))
+            error = QStringLiteral("empty.asc");
+    }
+};
+
+Fixture& fixture() {
+    static Fixture made;
+    return made;
+}
+
+QString reference(const char* variable) {
+    return qEnvironmentVariable(variable);
+}
+
+// Runs the program to its end (or, with `until`, until it writes that line) and returns the
+// milliseconds it took; -1 when it failed.
+double runOnce(const QString& program, const QStringList& arguments, const QList<int>& expectedCodes,
+               const QByteArray& until, bool watch, QString* failure) {
+    QProcess process;
+    process.setProgram(program);
+    process.setArguments(arguments);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (watch)
+        environment.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(ORVA_PAINT_WATCH));
+    process.setProcessEnvironment(environment);
+    QElapsedTimer timer;
+    timer.start();
+    process.start();
+    if (!until.isEmpty()) {
+        QByteArray output;
+        while (!output.contains(until)) {
+            if (!process.waitForReadyRead(60000)) {
+                *failure = program + QStringLiteral(": ") + QString::fromUtf8(process.readAllStandardError());
+                process.kill();
+                process.waitForFinished();
+                return -1;
+            }
+            output += process.readAllStandardOutput();
+        }
+        const double ms = double(timer.nsecsElapsed()) / 1e6;
+        process.waitForFinished(60000);
+        return ms;
+    }
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit ||
+        !expectedCodes.contains(process.exitCode())) {
+        *failure = program + QStringLiteral(" ") + arguments.join(u' ') + QStringLiteral(": ") +
+                   QString::fromUtf8(process.readAllStandardError());
+        return -1;
+    }
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+// Runs ours and, when given, the reference alternately once per iteration; reports the
+// averages in milliseconds and their ratio.
+void compare(benchmark::State& state, const QString& ours, const QString& theirs,
+             const QStringList& arguments, const QList<int>& codes, const QByteArray& until = {}) {
+    if (!fixture().error.isEmpty()) {
+        state.SkipWithError(fixture().error.toUtf8().constData());
+        return;
+    }
+    const bool watch = !until.isEmpty();
+    double oursMs = 0;
+    double theirsMs = 0;
+    for (auto _ : state) {
+        QString failure;
+        const double one = runOnce(ours, arguments, codes, until, watch, &failure);
+        const double other =
+            theirs.isEmpty() || one < 0 ? 0 : runOnce(theirs, arguments, codes, until, watch, &failure);
+        if (one < 0 || other < 0) {
+            state.SkipWithError(failure.toUtf8().constData());
+            return;
+        }
+        state.SetIterationTime(one / 1000);
+        oursMs += one;
+        theirsMs += other;
+    }
+    const double n = double(state.iterations());
+    state.counters["orva_ms"] = oursMs / n;
+    if (!theirs.isEmpty()) {
+        state.counters["reference_ms"] = theirsMs / n;
+        state.counters["ratio"] = theirsMs > 0 ? oursMs / theirsMs : 0;
+    }
+}
+
+void command(benchmark::State& state, const QStringList& arguments, const QList<int>& codes) {
+    compare(state, QStringLiteral(ORVA_EXECUTABLE), reference("ORVA_BENCH_REFERENCE_ORVA"), arguments, codes);
+}
+
+QStringList inFolder(QStringList arguments) {
+    return arguments << QStringLiteral("--data-dir") << fixture().dataFolder;
+}
+
+void BM_Version(benchmark::State& state) {
+    command(state, {QStringLiteral("--version")}, {0});
+}
+void BM_Help(benchmark::State& state) {
+    command(state, {QStringLiteral("--help")}, {0});
+}
+void BM_CommandHelp(benchmark::State& state) {
+    command(state, {QStringLiteral("import"), QStringLiteral("--help")}, {0});
+}
+// A report of a month without entries: the database opened and read, "Δεν υπάρχουν εγγραφές."
+void BM_ReportNothingFound(benchmark::State& state) {
+    const QString out = fixture().dir.filePath(QStringLiteral("nothing.pdf"));
+    command(state,
+            inFolder({QStringLiteral("report"), QStringLiteral("entries"), QStringLiteral("--from"),
+                      QStringLiteral("01/11/2026"), QStringLiteral("--to"), QStringLiteral("30/11/2026"),
+                      QStringLiteral("--out"), out}),
+            {3});
+}
+// An import of a file without employee lines: the lock taken, the database opened, nothing stored.
+void BM_ImportNothing(benchmark::State& state) {
+    command(state, inFolder({QStringLiteral("import"), fixture().emptyAsc}), {3});
+}
+// From the start of the program to the painted work-date window.
+void BM_WorkDateWindow(benchmark::State& state) {
+    compare(state, QStringLiteral(ORVA_EXECUTABLE), reference("ORVA_BENCH_REFERENCE_ORVA"), inFolder({}), {0},
+            "painted\n");
+}
+
+BENCHMARK(BM_Version)->Iterations(20)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Help)->Iterations(20)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CommandHelp)->Iterations(20)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReportNothingFound)->Iterations(20)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ImportNothing)->Iterations(20)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WorkDateWindow)->Iterations(10)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Without a display the window starts on the offscreen platform; under Xvfb or a desktop it
+    // starts as the user sees it.
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
