@@ -16,8 +16,8 @@
 #include "windows/core/InternetSwitch.h"
 #include "windows/core/MdiHost.h"
 #include "windows/core/WindowCatalogue.h"
+#include "windows/core/WindowModules.h"
 #include "windows/core/WindowNames.h"
-#include "windows/internet/BrowserWindow.h"
 #include "windows/internet/News.h"
 #include "windows/maintenance/BmpFrm.h"
 
@@ -285,7 +285,7 @@ void Main::unload() {
     m_intTmr.stop();
     m_mdi->closeAllSubWindows();
     // The portal windows of their own (the IKA portal's browser) end with the program.
-    BrowserWindow::closeAll();
+    WindowModules::end();
     for (const QPointer<QWidget>& window : m_backgroundWindows)
         delete window.data();
     m_backgroundWindows.clear();

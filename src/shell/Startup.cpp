@@ -31,7 +31,8 @@ int RunOrva(int argc, char** argv) {
     JoinOrvaSettings();
     if (IsCommandLine(argc, argv))
         return RunCommands(argc, argv);
-    PrepareWebEngine();
+    // The browser engine loads with the first window that hosts a browser (WindowModules).
+    PrepareBrowserFlags();
     QApplication app(argc, argv);
     PrepareApplication();
 

@@ -4,18 +4,14 @@
 #include "windows/core/ParamDt.h"
 #include "windows/core/RythmEgk.h"
 #include "windows/core/WindowCatalogue.h"
+#include "windows/core/WindowModules.h"
 #include "windows/core/WindowNames.h"
 #include "windows/internet/EpilErgaz.h"
 #include "windows/internet/InterApi.h"
-#include "windows/internet/InterLinks.h"
-#include "windows/internet/InterMyLog.h"
-#include "windows/internet/InterSymplOrar.h"
 #include "windows/maintenance/BackRest.h"
-#include "windows/maintenance/EnhXrh.h"
 #include "windows/maintenance/KenaEnt.h"
 #include "windows/maintenance/Manual.h"
 #include "windows/print/EpilKins.h"
-#include "windows/print/IstYpob.h"
 #include "windows/print/Reports.h"
 #include "windows/records/Ergaz.h"
 #include "windows/records/ErgazSrch.h"
@@ -51,12 +47,11 @@ void RegisterWindows() {
     WindowCatalogue::addChild(WindowName::EpilKins, [] { return new EpilKins; });
     WindowCatalogue::addModal(WindowName::Lbcalendar, [](QWidget* parent) { return new Lbcalendar(parent); });
     WindowCatalogue::addChild(WindowName::EpilErgaz, [] { return new EpilErgaz; });
-    WindowCatalogue::addModal(WindowName::InterSymplOrar,
-                              [](QWidget* parent) { return new InterSymplOrar(parent); });
+    WindowModules::addModal(WindowModules::Browser, WindowName::InterSymplOrar);
     WindowCatalogue::addModal(WindowName::InterApi, [](QWidget* parent) { return new InterApi(parent); });
-    WindowCatalogue::addChild(WindowName::IstYpob, [] { return new IstYpob; });
-    WindowCatalogue::addChild(WindowName::InterLinks, [] { return new InterLinks; });
-    WindowCatalogue::addModal(WindowName::InterMyLog, [](QWidget* parent) { return new InterMyLog(parent); });
+    WindowModules::addChild(WindowModules::PdfView, WindowName::IstYpob);
+    WindowModules::addChild(WindowModules::Browser, WindowName::InterLinks);
+    WindowModules::addModal(WindowModules::Browser, WindowName::InterMyLog);
     WindowCatalogue::addChild(WindowName::Ergaz, [] { return new Ergaz; });
     WindowCatalogue::addChild(WindowName::ErgazSrch, employeeList);
     WindowCatalogue::addChild(WindowName::Kins, [] { return new Kins; });
@@ -65,5 +60,5 @@ void RegisterWindows() {
     WindowCatalogue::addModal(WindowName::BackRest, [](QWidget* parent) { return new BackRest(parent); });
     WindowCatalogue::addChild(WindowName::KenaEnt, [] { return new KenaEnt; });
     WindowCatalogue::addModal(WindowName::Manual, [](QWidget* parent) { return new Manual(parent); });
-    WindowCatalogue::addChild(WindowName::EnhXrh, [] { return new EnhXrh; });
+    WindowModules::addChild(WindowModules::PdfView, WindowName::EnhXrh);
 }

@@ -156,6 +156,22 @@ private slots:
         QVERIFY(desktop.contains(QStringLiteral("\nExec=orva\n")));
     }
 
+    // The program links neither the browser engine nor Qt PDF: the windows that need them are
+    // in the libraries of usr/lib/orva, which find each other there and take the engine along.
+    void theProgramLoadsTheBrowserAndPdfWindowsFromItsLibraries() {
+        const QRegularExpression heavy(QStringLiteral("Qt6(WebEngine|Quick|Qml|Pdf)"));
+        const Run program = run(QStringLiteral("readelf"), {"-d", root("usr/bin/orva")});
+        QCOMPARE(program.exitCode, 0);
+        QVERIFY2(program.output.contains(QStringLiteral("libQt6Widgets.so.6")), qPrintable(program.output));
+        QVERIFY2(!program.output.contains(heavy), qPrintable(program.output));
+        const Run browser = run(QStringLiteral("readelf"), {"-d", root("usr/lib/orva/liborva_browser.so")});
+        QCOMPARE(browser.exitCode, 0);
+        for (const char* needed : {"[liborva_pdfview.so]", "[libQt6WebEngineWidgets.so.6]", "[$ORIGIN]"})
+            QVERIFY2(browser.output.contains(QString::fromLatin1(needed)), needed);
+        const Run pdf = run(QStringLiteral("readelf"), {"-d", root("usr/lib/orva/liborva_pdfview.so")});
+        QVERIFY2(pdf.output.contains(QStringLiteral("[libQt6PdfWidgets.so.6]")), qPrintable(pdf.output));
+    }
+
     // The launcher starts the installers beside it on the media; installed, it would answer
     // every item with "cannot run". The installed system gets no trace of it.
     void theInstalledSystemGetsNoLauncher() {

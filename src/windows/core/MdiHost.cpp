@@ -54,7 +54,9 @@ ChildWindow* MdiHost::openChild(const QString& name) {
     const WindowEntry* entry = WindowCatalogue::find(name);
     if (!entry || !entry->createChild)
         return nullptr;
-    return addChild(entry->createChild());
+    ChildWindow* made = entry->createChild();
+    // Null for a window of a library that could not be loaded (the user has been told).
+    return made ? addChild(made) : nullptr;
 }
 
 ChildWindow* MdiHost::addChild(ChildWindow* window) {

@@ -33,6 +33,9 @@ int showModal(const QString& name, QWidget* parent) {
     if (!entry || !entry->createModal)
         return -1;
     std::unique_ptr<QDialog> dialog(entry->createModal(parent));
+    // A window of a library that could not be loaded (the user has been told).
+    if (!dialog)
+        return -1;
     return dialog->exec();
 }
 

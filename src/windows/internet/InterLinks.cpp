@@ -186,9 +186,3 @@ void InterLinks::layOut() {
     const int top = toolbarHeight + TwipsToPixels(50);
     m_view->setGeometry(0, top, width(), qMax(0, height() - top));
 }
-
-ChildWindow* OpenLinkInBrowser(const QString& address) {
-    Program.LinkToOpen = address;
-    MdiHost* host = MdiHost::instance();
-    return host ? host->openChild(WindowName::InterLinks) : nullptr;
-}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "windows/core/ChildWindow.h"
+#include "windows/internet/LinkInBrowser.h"
 
 #include <QUrl>
 #include <memory>
@@ -52,7 +53,3 @@ private:
     QUrl m_chosen;
     bool m_choiceLoading = false;
 };
-
-// The links browser on one address instead of its list (Program.LinkToOpen), as a link of a
-// news article opens it.
-ChildWindow* OpenLinkInBrowser(const QString& address);

@@ -11,7 +11,7 @@
 #include "windows/core/FormKeys.h"
 #include "windows/core/MdiHost.h"
 #include "windows/core/WindowNames.h"
-#include "windows/internet/InterLinks.h"
+#include "windows/internet/LinkInBrowser.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
