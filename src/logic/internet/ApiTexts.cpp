@@ -39,24 +39,24 @@ QString EarlierText(const EarlierSubmission& earlier) {
 }
 
 QString PlanSummary(const SubmissionPlan& plan, qsizetype earlier) {
-    QStringList parts;
+    QStringList sentences;
     if (!plan.empty())
-        parts << u"Θα σταλούν %1 σε %2 (ένα για κάθε υποκατάστημα)."_s.arg(
+        sentences << u"Θα σταλούν %1 σε %2 (ένα για κάθε υποκατάστημα)."_s.arg(
             Days(plan.dayCount()),
             plan.documents.size() == 1 ? u"1 έντυπο"_s : u"%1 έντυπα"_s.arg(plan.documents.size()));
     // What is held back is counted on its own: "nothing can be sent" would be untrue of entries
     // that were only submitted before.
     if (earlier == 1)
-        parts << u"1 κίνηση έχει ήδη υποβληθεί με το ίδιο ωράριο."_s;
+        sentences << u"1 κίνηση έχει ήδη υποβληθεί με το ίδιο ωράριο."_s;
     else if (earlier > 1)
-        parts << u"%1 έχουν ήδη υποβληθεί με το ίδιο ωράριο."_s.arg(Days(earlier));
+        sentences << u"%1 έχουν ήδη υποβληθεί με το ίδιο ωράριο."_s.arg(Days(earlier));
     if (plan.unsendable.size() == 1)
-        parts << u"1 κίνηση δεν μπορεί να σταλεί."_s;
+        sentences << u"1 κίνηση δεν μπορεί να σταλεί."_s;
     else if (plan.unsendable.size() > 1)
-        parts << u"%1 δεν μπορούν να σταλούν."_s.arg(Days(plan.unsendable.size()));
-    if (parts.isEmpty())
-        parts << u"Καμία κίνηση δεν μπορεί να σταλεί."_s;
-    return parts.join(u' ');
+        sentences << u"%1 δεν μπορούν να σταλούν."_s.arg(Days(plan.unsendable.size()));
+    if (sentences.isEmpty())
+        sentences << u"Καμία κίνηση δεν μπορεί να σταλεί."_s;
+    return sentences.join(u' ');
 }
 
 QStringList PlanLines(const SubmissionPlan& plan, qsizetype earlier) {
@@ -105,15 +105,16 @@ QString SubmissionResultText(const ApiSubmission& submission) {
     for (int i = 0; i < submission.outcomes().size(); ++i)
         if (submission.outcomes().at(i).state == DocumentOutcome::Accepted)
             accepted += int(submission.documents().at(i).days.size());
-    QStringList parts{u"Καταχωρήθηκαν %1."_s.arg(Days(accepted))};
+    QStringList sentences{u"Καταχωρήθηκαν %1."_s.arg(Days(accepted))};
     if (const int refused = submission.count(DocumentOutcome::Refused))
-        parts << u"Η υπηρεσία απέρριψε %1 από τα έντυπα."_s.arg(refused);
+        sentences << u"Η υπηρεσία απέρριψε %1 από τα έντυπα."_s.arg(refused);
     if (const int unknown = submission.count(DocumentOutcome::Unknown))
-        parts << u"Για %1 από τα έντυπα δεν ήρθε απάντηση: οι κινήσεις τους σημειώθηκαν «αβέβαιη»· ελέγξτε "
-                 u"στις e-υπηρεσίες πριν τις στείλετε ξανά."_s.arg(unknown);
+        sentences
+            << u"Για %1 από τα έντυπα δεν ήρθε απάντηση: οι κινήσεις τους σημειώθηκαν «αβέβαιη»· ελέγξτε "
+               u"στις e-υπηρεσίες πριν τις στείλετε ξανά."_s.arg(unknown);
     if (const int notSent = submission.count(DocumentOutcome::NotSent))
-        parts << u"%1 από τα έντυπα δεν στάλθηκαν."_s.arg(notSent);
-    return parts.join(u' ');
+        sentences << u"%1 από τα έντυπα δεν στάλθηκαν."_s.arg(notSent);
+    return sentences.join(u' ');
 }
 
 QString UnsendableResultText(qsizetype count) {

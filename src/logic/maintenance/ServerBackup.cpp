@@ -137,29 +137,29 @@ MaintenanceOutcome BackupServerDatabase(const QString& setting, const QString& f
         return box(u"ΠΡΟΣΟΧΗ"_s, error);
     // The new backup is written beside the old one under a name of its own, and takes the old
     // one's place only once it is whole.
-    QTemporaryFile part(QDir(folder).filePath(u".%1.orva-XXXXXX"_s.arg(ServerBackupFileName)));
-    if (!part.open())
+    QTemporaryFile unfinished(QDir(folder).filePath(u".%1.orva-XXXXXX"_s.arg(ServerBackupFileName)));
+    if (!unfinished.open())
         return catalogue(29);
-    part.close();
+    unfinished.close();
     const QString target = QDir(folder).filePath(ServerBackupFileName);
-    const ToolRun dump =
-        runTool(pgDump, {u"--format=custom"_s, u"--file="_s + part.fileName(), u"--dbname="_s + conninfo},
-                setting, [&] {
-                    if (progress)
-                        progress(QFileInfo(part.fileName()).size(), 0);
-                });
+    const ToolRun dump = runTool(
+        pgDump, {u"--format=custom"_s, u"--file="_s + unfinished.fileName(), u"--dbname="_s + conninfo},
+        setting, [&] {
+            if (progress)
+                progress(QFileInfo(unfinished.fileName()).size(), 0);
+        });
     const QString kept =
         QFileInfo::exists(target) ? u"\r\nΤο προηγούμενο αντίγραφο έμεινε όπως ήταν."_s : QString();
     if (!dump.ok())
         return box(u"ΠΡΟΣΟΧΗ"_s, u"Η φύλαξη της βάσης δεδομένων %1 απέτυχε.%2\r\n\r\nΑιτία: %3"_s.arg(
                                      describe(setting), kept, dump.errors));
-    const MaintenanceOutcome check = CheckServerBackupFile(part.fileName());
-    if (!check.ok() || !syncFile(part.fileName()))
+    const MaintenanceOutcome check = CheckServerBackupFile(unfinished.fileName());
+    if (!check.ok() || !syncFile(unfinished.fileName()))
         return box(u"ΠΡΟΣΟΧΗ"_s, u"Το αντίγραφο που έγραψε το pg_dump δεν διαβάζεται ξανά.%1"_s.arg(kept));
-    if (std::rename(QFile::encodeName(part.fileName()).constData(), QFile::encodeName(target).constData()) !=
-        0)
+    if (std::rename(QFile::encodeName(unfinished.fileName()).constData(),
+                    QFile::encodeName(target).constData()) != 0)
         return catalogue(29);
-    part.setAutoRemove(false);
+    unfinished.setAutoRemove(false);
     // The folder itself, so that the new name survives a power cut.
     syncFile(folder);
     if (progress) {

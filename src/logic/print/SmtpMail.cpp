@@ -237,7 +237,7 @@ QString MailAdvice(CURLcode code) {
 
 namespace {
 
-// One message handed to the server by curl: the envelope, the headers and the parts, which
+// One message handed to the server by curl: the envelope, the headers and the body and attachments, which
 // curl reads only while it sends and which therefore live as long as the transfer.
 class SmtpTransfer {
 public:
@@ -278,22 +278,22 @@ public:
     QString addParts(const MailMessage& message) {
         const QByteArray body = message.body.toUtf8();
         if (!body.isEmpty() || message.attachments.isEmpty()) {
-            curl_mimepart* part = curl_mime_addpart(m_mime.get());
-            curl_mime_data(part, body.constData(), size_t(body.size()));
-            curl_mime_type(part, "text/plain; charset=UTF-8");
-            curl_mime_encoder(part, "quoted-printable");
+            curl_mimepart* mimePiece = curl_mime_addpart(m_mime.get());
+            curl_mime_data(mimePiece, body.constData(), size_t(body.size()));
+            curl_mime_type(mimePiece, "text/plain; charset=UTF-8");
+            curl_mime_encoder(mimePiece, "quoted-printable");
         }
         for (const QString& file : message.attachments) {
             const QString name = QFileInfo(file).fileName();
-            curl_mimepart* part = curl_mime_addpart(m_mime.get());
-            if (curl_mime_filedata(part, QFile::encodeName(file).constData()) != CURLE_OK)
+            curl_mimepart* mimePiece = curl_mime_addpart(m_mime.get());
+            if (curl_mime_filedata(mimePiece, QFile::encodeName(file).constData()) != CURLE_OK)
                 return u"%1: το αρχείο δεν μπορεί να διαβαστεί."_s.arg(file);
-            curl_mime_filename(part, nullptr); // the name goes in the disposition below
-            curl_mime_type(part, contentType(name).toLatin1().constData());
-            curl_mime_encoder(part, "base64");
+            curl_mime_filename(mimePiece, nullptr); // the name goes in the disposition below
+            curl_mime_type(mimePiece, contentType(name).toLatin1().constData());
+            curl_mime_encoder(mimePiece, "base64");
             List extra;
             append(extra, disposition(name));
-            curl_mime_headers(part, extra.get(), 0);
+            curl_mime_headers(mimePiece, extra.get(), 0);
             m_partHeaders.push_back(std::move(extra));
         }
         curl_easy_setopt(m_curl, CURLOPT_MIMEPOST, m_mime.get());

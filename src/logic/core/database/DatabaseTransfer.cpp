@@ -347,13 +347,13 @@ const QStringList& TableColumns(const QString& table) {
 }
 
 bool ServerTableSum(const QSqlDatabase& db, const QString& table, TableSum* sum, QString* error) {
-    QStringList parts;
+    QStringList lengthsAndValues;
     for (const QString& column : TableColumns(table))
-        parts << u"Octet_Length(%1)::text||':'||%1"_s.arg(column);
+        lengthsAndValues << u"Octet_Length(%1)::text||':'||%1"_s.arg(column);
     QSqlQuery query(db);
     if (!query.exec(
             u"Select Count(*), Coalesce(Sum(('x'||Substr(Md5(%1),1,16))::bit(64)::bigint),0)::text From %2"_s
-                .arg(parts.join(u"||"_s), table)) ||
+                .arg(lengthsAndValues.join(u"||"_s), table)) ||
         !query.next()) {
         *error = query.lastError().text();
         return false;
