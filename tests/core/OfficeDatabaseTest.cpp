@@ -186,12 +186,14 @@ private slots:
                                                  "submissions.shours character varying 200",
                                                  "submissions.ssent character varying 23",
                                                  "submissions.sproof character varying 260"}));
-        QCOMPARE(value(database, u"Select string_agg(indexdef, ' | ' Order By indexname) From pg_indexes "
-                                 u"Where schemaname='public' And indexname Not Like '%pkey'"_s),
-                 u"CREATE INDEX ergazeepongreek ON public.ergaz USING btree (eepon, eafm) | "
-                 u"CREATE INDEX kinskdate ON public.kins USING btree (kdate, eafm) | "
-                 u"CREATE INDEX submissionsentry ON public.submissions USING btree (eafm, kdate, ssent) | "
-                 u"CREATE INDEX submissionssent ON public.submissions USING btree (ssent)"_s);
+        QCOMPARE(
+            value(database, u"Select string_agg(indexdef, ' | ' Order By indexname) From pg_indexes "
+                            u"Where schemaname='public' And indexname Not Like '%pkey'"_s),
+            u"CREATE INDEX ergazeepongreek ON public.ergaz USING btree (eepon, eafm) | "
+            u"CREATE INDEX kinskdate ON public.kins USING btree (kdate, eafm) | "
+            u"CREATE INDEX kinsmonth ON public.kins USING btree (substr((kdate)::text, 1, 6), eafm, kdate) | "
+            u"CREATE INDEX submissionsentry ON public.submissions USING btree (eafm, kdate, ssent) | "
+            u"CREATE INDEX submissionssent ON public.submissions USING btree (ssent)"_s);
         QCOMPARE(value(database, u"Select Count(*)||' '||Max(IkaCode||Cepon||NewsDat) From Param"_s),
                  u"1 "_s);
 

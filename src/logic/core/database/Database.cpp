@@ -5,6 +5,7 @@
 #include "logic/core/database/GreekCollation.h"
 #include "logic/core/database/ParamStatements.h"
 #include "logic/core/database/ProgramSchema.h"
+#include "logic/core/database/Schema.h"
 #include "logic/core/database/SubmissionStatements.h"
 #include "logic/core/program/Messages.h"
 #include "logic/core/program/ProgramValues.h"
@@ -60,6 +61,20 @@ void addGreekNameIndex(const QSqlDatabase& db) {
     if (query.exec(u"Create Index If Not Exists ErgazEeponGreek On Ergaz (Eepon"_s + NameCollation(db) +
                    u", Eafm)"_s))
         query.exec(u"Drop Index If Exists ErgazEepon"_s);
+}
+
+// A database made before the month index gets it. It is looked for first, so that opening one
+// that has it never waits for a lock on the table of entries; one that cannot be written keeps
+// without it, and its lists in AFM order sort the month as before.
+void addMonthEntryIndex(const QSqlDatabase& db) {
+    QSqlQuery query(db);
+    const bool server = db.driverName() == u"QPSQL"_s;
+    if (!query.exec(server ? u"Select 1 From pg_indexes Where indexname='kinsmonth' And "
+                             u"schemaname=current_schema()"_s
+                           : u"Select 1 From sqlite_master Where type='index' And name='KinsMonth'"_s) ||
+        query.next())
+        return;
+    query.exec(MonthEntryIndexStatement());
 }
 
 bool connectionLost(const QSqlDatabase& db) {
@@ -306,10 +321,12 @@ bool OpenDatabase() {
     Program.Params = params.value_or(ParamValues{});
     // Only a database that was read as the program's own gets the tables of the submissions
     // when it lacks them (one made before them), and a file the Greek name index; a server's
-    // database has the index from the start. A database that cannot be written keeps without
-    // them: the submissions then tell their own failure when they are used.
+    // database has the index from the start; either gets the month index it lacks. A database
+    // that cannot be written keeps without them: the submissions then tell their own failure
+    // when they are used.
     if (!office)
         addGreekNameIndex(DbConnection());
+    addMonthEntryIndex(DbConnection());
     if (const QStringList tables = DbConnection().tables();
         !tables.contains(u"Submissions"_s, Qt::CaseInsensitive) ||
         !tables.contains(u"ApiLogin"_s, Qt::CaseInsensitive))

@@ -48,8 +48,8 @@ DbStatus DeleteEntry(const Entry& read) {
     return entryAsRead(query, status, read);
 }
 
-QSqlQuery SelectMonthEntries(const QString& firstDay, const QString& beyond, EntryOrder order, PageRead read,
-                             const Entry& at, int count, DbStatus* status) {
+MonthEntriesStatement MakeMonthEntriesStatement(const QString& firstDay, const QString& beyond,
+                                                EntryOrder order, PageRead read, const Entry& at, int count) {
     const bool byDate = order == EntryOrder::ByDate;
     const KeysetRead keyset =
         byDate ? MakeKeysetRead({QStringLiteral("Kins.Kdate"), QStringLiteral("Kins.Eafm")},
@@ -70,6 +70,12 @@ QSqlQuery SelectMonthEntries(const QString& firstDay, const QString& beyond, Ent
         conditions << QStringLiteral("Kins.Kdate<?");
         values << beyond;
     }
+    // In AFM order the month index serves the page from its place, in order: its month is
+    // named for the planner, the range of days still tells the first day.
+    if (!byDate) {
+        conditions << QStringLiteral("substr(Kins.Kdate,1,6)=?");
+        values << firstDay.left(6);
+    }
     if (!keyset.condition.isEmpty()) {
         conditions << keyset.condition;
         values << keyset.values;
@@ -78,8 +84,15 @@ QSqlQuery SelectMonthEntries(const QString& firstDay, const QString& beyond, Ent
                                              "From Kins Inner Join Ergaz On Kins.Eafm=Ergaz.Eafm Where ") +
                               conditions.join(QStringLiteral(" And ")) + QStringLiteral(" Order By ") +
                               keyset.order + QStringLiteral(" Limit ?");
+    return {statement, values << count};
+}
+
+QSqlQuery SelectMonthEntries(const QString& firstDay, const QString& beyond, EntryOrder order, PageRead read,
+                             const Entry& at, int count, DbStatus* status) {
+    const MonthEntriesStatement statement =
+        MakeMonthEntriesStatement(firstDay, beyond, order, read, at, count);
     QSqlQuery query(DbConnection());
     query.setForwardOnly(true);
-    ReportStatus(status, RunStatement(query, statement, values << count));
+    ReportStatus(status, RunStatement(query, statement.text, statement.values));
     return query;
 }

@@ -29,7 +29,15 @@ DbStatus DeleteEntry(const Entry& read);
 // Up to count entries from a day to the end of its month, joined with their employee
 // (columns Eafm, Kdate, Korario, Kparat, Eepon, Eypo), read from the place of `at` in the
 // order (ignored for the first ones); entries without an employee are left out. The days
-// are a range of Kdate, from firstDay "yyyymmdd" to before `beyond`, so that the Kdate
-// index serves it.
+// are a range of Kdate, from firstDay "yyyymmdd" to before `beyond` (within firstDay's
+// month), so that the Kdate index serves the date order and the month index the AFM order.
 QSqlQuery SelectMonthEntries(const QString& firstDay, const QString& beyond, EntryOrder order, PageRead read,
                              const Entry& at, int count, DbStatus* status = nullptr);
+
+// The statement SelectMonthEntries runs, with its values in order.
+struct MonthEntriesStatement {
+    QString text;
+    QVariantList values;
+};
+MonthEntriesStatement MakeMonthEntriesStatement(const QString& firstDay, const QString& beyond,
+                                                EntryOrder order, PageRead read, const Entry& at, int count);

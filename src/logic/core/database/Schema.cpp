@@ -3,7 +3,8 @@
 using namespace Qt::StringLiterals;
 
 // Every column is text and never null. The name index follows the Greek order of the lists,
-// names of one spelling by AFM; the date index serves the month's entries.
+// names of one spelling by AFM; the date index serves the month's entries in date order, the
+// month index those in AFM order.
 QStringList SchemaStatements(DbEngine engine) {
     if (engine == DbEngine::Sqlite) {
         return QStringList{
@@ -14,6 +15,7 @@ QStringList SchemaStatements(DbEngine engine) {
                    " Kdate Varchar(8) Not Null Default '', Korario Varchar(150) Not Null Default '',"
                    " Kparat Varchar(150) Not Null Default '', Primary Key (Eafm, Kdate))"_s,
                    u"Create Index KinsKdate On Kins (Kdate, Eafm)"_s,
+                   MonthEntryIndexStatement(),
                    u"Create Table Param (IkaCode Varchar(20) Not Null Default '', IkaPass Varchar(20) Not "
                    u"Null Default '',"
                    " TaxisCode Varchar(20) Not Null Default '', TaxisPass Varchar(20) Not Null Default '',"
@@ -35,6 +37,7 @@ QStringList SchemaStatements(DbEngine engine) {
                "'',"
                " Kparat Varchar(150) Not Null Default '', Primary Key (Eafm, Kdate))"_s,
                u"Create Index KinsKdate On Kins (Kdate, Eafm)"_s,
+               MonthEntryIndexStatement(),
                u"Create Table Param (IkaCode Varchar(20) Not Null Default '', IkaPass Varchar(20) Not Null "
                u"Default '',"
                " TaxisCode Varchar(20) Not Null Default '', TaxisPass Varchar(20) Not Null Default '',"
@@ -46,6 +49,11 @@ QStringList SchemaStatements(DbEngine engine) {
                " Cemail Varchar(40) Not Null Default '')"_s,
            } +
            SubmissionTableStatements();
+}
+
+// Both engines take it as it is.
+QString MonthEntryIndexStatement() {
+    return u"Create Index If Not Exists KinsMonth On Kins ((substr(Kdate,1,6)), Eafm, Kdate)"_s;
 }
 
 // Both engines take them as they are; a database made before them gets them when it is opened.

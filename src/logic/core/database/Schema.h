@@ -15,6 +15,11 @@ enum class DbEngine { Sqlite, Postgres };
 // paging of the lists expect, and names in ICU's Greek collation.
 QStringList SchemaStatements(DbEngine engine);
 
+// The index of the month's entries in AFM order: the month "yyyymm" of Kdate, then AFM and
+// date, so that a page of a month in that order is read from its place without sorting the
+// month. Part of SchemaStatements; a database made before it gets it when it is opened.
+QString MonthEntryIndexStatement();
+
 // The statements that make the tables of the submissions to the ministry's service (and the
 // service's login) where a database lacks them; part of SchemaStatements.
 QStringList SubmissionTableStatements();
