@@ -6,7 +6,10 @@
 #include "logic/core/database/EmployeeStatements.h"
 #include "logic/records/AscFile.h"
 
+#include <QFile>
 #include <QSqlQuery>
+#include <QStringDecoder>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -34,6 +37,31 @@ private slots:
     void textIsReadAsWindowsGreek() {
         // 0xC1 0xC8 0xC7 0xCD 0xC1 is "ΑΘΗΝΑ" in code page 1253.
         QCOMPARE(SplitAscLines("\xC1\xC8\xC7\xCD\xC1\r\n"), QStringList{QStringLiteral("ΑΘΗΝΑ")});
+    }
+
+    // A file of the code page is read line by line from its bytes: every byte the code page
+    // has reads as the system's converter reads it, at any place of a line, whatever ends it.
+    void aGreekFileReadsAsTheConverterReadsIt() {
+        QByteArray bytes;
+        for (int byte = 0x20; byte < 0x100; ++byte) {
+            if (byte == 0x7F ||
+                QByteArrayView("\x81\x88\x8A\x8C\x8D\x8E\x8F\x90\x98\x9A\x9C\x9D\x9E\x9F\xAA\xD2\xFF")
+                    .contains(char(byte)))
+                continue;
+            bytes += char(byte);
+            bytes += byte % 3 == 0 ? "\r\n" : byte % 3 == 1 ? "\n" : "\r";
+        }
+        bytes += "\xC1\xC8\xC7\xCD\xC1 \xE1\xE8\xDE\xED\xE1\r\n\r\n\t\xC1\f";
+        QTemporaryDir dir;
+        QFile file(dir.filePath(QStringLiteral("employees.asc")));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        file.close();
+        QStringDecoder greek("windows-1253");
+        const QStringList expected = SplitAscText(greek.decode(bytes));
+        QVERIFY(!greek.hasError());
+        QCOMPARE(ReadAscFile(file.fileName()), expected);
+        QCOMPARE(SplitAscText(DecodeAscText(bytes).value_or(QString())), expected);
+        QCOMPARE(expected.at(expected.size() - 3), QStringLiteral("ΑΘΗΝΑ αθήνα"));
     }
 
     void employeeLinesAreRecognisedByTheDigitAt131() {
@@ -225,6 +253,28 @@ private slots:
         QCOMPARE(employeeCount(), 2);
         QCOMPARE(SkippedLinesText(result),
                  QStringLiteral("Παραλείφθηκαν 2 γραμμές με ΑΦΜ που δεν είναι μόνο ψηφία (γραμμές 3, 4)."));
+    }
+
+    // SQLite ends the transaction by itself after some failures (a full disk; here a trigger
+    // that rolls back): the lines stored before are gone with it, and no later line may be
+    // stored on its own.
+    void aTransactionEndedByTheDatabaseStoresNothing() {
+        if (TestOnPostgres())
+            QSKIP("PostgreSQL ends a transaction only with the server, a case of the office's own tests");
+        TestDataFolder folder;
+        QVERIFY(folder.openDatabase());
+        folder.exec(QStringLiteral("Create Trigger Full Before Insert On Ergaz When New.Eafm='094019245' "
+                                   "Begin Select Raise(Rollback,'database or disk is full'); End"));
+        const AscImportResult result = ImportAscLines(threeEmployeeFile());
+        QVERIFY(!result.status.ok());
+        QVERIFY2(result.status.errorText.contains(QStringLiteral("disk is full")),
+                 qPrintable(result.status.errorText));
+        QCOMPARE(result.added, 0);
+        QCOMPARE(employeeCount(), 0);
+        // The connection is usable afterwards, and the next import stores the file.
+        folder.exec(QStringLiteral("Drop Trigger Full"));
+        QCOMPARE(ImportAscLines(threeEmployeeFile()).added, 3);
+        QCOMPARE(employeeCount(), 3);
     }
 
     void aFailedStartStoresNothing() {

@@ -6,14 +6,80 @@
 #include <QFile>
 #include <QStringDecoder>
 
+#include <array>
 #include <string_view>
 
 namespace {
 constexpr int AfmColumn = 130; // 0-based index of position 131
 constexpr int AfmLength = 14;
 
-QString field(const QString& line, int position, int length) {
-    return line.mid(position - 1, length).trimmed();
+// What a byte of an import file is: ASCII text, a control byte that no text holds, a letter
+// of the Greek code page (or a part of a UTF-8 character), or a byte the code page lacks.
+enum ByteClass : uchar { Plain, Control, Greek, Undefined };
+
+// The class of every byte, and its character in the Greek code page as the system's
+// converter reads it, asked once; complete when the converter gave one character for each
+// byte the code page has.
+struct ByteClasses {
+    std::array<ByteClass, 256> of{};
+    std::array<QChar, 256> character{};
+    bool complete = true;
+};
+
+const ByteClasses& byteClasses() {
+    static const ByteClasses classes = [] {
+        static constexpr std::string_view undefinedInGreek =
+            "\x81\x88\x8A\x8C\x8D\x8E\x8F\x90\x98\x9A\x9C\x9D\x9E\x9F\xAA\xD2\xFF";
+        ByteClasses made;
+        for (int byte = 0; byte < 256; ++byte) {
+            const char c = char(byte);
+            if ((byte < 0x20 && c != '\r' && c != '\n' && c != '\t' && c != '\f') || byte == 0x7F) {
+                made.of[byte] = Control;
+            } else if (byte < 0x80) {
+                made.of[byte] = Plain;
+                made.character[byte] = QLatin1Char(c);
+            } else if (undefinedInGreek.find(c) != std::string_view::npos) {
+                made.of[byte] = Undefined;
+            } else {
+                made.of[byte] = Greek;
+                QStringDecoder greek("windows-1253");
+                const QString one = greek.decode(QByteArrayView(&c, 1));
+                if (greek.hasError() || one.size() != 1)
+                    made.complete = false;
+                else
+                    made.character[byte] = one.at(0);
+            }
+        }
+        return made;
+    }();
+    return classes;
+}
+
+// Whether the bytes may be UTF-8: false at the first byte that cannot be, which in a file of
+// the Greek code page is its first letter, so that such a file is not decoded twice. The
+// decoder has the last word on the bytes this lets through.
+bool mayBeUtf8(QByteArrayView bytes) {
+    qsizetype i = 0;
+    while (i < bytes.size()) {
+        const uchar lead = uchar(bytes.at(i++));
+        if (lead < 0x80)
+            continue;
+        const int following = lead >= 0xC2 && lead <= 0xDF   ? 1
+                              : lead >= 0xE0 && lead <= 0xEF ? 2
+                              : lead >= 0xF0 && lead <= 0xF4 ? 3
+                                                             : -1;
+        if (following < 0 || i + following > bytes.size())
+            return false;
+        for (int k = 0; k < following; ++k) {
+            if ((uchar(bytes.at(i++)) & 0xC0) != 0x80)
+                return false;
+        }
+    }
+    return true;
+}
+
+QStringView field(const QString& line, int position, int length) {
+    return QStringView(line).mid(position - 1, length).trimmed();
 }
 } // namespace
 
@@ -38,8 +104,17 @@ QStringList SplitAscLines(const QByteArray& bytes) {
     return SplitAscText(FromWindowsGreek(bytes));
 }
 
-std::optional<QString> DecodeAscText(const QByteArray& bytes, QString* error) {
-    const auto refuse = [&](qsizetype at, const QString& what) -> std::optional<QString> {
+namespace {
+
+// A file's bytes found to be text: decoded whole, or (the common case, and the larger files)
+// the bytes of the Greek code page, which the table of byteClasses turns into text.
+struct CheckedBytes {
+    std::optional<QString> text;
+    QByteArrayView greek;
+};
+
+std::optional<CheckedBytes> checkAscBytes(const QByteArray& bytes, QString* error) {
+    const auto refuse = [&](qsizetype at, const QString& what) -> std::optional<CheckedBytes> {
         if (error) {
             const qsizetype line = bytes.left(at).count('\n') + 1;
             *error = QStringLiteral(
@@ -51,44 +126,95 @@ std::optional<QString> DecodeAscText(const QByteArray& bytes, QString* error) {
         }
         return std::nullopt;
     };
-    QByteArray body = bytes;
+    QByteArrayView body = bytes;
     // The end-of-file mark of old DOS programs, and what some tools pad after it.
     while (body.endsWith('\x1A') || (body.endsWith('\0') && body.contains('\x1A')))
         body.chop(1);
+    // One pass over the bytes: the first control byte refuses the file whatever it holds
+    // besides; letters beyond ASCII and the first byte the Greek code page lacks decide how
+    // it is read.
+    const ByteClasses& classes = byteClasses();
+    bool beyondAscii = false;
+    qsizetype firstUndefined = -1;
     for (qsizetype i = 0; i < body.size(); ++i) {
         const uchar byte = uchar(body.at(i));
-        if (byte < 0x20 && byte != '\r' && byte != '\n' && byte != '\t' && byte != '\f')
+        switch (classes.of[byte]) {
+        case Plain:
+            break;
+        case Control:
             return refuse(
                 i, QStringLiteral("έχει τον χαρακτήρα ελέγχου 0x%1").arg(byte, 2, 16, QLatin1Char('0')));
-        if (byte == 0x7F)
-            return refuse(i, QStringLiteral("έχει τον χαρακτήρα ελέγχου 0x7f"));
+        case Greek:
+            beyondAscii = true;
+            break;
+        case Undefined:
+            beyondAscii = true;
+            if (firstUndefined < 0)
+                firstUndefined = i;
+            break;
+        }
     }
     const bool byteOrderMark = body.startsWith("\xEF\xBB\xBF");
-    bool beyondAscii = false;
-    for (const char byte : body)
-        beyondAscii = beyondAscii || uchar(byte) >= 0x80;
-    if (byteOrderMark || beyondAscii) {
+    if (byteOrderMark || (beyondAscii && mayBeUtf8(body))) {
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        const QString text = utf8.decode(QByteArrayView(body).sliced(byteOrderMark ? 3 : 0));
+        const QString text = utf8.decode(body.sliced(byteOrderMark ? 3 : 0));
         if (!utf8.hasError())
-            return text;
+            return CheckedBytes{text, {}};
         if (byteOrderMark)
             return refuse(0, QStringLiteral("αρχίζει ως UTF-8 αλλά δεν είναι σωστό UTF-8"));
     }
     // The code page leaves these bytes without a character, and converters disagree on what
     // they become (ICU turns 0xAA into U+00AA): the bytes themselves are checked.
-    static constexpr std::string_view undefinedInGreek =
-        "\x81\x88\x8A\x8C\x8D\x8E\x8F\x90\x98\x9A\x9C\x9D\x9E\x9F\xAA\xD2\xFF";
-    for (qsizetype i = 0; i < body.size(); ++i) {
-        if (undefinedInGreek.find(body.at(i)) != std::string_view::npos)
+    if (firstUndefined >= 0)
+        return refuse(firstUndefined,
+                      QStringLiteral("έχει byte που δεν υπάρχει στην ελληνική κωδικοσελίδα Windows 1253"));
+    if (!classes.complete) {
+        QStringDecoder greek("windows-1253");
+        const QString text = greek.decode(body);
+        if (greek.hasError())
             return refuse(
-                i, QStringLiteral("έχει byte που δεν υπάρχει στην ελληνική κωδικοσελίδα Windows 1253"));
+                0, QStringLiteral("έχει byte που δεν υπάρχει στην ελληνική κωδικοσελίδα Windows 1253"));
+        return CheckedBytes{text, {}};
     }
-    QStringDecoder greek("windows-1253");
-    const QString text = greek.decode(body);
-    if (greek.hasError())
-        return refuse(0, QStringLiteral("έχει byte που δεν υπάρχει στην ελληνική κωδικοσελίδα Windows 1253"));
+    return CheckedBytes{std::nullopt, body};
+}
+
+QString greekText(QByteArrayView bytes) {
+    const ByteClasses& classes = byteClasses();
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar* out = text.data();
+    for (const char byte : bytes)
+        *out++ = classes.character[uchar(byte)];
     return text;
+}
+
+// SplitAscText over the bytes, each line decoded on its own: the file's text is never held whole.
+QStringList splitGreekLines(QByteArrayView bytes) {
+    QStringList lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const char c = bytes.at(i);
+        if (c != '\r' && c != '\n')
+            continue;
+        lines.append(greekText(bytes.sliced(start, i - start)));
+        if (c == '\r' && i + 1 < bytes.size() && bytes.at(i + 1) == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < bytes.size())
+        lines.append(greekText(bytes.sliced(start)));
+    return lines;
+}
+
+} // namespace
+
+std::optional<QString> DecodeAscText(const QByteArray& bytes, QString* error) {
+    std::optional<CheckedBytes> checked = checkAscBytes(bytes, error);
+    if (!checked)
+        return std::nullopt;
+    if (checked->text)
+        return std::move(checked->text);
+    return greekText(checked->greek);
 }
 
 std::optional<QStringList> ReadAscFile(const QString& path, QString* error) {
@@ -104,10 +230,10 @@ std::optional<QStringList> ReadAscFile(const QString& path, QString* error) {
             *error = file.errorString();
         return std::nullopt;
     }
-    const std::optional<QString> text = DecodeAscText(bytes, error);
-    if (!text)
+    const std::optional<CheckedBytes> checked = checkAscBytes(bytes, error);
+    if (!checked)
         return std::nullopt;
-    return SplitAscText(*text);
+    return checked->text ? SplitAscText(*checked->text) : splitGreekLines(checked->greek);
 }
 
 bool AscAfmIsDigits(const QString& afm) {
@@ -126,10 +252,20 @@ std::optional<AscEmployee> ParseAscLine(const QString& line) {
     const QChar first = line.at(AfmColumn);
     if (first < QLatin1Char('0') || first > QLatin1Char('9'))
         return std::nullopt;
-    const QString surname = field(line, 12, 30);
-    const QString firstName = field(line, 43, 16);
+    // Read in place: an import calls this for every line of a file.
+    const QStringView surname = field(line, 12, 30);
+    const QStringView firstName = field(line, 43, 16);
     AscEmployee employee;
-    employee.afm = WithGraveAccents(line.mid(AfmColumn, AfmLength).trimmed());
-    employee.name = WithGraveAccents((surname + QLatin1Char(' ') + firstName).left(AscNameLength));
+    employee.afm = QStringView(line).mid(AfmColumn, AfmLength).trimmed().toString();
+    employee.name.reserve(AscNameLength);
+    employee.name.append(surname.left(AscNameLength));
+    if (employee.name.size() < AscNameLength) {
+        employee.name.append(QLatin1Char(' '));
+        employee.name.append(firstName.left(AscNameLength - employee.name.size()));
+    }
+    for (QString* text : {&employee.afm, &employee.name}) {
+        if (text->contains(QLatin1Char('\'')))
+            *text = WithGraveAccents(*text);
+    }
     return employee;
 }

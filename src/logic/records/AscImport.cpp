@@ -50,8 +50,9 @@ AscImportResult ImportAscLines(const QStringList& lines, const std::function<voi
             if (!AscAfmIsDigits(employee->afm)) {
                 result.badAfmLines.append(i + 1);
             } else if (const DbStatus status = importOne(statements, *employee, result);
-                       status.outcome == DbStatus::Lost) {
-                // Without the server no later line can be stored: nothing of the file is.
+                       status.outcome == DbStatus::Lost || (!status.ok() && !statements.inTransaction())) {
+                // Without the server, or once the database ended the transaction by itself, no
+                // later line can be stored with the others: nothing of the file is.
                 statements.rollback();
                 result.added = 0;
                 result.present = 0;

@@ -6,9 +6,7 @@
 #include <QVariant>
 #include <sqlite3.h>
 
-namespace {
-
-sqlite3* sqliteHandle(const QSqlDatabase& db) {
+sqlite3* SqliteHandle(const QSqlDatabase& db) {
     if (!db.isOpen() || !db.driver())
         return nullptr;
     const QVariant handle = db.driver()->handle();
@@ -17,10 +15,8 @@ sqlite3* sqliteHandle(const QSqlDatabase& db) {
     return *static_cast<sqlite3* const*>(handle.constData());
 }
 
-} // namespace
-
 bool RegisterGreekCollation(const QSqlDatabase& db) {
-    if (sqlite3* handle = sqliteHandle(db))
+    if (sqlite3* handle = SqliteHandle(db))
         return RegisterGreekCollation(handle);
     return !db.driverName().startsWith(QLatin1String("QSQLITE"));
 }

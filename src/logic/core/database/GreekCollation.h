@@ -18,6 +18,9 @@
 // own (the sqlite3 tool loads it as an extension).
 bool RegisterGreekCollation(const QSqlDatabase& db);
 
+// SQLite's own connection under an open SQLite connection of Qt's; null on another driver.
+sqlite3* SqliteHandle(const QSqlDatabase& db);
+
 // " Collate GREEK" (SQLite) or " Collate \"el-GR-x-icu\"" (PostgreSQL), to put after a
 // column in a statement on that connection.
 QString NameCollation(const QSqlDatabase& db);
