@@ -156,7 +156,7 @@ void ShowMaintenanceOutcome(const MaintenanceOutcome& outcome) {
     if (outcome.message != 0)
         ShowMsg(outcome.message);
     else
-        ShowBox(outcome.title, outcome.text, MsgIcon::Critical);
+        ShowFailure(outcome.title, {outcome.text, outcome.details});
 }
 
 QString MaintenanceOutcomeText(const MaintenanceOutcome& outcome) {

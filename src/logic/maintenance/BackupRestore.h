@@ -24,6 +24,8 @@ struct MaintenanceOutcome {
     Side side = Side::Neither;
     // A restore refused because other PCs work on the office's server database.
     bool othersConnected = false;
+    // The technical text of a tool or a server (English), for «Λεπτομέρειες» only.
+    QString details = {};
 
     bool ok() const { return message == 27; }
     bool inUse() const { return message == 29; }

@@ -25,8 +25,8 @@ QString missingLine(const QString& missing) {
 int checkServer() {
     const QString where = DatabasePanelText();
     const ServerCheck check = CheckServerDatabase(DatabaseServerSetting());
-    if (!check.cannotCheck.isEmpty()) {
-        PrintError(check.cannotCheck);
+    if (!check.cannotCheck.text.isEmpty()) {
+        PrintFailure(check.cannotCheck);
         return CannotOpenDatabase;
     }
     if (check.sound()) {

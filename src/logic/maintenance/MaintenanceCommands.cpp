@@ -58,7 +58,7 @@ int finish(const MaintenanceOutcome& outcome, const QString& done) {
     if (outcome.ok())
         PrintOut(done);
     else
-        PrintError(MaintenanceOutcomeText(outcome));
+        PrintFailure({MaintenanceOutcomeText(outcome), outcome.details});
     return statusOf(outcome);
 }
 

@@ -33,8 +33,14 @@ MaintenanceOutcome catalogue(int number) {
     return outcome;
 }
 
-MaintenanceOutcome box(const QString& title, const QString& text) {
-    return {0, title, text};
+MaintenanceOutcome box(const QString& title, const QString& text, const QString& details = {}) {
+    MaintenanceOutcome outcome{0, title, text};
+    outcome.details = details;
+    return outcome;
+}
+
+MaintenanceOutcome box(const QString& title, const Failure& failure) {
+    return box(title, failure.text, failure.details);
 }
 
 QString clientMissing(const QString& tool) {
@@ -117,7 +123,7 @@ QString describe(const QString& setting) {
     return server ? server->describe() : setting;
 }
 
-QString toolConninfo(const QString& setting, QString* error) {
+QString toolConninfo(const QString& setting, Failure* error) {
     const std::optional<DatabaseServer> server = DatabaseServer::parse(setting, error);
     return server ? DatabaseServer::conninfo(server->connectionOptions(false)) : QString();
 }
@@ -131,7 +137,7 @@ MaintenanceOutcome BackupServerDatabase(const QString& setting, const QString& f
     const QString pgDump = QStandardPaths::findExecutable(u"pg_dump"_s);
     if (pgDump.isEmpty())
         return box(u"ΠΡΟΣΟΧΗ"_s, clientMissing(u"pg_dump"_s));
-    QString error;
+    Failure error;
     const QString conninfo = toolConninfo(setting, &error);
     if (conninfo.isEmpty())
         return box(u"ΠΡΟΣΟΧΗ"_s, error);
@@ -151,8 +157,8 @@ MaintenanceOutcome BackupServerDatabase(const QString& setting, const QString& f
     const QString kept =
         QFileInfo::exists(target) ? u"\r\nΤο προηγούμενο αντίγραφο έμεινε όπως ήταν."_s : QString();
     if (!dump.ok())
-        return box(u"ΠΡΟΣΟΧΗ"_s, u"Η φύλαξη της βάσης δεδομένων %1 απέτυχε.%2\r\n\r\nΑιτία: %3"_s.arg(
-                                     describe(setting), kept, dump.errors));
+        return box(u"ΠΡΟΣΟΧΗ"_s, u"Η φύλαξη της βάσης δεδομένων %1 απέτυχε.%2"_s.arg(describe(setting), kept),
+                   dump.errors);
     const MaintenanceOutcome check = CheckServerBackupFile(unfinished.fileName());
     if (!check.ok() || !syncFile(unfinished.fileName()))
         return box(u"ΠΡΟΣΟΧΗ"_s, u"Το αντίγραφο που έγραψε το pg_dump δεν διαβάζεται ξανά.%1"_s.arg(kept));
@@ -201,7 +207,7 @@ MaintenanceOutcome RestoreServerDatabase(const QString& setting, const QString& 
     if (MaintenanceOutcome check = CheckServerBackupFile(backup); !check.ok())
         return check;
     const QString pgRestore = QStandardPaths::findExecutable(u"pg_restore"_s);
-    QString error;
+    Failure error;
     const QString conninfo = toolConninfo(setting, &error);
     if (conninfo.isEmpty())
         return box(u"ΠΡΟΣΟΧΗ"_s, error);
@@ -209,12 +215,17 @@ MaintenanceOutcome RestoreServerDatabase(const QString& setting, const QString& 
     QStringList sessions;
     {
         error = OpenServerConnection(CheckConnection, setting);
-        if (error.isEmpty())
-            sessions = OtherServerSessions(QSqlDatabase::database(CheckConnection, false), &error);
+        QString unread;
+        if (error.text.isEmpty())
+            sessions = OtherServerSessions(QSqlDatabase::database(CheckConnection, false), &unread);
+        if (!unread.isEmpty())
+            error = {u"Δεν διαβάστηκε ποιοι άλλοι υπολογιστές χρησιμοποιούν τη βάση δεδομένων %1· η φόρτωση "
+                     u"δεν έγινε και η βάση έμεινε όπως ήταν."_s.arg(where),
+                     unread};
         QSqlDatabase::database(CheckConnection, false).close();
     }
     QSqlDatabase::removeDatabase(CheckConnection);
-    if (!error.isEmpty())
+    if (!error.text.isEmpty())
         return box(u"ΠΡΟΣΟΧΗ"_s, error);
     if (!sessions.isEmpty()) {
         MaintenanceOutcome refused = box(
@@ -240,10 +251,11 @@ MaintenanceOutcome RestoreServerDatabase(const QString& setting, const QString& 
     if (!restore.ok())
         return box(u"ΠΡΟΣΟΧΗ"_s,
                    u"Η φόρτωση του αντιγράφου %1 απέτυχε και αναιρέθηκε· η βάση δεδομένων %2 έμεινε "
-                   u"όπως ήταν.\r\n\r\nΑιτία: %3"_s.arg(backup, where, restore.errors));
+                   u"όπως ήταν."_s.arg(backup, where),
+                   restore.errors);
     // The planner learns the sizes of the tables before the lists read them.
     {
-        if (OpenServerConnection(CheckConnection, setting).isEmpty()) {
+        if (OpenServerConnection(CheckConnection, setting).text.isEmpty()) {
             QSqlQuery analyze(QSqlDatabase::database(CheckConnection, false));
             analyze.exec(u"Analyze"_s);
         }

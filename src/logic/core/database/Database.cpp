@@ -120,16 +120,25 @@ Probe probeServer(const QList<std::pair<QString, QString>>& options, const QStri
     return probe;
 }
 
-QString connectFailure(const DatabaseServer& server, const QString& reason) {
-    return u"Δεν έγινε σύνδεση με τη βάση δεδομένων του διακομιστή (%1).\r\n\r\n"
-           u"Ελέγξτε ότι ο διακομιστής λειτουργεί και ότι η ρύθμιση [Database] Server του Orva.ini "
-           u"είναι σωστή.\r\n\r\nΑιτία: %2"_s.arg(server.describe(), reason);
+// libpq's and the driver's reasons are English: they go under «Λεπτομέρειες».
+Failure connectFailure(const DatabaseServer& server, const QString& technical) {
+    return {u"Δεν έγινε σύνδεση με τη βάση δεδομένων του διακομιστή (%1).\r\n\r\n"
+            u"Ελέγξτε ότι ο διακομιστής λειτουργεί και ότι η ρύθμιση [Database] Server του Orva.ini "
+            u"είναι σωστή."_s.arg(server.describe()),
+            technical};
+}
+
+// The server answered but its tables could not be read: the server's words are English.
+Failure readFailure(const QString& where, const QString& technical) {
+    return {u"Η ανάγνωση της βάσης δεδομένων του διακομιστή (%1) απέτυχε.\r\n\r\nΔοκιμάστε ξανά· αν "
+            u"επαναληφθεί, ελέγξτε τον διακομιστή και τα δικαιώματα του χρήστη στη βάση."_s.arg(where),
+            technical};
 }
 
 // Connects db to the server: libpq's own files give the password, else the user when ask is
-// true (three tries). "" on success, else the reason in Greek.
-QString connectServer(QSqlDatabase& db, const QString& setting, bool ask, bool withStatementTimeout) {
-    QString error;
+// true (three tries). An empty text on success, else the reason in Greek.
+Failure connectServer(QSqlDatabase& db, const QString& setting, bool ask, bool withStatementTimeout) {
+    Failure error;
     const std::optional<DatabaseServer> server = DatabaseServer::parse(setting, &error);
     if (!server)
         return error;
@@ -149,12 +158,15 @@ QString connectServer(QSqlDatabase& db, const QString& setting, bool ask, bool w
                       .arg(server->describe(), probe.user);
         const std::optional<QString> password =
             Services::dialogs().inputPassword(u"Σύνδεση με τη βάση δεδομένων"_s, prompt);
-        if (!password)
-            return connectFailure(*server, u"δεν δόθηκε ο κωδικός του χρήστη %1."_s.arg(probe.user));
+        if (!password) {
+            Failure refused = connectFailure(*server, {});
+            refused.text += u" Δεν δόθηκε ο κωδικός του χρήστη %1."_s.arg(probe.user);
+            return refused;
+        }
         passwords.insert(setting, *password);
     }
     if (!db.isValid())
-        return u"Ο οδηγός PostgreSQL της Qt (πακέτο libqt6sql6-psql) δεν είναι εγκατεστημένος."_s;
+        return {u"Ο οδηγός PostgreSQL της Qt (πακέτο libqt6sql6-psql) δεν είναι εγκατεστημένος."_s, {}};
     db.setConnectOptions(DatabaseServer::conninfo(options));
     db.setPassword(passwords.value(setting));
     if (!db.open())
@@ -168,11 +180,11 @@ QString connectServer(QSqlDatabase& db, const QString& setting, bool ask, bool w
 }
 
 // The program's tables that the server's database lacks (the submissions' are made when it
-// opens).
+// opens). The catalogue, not information_schema: that one hides the tables a user may not
+// read, and such a user must hear that he may not read them, not that they are missing.
 QStringList missingTables(const QSqlDatabase& db, QString* error) {
     QSqlQuery query(db);
-    if (!query.exec(
-            u"Select table_name From information_schema.tables Where table_schema=current_schema()"_s)) {
+    if (!query.exec(u"Select tablename From pg_tables Where schemaname=current_schema()"_s)) {
         *error = query.lastError().text();
         return {};
     }
@@ -191,8 +203,8 @@ bool openServer() {
     QSqlDatabase db = QSqlDatabase::contains(ConnectionName)
                           ? QSqlDatabase::database(ConnectionName, false)
                           : QSqlDatabase::addDatabase(u"QPSQL"_s, ConnectionName);
-    if (const QString error = connectServer(db, state().setting, true, true); !error.isEmpty()) {
-        showOpenError(error);
+    if (const Failure failure = connectServer(db, state().setting, true, true); !failure.text.isEmpty()) {
+        ShowFailure(u"ΠΡΟΣΟΧΗ"_s, failure);
         return false;
     }
     QString error;
@@ -200,12 +212,13 @@ bool openServer() {
     if (!missing.isEmpty() || !error.isEmpty()) {
         const QString where = DatabasePanelText();
         CloseDatabase();
-        showOpenError(error.isEmpty()
-                          ? u"Η βάση δεδομένων του διακομιστή (%1) δεν έχει τους πίνακες του προγράμματος "
-                            u"(λείπουν: %2).\r\n\r\nΔημιουργήστε τους με την εντολή «orva database init», ή "
-                            u"μεταφέρετε εκεί ένα αρχείο IntTvx.db με την εντολή «orva database copy --from "
-                            u"IntTvx.db»."_s.arg(where, missing.join(u", "_s))
-                          : connectFailure(*DatabaseServer::parse(state().setting, nullptr), error));
+        if (!error.isEmpty())
+            ShowFailure(u"ΠΡΟΣΟΧΗ"_s, readFailure(where, error));
+        else
+            showOpenError(u"Η βάση δεδομένων του διακομιστή (%1) δεν έχει τους πίνακες του προγράμματος "
+                          u"(λείπουν: %2).\r\n\r\nΔημιουργήστε τους με την εντολή «orva database init», ή "
+                          u"μεταφέρετε εκεί ένα αρχείο IntTvx.db με την εντολή «orva database copy --from "
+                          u"IntTvx.db»."_s.arg(where, missing.join(u", "_s)));
         return false;
     }
     state().connected = true;
@@ -220,7 +233,7 @@ void reconnect(QSqlDatabase& db) {
     if (s.reconnectPaused)
         return;
     db.close();
-    if (connectServer(db, s.setting, false, true).isEmpty())
+    if (connectServer(db, s.setting, false, true).text.isEmpty())
         return;
     s.reconnectPaused = true;
     QTimer::singleShot(0, [] { state().reconnectPaused = false; });
@@ -302,9 +315,9 @@ bool OpenDatabase() {
         // Only read so far: closing leaves the database as it was.
         CloseDatabase();
         if (office)
-            showOpenError(status.explanation.isEmpty() ? DatabasePanelText() + u": "_s + status.errorText
-                                                       : status.explanation,
-                          status.errorText);
+            ShowFailure(u"ΠΡΟΣΟΧΗ"_s, status.explanation.isEmpty()
+                                          ? readFailure(DatabasePanelText(), status.errorText)
+                                          : Failure{status.explanation, status.errorText});
         else
             showOpenError(DamagedDatabaseText(AppFile(u"IntTvx.db"_s)), status.errorText);
         return false;
@@ -376,7 +389,7 @@ QString CheckDatabaseOpens(const QString& path) {
     return problem;
 }
 
-QString OpenServerConnection(const QString& name, const QString& setting, bool withStatementTimeout) {
+Failure OpenServerConnection(const QString& name, const QString& setting, bool withStatementTimeout) {
     QSqlDatabase db = QSqlDatabase::addDatabase(u"QPSQL"_s, name);
     return connectServer(db, setting, true, withStatementTimeout);
 }
@@ -444,9 +457,12 @@ DbStatus DbStatus::fromError(const QSqlError& error) {
                 u"ξανά, μόλις ο διακομιστής είναι διαθέσιμος."_s.arg(DatabasePanelText());
         } else if (status.errorNumber == u"57014"_s) {
             // The statement time-out of the connection, or a cancel from the server's side.
-            status.explanation = u"Ο διακομιστής της βάσης δεδομένων δεν απάντησε μέσα σε %1 δευτερόλεπτα "
-                                 u"και η εργασία ακυρώθηκε· δεν αποθηκεύτηκε τίποτα από αυτήν."_s.arg(
-                                     DatabaseServer::StatementTimeoutMs / 1000);
+            const std::optional<DatabaseServer> server = DatabaseServer::parse(state().setting, nullptr);
+            const int seconds = std::max(
+                1, (server ? server->statementTimeoutMs() : DatabaseServer::StatementTimeoutMs) / 1000);
+            status.explanation =
+                u"Ο διακομιστής της βάσης δεδομένων δεν απάντησε μέσα σε %1 δευτερόλεπτα "
+                u"και η εργασία ακυρώθηκε· δεν αποθηκεύτηκε τίποτα από αυτήν."_s.arg(seconds);
         }
     }
     return status;

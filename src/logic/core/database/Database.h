@@ -2,6 +2,7 @@
 
 #include "logic/core/database/ParamValues.h"
 #include "logic/core/database/Schema.h"
+#include "logic/core/text/FailureText.h"
 
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -42,10 +43,11 @@ void CloseDatabase();
 QString CheckDatabaseOpens(const QString& path);
 
 // Opens a connection of its own (under `name`) to the server the setting names, asking for
-// a password as OpenDatabase does. "" on success, else the reason in Greek; the caller
+// a password as OpenDatabase does. An empty text on success, else the reason in Greek (the
+// technical text in its details); the caller
 // removes the connection when done. withStatementTimeout false lets long work (a copy) run
 // as long as it needs.
-QString OpenServerConnection(const QString& name, const QString& setting, bool withStatementTimeout = true);
+Failure OpenServerConnection(const QString& name, const QString& setting, bool withStatementTimeout = true);
 
 // The password typed in the box for a server setting during this run, if one was; the tools
 // of the server (pg_dump, pg_restore) get it too.

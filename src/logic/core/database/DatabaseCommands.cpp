@@ -37,7 +37,7 @@ int finish(const ServerWork& work) {
     if (work.ok())
         PrintOut(work.text);
     else
-        PrintError(work.text);
+        PrintFailure({work.text, work.details});
     return statusOf(work);
 }
 

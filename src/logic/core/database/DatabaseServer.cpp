@@ -1,5 +1,6 @@
 #include "logic/core/database/DatabaseServer.h"
 
+#include <QRegularExpression>
 #include <QSqlDriver>
 #include <QVariant>
 
@@ -32,15 +33,15 @@ QString quoted(const QString& value) {
 
 } // namespace
 
-std::optional<DatabaseServer> DatabaseServer::parse(const QString& setting, QString* error) {
+std::optional<DatabaseServer> DatabaseServer::parse(const QString& setting, Failure* error) {
     char* message = nullptr;
     PQconninfoOption* options = PQconninfoParse(setting.trimmed().toUtf8().constData(), &message);
     if (!options) {
         if (error) {
-            *error = u"Η ρύθμιση [Database] Server του Orva.ini δεν είναι διεύθυνση σύνδεσης PostgreSQL "
-                     u"(postgresql://χρήστης@διακομιστής:θύρα/βάση)."_s;
+            error->text = u"Η ρύθμιση [Database] Server του Orva.ini δεν είναι διεύθυνση σύνδεσης PostgreSQL "
+                          u"(postgresql://χρήστης@διακομιστής:θύρα/βάση)."_s;
             if (message)
-                *error += u"\r\n\r\nΑιτία: "_s + QString::fromUtf8(message).trimmed();
+                error->details = QString::fromUtf8(message).trimmed();
         }
         PQfreemem(message);
         return std::nullopt;
@@ -64,15 +65,17 @@ std::optional<DatabaseServer> DatabaseServer::parse(const QString& setting, QStr
     PQconninfoFree(options);
     if (!semicolon.isEmpty()) {
         if (error)
-            *error = u"Η τιμή του %1 στη ρύθμιση [Database] Server του Orva.ini περιέχει το σύμβολο «;», "
-                     u"που δεν μπορεί να περάσει στη σύνδεση."_s.arg(semicolon);
+            error->text =
+                u"Η τιμή του %1 στη ρύθμιση [Database] Server του Orva.ini περιέχει το σύμβολο «;», "
+                u"που δεν μπορεί να περάσει στη σύνδεση."_s.arg(semicolon);
         return std::nullopt;
     }
     if (password) {
         if (error)
-            *error = u"Η ρύθμιση [Database] Server του Orva.ini περιέχει κωδικό. Ο κωδικός δεν γράφεται "
-                     u"στο Orva.ini: γράψτε τον στο αρχείο κωδικών του PostgreSQL (~/.pgpass) ή δώστε τον "
-                     u"όταν το πρόγραμμα τον ζητήσει, και σβήστε τον από τη ρύθμιση."_s;
+            error->text =
+                u"Η ρύθμιση [Database] Server του Orva.ini περιέχει κωδικό. Ο κωδικός δεν γράφεται "
+                u"στο Orva.ini: γράψτε τον στο αρχείο κωδικών του PostgreSQL (~/.pgpass) ή δώστε τον "
+                u"όταν το πρόγραμμα τον ζητήσει, και σβήστε τον από τη ρύθμιση."_s;
         return std::nullopt;
     }
     return server;
@@ -117,6 +120,17 @@ QList<std::pair<QString, QString>> DatabaseServer::connectionOptions(bool withSt
         }
     }
     return all;
+}
+
+int DatabaseServer::statementTimeoutMs() const {
+    // The server's own units: a bare number is milliseconds.
+    static const QRegularExpression given(u"statement_timeout\\s*=\\s*(\\d+)\\s*(ms|s|min)?"_s);
+    const QRegularExpressionMatch match = given.match(option(u"options"_s));
+    if (!match.hasMatch())
+        return StatementTimeoutMs;
+    const int amount = match.captured(1).toInt();
+    const QString unit = match.captured(2);
+    return unit == u"min"_s ? amount * 60000 : unit == u"s"_s ? amount * 1000 : amount;
 }
 
 QString DatabaseServer::conninfo(const QList<std::pair<QString, QString>>& options) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "logic/core/text/FailureText.h"
+
 #include <QList>
 #include <QSqlDatabase>
 #include <QString>
@@ -14,9 +16,9 @@
 // password is never taken from Orva.ini.
 class DatabaseServer {
 public:
-    // The setting read by libpq; nothing, with the reason in Greek, when libpq refuses it or
-    // it holds a password.
-    static std::optional<DatabaseServer> parse(const QString& setting, QString* error);
+    // The setting read by libpq; nothing, with the reason in Greek (libpq's own words in its
+    // details), when libpq refuses it or it holds a password.
+    static std::optional<DatabaseServer> parse(const QString& setting, Failure* error);
 
     // The value of a libpq keyword as the setting gives it, "" when it does not.
     QString option(const QString& keyword) const;
@@ -29,6 +31,10 @@ public:
     // setting leaves them out. withStatementTimeout adds the server's statement time-out
     // (statements of the windows); tools that run long (pg_dump) leave it out.
     QList<std::pair<QString, QString>> connectionOptions(bool withStatementTimeout) const;
+
+    // Milliseconds a statement of the windows may run: the setting's own statement_timeout
+    // (in its "options"), else StatementTimeoutMs.
+    int statementTimeoutMs() const;
 
     // The options as a libpq keyword/value string, each value quoted (for pg_dump and
     // pg_restore, and for Qt's driver).

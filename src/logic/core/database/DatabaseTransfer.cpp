@@ -24,7 +24,7 @@ namespace {
 
 const QString ServerConnection = u"orva-copy"_s;
 const QString FileConnection = u"orva-copy-file"_s;
-constexpr qsizetype CopyBuffer = 256 * 1024;
+constexpr qsizetype CopyBuffer = qsizetype{256} * 1024;
 constexpr qint64 ProgressRows = 2000;
 
 QString decimal(__int128 value) {
@@ -85,7 +85,7 @@ QString resultError(PGconn* connection, PGresult* result) {
 class Transfer {
 public:
     Transfer(QSqlDatabase file, QSqlDatabase server, const TransferProgress& progress)
-        : m_file(std::move(file)), m_server(std::move(server)), m_progress(progress) {}
+        : m_file(file), m_server(server), m_progress(progress) {}
 
     bool countRows(QString* error) {
         for (const QString& table : ProgramTables()) {
@@ -200,26 +200,29 @@ private:
     qint64 m_done = 0;
 };
 
-QString openFile(const QString& file) {
+// An empty text when the file opens as a database of the program; else why not, in Greek.
+Failure openFile(const QString& file) {
     if (!QFileInfo(file).isFile())
-        return u"Το αρχείο %1 δεν υπάρχει."_s.arg(file);
-    if (const QString refusal = CheckDatabaseFile(file); !refusal.isEmpty())
-        return refusal;
+        return {u"Το αρχείο %1 δεν υπάρχει."_s.arg(file), {}};
+    QString reason;
+    if (const QString refusal = CheckDatabaseFile(file, &reason); !refusal.isEmpty())
+        return {refusal, reason};
     QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, FileConnection);
     db.setDatabaseName(file);
     db.setConnectOptions(u"QSQLITE_OPEN_READONLY"_s);
     if (!db.open() || !RegisterGreekCollation(db))
-        return DamagedDatabaseText(file) + u"\r\n\r\n"_s + db.lastError().text();
+        return {DamagedDatabaseText(file), db.lastError().text()};
     QSqlQuery query(db);
     QStringList tables;
     if (!query.exec(u"Select Name From sqlite_master Where Type='table'"_s))
-        return DamagedDatabaseText(file) + u"\r\n\r\n"_s + query.lastError().text();
+        return {DamagedDatabaseText(file), query.lastError().text()};
     while (query.next())
         tables << query.value(0).toString().toLower();
     for (const SchemaTable& table : ProgramSchema()) {
         if (!tables.contains(table.name.toLower()))
-            return u"Το αρχείο %1 δεν είναι βάση δεδομένων του προγράμματος: δεν έχει τον πίνακα %2."_s.arg(
-                file, table.name);
+            return {u"Το αρχείο %1 δεν είναι βάση δεδομένων του προγράμματος: δεν έχει τον πίνακα %2."_s.arg(
+                        file, table.name),
+                    {}};
     }
     return {};
 }
@@ -229,6 +232,15 @@ QString counted(qint64 count, const QString& one, const QString& many) {
     return greek.toString(count) + u' ' + (count == 1 ? one : many);
 }
 
+// The server's database could not be read or changed before the copy began: its own words go
+// under «Λεπτομέρειες».
+ServerWork notStarted(const QString& where, const QString& technical) {
+    return {
+        ServerWork::Failed,
+        u"Η βάση δεδομένων %1 δεν διαβάστηκε· η μεταφορά δεν έγινε και η βάση έμεινε όπως ήταν."_s.arg(where),
+        technical.trimmed()};
+}
+
 // Checks the server's database and copies into it; the connections are open.
 ServerWork copyOpen(const QString& where, const QString& file, bool replace,
                     const TransferProgress& progress) {
@@ -236,7 +248,7 @@ ServerWork copyOpen(const QString& where, const QString& file, bool replace,
     QStringList tables;
     QString error;
     if (!ServerTables(server, &tables, &error))
-        return {ServerWork::Failed, error};
+        return notStarted(where, error);
     const bool create = tables.isEmpty();
     if (!create && !AreProgramTables(tables))
         return {ServerWork::NotEmpty,
@@ -247,10 +259,10 @@ ServerWork copyOpen(const QString& where, const QString& file, bool replace,
     if (!create) {
         // A database made before the submissions' tables gets them, as it would when opened.
         if (const QString failed = CreateSubmissionTables(server); !failed.isEmpty())
-            return {ServerWork::Failed, failed};
+            return notStarted(where, failed);
         QString records;
         if (!ServerRecords(server, &records, &error))
-            return {ServerWork::Failed, error};
+            return notStarted(where, error);
         if (!records.isEmpty() && !replace)
             return {ServerWork::NotEmpty,
                     u"Η βάση δεδομένων %1 δεν είναι κενή (έχει %2). Για να αντικατασταθούν "
@@ -258,7 +270,7 @@ ServerWork copyOpen(const QString& where, const QString& file, bool replace,
         if (!records.isEmpty()) {
             const QStringList sessions = OtherServerSessions(server, &error);
             if (!error.isEmpty())
-                return {ServerWork::Failed, error};
+                return notStarted(where, error);
             if (!sessions.isEmpty())
                 return {
                     ServerWork::InUse,
@@ -268,7 +280,7 @@ ServerWork copyOpen(const QString& where, const QString& file, bool replace,
     }
     Transfer transfer(QSqlDatabase::database(FileConnection, false), server, progress);
     if (!transfer.countRows(&error))
-        return {ServerWork::BadSource, DamagedDatabaseText(file) + u"\r\n\r\n"_s + error};
+        return {ServerWork::BadSource, DamagedDatabaseText(file), error};
     QSqlQuery query(server);
     bool ok = server.transaction() && (!create || CreateServerSchema(server, &error)) &&
               query.exec(u"Truncate Table Kins, Ergaz, Company, Param, Submissions, ApiLogin"_s);
@@ -293,8 +305,8 @@ ServerWork copyOpen(const QString& where, const QString& file, bool replace,
             error = query.lastError().isValid() ? query.lastError().text() : server.lastError().text();
         server.rollback();
         return {ServerWork::Failed,
-                u"Η μεταφορά απέτυχε και αναιρέθηκε· η βάση %1 έμεινε όπως ήταν.\r\n\r\nΑιτία: %2"_s.arg(
-                    where, error.trimmed())};
+                u"Η μεταφορά απέτυχε και αναιρέθηκε· η βάση %1 έμεινε όπως ήταν."_s.arg(where),
+                error.trimmed()};
     }
     if (progress)
         progress(transfer.total(), transfer.total());
@@ -366,17 +378,20 @@ ServerWork CopyIntoServer(const QString& setting, const QString& file, bool repl
                           const TransferProgress& progress) {
     ServerWork work;
     {
-        const std::optional<DatabaseServer> server = DatabaseServer::parse(setting, &work.text);
-        if (!server) {
-            work.outcome = ServerWork::CannotConnect;
-        } else if (const QString refusal = openFile(file); !refusal.isEmpty()) {
-            work = {ServerWork::BadSource, refusal};
-        } else if (const QString error = OpenServerConnection(ServerConnection, setting, false);
-                   !error.isEmpty()) {
-            work = {ServerWork::CannotConnect, error};
-        } else {
-            work = copyOpen(server->describe(), file, replace, progress);
+        // The setting, then the file, then the server: the first refusal is the outcome.
+        Failure refused;
+        ServerWork::Outcome refusal = ServerWork::CannotConnect;
+        const std::optional<DatabaseServer> server = DatabaseServer::parse(setting, &refused);
+        if (server) {
+            refused = openFile(file);
+            refusal = ServerWork::BadSource;
         }
+        if (server && refused.text.isEmpty()) {
+            refused = OpenServerConnection(ServerConnection, setting, false);
+            refusal = ServerWork::CannotConnect;
+        }
+        work = refused.text.isEmpty() ? copyOpen(server->describe(), file, replace, progress)
+                                      : ServerWork{refusal, refused.text, refused.details};
         QSqlDatabase::database(FileConnection, false).close();
         QSqlDatabase::database(ServerConnection, false).close();
     }

@@ -136,15 +136,16 @@ ServerWork InitServerDatabase(const QString& setting) {
     const QString name = u"orva-init"_s;
     ServerWork work;
     {
-        if (const QString refusal = OpenServerConnection(name, setting); !refusal.isEmpty()) {
-            work = {ServerWork::CannotConnect, refusal};
+        if (const Failure refusal = OpenServerConnection(name, setting); !refusal.text.isEmpty()) {
+            work = {ServerWork::CannotConnect, refusal.text, refusal.details};
         } else {
             QSqlDatabase db = QSqlDatabase::database(name, false);
             const QString where = DatabaseServer::parse(setting, nullptr)->describe();
             QStringList tables;
             QString error;
             if (!ServerTables(db, &tables, &error)) {
-                work = {ServerWork::Failed, error};
+                work = {ServerWork::Failed,
+                        u"Οι πίνακες της βάσης %1 δεν διαβάστηκαν· δεν άλλαξε τίποτα."_s.arg(where), error};
             } else if (!tables.isEmpty()) {
                 work = {
                     ServerWork::NotEmpty,
@@ -160,10 +161,9 @@ ServerWork InitServerDatabase(const QString& setting) {
                 if (error.isEmpty())
                     error = db.lastError().text();
                 db.rollback();
-                work = {
-                    ServerWork::Failed,
-                    u"Οι πίνακες δεν δημιουργήθηκαν και η βάση %1 έμεινε όπως ήταν.\r\n\r\nΑιτία: %2"_s.arg(
-                        where, error.trimmed())};
+                work = {ServerWork::Failed,
+                        u"Οι πίνακες δεν δημιουργήθηκαν και η βάση %1 έμεινε όπως ήταν."_s.arg(where),
+                        error.trimmed()};
             } else {
                 work = {ServerWork::Done,
                         u"Οι πίνακες του προγράμματος δημιουργήθηκαν στη βάση %1."_s.arg(where)};
@@ -179,8 +179,8 @@ ServerCheck CheckServerDatabase(const QString& setting) {
     const QString name = u"orva-check-server"_s;
     ServerCheck check;
     {
-        if (const QString refusal = OpenServerConnection(name, setting); !refusal.isEmpty()) {
-            check.cannotCheck = refusal;
+        if (Failure refusal = OpenServerConnection(name, setting); !refusal.text.isEmpty()) {
+            check.cannotCheck = std::move(refusal);
         } else {
             const QSqlDatabase db = QSqlDatabase::database(name, false);
             const SchemaGaps gaps = FindSchemaGaps(db);

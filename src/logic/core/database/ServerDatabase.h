@@ -1,5 +1,7 @@
 #pragma once
 
+#include "logic/core/text/FailureText.h"
+
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
@@ -21,6 +23,7 @@ struct ServerWork {
     };
     Outcome outcome = Done;
     QString text;
+    QString details = {}; // the server's or the driver's own words, for «Λεπτομέρειες»
 
     bool ok() const { return outcome == Done; }
 };
@@ -60,9 +63,9 @@ ServerWork InitServerDatabase(const QString& setting);
 // names were made with (a table made by hand with the database's own collation orders the
 // lists and the AFM ranges differently). Only reads.
 struct ServerCheck {
-    QString cannotCheck;  // no connection, in Greek
+    Failure cannotCheck;  // no connection: the Greek text, the technical details
     QStringList missing;  // "Ergaz", "Ergaz.Eypo"
     QStringList problems; // the other faults, in Greek
-    bool sound() const { return cannotCheck.isEmpty() && missing.isEmpty() && problems.isEmpty(); }
+    bool sound() const { return cannotCheck.text.isEmpty() && missing.isEmpty() && problems.isEmpty(); }
 };
 ServerCheck CheckServerDatabase(const QString& setting);
