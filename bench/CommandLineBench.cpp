@@ -8,6 +8,13 @@
 // steadier on a busy machine, the processor seconds of the processes (orva_cpu_s,
 // peer_cpu_s, cpu_ratio). Orva's time is the whole command: start-up, reading the database,
 // laying out and writing.
+//
+// The BM_PeakMemory cases print the peak resident memory of the same commands (peak_MB)
+// against a limit: the Qt baseline, the peak of "orva --version", a process that starts Qt
+// and the program's libraries and does nothing else (qt_baseline_MB), plus three times the
+// report's text, its lines at one byte a character (text_MB); ratio is the peak over the
+// limit. The peers' peaks stand beside them (peer_peak_MB: the larger of enscript's and
+// ps2pdf's, or python's).
 #include "logic/core/database/Database.h"
 #include "logic/core/files/DataFolder.h"
 #include "logic/core/program/ProgramValues.h"
@@ -16,6 +23,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QSqlQuery>
@@ -226,6 +234,73 @@ void BM_XlsxAgainstXlsxwriter(benchmark::State& state) {
                f.dir.filePath(QStringLiteral("python.xlsx"))}}});
 }
 BENCHMARK(BM_XlsxAgainstXlsxwriter)->Iterations(3)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// The peak resident memory of a whole process in MB, its output thrown away; -1 when it
+// failed. bench_peak_memory runs it and tells.
+double peakMemoryMB(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(QStringLiteral(ORVA_PEAK_MEMORY), QStringList{program} + arguments);
+    if (!process.waitForFinished(600000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0)
+        return -1;
+    bool read = false;
+    const double kilobytes = process.readAllStandardOutput().trimmed().toDouble(&read);
+    return read ? kilobytes / 1024 : -1;
+}
+
+void peakMemory(benchmark::State& state, const QString& format,
+                const QList<std::pair<QString, QStringList>>& peers) {
+    Fixture& f = fixture();
+    if (!f.error.isEmpty()) {
+        state.SkipWithError(f.error.toUtf8().constData());
+        return;
+    }
+    double peak = 0;
+    double baseline = 0;
+    double peerPeak = 0;
+    for (auto _ : state) {
+        baseline = peakMemoryMB(QStringLiteral(ORVA_EXECUTABLE), {QStringLiteral("--version")});
+        peak = peakMemoryMB(QStringLiteral(ORVA_EXECUTABLE),
+                            orvaReport(format, f.dir.filePath(QStringLiteral("memory.") + format)));
+        peerPeak = 0;
+        for (const auto& [program, arguments] : peers)
+            peerPeak = std::max(peerPeak, peakMemoryMB(program, arguments));
+        if (baseline < 0 || peak < 0 || peerPeak < 0) {
+            state.SkipWithError("a process failed");
+            return;
+        }
+    }
+    const double text = double(QFileInfo(f.enscriptLines).size()) / (1024 * 1024);
+    const double limit = baseline + 3 * text;
+    state.counters["peak_MB"] = peak;
+    state.counters["qt_baseline_MB"] = baseline;
+    state.counters["text_MB"] = text;
+    state.counters["limit_MB"] = limit;
+    state.counters["ratio"] = peak / limit;
+    state.counters["peer_peak_MB"] = peerPeak;
+}
+
+void BM_PeakMemoryPdf(benchmark::State& state) {
+    Fixture& f = fixture();
+    const QString postscript = f.dir.filePath(QStringLiteral("enscript.ps"));
+    peakMemory(
+        state, QStringLiteral("pdf"),
+        {{QStringLiteral("/usr/bin/enscript"),
+          {QStringLiteral("--quiet"), QStringLiteral("--no-header"), QStringLiteral("--landscape"),
+           QStringLiteral("--media=A4"), QStringLiteral("--font=Courier7.5"),
+           QStringLiteral("--encoding=88597"), QStringLiteral("--output=") + postscript, f.enscriptLines}},
+         {QStringLiteral("/usr/bin/ps2pdf"), {postscript, f.dir.filePath(QStringLiteral("enscript.pdf"))}}});
+}
+BENCHMARK(BM_PeakMemoryPdf)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+void BM_PeakMemoryXlsx(benchmark::State& state) {
+    Fixture& f = fixture();
+    peakMemory(state, QStringLiteral("xlsx"),
+               {{QStringLiteral("/usr/bin/python3"),
+                 {QStringLiteral(ORVA_BENCH_DIR "/xlsx_peer.py"), f.peerLines,
+                  f.dir.filePath(QStringLiteral("python.xlsx"))}}});
+}
+BENCHMARK(BM_PeakMemoryXlsx)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

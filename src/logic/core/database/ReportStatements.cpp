@@ -10,6 +10,8 @@ bool MaskNarrows(const QString& mask) {
 QSqlQuery SelectEntryIndex(const AfmRange& afms, const QString& fromDate, const QString& toDate,
                            EntryOrder order, DbStatus* status) {
     QSqlQuery query(DbConnection());
+    // Read once from the first row to the last: the driver keeps no copy of the rows read.
+    query.setForwardOnly(true);
     QString statement = QStringLiteral("Select Kins.*,Ergaz.Eepon "
                                        "From Kins Inner Join Ergaz On Kins.Eafm=Ergaz.Eafm "
                                        "Where Kins.Eafm>=? And Kins.Eafm<=?");
