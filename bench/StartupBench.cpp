@@ -7,6 +7,10 @@
 //   - the window: "orva" on a data folder until the work-date window has painted itself. The
 //     program is started with libbench_paint_watch.so preloaded, which tells on standard
 //     output when that window painted and then leaves it (PaintWatch.cpp).
+//   - the browser library: what the first window that hosts the browser now waits for, since
+//     the program no longer loads the engine as it starts. This benchmark starts itself as a
+//     bare Qt process that loads liborva_browser.so (and Qt WebEngine with it) and ends, beside
+//     the same process that loads nothing; the difference is the added wait.
 // With ORVA_BENCH_REFERENCE_ORVA naming an orva executable of an earlier version, every case
 // runs it too, side by side, and reports the ratio (ours over the reference's).
 #include "logic/core/files/DataFolder.h"
@@ -14,9 +18,11 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLibrary>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <cstdio>
 #include <cstdlib>
 
 namespace {
@@ -150,16 +156,52 @@ void BM_WorkDateWindow(benchmark::State& state) {
             "painted\n");
 }
 
+// The library load alone, in processes of this benchmark's own (see main).
+void BM_BrowserLibraryLoad(benchmark::State& state) {
+    const QString self = QCoreApplication::applicationFilePath();
+    const QString library = QStringLiteral(ORVA_BROWSER_LIBRARY);
+    double loadingMs = 0;
+    double bareMs = 0;
+    for (auto _ : state) {
+        QString failure;
+        const double loading = runOnce(self, {QStringLiteral("--load"), library}, {0}, {}, false, &failure);
+        const double bare = runOnce(self, {QStringLiteral("--load")}, {0}, {}, false, &failure);
+        if (loading < 0 || bare < 0) {
+            state.SkipWithError(failure.toUtf8().constData());
+            return;
+        }
+        state.SetIterationTime((loading - bare) / 1000);
+        loadingMs += loading;
+        bareMs += bare;
+    }
+    const double n = double(state.iterations());
+    state.counters["with_library_ms"] = loadingMs / n;
+    state.counters["bare_process_ms"] = bareMs / n;
+    state.counters["added_ms"] = (loadingMs - bareMs) / n;
+}
+
 BENCHMARK(BM_Version)->Iterations(20)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Help)->Iterations(20)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CommandHelp)->Iterations(20)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReportNothingFound)->Iterations(20)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ImportNothing)->Iterations(20)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WorkDateWindow)->Iterations(10)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BrowserLibraryLoad)->Iterations(20)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 } // namespace
 
 int main(int argc, char** argv) {
+    // The child of BM_BrowserLibraryLoad: "--load [library]" loads it, if given, and ends.
+    if (argc >= 2 && qstrcmp(argv[1], "--load") == 0) {
+        QCoreApplication app(argc, argv);
+        if (argc < 3)
+            return 0;
+        QLibrary library(QString::fromLocal8Bit(argv[2]));
+        if (library.load())
+            return 0;
+        fprintf(stderr, "%s\n", qPrintable(library.errorString()));
+        return 1;
+    }
     // Without a display the window starts on the offscreen platform; under Xvfb or a desktop it
     // starts as the user sees it.
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
