@@ -137,6 +137,22 @@ private slots:
         QVERIFY(!lossy);
     }
 
+    // The exports drop the control characters (Unicode's category Cc) but the tab from a
+    // cell's text, and keep every other character as it is.
+    void cellsLoseTheirControlCharactersOnly() {
+        QString every;
+        for (char16_t c = 0; c < 0x3000; ++c)
+            every += QChar(c);
+        QString expected;
+        for (const QChar c : every) {
+            if (c.category() != QChar::Other_Control || c == u'\t')
+                expected += c;
+        }
+        QCOMPARE(PrintableText(every), expected);
+        QCOMPARE(expected.size(), every.size() - 64);
+        QCOMPARE(PrintableText(u"ΑΦΜ\t090000045"_s), u"ΑΦΜ\t090000045"_s);
+    }
+
     void savingAsksForTheFileAndReportsCompletion() {
         PrintJob job;
         fillReport(job, {Line(u"Ας"_s, 40)}, {}, {}, false, false);

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStringEncoder>
+#include <algorithm>
 #include <cmath>
 
 using namespace Qt::StringLiterals;
@@ -127,10 +128,17 @@ void ShowExportError(const QString& path, const QString& technical) {
 }
 
 QString PrintableText(const QString& text) {
+    // The control characters of Unicode (category Cc) are these two ranges; the exports call
+    // this for every cell, and most cells hold none.
+    const auto control = [](QChar c) {
+        return (c < u'\x20' && c != u'\t') || (c >= u'\x7f' && c <= u'\x9f');
+    };
+    if (std::none_of(text.cbegin(), text.cend(), control))
+        return text;
     QString clean;
     clean.reserve(text.size());
     for (QChar c : text) {
-        if (c.category() != QChar::Other_Control || c == u'\t')
+        if (!control(c))
             clean += c;
     }
     return clean;

@@ -6,7 +6,6 @@
 #include "logic/records/RecordKeys.h"
 #include "logic/records/RecordPrinting.h"
 
-#include <QRegularExpression>
 #include <QSqlQuery>
 #include <QSqlRecord>
 
@@ -26,17 +25,50 @@ QString StoredDate(const QString& screenDate) {
 }
 } // namespace
 
+namespace {
+// The lines of the entry index are built in place, as wide as they end: a report holds up to
+// 64,000 of them.
+void appendPadded(QString& line, QStringView text, qsizetype width) {
+    line += text.left(width);
+    line.append(QString(width - qMin(width, text.size()), u' '));
+}
+
+// The line as wide as the report, then its suffix.
+QString finishedLine(QString& line, QStringView suffix) {
+    line.truncate(EntryIndexWidth);
+    line.append(QString(EntryIndexWidth - line.size(), u' '));
+    line += suffix;
+    return line;
+}
+} // namespace
+
 QString EntryIndexEntryLine(const QString& kdate, const QString& afm, const QString& name) {
-    const QString text = StoredToScreenDate(kdate) + u' ' + Padded(afm, 15) + Padded(name, 31);
-    return Padded(text, EntryIndexWidth) + u"2    "_s;
+    QString line;
+    line.reserve(EntryIndexWidth + LineSuffix::Length);
+    line += StoredToScreenDate(kdate);
+    line += u' ';
+    appendPadded(line, afm, 15);
+    appendPadded(line, name, 31);
+    return finishedLine(line, u"2    ");
 }
 
 QString EntryIndexTextLine(const QString& text) {
     // The entry form stores a typed line break as a bare LF; older data may hold CR LF or CR.
-    static const QRegularExpression lineBreak(u"\r\n|\r|\n"_s);
-    QString oneLine = text;
-    oneLine.replace(lineBreak, u"  "_s);
-    return Padded(QString(11, u' ') + oneLine, EntryIndexWidth) + u"1    "_s;
+    // Each becomes two blanks.
+    QString line;
+    line.reserve(EntryIndexWidth + LineSuffix::Length);
+    line.append(QString(11, u' '));
+    for (qsizetype i = 0; i < text.size() && line.size() < EntryIndexWidth; ++i) {
+        const QChar c = text.at(i);
+        if (c == u'\r' || c == u'\n') {
+            line += u"  ";
+            if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n')
+                ++i;
+        } else {
+            line += c;
+        }
+    }
+    return finishedLine(line, u"1    ");
 }
 
 QString EntryIndexKeys(const QString& afm, const QString& kdate) {

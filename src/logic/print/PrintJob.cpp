@@ -64,14 +64,14 @@ void PrintJob::PutLine(const QString& oneLine, const QString& keys) {
     }
     // A text built by appending holds room to grow that a report of many lines would keep;
     // the lines of one record share their keys.
-    m_lines.push_back(oneLine);
-    m_lines.back().squeeze();
-    if (!m_keys.empty() && m_keys.back() == keys) {
-        m_keys.push_back(m_keys.back());
-    } else {
-        m_keys.push_back(keys);
-        m_keys.back().squeeze();
-    }
+    const auto kept = [](const QString& text) {
+        QString copy = text;
+        if (copy.capacity() > copy.size())
+            copy.squeeze();
+        return copy;
+    };
+    m_lines.push_back(kept(oneLine));
+    m_keys.push_back(!m_keys.empty() && m_keys.back() == keys ? m_keys.back() : kept(keys));
     // A long report keeps the program responsive while it is built.
     if (LineCount() % 100 == 0)
         QCoreApplication::processEvents();
