@@ -19,6 +19,7 @@
 #include <QTimer>
 
 #include <libpq-fe.h>
+#include <poll.h>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -77,9 +78,29 @@ void addMonthEntryIndex(const QSqlDatabase& db) {
     query.exec(MonthEntryIndexStatement());
 }
 
+// A server that shut down or restarted while the connection was idle has left its last words
+// and the end of the stream on the socket (and one that vanished is found by the keepalives):
+// reading what waits there lets libpq see the connection gone before a statement fails on it,
+// so that the next action connects again instead of failing first. Only outside a
+// transaction: one open must end with the statement that fails, never go on half on a new
+// connection. A sound idle connection has nothing waiting: one poll.
+void readWhatWaits(PGconn* connection) {
+    for (int read = 0; read < 4; ++read) {
+        if (PQstatus(connection) != CONNECTION_OK || PQtransactionStatus(connection) != PQTRANS_IDLE ||
+            PQisBusy(connection))
+            return;
+        pollfd socket{PQsocket(connection), POLLIN, 0};
+        if (::poll(&socket, 1, 0) <= 0 || !PQconsumeInput(connection))
+            return;
+    }
+}
+
 bool connectionLost(const QSqlDatabase& db) {
-    const PGconn* connection = ServerHandle(db);
-    return !connection || PQstatus(connection) == CONNECTION_BAD;
+    PGconn* connection = ServerHandle(db);
+    if (!connection)
+        return true;
+    readWhatWaits(connection);
+    return PQstatus(connection) == CONNECTION_BAD;
 }
 
 // A connection attempt made with libpq alone, which tells what Qt's driver does not: whether
