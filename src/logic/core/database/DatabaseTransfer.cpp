@@ -341,18 +341,16 @@ TableSum RowSum::sum() const {
 }
 
 const QStringList& TableColumns(const QString& table) {
-    static const QHash<QString, QStringList> columns = {
-        {u"Ergaz"_s, {u"Eafm"_s, u"Eepon"_s, u"Eypo"_s}},
-        {u"Kins"_s, {u"Eafm"_s, u"Kdate"_s, u"Korario"_s, u"Kparat"_s}},
-        {u"Param"_s,
-         {u"IkaCode"_s, u"IkaPass"_s, u"TaxisCode"_s, u"TaxisPass"_s, u"SmtpServer"_s, u"Cemail"_s,
-          u"Lemail"_s, u"Cepon"_s, u"NewsDat"_s}},
-        {u"Company"_s, {u"Ccode"_s, u"Cemail"_s}},
-        {u"Submissions"_s,
-         {u"Eafm"_s, u"Kdate"_s, u"Sway"_s, u"Sstate"_s, u"Sprotocol"_s, u"Ssubmit"_s, u"Sdocid"_s,
-          u"Shours"_s, u"Ssent"_s, u"Sproof"_s}},
-        {u"ApiLogin"_s, {u"Auser"_s, u"Apass"_s}},
-    };
+    // The program's schema, and the submissions' tables, which a database gets when it opens.
+    static const QHash<QString, QStringList> columns = [] {
+        QHash<QString, QStringList> all;
+        for (const SchemaTable& schemaTable : ProgramSchema())
+            all.insert(schemaTable.name, schemaTable.columns);
+        all.insert(u"Submissions"_s, {u"Eafm"_s, u"Kdate"_s, u"Sway"_s, u"Sstate"_s, u"Sprotocol"_s,
+                                      u"Ssubmit"_s, u"Sdocid"_s, u"Shours"_s, u"Ssent"_s, u"Sproof"_s});
+        all.insert(u"ApiLogin"_s, {u"Auser"_s, u"Apass"_s});
+        return all;
+    }();
     static const QStringList none;
     const auto found = columns.constFind(table);
     return found == columns.cend() ? none : *found;
