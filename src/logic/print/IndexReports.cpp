@@ -8,6 +8,8 @@
 
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <algorithm>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -26,49 +28,68 @@ QString StoredDate(const QString& screenDate) {
 } // namespace
 
 namespace {
-// The lines of the entry index are built in place, as wide as they end: a report holds up to
-// 64,000 of them.
-void appendPadded(QString& line, QStringView text, qsizetype width) {
-    line += text.left(width);
-    line.append(QString(width - qMin(width, text.size()), u' '));
-}
+// The lines of the entry index are written into one blank line of the report's width and its
+// suffix, one allocation a line: a report holds up to 64,000 of them.
+class IndexLineWriter {
+public:
+    explicit IndexLineWriter(QStringView suffix) : m_line(EntryIndexWidth + LineSuffix::Length, u' ') {
+        std::copy(suffix.begin(), suffix.end(), m_line.begin() + EntryIndexWidth);
+    }
+    // Text past the report's width is cut off.
+    void put(QStringView text) {
+        for (const QChar c : text.left(EntryIndexWidth - qMin(m_at, qsizetype(EntryIndexWidth))))
+            m_line[m_at++] = c;
+    }
+    void put(QChar c) { put(QStringView(&c, 1)); }
+    // The text cut or padded to the width.
+    void putPadded(QStringView text, qsizetype width) {
+        const qsizetype end = m_at + width;
+        put(text.left(width));
+        m_at = end;
+    }
+    void skip(qsizetype blanks) { m_at += blanks; }
+    bool full() const { return m_at >= EntryIndexWidth; }
+    QString line() && { return std::move(m_line); }
 
-// The line as wide as the report, then its suffix.
-QString finishedLine(QString& line, QStringView suffix) {
-    line.truncate(EntryIndexWidth);
-    line.append(QString(EntryIndexWidth - line.size(), u' '));
-    line += suffix;
-    return line;
-}
+private:
+    QString m_line;
+    qsizetype m_at = 0;
+};
 } // namespace
 
 QString EntryIndexEntryLine(const QString& kdate, const QString& afm, const QString& name) {
-    QString line;
-    line.reserve(EntryIndexWidth + LineSuffix::Length);
-    line += StoredToScreenDate(kdate);
-    line += u' ';
-    appendPadded(line, afm, 15);
-    appendPadded(line, name, 31);
-    return finishedLine(line, u"2    ");
+    IndexLineWriter line(u"2    ");
+    // The stored "yyyymmdd" as "dd/mm/yyyy".
+    if (!kdate.isEmpty()) {
+        const QStringView date(kdate);
+        line.put(date.mid(6, 2));
+        line.put(u'/');
+        line.put(date.mid(4, 2));
+        line.put(u'/');
+        line.put(date.left(4));
+    }
+    line.put(u' ');
+    line.putPadded(afm, 15);
+    line.putPadded(name, 31);
+    return std::move(line).line();
 }
 
 QString EntryIndexTextLine(const QString& text) {
     // The entry form stores a typed line break as a bare LF; older data may hold CR LF or CR.
     // Each becomes two blanks.
-    QString line;
-    line.reserve(EntryIndexWidth + LineSuffix::Length);
-    line.append(QString(11, u' '));
-    for (qsizetype i = 0; i < text.size() && line.size() < EntryIndexWidth; ++i) {
+    IndexLineWriter line(u"1    ");
+    line.skip(11);
+    for (qsizetype i = 0; i < text.size() && !line.full(); ++i) {
         const QChar c = text.at(i);
         if (c == u'\r' || c == u'\n') {
-            line += u"  ";
+            line.skip(2);
             if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n')
                 ++i;
         } else {
-            line += c;
+            line.put(c);
         }
     }
-    return finishedLine(line, u"1    ");
+    return std::move(line).line();
 }
 
 QString EntryIndexKeys(const QString& afm, const QString& kdate) {
