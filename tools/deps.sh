@@ -13,7 +13,7 @@ ORVA_BUILD_PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-l10n-tools libqt6sql6-sqlite libsqlite3-dev libicu-dev
   qt6-webengine-dev qt6-pdf-dev
-  libxlsxwriter-dev libarchive-dev libcurl4-openssl-dev
+  libarchive-dev libcurl4-openssl-dev
   fonts-liberation2 adwaita-icon-theme
   dpkg-dev file
   libqt6sql6-odbc unixodbc-dev tdsodbc

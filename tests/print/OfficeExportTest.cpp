@@ -267,6 +267,77 @@ private slots:
         QCOMPARE(book.columns.last().value(u"max"_s).toInt(), 16384);
     }
 
+    // Every part of a workbook whose columns use every style the report knows: bold, italic,
+    // underlined and framed columns, numbers among them, the characters XML escapes, a blank
+    // row, a control character and a tab. The parts are those office programs read, in the
+    // order they are written.
+    void theWorkbookPartsOfEveryStyle() {
+        PrintJob job;
+        job.InitTitles({}, {});
+        const auto row = [](const QStringList& cells, QChar marker = u' ') {
+            QString text;
+            for (const QString& cell : cells)
+                text += cell.leftJustified(10, u' ', true) + u' ';
+            return Line(text, 99, 1, marker);
+        };
+        job.PutLine(row({u"ΕΝΤΟΝΑ"_s, u"πλάγια"_s, u"υπογρ."_s, u"πλαίσιο"_s, u"έντ.πλ."_s, u"πλάγ.πλ."_s,
+                         u"υπογ.πλ."_s, u"1.234,50"_s, u"A & <B>"_s}),
+                    {});
+        job.PutLine(row({u"\"ναι\""_s, u"'όχι'"_s, u"-0,75"_s, u"7,5 ώρες"_s, u"α\tβ"_s, u"γ\u0001δ"_s,
+                         u"12345"_s, u"0,00"_s, u"ΤΕΛΟΣ"_s},
+                        u'%'),
+                    {});
+        job.PutLine(Line(QString(), 99, 1, u'^'), {});
+        job.PutLine(row({{}, {}, {}, {}, {}, {}, {}, {}, u"μόνο εδώ"_s}), {});
+        job.FixTitles(u"ΟΛΑ ΤΑ ΣΤΥΛ"_s, 0, 0);
+        QString heading;
+        for (const QString& title : {u"ΕΝΤΟΝΑ"_s, u"ΠΛΑΓΙΑ"_s, u"ΥΠΟΓΡ."_s, u"ΠΛΑΙΣΙΟ"_s, u"ΕΝΤ.ΠΛ."_s,
+                                     u"ΠΛΑΓ.ΠΛ."_s, u"ΥΠΟΓ.ΠΛ."_s, u"ΠΟΣΟ"_s, u"ΚΕΙΜΕΝΟ"_s})
+            heading += title.leftJustified(10) + u'|';
+        job.FixTitles(heading, 1, 1, {1, 2, 3, 4, 5, 6, 7, 0, 0});
+        job.Initprint(99, 2, 0, 0, true, true, false, {}, {}, {});
+
+        const ZipContents zip = writeExcel(job);
+        QVERIFY2(zip.error.isEmpty(), qPrintable(zip.error));
+        const QStringList parts = {u"[Content_Types].xml"_s,
+                                   u"_rels/.rels"_s,
+                                   u"xl/_rels/workbook.xml.rels"_s,
+                                   u"xl/worksheets/sheet1.xml"_s,
+                                   u"xl/workbook.xml"_s,
+                                   u"xl/theme/theme1.xml"_s,
+                                   u"xl/styles.xml"_s,
+                                   u"docProps/core.xml"_s,
+                                   u"docProps/app.xml"_s};
+        QCOMPARE(zip.names, parts);
+        for (const QString& part : parts) {
+            QString golden = part;
+            golden.replace(u'/', u'-').remove(u'[').remove(u']');
+            GOLDEN_COMPARE(IndentedXml(zip.data[part]), u"print/excel/every-style/"_s + golden);
+        }
+    }
+
+    // A sheet of many rows goes through a file of its own before it is packed: every row
+    // arrives, in its order, and the sheet's dimension covers them.
+    void aLongSheetKeepsEveryRow() {
+        PrintJob job;
+        job.InitTitles({}, {});
+        constexpr int Rows = 12000;
+        for (int i = 1; i <= Rows; ++i)
+            job.PutLine(Line(u"Γραμμή %1 & <%2>"_s.arg(i).arg(i % 7), 40), {});
+        job.FixTitles(u"ΚΑΤΑΣΤΑΣΗ"_s, 0, 0);
+        job.FixTitles(QString(40, u' ') + u'|', 1, 1);
+        job.Initprint(40, 2, 0, 0, false, true, false, {}, {}, {});
+        const ZipContents zip = writeExcel(job);
+        QVERIFY2(zip.error.isEmpty(), qPrintable(zip.error));
+        QVERIFY(zip.data[u"xl/worksheets/sheet1.xml"_s].size() > 1 << 20);
+        const Workbook book = ReadWorkbook(zip);
+        QVERIFY2(book.error.isEmpty(), qPrintable(book.error));
+        QCOMPARE(book.cells.size(), Rows);
+        for (int i : {1, 5000, 5001, Rows})
+            QCOMPARE(book.text(u"A%1"_s.arg(i)), u"Γραμμή %1 & <%2>"_s.arg(i).arg(i % 7));
+        QVERIFY(zip.data[u"xl/worksheets/sheet1.xml"_s].contains("<dimension ref=\"A1:XFD12000\"/>"));
+    }
+
     // The same report at the same time of the program's clock makes the same file: the
     // parts are dated as office programs date them, the document by the clock alone.
     void theFilesCarryNoTimeButTheClocks() {

@@ -29,11 +29,15 @@ class ZipWriter {
 public:
     explicit ZipWriter(const QString& path) : m_file(path), m_archive(archive_write_new()) {}
 
-    bool open() {
+    // compressionLevel 0 keeps the library's default.
+    bool open(int compressionLevel = 0) {
         if (!m_file.open(QIODevice::WriteOnly))
             return fail(m_file.errorString());
+        const QByteArray level = "zip:compression-level=" + QByteArray::number(compressionLevel);
         if (archive_write_set_format_zip(m_archive.get()) != ARCHIVE_OK ||
             archive_write_set_options(m_archive.get(), "zip:hdrcharset=UTF-8") != ARCHIVE_OK ||
+            (compressionLevel > 0 &&
+             archive_write_set_options(m_archive.get(), level.constData()) != ARCHIVE_OK) ||
             // The zip ends with its directory, not padded out to a tape block.
             archive_write_set_bytes_in_last_block(m_archive.get(), 1) != ARCHIVE_OK ||
             archive_write_open2(m_archive.get(), &m_file, nullptr, writeToFile, nullptr, nullptr) !=
@@ -107,21 +111,38 @@ bool finish(ZipWriter& writer, bool ok, QString* error) {
 
 } // namespace
 
+namespace {
+// The parts of a document have no time of their own: the earliest a zip can hold, as office
+// programs write it, so that the same document makes the same file.
+QDateTime partsTime() {
+    return {QDate(1980, 1, 1), QTime(0, 0)};
+}
+} // namespace
+
 bool WriteZip(const QString& zipPath, const QList<ZipEntry>& entries, QString* error) {
     ZipWriter writer(zipPath);
     bool ok = writer.open();
-    // The parts of a document have no time of their own: the earliest a zip can hold, as
-    // office programs write it, so that the same document makes the same file.
-    const QDateTime partsTime(QDate(1980, 1, 1), QTime(0, 0));
     for (const ZipEntry& entry : entries) {
         if (!ok)
             break;
         bool handed = false;
-        ok = writer.add(entry.name, entry.data.size(), partsTime, [&](QByteArray& piece) {
+        ok = writer.add(entry.name, entry.data.size(), partsTime(), [&](QByteArray& piece) {
             piece = handed ? QByteArray() : entry.data;
             handed = true;
             return true;
         });
+    }
+    return finish(writer, ok, error);
+}
+
+bool WriteZipStreams(const QString& zipPath, const QList<ZipStreamEntry>& entries, int compressionLevel,
+                     QString* error) {
+    ZipWriter writer(zipPath);
+    bool ok = writer.open(compressionLevel);
+    for (const ZipStreamEntry& entry : entries) {
+        if (!ok)
+            break;
+        ok = writer.add(entry.name, entry.size, partsTime(), entry.read);
     }
     return finish(writer, ok, error);
 }
