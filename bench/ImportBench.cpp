@@ -118,7 +118,7 @@ void BM_ImportAscFile(benchmark::State& state) {
         const auto start = std::chrono::steady_clock::now();
         int told = 0;
         const AscImportResult result =
-            ImportAscLines(ReadAscFile(f.ascFile).value_or(QStringList{}), [&told](int, int) { ++told; });
+            ImportAscLines(ReadAscFile(f.ascFile).value_or(AscLines()), [&told](int, int) { ++told; });
         totalMs +=
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
         state.PauseTiming();

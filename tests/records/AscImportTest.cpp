@@ -59,7 +59,7 @@ private slots:
         QStringDecoder greek("windows-1253");
         const QStringList expected = SplitAscText(greek.decode(bytes));
         QVERIFY(!greek.hasError());
-        QCOMPARE(ReadAscFile(file.fileName()), expected);
+        QCOMPARE(ReadAscFile(file.fileName()).value_or(AscLines()).toList(), expected);
         QCOMPARE(SplitAscText(DecodeAscText(bytes).value_or(QString())), expected);
         QCOMPARE(expected.at(expected.size() - 3), QStringLiteral("ΑΘΗΝΑ αθήνα"));
     }
@@ -233,6 +233,21 @@ private slots:
         QString error;
         QVERIFY(!DecodeAscText("\xEF\xBB\xBF\xC1\xC2", &error));
         QVERIFY(error.contains(QStringLiteral("UTF-8")));
+
+        // The same files read from disk, their lines decoded one by one.
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("employees.asc"));
+        for (const QByteArray& bytes :
+             {utf8, "\xEF\xBB\xBF" + utf8, greek, greek + "\x1A", greek + "\x1A\x1A\0\0", greek.chopped(2)}) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+                    file.write(bytes) == bytes.size());
+            file.close();
+            const std::optional<AscLines> read = ReadAscFile(path, &error);
+            QVERIFY2(read, qPrintable(error));
+            QCOMPARE(read->size(), lines.size());
+            QCOMPARE(read->toList(), lines);
+        }
     }
 
     void linesWhoseAfmIsNotDigitsAreSkippedAndCounted() {

@@ -83,20 +83,30 @@ QStringView field(const QString& line, int position, int length) {
 }
 } // namespace
 
-QStringList SplitAscText(const QString& text) {
-    QStringList lines;
+namespace {
+// Where each line of a text starts and how long it is: a line ends with CR LF, CR or LF.
+template <typename Text> QList<std::pair<qsizetype, qsizetype>> lineSpans(const Text& text) {
+    QList<std::pair<qsizetype, qsizetype>> spans;
     qsizetype start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c != QLatin1Char('\r') && c != QLatin1Char('\n'))
+        const auto c = text.at(i);
+        if (c != u'\r' && c != u'\n')
             continue;
-        lines.append(text.mid(start, i - start));
-        if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
+        spans.append({start, i - start});
+        if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n')
             ++i;
         start = i + 1;
     }
     if (start < text.size())
-        lines.append(text.mid(start));
+        spans.append({start, text.size() - start});
+    return spans;
+}
+} // namespace
+
+QStringList SplitAscText(const QString& text) {
+    QStringList lines;
+    for (const auto& [start, length] : lineSpans(text))
+        lines.append(text.mid(start, length));
     return lines;
 }
 
@@ -188,24 +198,6 @@ QString greekText(QByteArrayView bytes) {
     return text;
 }
 
-// SplitAscText over the bytes, each line decoded on its own: the file's text is never held whole.
-QStringList splitGreekLines(QByteArrayView bytes) {
-    QStringList lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const char c = bytes.at(i);
-        if (c != '\r' && c != '\n')
-            continue;
-        lines.append(greekText(bytes.sliced(start, i - start)));
-        if (c == '\r' && i + 1 < bytes.size() && bytes.at(i + 1) == '\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < bytes.size())
-        lines.append(greekText(bytes.sliced(start)));
-    return lines;
-}
-
 } // namespace
 
 std::optional<QString> DecodeAscText(const QByteArray& bytes, QString* error) {
@@ -217,23 +209,52 @@ std::optional<QString> DecodeAscText(const QByteArray& bytes, QString* error) {
     return greekText(checked->greek);
 }
 
-std::optional<QStringList> ReadAscFile(const QString& path, QString* error) {
+QString AscLines::at(qsizetype index) const {
+    const Span& line = m_lines.at(index);
+    return m_text.isNull() ? greekText(QByteArrayView(m_greek).sliced(line.start, line.length))
+                           : m_text.mid(line.start, line.length);
+}
+
+QStringList AscLines::toList() const {
+    QStringList lines;
+    lines.reserve(size());
+    for (qsizetype i = 0; i < size(); ++i)
+        lines.append(at(i));
+    return lines;
+}
+
+std::optional<AscLines> ReadAscFile(const QString& path, QString* error) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (error)
             *error = file.errorString();
         return std::nullopt;
     }
-    const QByteArray bytes = file.readAll();
+    AscLines lines;
+    lines.m_greek = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         if (error)
             *error = file.errorString();
         return std::nullopt;
     }
-    const std::optional<CheckedBytes> checked = checkAscBytes(bytes, error);
+    std::optional<CheckedBytes> checked = checkAscBytes(lines.m_greek, error);
     if (!checked)
         return std::nullopt;
-    return checked->text ? SplitAscText(*checked->text) : splitGreekLines(checked->greek);
+    const auto keep = [&lines](const QList<std::pair<qsizetype, qsizetype>>& spans) {
+        lines.m_lines.reserve(spans.size());
+        for (const auto& [start, length] : spans)
+            lines.m_lines.append({start, length});
+    };
+    if (checked->text) {
+        lines.m_text = std::move(*checked->text);
+        lines.m_greek.clear();
+        keep(lineSpans(lines.m_text));
+    } else {
+        // The bytes the check passed: the file's, without an end-of-file mark.
+        lines.m_greek.truncate(checked->greek.size());
+        keep(lineSpans(QByteArrayView(lines.m_greek)));
+    }
+    return lines;
 }
 
 bool AscAfmIsDigits(const QString& afm) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -35,9 +36,28 @@ QStringList SplitAscLines(const QByteArray& bytes);
 // file (a picture, a PDF, a spreadsheet's own file) is never read line by line.
 std::optional<QString> DecodeAscText(const QByteArray& bytes, QString* error = nullptr);
 
+// The lines of an import file, each decoded when it is asked for: a file of a hundred thousand
+// employees is never held as a hundred thousand strings.
+class AscLines {
+public:
+    qsizetype size() const { return m_lines.size(); }
+    QString at(qsizetype index) const;
+    QStringList toList() const;
+
+private:
+    friend std::optional<AscLines> ReadAscFile(const QString& path, QString* error);
+    struct Span {
+        qsizetype start;
+        qsizetype length;
+    };
+    QByteArray m_greek; // the file's bytes of the Greek code page, or
+    QString m_text;     // its text, when it had to be decoded whole
+    QList<Span> m_lines;
+};
+
 // The lines of the file at path; nothing, with the reason in *error, when it cannot be read
 // or is not text.
-std::optional<QStringList> ReadAscFile(const QString& path, QString* error = nullptr);
+std::optional<AscLines> ReadAscFile(const QString& path, QString* error = nullptr);
 
 // Whether the AFM of an employee line is a tax number at all: digits only.
 bool AscAfmIsDigits(const QString& afm);

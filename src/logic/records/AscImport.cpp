@@ -38,15 +38,16 @@ DbStatus importOne(ImportStatements& statements, const AscEmployee& employee, As
 }
 } // namespace
 
-AscImportResult ImportAscLines(const QStringList& lines, const std::function<void(int, int)>& progress) {
+namespace {
+AscImportResult importLines(int total, const std::function<QString(int)>& lineAt,
+                            const std::function<void(int, int)>& progress) {
     AscImportResult result;
     ImportStatements statements;
     result.status = statements.begin();
     if (!result.status.ok())
         return result;
-    const int total = int(lines.size());
     for (int i = 0; i < total; ++i) {
-        if (const std::optional<AscEmployee> employee = ParseAscLine(lines.at(i))) {
+        if (const std::optional<AscEmployee> employee = ParseAscLine(lineAt(i))) {
             if (!AscAfmIsDigits(employee->afm)) {
                 result.badAfmLines.append(i + 1);
             } else if (const DbStatus status = importOne(statements, *employee, result);
@@ -73,6 +74,17 @@ AscImportResult ImportAscLines(const QStringList& lines, const std::function<voi
     if (progress)
         progress(total, total);
     return result;
+}
+} // namespace
+
+AscImportResult ImportAscLines(const QStringList& lines, const std::function<void(int, int)>& progress) {
+    return importLines(
+        int(lines.size()), [&lines](int i) { return lines.at(i); }, progress);
+}
+
+AscImportResult ImportAscLines(const AscLines& lines, const std::function<void(int, int)>& progress) {
+    return importLines(
+        int(lines.size()), [&lines](int i) { return lines.at(i); }, progress);
 }
 
 QString SkippedLinesText(const AscImportResult& result) {

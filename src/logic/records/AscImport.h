@@ -1,6 +1,7 @@
 #pragma once
 
 #include "logic/core/database/Database.h"
+#include "logic/records/AscFile.h"
 
 #include <QList>
 #include <QStringList>
@@ -22,6 +23,8 @@ struct AscImportResult {
 // is counted and the others stay. progress(done, total) is told every few hundred lines
 // and at the end.
 AscImportResult ImportAscLines(const QStringList& lines,
+                               const std::function<void(int done, int total)>& progress = {});
+AscImportResult ImportAscLines(const AscLines& lines,
                                const std::function<void(int done, int total)>& progress = {});
 
 // The lines added to the closing message when lines were skipped (could not be stored, or

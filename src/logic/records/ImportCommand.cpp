@@ -27,7 +27,7 @@ int runImport(const CommandCall& call) {
         return BadArguments;
     }
     QString error;
-    const std::optional<QStringList> lines = ReadAscFile(path, &error);
+    const std::optional<AscLines> lines = ReadAscFile(path, &error);
     if (!lines) {
         // A file that was read but is no text carries its reason in Greek already.
         const bool read = QFileInfo(path).isFile() && QFileInfo(path).isReadable();

@@ -78,7 +78,7 @@ void InsErg::import() {
     }
     // A file that cannot be read, or is no text at all, is refused before the question.
     QString error;
-    const std::optional<QStringList> lines = ReadAscFile(path, &error);
+    const std::optional<AscLines> lines = ReadAscFile(path, &error);
     if (!lines) {
         ShowBox(QStringLiteral("ΠΡΟΣΟΧΗ"),
                 QStringLiteral("Το αρχείο %1 δεν μπορεί να διαβαστεί.\r\n%2").arg(path, error),
