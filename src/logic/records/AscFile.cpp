@@ -8,6 +8,8 @@
 
 #include <array>
 #include <string_view>
+#include <sys/mman.h>
+#include <unistd.h>
 
 namespace {
 constexpr int AfmColumn = 130; // 0-based index of position 131
@@ -15,7 +17,8 @@ constexpr int AfmLength = 14;
 
 // What a byte of an import file is: ASCII text, a control byte that no text holds, a letter
 // of the Greek code page (or a part of a UTF-8 character), or a byte the code page lacks.
-enum ByteClass : uchar { Plain, Control, Greek, Undefined };
+// The classes are bits, so that a file's bytes can be told apart in one sweep.
+enum ByteClass : uchar { Plain = 0, Control = 1, Greek = 2, Undefined = 4 };
 
 // The class of every byte, and its character in the Greek code page as the system's
 // converter reads it, asked once; complete when the converter gave one character for each
@@ -144,9 +147,14 @@ std::optional<CheckedBytes> checkAscBytes(const QByteArray& bytes, QString* erro
     // besides; letters beyond ASCII and the first byte the Greek code page lacks decide how
     // it is read.
     const ByteClasses& classes = byteClasses();
-    bool beyondAscii = false;
+    // Most files hold text only: the classes of all bytes at once, without a branch a byte;
+    // the first offending byte is looked for only in a file that has one.
+    uchar seen = Plain;
+    for (const char byte : body)
+        seen |= classes.of[uchar(byte)];
+    bool beyondAscii = (seen & Greek) != 0;
     qsizetype firstUndefined = -1;
-    for (qsizetype i = 0; i < body.size(); ++i) {
+    for (qsizetype i = 0; (seen & (Control | Undefined)) != 0 && i < body.size(); ++i) {
         const uchar byte = uchar(body.at(i));
         switch (classes.of[byte]) {
         case Plain:
@@ -209,6 +217,35 @@ std::optional<QString> DecodeAscText(const QByteArray& bytes, QString* error) {
     return greekText(checked->greek);
 }
 
+namespace {
+// A file of a hundred thousand lines is some fifteen megabytes: faulted in four kilobytes at a
+// time it cost as much as checking it. Where the system has them, its memory is asked for in
+// large pages before the file is read into it.
+QByteArray readWhole(QFile& file) {
+    const qint64 size = file.size();
+    if (size <= 0)
+        return file.readAll();
+    QByteArray bytes(qsizetype(size), Qt::Uninitialized);
+    const long pageSize = sysconf(_SC_PAGESIZE);
+    if (pageSize > 0) {
+        // The whole pages inside the buffer.
+        char* const data = bytes.data();
+        const auto start = reinterpret_cast<quintptr>(data);
+        const auto page = quintptr(pageSize);
+        char* const first = data + (page - start % page) % page;
+        char* const end = data + size - (start + quintptr(size)) % page;
+        if (end > first)
+            madvise(first, size_t(end - first), MADV_HUGEPAGE);
+    }
+    const qint64 read = file.read(bytes.data(), size);
+    bytes.truncate(qMax<qint64>(read, 0));
+    // What was added to the file since its size was asked.
+    if (read == size)
+        bytes += file.readAll();
+    return bytes;
+}
+} // namespace
+
 QString AscLines::at(qsizetype index) const {
     const Span& line = m_lines.at(index);
     return m_text.isNull() ? greekText(QByteArrayView(m_greek).sliced(line.start, line.length))
@@ -231,7 +268,7 @@ std::optional<AscLines> ReadAscFile(const QString& path, QString* error) {
         return std::nullopt;
     }
     AscLines lines;
-    lines.m_greek = file.readAll();
+    lines.m_greek = readWhole(file);
     if (file.error() != QFileDevice::NoError) {
         if (error)
             *error = file.errorString();
