@@ -108,6 +108,7 @@ private slots:
         job.PutLine(QStringLiteral("64000"), QStringLiteral("key"));
         QCOMPARE(job.LineCount(), 64000);
         QCOMPARE(job.line(63999), QStringLiteral("63999"));
+        QCOMPARE(job.keys(63999), QString()); // nor are its keys kept
         QVERIFY(m_dialogs->boxes.isEmpty());
         // The job counts what it dropped, so that a caller can say the report is cut short.
         QCOMPARE(job.droppedLines(), 1);
@@ -115,6 +116,12 @@ private slots:
         QCOMPARE(job.droppedLines(), 2);
         job.InitTitles({}, {});
         QCOMPARE(job.droppedLines(), 0);
+        // A new job starts empty; its first line and keys are its own.
+        QCOMPARE(job.LineCount(), 0);
+        job.PutLine(QStringLiteral("first"), QStringLiteral("key"));
+        QCOMPARE(job.LineCount(), 1);
+        QCOMPARE(job.line(0), QStringLiteral("first"));
+        QCOMPARE(job.keys(0), QStringLiteral("key"));
     }
 
     void orientationFollowsThePrintWidth() {

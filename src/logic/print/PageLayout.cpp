@@ -81,8 +81,7 @@ public:
                 map->set(m_page.number - 1, m_row - 1, index);
             const double top = m_y;
             m_page.rows << PageLayout::Row{top, index, m_row - 1};
-            const QString& line = m_job.line(index);
-            const LineSuffix suffix = ParseLineSuffix(line);
+            const LineSuffix suffix = m_job.lineSuffix(index);
             m_y += lh;
             bool finished = false;
             switch (suffix.marker.unicode()) {
@@ -104,7 +103,7 @@ public:
                 }
                 break;
             case '^':
-                if (!VisibleText(line).trimmed().isEmpty()) {
+                if (!m_job.blankLine(index)) {
                     m_y += lh; // the rule takes a row of its own
                     ++m_row;
                 }

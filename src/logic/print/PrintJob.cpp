@@ -7,7 +7,7 @@
 #include <QImageReader>
 #include <cmath>
 
-LineSuffix ParseLineSuffix(const QString& line) {
+LineSuffix ParseLineSuffix(QStringView line) {
     LineSuffix suffix;
     const qsizetype n = line.size();
     if (n < LineSuffix::Length)
@@ -32,9 +32,6 @@ PrintJob::PrintJob() {
 
 void PrintJob::InitTitles(const QString& frm, const QString& desc) {
     m_lines.clear();
-    m_lines.shrink_to_fit();
-    m_keys.clear();
-    m_keys.shrink_to_fit();
     m_droppedLines = 0;
     m_titles.fill(QString(TitleWidth, u' '));
     m_titleColumns.fill(0);
@@ -62,16 +59,7 @@ void PrintJob::PutLine(const QString& oneLine, const QString& keys) {
         ++m_droppedLines;
         return;
     }
-    // A text built by appending holds room to grow that a report of many lines would keep;
-    // the lines of one record share their keys.
-    const auto kept = [](const QString& text) {
-        QString copy = text;
-        if (copy.capacity() > copy.size())
-            copy.squeeze();
-        return copy;
-    };
-    m_lines.push_back(kept(oneLine));
-    m_keys.push_back(!m_keys.empty() && m_keys.back() == keys ? m_keys.back() : kept(keys));
+    m_lines.append(oneLine, keys);
     // A long report keeps the program responsive while it is built.
     if (LineCount() % 100 == 0)
         QCoreApplication::processEvents();
@@ -189,8 +177,7 @@ bool PrintJob::layOutFromCursor() {
     m_selectedRow = -1;
     m_selectionByUser = false;
     for (const PageLayout::Row& row : m_page.rows) {
-        const QString& text = line(row.line);
-        if (ParseLineSuffix(text).marker == u'^' && VisibleText(text).trimmed().isEmpty())
+        if (lineSuffix(row.line).marker == u'^' && blankLine(row.line))
             continue; // a bare rule is never filled
         m_selectedRow = row.row;
         break;

@@ -2,6 +2,7 @@
 
 #include "logic/print/PageGeometry.h"
 #include "logic/print/PageLayout.h"
+#include "logic/print/ReportLineStore.h"
 
 #include <QImage>
 #include <QList>
@@ -19,7 +20,7 @@ struct LineSuffix {
     bool framed = false; // '%'
     int keep = 0;        // rows to keep together after a '*' row
 };
-LineSuffix ParseLineSuffix(const QString& line);
+LineSuffix ParseLineSuffix(QStringView line);
 // The printed part of a report line: everything before its suffix.
 QString VisibleText(const QString& line);
 
@@ -57,11 +58,16 @@ public:
                    const QString& pcode, const QString& pepon, const QString& picon);
 
     // The job.
-    int LineCount() const { return int(m_lines.size()); }
+    int LineCount() const { return m_lines.size(); }
     // Lines PutLine dropped past the 64,000th since InitTitles.
     int droppedLines() const { return m_droppedLines; }
-    const QString& line(int index) const { return m_lines[size_t(index)]; }
-    const QString& keys(int index) const { return m_keys[size_t(index)]; }
+    // A line and its keys, rebuilt from the compact store: take each once where it is used
+    // more than once.
+    QString line(int index) const { return m_lines.line(index); }
+    QString keys(int index) const { return m_lines.keys(index); }
+    // The suffix of a line and whether its visible text is blank, without rebuilding it.
+    LineSuffix lineSuffix(int index) const { return ParseLineSuffix(m_lines.tail(index)); }
+    bool blankLine(int index) const { return m_lines.blankBeforeTail(index); }
     // The key of field `field` (0-based) of a line's keys, trimmed.
     QString keyField(int index, int field) const;
     QString titleLine(int no) const { return m_titles[size_t(no)]; }
@@ -138,8 +144,7 @@ private:
     void resetPages();
     bool layOutFromCursor();
 
-    std::vector<QString> m_lines;
-    std::vector<QString> m_keys;
+    ReportLineStore m_lines;
     int m_droppedLines = 0;
     std::array<QString, MaxTitles> m_titles;
     std::array<int, MaxTitles> m_titleColumns{};
