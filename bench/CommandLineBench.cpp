@@ -112,8 +112,7 @@ struct Fixture {
             while (end > 0 && bytes.at(end - 1) == ' ')
                 --end;
             trimmed.write(bytes.left(end) + '\n');
-            cells.write(
-                (QString::number(ParseLineSuffix(job.line(i)).layout) + u' ' + visible + u'\n').toUtf8());
+            cells.write((QString::number(job.lineSuffix(i).layout) + u' ' + visible + u'\n').toUtf8());
         }
     }
 };
