@@ -30,7 +30,6 @@ const QLocale& greek() {
 
 constexpr int FittedColumns = 26; // A:Z
 constexpr double MaxColumnWidth = 255;
-constexpr char NumberFormat[] = "#,###,##0.00";
 constexpr int ProgressStep = 500;
 
 // A character of Courier New 10 is 8 pixels wide, the unit of a column width (a digit of
