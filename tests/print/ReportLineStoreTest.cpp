@@ -83,7 +83,11 @@ private slots:
         const QString b = u"090000046"_s.leftJustified(47) + u"090000046     02/03/2016"_s;
         // The same keys with another blank at the end are other keys.
         const QString aPadded = a + u' ';
-        const QStringList keys{a, a, a, b, b, a, aPadded, aPadded, {}, {}, u"   "_s, a.left(47), a};
+        // Keys whose blanks are anywhere: leading, between fields, at the end, two runs alike.
+        const QString odd = u"  x   yy      z  "_s;
+        const QString twoRuns = u"p   q   r"_s;
+        QStringList keys{a, a, a, b, b, a, aPadded, aPadded, {}, {}, u"   "_s};
+        keys << odd << odd << twoRuns << u" "_s << u"Κωδ"_s << a.left(47) << a;
         ReportLineStore store;
         for (int i = 0; i < keys.size(); ++i)
             store.append(u"line %1"_s.arg(i), keys[i]);
@@ -91,8 +95,8 @@ private slots:
             QCOMPARE(store.keys(i), keys[i]);
             QCOMPARE(store.line(i), u"line %1"_s.arg(i));
         }
-        // a, b, a, aPadded, "", "   ", a's first field, a.
-        QCOMPARE(store.keyCount(), 8);
+        // a, b, a, aPadded, "", "   ", odd, twoRuns, " ", "Κωδ", a's first field, a.
+        QCOMPARE(store.keyCount(), 12);
     }
 
     void clearGivesTheMemoryBack() {

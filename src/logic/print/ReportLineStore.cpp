@@ -1,6 +1,33 @@
 #include "logic/print/ReportLineStore.h"
 
 #include <algorithm>
+#include <utility>
+
+namespace {
+
+// Where the blanks that end at `end` start.
+qsizetype blanksBefore(QStringView text, qsizetype end) {
+    qsizetype from = end;
+    while (from > 0 && text[from - 1] == u' ')
+        --from;
+    return from;
+}
+
+// The first of the longest runs of blanks, as [from, to).
+std::pair<qsizetype, qsizetype> longestBlanks(QStringView text) {
+    std::pair<qsizetype, qsizetype> longest{0, 0};
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        qsizetype end = i;
+        while (end < text.size() && text[end] == u' ')
+            ++end;
+        if (end - i > longest.second - longest.first)
+            longest = {i, end};
+        i = end; // a non-blank, or the end
+    }
+    return longest;
+}
+
+} // namespace
 
 void ReportLineStore::Entries::push(const Text& text) {
     const auto slot = size_t(m_size % ChunkSize);
@@ -19,9 +46,12 @@ void ReportLineStore::Entries::clear() {
 void ReportLineStore::append(QStringView line, QStringView keys) {
     // Consecutive lines of one record share their keys.
     const int last = m_keys.size() - 1;
-    if (last < 0 || !same(m_keys[last], keys))
-        m_keys.push(store(keys, 0));
-    Text text = store(line, TailLength);
+    if (last < 0 || !same(m_keys[last], keys)) {
+        const auto [from, to] = longestBlanks(keys);
+        m_keys.push(store(keys, from, to));
+    }
+    const qsizetype tailFrom = line.size() - std::min<qsizetype>(TailLength, line.size());
+    Text text = store(line, blanksBefore(line, tailFrom), tailFrom);
     text.keys = std::uint32_t(m_keys.size() - 1);
     m_lines.push(text);
 }
@@ -53,15 +83,13 @@ bool ReportLineStore::blankBeforeTail(int index) const {
     return QStringView(text.chars, qsizetype(text.head)).trimmed().isEmpty();
 }
 
-ReportLineStore::Text ReportLineStore::store(QStringView text, int tailLength) {
+ReportLineStore::Text ReportLineStore::store(QStringView text, qsizetype blanksFrom, qsizetype blanksTo) {
     Q_ASSERT(text.size() <= qsizetype(UINT32_MAX));
-    const qsizetype tail = std::min<qsizetype>(tailLength, text.size());
-    qsizetype head = text.size() - tail;
-    while (head > 0 && text[head - 1] == u' ')
-        --head;
+    const qsizetype head = blanksFrom;
+    const qsizetype tail = text.size() - blanksTo;
     Text stored;
     stored.head = std::uint32_t(head);
-    stored.blanks = std::uint32_t(text.size() - tail - head);
+    stored.blanks = std::uint32_t(blanksTo - blanksFrom);
     stored.tail = std::uint32_t(tail);
     if (head + tail == 0)
         return stored;

@@ -13,8 +13,9 @@
 // of the blanks after the head, and its tail (its last five characters, or the whole line
 // when it is shorter): "  ab   c      1    " keeps "  ab   c", 6 and "1    ". The characters
 // live in large blocks that are never moved, so the store grows without copying what it
-// holds. Keys are kept the same way (without a tail), once for each run of lines that share
-// them.
+// holds. Keys are kept once for each run of lines that share them, the same way but with
+// their longest run of blanks counted instead (the padding between their fields):
+// "123" + 44 blanks + "456" keeps "123", 44 and "456".
 class ReportLineStore {
 public:
     static constexpr int TailLength = 5;
@@ -46,6 +47,7 @@ public:
     int keyCount() const { return m_keys.size(); }
 
 private:
+    // head characters, blanks blanks, tail characters; the head and the tail are stored.
     struct Text {
         const char16_t* chars = nullptr; // head, then tail
         std::uint32_t head = 0;
@@ -70,7 +72,8 @@ private:
         int m_size = 0;
     };
 
-    Text store(QStringView text, int tailLength);
+    // Stores text without its blanks from blanksFrom to blanksTo.
+    Text store(QStringView text, qsizetype blanksFrom, qsizetype blanksTo);
     char16_t* allocate(qsizetype chars);
     static QString decode(const Text& text);
     static bool same(const Text& text, QStringView other);
