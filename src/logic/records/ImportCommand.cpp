@@ -2,6 +2,7 @@
 
 #include "logic/core/commandline/Console.h"
 #include "logic/core/database/Database.h"
+#include "logic/core/program/LargePages.h"
 #include "logic/core/program/Messages.h"
 #include "logic/core/program/ProgramValues.h"
 #include "logic/records/AscFile.h"
@@ -12,6 +13,9 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// More than the heap of an import of a hundred thousand employees.
+constexpr std::size_t ImportHeapSpan = std::size_t(64) << 20;
 
 QString lineNumbers(const QList<int>& lines) {
     QStringList numbers;
@@ -26,6 +30,7 @@ int runImport(const CommandCall& call) {
         PrintError(path + u": "_s + CatalogueMessage(10)->text);
         return BadArguments;
     }
+    PreferLargePagesForTheHeap(ImportHeapSpan);
     QString error;
     const std::optional<AscLines> lines = ReadAscFile(path, &error);
     if (!lines) {

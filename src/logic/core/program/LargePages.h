@@ -1,0 +1,11 @@
+#pragma once
+
+#include <cstddef>
+
+// Bulk work from the command line (an import of a whole file) fills tens of megabytes of fresh
+// heap; faulted in four kilobytes at a time, that was a fifth of its time. The heap is grown
+// once by span bytes that the system is asked to back with large pages where it has them, and
+// malloc hands that space out as the work goes. Nothing is touched until it is used. Returns
+// whether the span was advised (false where the heap could not grow, as under a sanitizer's
+// own allocator).
+bool PreferLargePagesForTheHeap(std::size_t span);
