@@ -51,8 +51,9 @@ const QFont& PageRenderer::font(bool bold, bool italic, bool underline) const {
 }
 
 void PageRenderer::drawText(QPainter& painter, double x, double y, const QString& text) const {
-    painter.drawText(QRectF(x, y, m_g.advance * (text.size() + 1), m_g.lineHeight),
-                     Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text);
+    // From the baseline, as a box aligned at its top would put it: one line needs no layout,
+    // which was most of the time of a page.
+    painter.drawText(QPointF(x, y + QFontMetricsF(painter.font(), painter.device()).ascent()), text);
 }
 
 void PageRenderer::drawRule(QPainter& painter, double y) const {
