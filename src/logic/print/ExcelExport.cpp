@@ -12,7 +12,6 @@
 #include <QHash>
 #include <QLocale>
 #include <QTemporaryFile>
-#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cmath>
@@ -88,7 +87,7 @@ private:
             // Cut in place; only a cell with a control character in it is copied to lose it.
             QStringView cell = QStringView(text).mid(start - 1, width);
             QString printable;
-            if (hasControlCharacter(cell)) {
+            if (HasUnprintable(cell)) {
                 printable = PrintableText(cell.toString());
                 cell = printable;
             }
@@ -109,13 +108,6 @@ private:
             if (c < FittedColumns)
                 m_widths[size_t(c)] = qMax(m_widths[size_t(c)], shown);
         }
-    }
-
-    // What PrintableText removes.
-    static bool hasControlCharacter(QStringView text) {
-        return std::any_of(text.begin(), text.end(), [](QChar c) {
-            return (c < u'\x20' && c != u'\t') || (c >= u'\x7f' && c <= u'\x9f');
-        });
     }
 
     static int attributeStyle(int attr) {

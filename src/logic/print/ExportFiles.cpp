@@ -127,18 +127,25 @@ void ShowExportError(const QString& path, const QString& technical) {
     ShowFailure(u"ΠΡΟΣΟΧΗ"_s, FileFailure(FileAction::Write, path, technical));
 }
 
+namespace {
+// The control characters of Unicode (category Cc) are these two ranges, the tab aside.
+bool unprintable(QChar c) {
+    return (c < u'\x20' && c != u'\t') || (c >= u'\x7f' && c <= u'\x9f');
+}
+} // namespace
+
+bool HasUnprintable(QStringView text) {
+    return std::any_of(text.begin(), text.end(), unprintable);
+}
+
 QString PrintableText(const QString& text) {
-    // The control characters of Unicode (category Cc) are these two ranges; the exports call
-    // this for every cell, and most cells hold none.
-    const auto control = [](QChar c) {
-        return (c < u'\x20' && c != u'\t') || (c >= u'\x7f' && c <= u'\x9f');
-    };
-    if (std::none_of(text.cbegin(), text.cend(), control))
+    // The exports call this for every cell, and most cells hold none.
+    if (!HasUnprintable(text))
         return text;
     QString clean;
     clean.reserve(text.size());
     for (QChar c : text) {
-        if (!control(c))
+        if (!unprintable(c))
             clean += c;
     }
     return clean;

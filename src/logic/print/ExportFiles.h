@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 #include <optional>
 
 class PrintJob;
@@ -48,3 +49,5 @@ void ShowExportError(const QString& path, const QString& technical);
 // Removes characters that have no place in a text line (control characters other than the
 // tab), as a report line may carry them from the database.
 QString PrintableText(const QString& text);
+// Whether the text holds a character PrintableText removes.
+bool HasUnprintable(QStringView text);

@@ -1,5 +1,6 @@
 #include "logic/records/AscFile.h"
 
+#include "logic/core/program/LargePages.h"
 #include "logic/core/text/DosGreek.h"
 #include "logic/records/RecordKeys.h"
 
@@ -8,8 +9,6 @@
 
 #include <array>
 #include <string_view>
-#include <sys/mman.h>
-#include <unistd.h>
 
 namespace {
 constexpr int AfmColumn = 130; // 0-based index of position 131
@@ -88,8 +87,8 @@ QStringView field(const QString& line, int position, int length) {
 
 namespace {
 // Where each line of a text starts and how long it is: a line ends with CR LF, CR or LF.
-template <typename Text> QList<std::pair<qsizetype, qsizetype>> lineSpans(const Text& text) {
-    QList<std::pair<qsizetype, qsizetype>> spans;
+template <typename Text> QList<AscLines::Span> lineSpans(const Text& text) {
+    QList<AscLines::Span> spans;
     qsizetype start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const auto c = text.at(i);
@@ -226,17 +225,7 @@ QByteArray readWhole(QFile& file) {
     if (size <= 0)
         return file.readAll();
     QByteArray bytes(qsizetype(size), Qt::Uninitialized);
-    const long pageSize = sysconf(_SC_PAGESIZE);
-    if (pageSize > 0) {
-        // The whole pages inside the buffer.
-        char* const data = bytes.data();
-        const auto start = reinterpret_cast<quintptr>(data);
-        const auto page = quintptr(pageSize);
-        char* const first = data + (page - start % page) % page;
-        char* const end = data + size - (start + quintptr(size)) % page;
-        if (end > first)
-            madvise(first, size_t(end - first), MADV_HUGEPAGE);
-    }
+    AdviseLargePages(bytes.data(), std::size_t(size));
     const qint64 read = file.read(bytes.data(), size);
     bytes.truncate(qMax<qint64>(read, 0));
     // What was added to the file since its size was asked.
@@ -277,19 +266,14 @@ std::optional<AscLines> ReadAscFile(const QString& path, QString* error) {
     std::optional<CheckedBytes> checked = checkAscBytes(lines.m_greek, error);
     if (!checked)
         return std::nullopt;
-    const auto keep = [&lines](const QList<std::pair<qsizetype, qsizetype>>& spans) {
-        lines.m_lines.reserve(spans.size());
-        for (const auto& [start, length] : spans)
-            lines.m_lines.append({start, length});
-    };
     if (checked->text) {
         lines.m_text = std::move(*checked->text);
         lines.m_greek.clear();
-        keep(lineSpans(lines.m_text));
+        lines.m_lines = lineSpans(lines.m_text);
     } else {
         // The bytes the check passed: the file's, without an end-of-file mark.
         lines.m_greek.truncate(checked->greek.size());
-        keep(lineSpans(QByteArrayView(lines.m_greek)));
+        lines.m_lines = lineSpans(QByteArrayView(lines.m_greek));
     }
     return lines;
 }

@@ -44,12 +44,14 @@ public:
     QString at(qsizetype index) const;
     QStringList toList() const;
 
-private:
-    friend std::optional<AscLines> ReadAscFile(const QString& path, QString* error);
+    // Where a line starts in the file's bytes or text, and its length.
     struct Span {
         qsizetype start;
         qsizetype length;
     };
+
+private:
+    friend std::optional<AscLines> ReadAscFile(const QString& path, QString* error);
     QByteArray m_greek; // the file's bytes of the Greek code page, or
     QString m_text;     // its text, when it had to be decoded whole
     QList<Span> m_lines;

@@ -10,6 +10,17 @@ namespace {
 constexpr int DefaultTopPad = 128 * 1024;
 } // namespace
 
+bool AdviseLargePages(char* data, std::size_t size) {
+    const long pageSize = sysconf(_SC_PAGESIZE);
+    if (pageSize <= 0)
+        return false;
+    const auto page = std::size_t(pageSize);
+    const auto start = reinterpret_cast<std::uintptr_t>(data);
+    char* const first = data + (page - start % page) % page;
+    char* const end = data + size - (start + size) % page;
+    return end > first && madvise(first, std::size_t(end - first), MADV_HUGEPAGE) == 0;
+}
+
 bool PreferLargePagesForTheHeap(std::size_t span) {
     const long pageSize = sysconf(_SC_PAGESIZE);
     if (pageSize <= 0 || span > std::size_t(1) << 30)
@@ -22,12 +33,7 @@ bool PreferLargePagesForTheHeap(std::size_t span) {
     auto* const before = static_cast<char*>(sbrk(0));
     void* const probe = std::malloc(probeSize);
     auto* const after = static_cast<char*>(sbrk(0));
-    bool advised = false;
-    if (probe && after > before) {
-        const auto page = std::size_t(pageSize);
-        char* const first = before + (page - reinterpret_cast<std::uintptr_t>(before) % page) % page;
-        advised = after > first && madvise(first, std::size_t(after - first), MADV_HUGEPAGE) == 0;
-    }
+    const bool advised = probe && after > before && AdviseLargePages(before, std::size_t(after - before));
     std::free(probe);
     mallopt(M_TOP_PAD, DefaultTopPad);
     return advised;

@@ -9,3 +9,7 @@
 // whether the span was advised (false where the heap could not grow, as under a sanitizer's
 // own allocator).
 bool PreferLargePagesForTheHeap(std::size_t span);
+
+// Asks for the whole pages inside a buffer not yet touched to be backed in large pages.
+// Returns whether the system took the advice.
+bool AdviseLargePages(char* data, std::size_t size);
