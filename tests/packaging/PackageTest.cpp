@@ -196,10 +196,11 @@ private slots:
         QVERIFY(fields.output.contains(QStringLiteral("Version: " ORVA_VERSION "\n")));
         const QString depends = field(fields.output, QStringLiteral("Depends"));
         // From dpkg-shlibdeps, and what the program loads rather than links: the news strip
-        // reads through Qt's ODBC driver whatever ODBC driver is set.
+        // reads through Qt's ODBC driver whatever ODBC driver is set; libcurl (the mail) and
+        // libpq (the office server) are opened when first needed.
         for (const char* dependency :
              {"libc6", "libqt6core6", "libqt6widgets6", "libqt6webenginecore6", "libqt6sql6-sqlite",
-              "libqt6sql6-odbc", "qt6-qpa-plugins", "fonts-liberation2"})
+              "libqt6sql6-odbc", "qt6-qpa-plugins", "fonts-liberation2", "libcurl4", "libpq5", "libodbc2"})
             QVERIFY2(depends.contains(QString::fromLatin1(dependency)), dependency);
         // The driver of the maker's SQL Server, named FreeTDS in the shipped settings.
         QVERIFY2(field(fields.output, QStringLiteral("Recommends")).contains(QStringLiteral("tdsodbc")),

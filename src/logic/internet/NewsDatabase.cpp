@@ -1,5 +1,7 @@
 #include "logic/internet/NewsDatabase.h"
 
+#include "logic/core/program/LateLibrary.h"
+
 #include <QAtomicInt>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -19,6 +21,19 @@ QString ErrorText(const QSqlError& error) {
     return driver.isEmpty() ? database : driver + QStringLiteral(": ") + database;
 }
 
+// The driver manager's diagnostics, from the library Qt's ODBC driver has loaded by the time a
+// statement of the news database fails.
+using GetDiagnostics = decltype(&::SQLGetDiagRecA);
+GetDiagnostics getDiagnostics() {
+    static const GetDiagnostics function = [] {
+        LateLibrary library("libodbc.so.2");
+        GetDiagnostics found = nullptr;
+        library.bind(found, "SQLGetDiagRecA");
+        return found;
+    }();
+    return function;
+}
+
 // True when the statement broke an integrity constraint (SQLSTATE class 23): the key the
 // statement took was taken in between. Read from the statement's own diagnostics, which
 // every ODBC driver reports the same way whatever its language.
@@ -27,7 +42,8 @@ bool BrokeConstraint(const QSqlQuery& query) {
     if (!result)
         return false;
     const QVariant handle = result->handle();
-    if (!handle.isValid() || !handle.data())
+    const GetDiagnostics diagnostics = getDiagnostics();
+    if (!handle.isValid() || !handle.data() || !diagnostics)
         return false;
     SQLHANDLE statement = *static_cast<const SQLHANDLE*>(handle.constData());
     SQLCHAR state[6] = {};
@@ -35,8 +51,8 @@ bool BrokeConstraint(const QSqlQuery& query) {
     SQLCHAR message[SQL_MAX_MESSAGE_LENGTH];
     SQLSMALLINT length = 0;
     for (SQLSMALLINT record = 1;; ++record) {
-        const SQLRETURN ret = SQLGetDiagRecA(SQL_HANDLE_STMT, statement, record, state, &native, message,
-                                             sizeof(message), &length);
+        const SQLRETURN ret = diagnostics(SQL_HANDLE_STMT, statement, record, state, &native, message,
+                                          sizeof(message), &length);
         if (!SQL_SUCCEEDED(ret))
             return false;
         if (state[0] == '2' && state[1] == '3')

@@ -3,18 +3,23 @@
 #include "logic/core/files/IniSettings.h"
 #include "logic/core/program/ProgramValues.h"
 #include "logic/core/services/Services.h"
+#include "logic/print/LibCurl.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QUrl>
 #include <QUuid>
-#include <curl/curl.h>
 #include <memory>
 #include <vector>
 
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// libcurl's functions, once SendMail has found the library loaded.
+const LibCurlFunctions& libcurl() {
+    return *LibCurl();
+}
 
 constexpr int EncodedBytesPerWord = 45; // 60 characters of base64 inside "=?UTF-8?B?...?="
 
@@ -65,18 +70,18 @@ QByteArray disposition(const QString& fileName) {
 }
 
 struct CurlFree {
-    void operator()(CURL* curl) const { curl_easy_cleanup(curl); }
+    void operator()(CURL* curl) const { libcurl().easy_cleanup(curl); }
 };
 struct MimeFree {
-    void operator()(curl_mime* mime) const { curl_mime_free(mime); }
+    void operator()(curl_mime* mime) const { libcurl().mime_free(mime); }
 };
 struct ListFree {
-    void operator()(curl_slist* list) const { curl_slist_free_all(list); }
+    void operator()(curl_slist* list) const { libcurl().slist_free_all(list); }
 };
 using List = std::unique_ptr<curl_slist, ListFree>;
 
 void append(List& list, const QByteArray& item) {
-    curl_slist* grown = curl_slist_append(list.get(), item.constData());
+    curl_slist* grown = libcurl().slist_append(list.get(), item.constData());
     if (grown) {
         (void)list.release();
         list.reset(grown);
@@ -116,7 +121,7 @@ int debugCallback(CURL*, curl_infotype type, char* data, size_t size, void* repl
 }
 
 void initialiseCurl() {
-    static const bool done = [] { return curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK; }();
+    static const bool done = [] { return libcurl().global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK; }();
     (void)done;
 }
 
@@ -241,28 +246,28 @@ namespace {
 // curl reads only while it sends and which therefore live as long as the transfer.
 class SmtpTransfer {
 public:
-    explicit SmtpTransfer(CURL* curl) : m_curl(curl), m_mime(curl_mime_init(curl)) {}
+    explicit SmtpTransfer(CURL* curl) : m_curl(curl), m_mime(libcurl().mime_init(curl)) {}
 
     void setServer(const MailServer& server) {
         m_host = server.host;
         const QString host = server.host.contains(u':') ? u'[' + server.host + u']' : server.host;
         const QByteArray url = (server.security == MailServer::Tls ? u"smtps://"_s : u"smtp://"_s).toUtf8() +
                                host.toUtf8() + ':' + QByteArray::number(server.port);
-        curl_easy_setopt(m_curl, CURLOPT_URL, url.constData());
+        libcurl().easy_setopt(m_curl, CURLOPT_URL, url.constData());
         if (server.security == MailServer::StartTls)
-            curl_easy_setopt(m_curl, CURLOPT_USE_SSL, long(CURLUSESSL_ALL));
+            libcurl().easy_setopt(m_curl, CURLOPT_USE_SSL, long(CURLUSESSL_ALL));
         if (!server.user.isEmpty()) {
-            curl_easy_setopt(m_curl, CURLOPT_USERNAME, server.user.toUtf8().constData());
-            curl_easy_setopt(m_curl, CURLOPT_PASSWORD, server.password.toUtf8().constData());
+            libcurl().easy_setopt(m_curl, CURLOPT_USERNAME, server.user.toUtf8().constData());
+            libcurl().easy_setopt(m_curl, CURLOPT_PASSWORD, server.password.toUtf8().constData());
         }
     }
 
     void setEnvelopeAndHeaders(const MailMessage& message) {
         const QByteArray from = '<' + message.from.toUtf8() + '>';
-        curl_easy_setopt(m_curl, CURLOPT_MAIL_FROM, from.constData());
+        libcurl().easy_setopt(m_curl, CURLOPT_MAIL_FROM, from.constData());
         for (const QString& to : message.to)
             append(m_recipients, '<' + to.toUtf8() + '>');
-        curl_easy_setopt(m_curl, CURLOPT_MAIL_RCPT, m_recipients.get());
+        libcurl().easy_setopt(m_curl, CURLOPT_MAIL_RCPT, m_recipients.get());
 
         const QString domain = message.from.section(u'@', 1).trimmed();
         append(m_headers, "Date: " + Services::clock().now().toString(Qt::RFC2822Date).toLatin1());
@@ -271,59 +276,59 @@ public:
         append(m_headers, "Subject: " + EncodeHeaderText(message.subject).toUtf8());
         append(m_headers, "Message-ID: <" + QUuid::createUuid().toString(QUuid::WithoutBraces).toLatin1() +
                               '@' + (domain.isEmpty() ? QByteArray("localhost") : domain.toUtf8()) + '>');
-        curl_easy_setopt(m_curl, CURLOPT_HTTPHEADER, m_headers.get());
+        libcurl().easy_setopt(m_curl, CURLOPT_HTTPHEADER, m_headers.get());
     }
 
     // The text, then each attachment; the reason when an attachment cannot be read.
     QString addParts(const MailMessage& message) {
         const QByteArray body = message.body.toUtf8();
         if (!body.isEmpty() || message.attachments.isEmpty()) {
-            curl_mimepart* mimePiece = curl_mime_addpart(m_mime.get());
-            curl_mime_data(mimePiece, body.constData(), size_t(body.size()));
-            curl_mime_type(mimePiece, "text/plain; charset=UTF-8");
-            curl_mime_encoder(mimePiece, "quoted-printable");
+            curl_mimepart* mimePiece = libcurl().mime_addpart(m_mime.get());
+            libcurl().mime_data(mimePiece, body.constData(), size_t(body.size()));
+            libcurl().mime_type(mimePiece, "text/plain; charset=UTF-8");
+            libcurl().mime_encoder(mimePiece, "quoted-printable");
         }
         for (const QString& file : message.attachments) {
             const QString name = QFileInfo(file).fileName();
-            curl_mimepart* mimePiece = curl_mime_addpart(m_mime.get());
-            if (curl_mime_filedata(mimePiece, QFile::encodeName(file).constData()) != CURLE_OK)
+            curl_mimepart* mimePiece = libcurl().mime_addpart(m_mime.get());
+            if (libcurl().mime_filedata(mimePiece, QFile::encodeName(file).constData()) != CURLE_OK)
                 return u"%1: το αρχείο δεν μπορεί να διαβαστεί."_s.arg(file);
-            curl_mime_filename(mimePiece, nullptr); // the name goes in the disposition below
-            curl_mime_type(mimePiece, contentType(name).toLatin1().constData());
-            curl_mime_encoder(mimePiece, "base64");
+            libcurl().mime_filename(mimePiece, nullptr); // the name goes in the disposition below
+            libcurl().mime_type(mimePiece, contentType(name).toLatin1().constData());
+            libcurl().mime_encoder(mimePiece, "base64");
             List extra;
             append(extra, disposition(name));
-            curl_mime_headers(mimePiece, extra.get(), 0);
+            libcurl().mime_headers(mimePiece, extra.get(), 0);
             m_partHeaders.push_back(std::move(extra));
         }
-        curl_easy_setopt(m_curl, CURLOPT_MIMEPOST, m_mime.get());
+        libcurl().easy_setopt(m_curl, CURLOPT_MIMEPOST, m_mime.get());
         return {};
     }
 
     MailResult perform() {
         Replies replies;
         char errorBuffer[CURL_ERROR_SIZE] = {};
-        curl_easy_setopt(m_curl, CURLOPT_ERRORBUFFER, errorBuffer);
-        curl_easy_setopt(m_curl, CURLOPT_VERBOSE, 1L);
-        curl_easy_setopt(m_curl, CURLOPT_DEBUGFUNCTION, debugCallback);
-        curl_easy_setopt(m_curl, CURLOPT_DEBUGDATA, &replies);
-        curl_easy_setopt(m_curl, CURLOPT_CONNECTTIMEOUT, 20L);
-        curl_easy_setopt(m_curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
-        curl_easy_setopt(m_curl, CURLOPT_LOW_SPEED_TIME, 60L);
-        curl_easy_setopt(m_curl, CURLOPT_NOSIGNAL, 1L);
+        libcurl().easy_setopt(m_curl, CURLOPT_ERRORBUFFER, errorBuffer);
+        libcurl().easy_setopt(m_curl, CURLOPT_VERBOSE, 1L);
+        libcurl().easy_setopt(m_curl, CURLOPT_DEBUGFUNCTION, debugCallback);
+        libcurl().easy_setopt(m_curl, CURLOPT_DEBUGDATA, &replies);
+        libcurl().easy_setopt(m_curl, CURLOPT_CONNECTTIMEOUT, 20L);
+        libcurl().easy_setopt(m_curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
+        libcurl().easy_setopt(m_curl, CURLOPT_LOW_SPEED_TIME, 60L);
+        libcurl().easy_setopt(m_curl, CURLOPT_NOSIGNAL, 1L);
 
         MailResult result;
-        const CURLcode code = curl_easy_perform(m_curl);
+        const CURLcode code = libcurl().easy_perform(m_curl);
         // The buffer goes out of scope with this call: curl must not write to it afterwards.
-        curl_easy_setopt(m_curl, CURLOPT_ERRORBUFFER, nullptr);
+        libcurl().easy_setopt(m_curl, CURLOPT_ERRORBUFFER, nullptr);
         if (code == CURLE_OK) {
             result.sent = true;
             return result;
         }
         result.error = u"%1.\r\n%2"_s.arg(GreekMailReason(code, m_host, !replies.lastFailure.isEmpty()),
                                           MailAdvice(code));
-        result.details =
-            errorBuffer[0] ? QString::fromUtf8(errorBuffer) : QString::fromUtf8(curl_easy_strerror(code));
+        result.details = errorBuffer[0] ? QString::fromUtf8(errorBuffer)
+                                        : QString::fromUtf8(libcurl().easy_strerror(code));
         if (!replies.lastFailure.isEmpty())
             result.details += u"\n"_s + replies.lastFailure;
         return result;
@@ -350,8 +355,14 @@ MailResult SendMail(const MailServer& server, const MailMessage& message) {
         result.error = u"Δεν έχει οριστεί παραλήπτης."_s;
         return result;
     }
+    if (QString failure; !LibCurl(&failure)) {
+        result.error =
+            u"Η αποστολή email δεν μπορεί να ξεκινήσει: λείπει η βιβλιοθήκη libcurl (πακέτο libcurl4)."_s;
+        result.details = failure;
+        return result;
+    }
     initialiseCurl();
-    std::unique_ptr<CURL, CurlFree> curl(curl_easy_init());
+    std::unique_ptr<CURL, CurlFree> curl(libcurl().easy_init());
     if (!curl) {
         result.error = u"Η αποστολή email δεν μπορεί να ξεκινήσει."_s;
         return result;

@@ -3,6 +3,7 @@
 #include "logic/core/database/DatabaseFileChecks.h"
 #include "logic/core/database/DatabaseServer.h"
 #include "logic/core/database/GreekCollation.h"
+#include "logic/core/database/LibPq.h"
 #include "logic/core/database/ParamStatements.h"
 #include "logic/core/database/ProgramSchema.h"
 #include "logic/core/database/Schema.h"
@@ -18,7 +19,6 @@
 #include <QSqlRecord>
 #include <QTimer>
 
-#include <libpq-fe.h>
 #include <poll.h>
 #include <vector>
 
@@ -84,23 +84,24 @@ void addMonthEntryIndex(const QSqlDatabase& db) {
 // so that the next action connects again instead of failing first. Only outside a
 // transaction: one open must end with the statement that fails, never go on half on a new
 // connection. A sound idle connection has nothing waiting: one poll.
-void readWhatWaits(PGconn* connection) {
+void readWhatWaits(const LibPqFunctions& pq, PGconn* connection) {
     for (int read = 0; read < 4; ++read) {
-        if (PQstatus(connection) != CONNECTION_OK || PQtransactionStatus(connection) != PQTRANS_IDLE ||
-            PQisBusy(connection))
+        if (pq.PQstatus(connection) != CONNECTION_OK || pq.PQtransactionStatus(connection) != PQTRANS_IDLE ||
+            pq.PQisBusy(connection))
             return;
-        pollfd socket{PQsocket(connection), POLLIN, 0};
-        if (::poll(&socket, 1, 0) <= 0 || !PQconsumeInput(connection))
+        pollfd socket{pq.PQsocket(connection), POLLIN, 0};
+        if (::poll(&socket, 1, 0) <= 0 || !pq.PQconsumeInput(connection))
             return;
     }
 }
 
 bool connectionLost(const QSqlDatabase& db) {
     PGconn* connection = ServerHandle(db);
-    if (!connection)
+    const LibPqFunctions* pq = LibPq();
+    if (!connection || !pq)
         return true;
-    readWhatWaits(connection);
-    return PQstatus(connection) == CONNECTION_BAD;
+    readWhatWaits(*pq, connection);
+    return pq->PQstatus(connection) == CONNECTION_BAD;
 }
 
 // A connection attempt made with libpq alone, which tells what Qt's driver does not: whether
@@ -113,6 +114,10 @@ struct Probe {
 };
 
 Probe probeServer(const QList<std::pair<QString, QString>>& options, const QString* password) {
+    Probe probe;
+    const LibPqFunctions* pq = LibPq(&probe.error);
+    if (!pq)
+        return probe;
     std::vector<QByteArray> texts;
     for (const auto& [keyword, value] : options) {
         texts.push_back(keyword.toUtf8());
@@ -130,14 +135,13 @@ Probe probeServer(const QList<std::pair<QString, QString>>& options, const QStri
     }
     keywords.push_back(nullptr);
     values.push_back(nullptr);
-    PGconn* connection = PQconnectdbParams(keywords.data(), values.data(), 0);
-    Probe probe;
-    probe.connected = PQstatus(connection) == CONNECTION_OK;
-    probe.wantsPassword = !probe.connected && (PQconnectionNeedsPassword(connection) ||
-                                               (password && PQconnectionUsedPassword(connection)));
-    probe.user = QString::fromUtf8(PQuser(connection));
-    probe.error = QString::fromUtf8(PQerrorMessage(connection)).trimmed();
-    PQfinish(connection);
+    PGconn* connection = pq->PQconnectdbParams(keywords.data(), values.data(), 0);
+    probe.connected = pq->PQstatus(connection) == CONNECTION_OK;
+    probe.wantsPassword = !probe.connected && (pq->PQconnectionNeedsPassword(connection) ||
+                                               (password && pq->PQconnectionUsedPassword(connection)));
+    probe.user = QString::fromUtf8(pq->PQuser(connection));
+    probe.error = QString::fromUtf8(pq->PQerrorMessage(connection)).trimmed();
+    pq->PQfinish(connection);
     return probe;
 }
 
@@ -194,8 +198,9 @@ Failure connectServer(QSqlDatabase& db, const QString& setting, bool ask, bool w
         return connectFailure(*server, db.lastError().text().trimmed());
     // The server's notices ("already exists, skipping") are English and for its log alone:
     // libpq would print them on the terminal of a command.
-    if (PGconn* connection = ServerHandle(db))
-        PQsetNoticeProcessor(
+    const LibPqFunctions* pq = LibPq();
+    if (PGconn* connection = ServerHandle(db); connection && pq)
+        pq->PQsetNoticeProcessor(
             connection, [](void*, const char*) {}, nullptr);
     return {};
 }

@@ -1,10 +1,10 @@
 #include "logic/core/database/DatabaseServer.h"
 
+#include "logic/core/database/LibPq.h"
+
 #include <QRegularExpression>
 #include <QSqlDriver>
 #include <QVariant>
-
-#include <libpq-fe.h>
 
 using namespace Qt::StringLiterals;
 
@@ -34,8 +34,18 @@ QString quoted(const QString& value) {
 } // namespace
 
 std::optional<DatabaseServer> DatabaseServer::parse(const QString& setting, Failure* error) {
+    QString failure;
+    const LibPqFunctions* pq = LibPq(&failure);
+    if (!pq) {
+        if (error)
+            *error = {
+                u"Η ρύθμιση [Database] Server του Orva.ini δεν μπορεί να διαβαστεί: λείπει η βιβλιοθήκη "
+                u"libpq του PostgreSQL (πακέτο libpq5)."_s,
+                failure};
+        return std::nullopt;
+    }
     char* message = nullptr;
-    PQconninfoOption* options = PQconninfoParse(setting.trimmed().toUtf8().constData(), &message);
+    PQconninfoOption* options = pq->PQconninfoParse(setting.trimmed().toUtf8().constData(), &message);
     if (!options) {
         if (error) {
             error->text = u"Η ρύθμιση [Database] Server του Orva.ini δεν είναι διεύθυνση σύνδεσης PostgreSQL "
@@ -43,7 +53,7 @@ std::optional<DatabaseServer> DatabaseServer::parse(const QString& setting, Fail
             if (message)
                 error->details = QString::fromUtf8(message).trimmed();
         }
-        PQfreemem(message);
+        pq->PQfreemem(message);
         return std::nullopt;
     }
     DatabaseServer server;
@@ -62,7 +72,7 @@ std::optional<DatabaseServer> DatabaseServer::parse(const QString& setting, Fail
         if (value.contains(u';'))
             semicolon = keyword;
     }
-    PQconninfoFree(options);
+    pq->PQconninfoFree(options);
     if (!semicolon.isEmpty()) {
         if (error)
             error->text =

@@ -4,6 +4,7 @@
 #include "logic/core/database/DatabaseFileChecks.h"
 #include "logic/core/database/DatabaseServer.h"
 #include "logic/core/database/GreekCollation.h"
+#include "logic/core/database/LibPq.h"
 #include "logic/core/database/ProgramSchema.h"
 #include "logic/core/database/Schema.h"
 #include "logic/core/database/SubmissionStatements.h"
@@ -15,8 +16,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QtEndian>
-
-#include <libpq-fe.h>
 
 using namespace Qt::StringLiterals;
 
@@ -73,10 +72,10 @@ void appendCopyValue(QByteArray& line, const QString& value) {
     }
 }
 
-QString resultError(PGconn* connection, PGresult* result) {
+QString resultError(const LibPqFunctions& pq, PGconn* connection, PGresult* result) {
     const QString text =
-        QString::fromUtf8(result ? PQresultErrorMessage(result) : PQerrorMessage(connection));
-    return text.trimmed().isEmpty() ? QString::fromUtf8(PQerrorMessage(connection)).trimmed()
+        QString::fromUtf8(result ? pq.PQresultErrorMessage(result) : pq.PQerrorMessage(connection));
+    return text.trimmed().isEmpty() ? QString::fromUtf8(pq.PQerrorMessage(connection)).trimmed()
                                     : text.trimmed();
 }
 
@@ -114,17 +113,19 @@ public:
             return false;
         }
         PGconn* connection = ServerHandle(m_server);
-        if (!connection) {
-            *error = u"no connection"_s;
+        QString failure;
+        const LibPqFunctions* pq = LibPq(&failure);
+        if (!connection || !pq) {
+            *error = connection ? failure : u"no connection"_s;
             return false;
         }
-        PGresult* started = PQexec(
+        PGresult* started = pq->PQexec(
             connection,
             (u"Copy "_s + table + u" ("_s + columns.join(u',') + u") From Stdin"_s).toUtf8().constData());
-        const bool copying = PQresultStatus(started) == PGRES_COPY_IN;
+        const bool copying = pq->PQresultStatus(started) == PGRES_COPY_IN;
         if (!copying)
-            *error = resultError(connection, started);
-        PQclear(started);
+            *error = resultError(*pq, connection, started);
+        pq->PQclear(started);
         if (!copying)
             return false;
         RowSum& sum = m_sums[table];
@@ -143,28 +144,28 @@ public:
             buffer += '\n';
             sum.add(values);
             if (buffer.size() >= CopyBuffer) {
-                sent = PQputCopyData(connection, buffer.constData(), int(buffer.size())) == 1;
+                sent = pq->PQputCopyData(connection, buffer.constData(), int(buffer.size())) == 1;
                 buffer.clear();
             }
             if (++m_done % ProgressRows == 0 && m_progress)
                 m_progress(m_done, m_total);
         }
         if (sent && !buffer.isEmpty())
-            sent = PQputCopyData(connection, buffer.constData(), int(buffer.size())) == 1;
+            sent = pq->PQputCopyData(connection, buffer.constData(), int(buffer.size())) == 1;
         // A failure ends the copy with an error of the program's own, so that the server
         // undoes it.
-        PQputCopyEnd(connection, sent ? nullptr : "orva: copy stopped");
+        pq->PQputCopyEnd(connection, sent ? nullptr : "orva: copy stopped");
         bool done = sent;
-        while (PGresult* result = PQgetResult(connection)) {
-            if (PQresultStatus(result) != PGRES_COMMAND_OK) {
+        while (PGresult* result = pq->PQgetResult(connection)) {
+            if (pq->PQresultStatus(result) != PGRES_COMMAND_OK) {
                 if (done || error->isEmpty())
-                    *error = resultError(connection, result);
+                    *error = resultError(*pq, connection, result);
                 done = false;
             }
-            PQclear(result);
+            pq->PQclear(result);
         }
         if (!sent && error->isEmpty())
-            *error = QString::fromUtf8(PQerrorMessage(connection)).trimmed();
+            *error = QString::fromUtf8(pq->PQerrorMessage(connection)).trimmed();
         return done;
     }
 
