@@ -3,10 +3,12 @@
 // the same single core).
 //   - the commands: "orva --version", "--help", a command's own help, and "report" and
 //     "import" on a data folder with nothing to do, each from the start of the process to its
-//     end (their first work, then nothing);
-//   - the window: "orva" on a data folder until the work-date window has painted itself. The
-//     program is started with libbench_paint_watch.so preloaded, which tells on standard
-//     output when that window painted and then leaves it (PaintWatch.cpp).
+//     end (their first work, then nothing). The report is handed to orva-gui, which the
+//     process becomes: its time is both programs' starts;
+//   - the window: "orva" on a data folder until the work-date window has painted itself, in
+//     orva-gui, which the process becomes. The program is started with libbench_paint_watch.so
+//     preloaded, which tells on standard output when that window painted and then leaves it
+//     (PaintWatch.cpp).
 //   - the browser library: what the first window that hosts the browser now waits for, since
 //     the program no longer loads the engine as it starts. This benchmark starts itself as a
 //     bare Qt process that loads liborva_browser.so (and Qt WebEngine with it) and ends, beside

@@ -1,21 +1,53 @@
-#include "shell/Startup.h"
+#include "logic/print/ReportCommandLines.h"
+#include "shell/Commands.h"
+#include "shell/SettingsJoin.h"
 
-#include <malloc.h>
+#include <QCoreApplication>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <unistd.h>
+
+// orva: the command line, and the way to the windows. It links Qt's core and SQL libraries and
+// the program's logic, and nothing of the graphics: the windows and the commands that write a
+// report run in orva-gui, installed beside it, which this process becomes with the same
+// arguments.
 
 namespace {
-// Qt's PDF writer takes a buffer of about ten megabytes for every page it compresses and
-// frees it again. With glibc's defaults the heap is given back to the system after each page
-// and faulted in anew for the next: a third of the time of a long report's PDF. Large blocks
-// stay in the heap and the heap keeps what it was given.
-void KeepLargeBlocksInTheHeap() {
-    constexpr int MapThreshold = 32 * 1024 * 1024;
-    constexpr int TrimThreshold = 64 * 1024 * 1024;
-    mallopt(M_MMAP_THRESHOLD, MapThreshold);
-    mallopt(M_TRIM_THRESHOLD, TrimThreshold);
+
+std::filesystem::path graphicalProgram(const char* calledAs) {
+    std::error_code error;
+    std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error)
+        self = calledAs;
+    return self.parent_path() / "orva-gui";
 }
+
+// Returns only when orva-gui cannot be started, having said why.
+int handOver(char** argv) {
+    const std::string program = graphicalProgram(argv[0]).string();
+    ::execv(program.c_str(), argv);
+    const int error = errno;
+    std::fprintf(stderr, "Το πρόγραμμα %s δεν ξεκίνησε: %s\n", program.c_str(), std::strerror(error));
+    return CommandFailed;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    KeepLargeBlocksInTheHeap();
-    return RunOrva(argc, argv);
+    if (!IsCommandLine(argc, argv))
+        return handOver(argv);
+    JoinOrvaSettings();
+    PrepareCommandProcess();
+    QCoreApplication app(argc, argv);
+    const auto handedOver = [argv](Command command) {
+        command.run = [argv](const CommandCall&) { return handOver(argv); };
+        command.handedOver = true;
+        return command;
+    };
+    return RunCommands(OrvaCommands(handedOver(ReportEntriesCommandLine()),
+                                    handedOver(ReportEmployeesCommandLine()),
+                                    handedOver(HistoryCommandLine())));
 }

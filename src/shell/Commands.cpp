@@ -1,15 +1,13 @@
 #include "shell/Commands.h"
 
 #include "logic/core/database/DatabaseCommands.h"
+#include "logic/core/text/GreekLanguage.h"
 #include "logic/internet/SubmitCommand.h"
 #include "logic/maintenance/CheckCommand.h"
 #include "logic/maintenance/MaintenanceCommands.h"
-#include "logic/print/HistoryCommand.h"
-#include "logic/print/ReportCommands.h"
 #include "logic/records/ImportCommand.h"
-#include "shell/Startup.h"
 
-#include <QGuiApplication>
+#include <QCoreApplication>
 
 namespace {
 QtMessageHandler g_qtMessages = nullptr;
@@ -22,13 +20,12 @@ void keepSeriousMessages(QtMsgType type, const QMessageLogContext& context, cons
 }
 } // namespace
 
-const QList<Command>& OrvaCommands() {
-    static const QList<Command> commands = {
-        ReportEntriesCommand(), ReportEmployeesCommand(), ImportCommand(), BackupCommand(),
-        RestoreCommand(),       CheckCommand(),           SubmitCommand(), HistoryCommand(),
-        DatabaseInitCommand(),  DatabaseCopyCommand(),
+QList<Command> OrvaCommands(const Command& reportEntries, const Command& reportEmployees,
+                            const Command& history) {
+    return {
+        reportEntries,  reportEmployees, ImportCommand(), BackupCommand(),       RestoreCommand(),
+        CheckCommand(), SubmitCommand(), history,         DatabaseInitCommand(), DatabaseCopyCommand(),
     };
-    return commands;
 }
 
 bool IsCommandLine(int argc, char** argv) {
@@ -38,12 +35,19 @@ bool IsCommandLine(int argc, char** argv) {
     return NamesCommand(arguments);
 }
 
-int RunCommands(int argc, char** argv) {
+void PrepareApplication() {
+    QCoreApplication::setApplicationName(QStringLiteral("Orva"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Orva"));
+    UseGreekLanguage();
+}
+
+void PrepareCommandProcess() {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     g_qtMessages = qInstallMessageHandler(keepSeriousMessages);
-    QGuiApplication app(argc, argv);
-    // The name, the Greek locale and the Greek texts of Qt (the parser's among them).
+}
+
+int RunCommands(const QList<Command>& commands) {
     PrepareApplication();
-    QGuiApplication::setApplicationVersion(QStringLiteral(ORVA_VERSION));
-    return RunCommandLine(QGuiApplication::arguments(), OrvaCommands());
+    QCoreApplication::setApplicationVersion(QStringLiteral(ORVA_VERSION));
+    return RunCommandLine(QCoreApplication::arguments(), commands);
 }

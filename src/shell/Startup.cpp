@@ -6,8 +6,9 @@
 #include "logic/core/program/ProgramValues.h"
 #include "logic/core/services/Services.h"
 #include "logic/core/services/SystemServices.h"
-#include "logic/core/text/GreekLanguage.h"
 #include "logic/internet/WebEngineSetup.h"
+#include "logic/print/HistoryCommand.h"
+#include "logic/print/ReportCommands.h"
 #include "shell/Commands.h"
 #include "shell/LiveCommands.h"
 #include "shell/Main.h"
@@ -18,19 +19,17 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QScreen>
 
-void PrepareApplication() {
-    QApplication::setApplicationName(QStringLiteral("Orva"));
-    QApplication::setOrganizationName(QStringLiteral("Orva"));
-    UseGreekLanguage();
-}
-
 int RunOrva(int argc, char** argv) {
     JoinOrvaSettings();
-    if (IsCommandLine(argc, argv))
-        return RunCommands(argc, argv);
+    if (IsCommandLine(argc, argv)) {
+        PrepareCommandProcess();
+        QGuiApplication app(argc, argv);
+        return RunCommands(OrvaCommands(ReportEntriesCommand(), ReportEmployeesCommand(), HistoryCommand()));
+    }
     // The browser engine loads with the first window that hosts a browser (WindowModules).
     PrepareBrowserFlags();
     QApplication app(argc, argv);

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -223,6 +224,33 @@ private slots:
             QVERIFY2(manualStatuses.contains(u".TP\n.B %1\n"_s.arg(number)),
                      qPrintable(u"orva.1: status %1"_s.arg(number)));
         }
+    }
+
+    // Without orva-gui beside it (a broken installation) the windows and the reports say
+    // which program is missing and end with a failure, while the other commands still run.
+    void withoutTheGraphicalProgramTheWindowsAndReportsSayWhy() {
+        QTemporaryDir alone;
+        const QString program = alone.filePath(u"orva"_s);
+        QVERIFY(QFile::copy(QStringLiteral(ORVA_EXECUTABLE), program));
+        TestDataFolder folder;
+        const QString out = folder.file(u"e.txt"_s);
+        const QList<QStringList> lines = {
+            {u"--data-dir"_s, folder.path()},
+            {u"report"_s, u"employees"_s, u"--out"_s, out, u"--data-dir"_s, folder.path()}};
+        for (const QStringList& arguments : lines) {
+            QProcess process;
+            process.start(program, arguments);
+            QVERIFY(process.waitForFinished(60000));
+            QCOMPARE(process.exitCode(), 1);
+            const QString err = QString::fromUtf8(process.readAllStandardError());
+            QCOMPARE(err, u"Το πρόγραμμα "_s + alone.filePath(u"orva-gui"_s) +
+                              u" δεν ξεκίνησε: No such file or directory\n"_s);
+            QVERIFY(!QFile::exists(out));
+        }
+        QProcess version;
+        version.start(program, {u"--version"_s});
+        QVERIFY(version.waitForFinished(60000));
+        QCOMPARE(version.exitCode(), 0);
     }
 
     void aFolderWithoutADatabaseIsNotTurnedIntoANewOne() {

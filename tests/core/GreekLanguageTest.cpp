@@ -6,7 +6,7 @@
 #include "ModalDriver.h"
 #include "logic/core/program/ProgramValues.h"
 #include "logic/core/services/Services.h"
-#include "shell/Startup.h"
+#include "shell/Commands.h"
 #include "windows/core/WidgetDialogs.h"
 #include "windows/records/Lbcalendar.h"
 

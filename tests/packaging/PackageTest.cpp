@@ -156,11 +156,18 @@ private slots:
         QVERIFY(desktop.contains(QStringLiteral("\nExec=orva\n")));
     }
 
-    // The program links neither the browser engine nor Qt PDF: the windows that need them are
-    // in the libraries of usr/lib/orva, which find each other there and take the engine along.
+    // The command line's program links no graphics at all; orva-gui beside it, which shows the
+    // windows and writes the reports, links neither the browser engine nor Qt PDF: the windows
+    // that need them are in the libraries of usr/lib/orva, which find each other there and take
+    // the engine along.
     void theProgramLoadsTheBrowserAndPdfWindowsFromItsLibraries() {
         const QRegularExpression heavy(QStringLiteral("Qt6(WebEngine|Quick|Qml|Pdf)"));
-        const Run program = run(QStringLiteral("readelf"), {"-d", root("usr/bin/orva")});
+        const Run commands = run(QStringLiteral("readelf"), {"-d", root("usr/bin/orva")});
+        QCOMPARE(commands.exitCode, 0);
+        QVERIFY2(commands.output.contains(QStringLiteral("[libQt6Core.so.6]")), qPrintable(commands.output));
+        QVERIFY2(!commands.output.contains(QRegularExpression(QStringLiteral("Qt6(Gui|Widgets)|curl|libpq"))),
+                 qPrintable(commands.output));
+        const Run program = run(QStringLiteral("readelf"), {"-d", root("usr/bin/orva-gui")});
         QCOMPARE(program.exitCode, 0);
         QVERIFY2(program.output.contains(QStringLiteral("libQt6Widgets.so.6")), qPrintable(program.output));
         QVERIFY2(!program.output.contains(heavy), qPrintable(program.output));

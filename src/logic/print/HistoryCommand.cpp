@@ -6,17 +6,14 @@
 #include "logic/core/text/DateHelpers.h"
 #include "logic/print/HistoryReport.h"
 #include "logic/print/PrintJob.h"
+#include "logic/print/ReportCommandLines.h"
 #include "logic/print/ReportFile.h"
 #include "logic/records/RecordKeys.h"
 
 using namespace Qt::StringLiterals;
+using namespace ReportOption;
 
 namespace {
-
-const QString From = u"from"_s;
-const QString To = u"to"_s;
-const QString Afm = u"afm"_s;
-const QString Protocol = u"protocol"_s;
 
 int runHistory(const CommandCall& call) {
     int status = CommandDone;
@@ -53,21 +50,7 @@ int runHistory(const CommandCall& call) {
 } // namespace
 
 Command HistoryCommand() {
-    Command command;
-    command.words = {u"history"_s};
-    command.summary = u"Ιστορικό Υποβολών σε αρχείο."_s;
-    command.details =
-        u"Γράφει το ιστορικό των υποβολών, όπως η εκτύπωση του «Ιστορικό Υποβολών»: για κάθε κίνηση που "
-        u"στάλθηκε, πότε και με ποιον τρόπο στάλθηκε (API ή σελίδα των e-υπηρεσιών), τον αριθμό πρωτοκόλλου "
-        u"και την ώρα υποβολής που έδωσε η υπηρεσία και το ωράριο που στάλθηκε, τις νεότερες πρώτες. Χωρίς "
-        u"επιλογές γράφει όλες τις υποβολές."_s;
-    command.options = {
-        {From, u"Κινήσεις από την ημερομηνία."_s, u"ηη/μμ/εεεε"_s},
-        {To, u"Κινήσεις έως την ημερομηνία."_s, u"ηη/μμ/εεεε"_s},
-        {Afm, u"Μόνο το ΑΦΜ (ή όσα αρχίζουν από αυτό)."_s, u"ΑΦΜ"_s},
-        {Protocol, u"Μόνο ο αριθμός πρωτοκόλλου (ή όσοι αρχίζουν από αυτόν)."_s, u"πρωτόκολλο"_s},
-    };
-    command.options += ReportFileOptions();
+    Command command = HistoryCommandLine();
     command.run = runHistory;
     return command;
 }

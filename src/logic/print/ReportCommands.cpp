@@ -7,12 +7,14 @@
 #include "logic/core/text/DateHelpers.h"
 #include "logic/print/IndexReports.h"
 #include "logic/print/PrintJob.h"
+#include "logic/print/ReportCommandLines.h"
 #include "logic/print/ReportFile.h"
 #include "logic/records/EmployeeList.h"
 
 #include <functional>
 
 using namespace Qt::StringLiterals;
+using namespace ReportOption;
 
 namespace {
 
@@ -20,13 +22,6 @@ namespace {
 constexpr std::size_t ReportHeapSpan = std::size_t(64) << 20;
 
 constexpr int AfmLength = 14; // as the AFM fields of the selection window
-
-const QString From = u"from"_s;
-const QString To = u"to"_s;
-const QString AfmFrom = u"afm-from"_s;
-const QString AfmTo = u"afm-to"_s;
-const QString Mask = u"mask"_s;
-const QString Order = u"order"_s;
 
 // The values of a report's options, read one after the other: the first that cannot be
 // taken is told, and what is read after it does not matter.
@@ -139,37 +134,13 @@ int runEmployees(const CommandCall& call) {
 } // namespace
 
 Command ReportEntriesCommand() {
-    Command command;
-    command.words = {u"report"_s, u"entries"_s};
-    command.summary = u"Ευρετήριο Ηλεκτρονικών Αποστολών σε αρχείο."_s;
-    command.details =
-        u"Γράφει το ευρετήριο των κινήσεων μιας περιόδου, όπως η «Εκτύπωση Ηλεκτρονικών Αποστολών»: "
-        u"για κάθε κίνηση την ημερομηνία, το ΑΦΜ και το όνομα του εργαζομένου, το ωράριο και τις "
-        u"παρατηρήσεις. Οι ημερομηνίες γράφονται ηη/μμ/εεεε· μια σύντομη (05, 0511, 051126) "
-        u"συμπληρώνεται από τη σημερινή, όπως στο παράθυρο."_s;
-    command.options = {
-        {From, u"Από ημερομηνία (σήμερα, αν λείπει)."_s, u"ηη/μμ/εεεε"_s},
-        {To, u"Εως ημερομηνία (σήμερα, αν λείπει)."_s, u"ηη/μμ/εεεε"_s},
-        {AfmFrom, u"Από εργαζόμενο: το πρώτο ΑΦΜ (ή η αρχή του)."_s, u"ΑΦΜ"_s},
-        {AfmTo, u"Εως εργαζόμενο: το τελευταίο ΑΦΜ· παίρνει και όσα αρχίζουν από αυτό."_s, u"ΑΦΜ"_s},
-        {Mask, u"Μάσκα ΑΦΜ με «*» για οποιουσδήποτε χαρακτήρες, π.χ. 12*."_s, u"μάσκα"_s},
-        {Order, u"Ταξινόμηση: date (ημερομηνία, η αρχική) ή afm (ΑΦΜ εργαζομένου)."_s, u"ταξινόμηση"_s},
-    };
-    command.options += ReportFileOptions();
+    Command command = ReportEntriesCommandLine();
     command.run = runEntries;
     return command;
 }
 
 Command ReportEmployeesCommand() {
-    Command command;
-    command.words = {u"report"_s, u"employees"_s};
-    command.summary = u"Ευρετήριο Εργαζομένων σε αρχείο."_s;
-    command.details = u"Γράφει το ευρετήριο όλων των εργαζομένων, όπως η εκτύπωση της λίστας "
-                      u"εργαζομένων: ΑΦΜ, ονοματεπώνυμο και υποκατάστημα."_s;
-    command.options = {
-        {Order, u"Ταξινόμηση: name (ονοματεπώνυμο, η αρχική) ή afm (ΑΦΜ)."_s, u"ταξινόμηση"_s},
-    };
-    command.options += ReportFileOptions();
+    Command command = ReportEmployeesCommandLine();
     command.run = runEmployees;
     return command;
 }

@@ -7,6 +7,7 @@
 #include "logic/print/ExportFiles.h"
 #include "logic/print/PdfExport.h"
 #include "logic/print/PrintJob.h"
+#include "logic/print/ReportCommandLines.h"
 #include "logic/print/TextExport.h"
 #include "logic/print/WordExport.h"
 
@@ -15,12 +16,9 @@
 #include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
+using namespace ReportOption;
 
 namespace {
-
-const QString Format = u"format"_s;
-const QString Charset = u"charset"_s;
-const QString Out = u"out"_s;
 
 struct FormatName {
     QString name;
@@ -53,22 +51,6 @@ bool isText(ReportFile::Format format) {
 }
 
 } // namespace
-
-QList<QCommandLineOption> ReportFileOptions() {
-    return {
-        {Format,
-         u"Η μορφή του αρχείου: pdf, xlsx (Excel), docx (Word), txt (αρχείο κειμένου με σελίδες "
-         u"και επικεφαλίδες) ή asc (αρχείο Import: μόνο οι γραμμές). Αν λείπει, από την κατάληξη "
-         u"του αρχείου (.pdf, .xlsx, .docx, .txt)."_s,
-         u"μορφή"_s},
-        {Charset, u"Η κωδικοσελίδα των txt και asc: windows (1253, η αρχική) ή dos (737)."_s,
-         u"κωδικοσελίδα"_s},
-        {Out,
-         u"Το αρχείο που γράφεται· ένα αρχείο με το ίδιο όνομα αντικαθίσταται. Με «-» η εκτύπωση "
-         u"γράφεται στην τυπική έξοδο (με --format)· μια συσκευή ή ένα pipe γράφεται απευθείας."_s,
-         u"αρχείο"_s},
-    };
-}
 
 std::optional<ReportFile> ReadReportFile(const CommandCall& call, int* status) {
     const auto refuse = [&](const QString& reason) {

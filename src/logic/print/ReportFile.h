@@ -7,16 +7,13 @@
 class PrintJob;
 
 // The file a report command writes: its format, its character set and its name, taken from
-// the options --format, --charset and --out.
+// the options --format, --charset and --out (ReportFileOptions).
 struct ReportFile {
     enum Format { Pdf, Xlsx, Docx, Txt, Asc };
     Format format = Pdf;
     int charset = 1; // ExportCharset, for txt and asc
     QString path;
 };
-
-// The three options, for the command's parser.
-QList<QCommandLineOption> ReportFileOptions();
 
 // The file the options name; nothing (the reason shown, *status BadArguments) when they
 // name none. Without --format the format is the one --out ends with.
