@@ -156,13 +156,16 @@ private slots:
         QVERIFY(desktop.contains(QStringLiteral("\nExec=orva\n")));
     }
 
-    // The command line's program links no graphics at all; orva-gui beside it, which shows the
-    // windows and writes the reports, links neither the browser engine nor Qt PDF: the windows
-    // that need them are in the libraries of usr/lib/orva, which find each other there and take
-    // the engine along.
+    // orva links nothing of Qt: it starts orva-gui or loads the commands' library of
+    // usr/lib/orva, which links no graphics. orva-gui, which shows the windows and writes the
+    // reports, links neither the browser engine nor Qt PDF: the windows that need them are in
+    // the libraries of usr/lib/orva, which find each other there and take the engine along.
     void theProgramLoadsTheBrowserAndPdfWindowsFromItsLibraries() {
         const QRegularExpression heavy(QStringLiteral("Qt6(WebEngine|Quick|Qml|Pdf)"));
-        const Run commands = run(QStringLiteral("readelf"), {"-d", root("usr/bin/orva")});
+        const Run chooser = run(QStringLiteral("readelf"), {"-d", root("usr/bin/orva")});
+        QCOMPARE(chooser.exitCode, 0);
+        QVERIFY2(!chooser.output.contains(QStringLiteral("Qt6")), qPrintable(chooser.output));
+        const Run commands = run(QStringLiteral("readelf"), {"-d", root("usr/lib/orva/liborva_commands.so")});
         QCOMPARE(commands.exitCode, 0);
         QVERIFY2(commands.output.contains(QStringLiteral("[libQt6Core.so.6]")), qPrintable(commands.output));
         QVERIFY2(!commands.output.contains(QRegularExpression(QStringLiteral("Qt6(Gui|Widgets)|curl|libpq"))),
