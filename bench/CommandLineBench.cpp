@@ -10,8 +10,9 @@
 // laying out and writing.
 //
 // The BM_PeakMemory cases print the peak resident memory of the same commands (peak_MB)
-// against a limit: the Qt baseline, the peak of "orva --version", a process that starts Qt
-// and the program's libraries and does nothing else (qt_baseline_MB), plus three times the
+// against a limit: the Qt baseline, the peak of "orva-gui --version", the program that writes
+// the reports started with Qt and its libraries and doing nothing else (qt_baseline_MB; orva
+// itself, which hands the reports to it, starts without the graphics), plus three times the
 // report's text, its lines at one byte a character (text_MB); ratio is the peak over the
 // limit. The peers' peaks stand beside them (peer_peak_MB: the larger of enscript's and
 // ps2pdf's, or python's).
@@ -258,7 +259,7 @@ void peakMemory(benchmark::State& state, const QString& format,
     double baseline = 0;
     double peerPeak = 0;
     for (auto _ : state) {
-        baseline = peakMemoryMB(QStringLiteral(ORVA_EXECUTABLE), {QStringLiteral("--version")});
+        baseline = peakMemoryMB(QStringLiteral(ORVA_GUI_EXECUTABLE), {QStringLiteral("--version")});
         peak = peakMemoryMB(QStringLiteral(ORVA_EXECUTABLE),
                             orvaReport(format, f.dir.filePath(QStringLiteral("memory.") + format)));
         peerPeak = 0;

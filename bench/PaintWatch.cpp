@@ -1,9 +1,8 @@
-// Preloaded into an orva process by the start-up benchmark: when the work-date window has
+// Loaded into an orva process by the start-up benchmark: when the work-date window has
 // painted, says so on standard output and leaves the window, which ends the program as the
 // user's "Εξοδος" does. It reaches the window by its name and its slot only, so that it works
-// with any version of the program, and links Qt's core alone: it is preloaded into the command
-// line's process too, which hands the window over to orva-gui and must not load the widgets
-// on the way.
+// with any version of the program, and links Qt's core alone. It is loaded by
+// PaintWatchLoader, only into a process that has Qt.
 #include <QCoreApplication>
 #include <QEvent>
 #include <QMetaObject>

@@ -6,9 +6,9 @@
 //     end (their first work, then nothing). The report is handed to orva-gui, which the
 //     process becomes: its time is both programs' starts;
 //   - the window: "orva" on a data folder until the work-date window has painted itself, in
-//     orva-gui, which the process becomes. The program is started with libbench_paint_watch.so
-//     preloaded, which tells on standard output when that window painted and then leaves it
-//     (PaintWatch.cpp).
+//     orva-gui, which the process becomes. The program is started with a small library
+//     preloaded that loads libbench_paint_watch.so into orva-gui (PaintWatchLoader.cpp), which
+//     tells on standard output when that window painted and then leaves it (PaintWatch.cpp).
 //   - the browser library: what the first window that hosts the browser now waits for, since
 //     the program no longer loads the engine as it starts. This benchmark starts itself as a
 //     bare Qt process that loads liborva_browser.so (and Qt WebEngine with it) and ends, beside
