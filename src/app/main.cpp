@@ -14,6 +14,9 @@
 
 namespace {
 
+std::filesystem::path g_folder;
+char** g_arguments = nullptr;
+
 std::filesystem::path programFolder(const char* calledAs) {
     std::error_code error;
     std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
@@ -44,33 +47,35 @@ bool forTheGraphicalProgram(int argc, char** argv) {
     return word ? report : !option;
 }
 
-int startGraphicalProgram(const std::filesystem::path& folder, char** argv) {
-    const std::string program = (folder / "orva-gui").string();
-    ::execv(program.c_str(), argv);
+// Returns only when orva-gui cannot be started, having said why.
+int startGraphicalProgram() {
+    const std::string program = (g_folder / "orva-gui").string();
+    ::execv(program.c_str(), g_arguments);
     std::perror(("Το πρόγραμμα " + program + " δεν ξεκίνησε").c_str());
     return 1;
 }
 
 // Installed, the library is in lib/orva; in the build, beside orva.
-int runCommandLine(const std::filesystem::path& folder, int argc, char** argv) {
-    std::filesystem::path library = folder / "liborva_commands.so";
+int runCommandLine(int argc, char** argv) {
+    std::filesystem::path library = g_folder / "liborva_commands.so";
     if (!std::filesystem::exists(library))
-        library = folder / "../lib/orva/liborva_commands.so";
+        library = g_folder / "../lib/orva/liborva_commands.so";
     void* handle = ::dlopen(library.c_str(), RTLD_NOW | RTLD_LOCAL);
-    using Entry = int (*)(int, char**);
+    using Entry = int (*)(int, char**, int (*)());
     const auto entry = handle ? reinterpret_cast<Entry>(::dlsym(handle, "OrvaCommandLine")) : nullptr;
     if (!entry) {
         std::fprintf(stderr, "Το πρόγραμμα δεν ξεκίνησε: %s\n", ::dlerror());
         return 1;
     }
-    return entry(argc, argv);
+    return entry(argc, argv, startGraphicalProgram);
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    const std::filesystem::path folder = programFolder(argv[0]);
+    g_folder = programFolder(argv[0]);
+    g_arguments = argv;
     if (forTheGraphicalProgram(argc, argv))
-        return startGraphicalProgram(folder, argv);
-    return runCommandLine(folder, argc, argv);
+        return startGraphicalProgram();
+    return runCommandLine(argc, argv);
 }
