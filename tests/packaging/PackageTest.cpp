@@ -170,6 +170,10 @@ private slots:
         QVERIFY2(commands.output.contains(QStringLiteral("[libQt6Core.so.6]")), qPrintable(commands.output));
         QVERIFY2(!commands.output.contains(QRegularExpression(QStringLiteral("Qt6(Gui|Widgets)|curl|libpq"))),
                  qPrintable(commands.output));
+        // Installed, orva finds the commands' library in usr/lib/orva.
+        const Run version = run(root("usr/bin/orva"), {"--version"});
+        QVERIFY2(version.exitCode == 0 && version.output == QStringLiteral("Orva " ORVA_VERSION "\n"),
+                 qPrintable(version.output));
         const Run program = run(QStringLiteral("readelf"), {"-d", root("usr/bin/orva-gui")});
         QCOMPARE(program.exitCode, 0);
         QVERIFY2(program.output.contains(QStringLiteral("libQt6Widgets.so.6")), qPrintable(program.output));
