@@ -10,12 +10,11 @@
 // laying out and writing.
 //
 // The BM_PeakMemory cases print the peak resident memory of the same commands (peak_MB)
-// against a limit: the Qt baseline, the peak of "orva-gui --version", the program that writes
-// the reports started with Qt and its libraries and doing nothing else (qt_baseline_MB; orva
-// itself, which hands the reports to it, starts without the graphics), plus three times the
-// report's text, its lines at one byte a character (text_MB); ratio is the peak over the
-// limit. The peers' peaks stand beside them (peer_peak_MB: the larger of enscript's and
-// ps2pdf's, or python's).
+// against a limit: the Qt baseline, the peak of "orva-gui --version", a process with Qt's GUI
+// and widget libraries and a QGuiApplication doing nothing else (qt_baseline_MB; the report
+// process loads the GUI library but no widget), plus three times the report's text, its lines
+// at one byte a character (text_MB); ratio is the peak over the limit. The peers' peaks
+// stand beside them (peer_peak_MB: the larger of enscript's and ps2pdf's, or python's).
 #include "logic/core/database/Database.h"
 #include "logic/core/files/DataFolder.h"
 #include "logic/core/program/ProgramValues.h"

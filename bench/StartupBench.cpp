@@ -3,8 +3,8 @@
 // the same single core).
 //   - the commands: "orva --version", "--help", a command's own help, and "report" and
 //     "import" on a data folder with nothing to do, each from the start of the process to its
-//     end (their first work, then nothing). The report is handed to orva-gui, which the
-//     process becomes: its time is both programs' starts;
+//     end (their first work, then nothing). The report finds nothing in the command line's
+//     own library and ends there, without the print engine and Qt's GUI library;
 //   - the window: "orva" on a data folder until the work-date window has painted itself, in
 //     orva-gui, which the process becomes. The program is started with a small library
 //     preloaded that loads libbench_paint_watch.so into orva-gui (PaintWatchLoader.cpp), which

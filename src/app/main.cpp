@@ -7,14 +7,16 @@
 #include <unistd.h>
 
 // orva looks at its arguments and becomes the program that serves them, before anything of Qt
-// is loaded. The windows and the commands that write a report are orva-gui's, beside it, which
-// this process becomes; every other command runs here, from liborva_commands.so, which links
-// Qt's core and SQL libraries and nothing of the graphics. The look is a quick one: the
-// command line checks every line again and hands on to orva-gui what it finds is not its own.
+// is loaded. The windows are orva-gui's, beside it, which this process becomes. The commands
+// run here, from liborva_commands.so, which links Qt's core and SQL libraries and nothing of
+// the graphics. A report command reads its line and the database there; only a report with
+// lines to show loads liborva_report_commands.so, which has the print engine and Qt's GUI
+// library, and is run again by it.
 
 namespace {
 
 std::filesystem::path g_folder;
+int g_argc = 0;
 char** g_arguments = nullptr;
 
 std::filesystem::path programFolder(const char* calledAs) {
@@ -25,26 +27,16 @@ std::filesystem::path programFolder(const char* calledAs) {
     return self.parent_path();
 }
 
-// A report command's words (but not its help), or only the data folder (or nothing) for the
-// windows.
-bool forTheGraphicalProgram(int argc, char** argv) {
-    bool option = false;
-    bool report = false;
-    bool word = false;
+// Only the data folder (or nothing) is for the windows; anything else is a command line.
+bool forTheWindows(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
-        if (argument == "-h" || argument == "--help" || argument == "-v" || argument == "--version")
-            return false;
         if (argument == "--data-dir")
-            ++i; // its value is the folder, not a word
-        else if (argument.starts_with('-'))
-            option = option || !argument.starts_with("--data-dir=");
-        else if (!word) {
-            word = true;
-            report = argument == "report" || argument == "history";
-        }
+            ++i; // its value is the folder
+        else if (!argument.starts_with("--data-dir="))
+            return false;
     }
-    return word ? report : !option;
+    return true;
 }
 
 // Returns only when orva-gui cannot be started, having said why.
@@ -55,27 +47,38 @@ int startGraphicalProgram() {
     return 1;
 }
 
-// Installed, the library is in lib/orva; in the build, beside orva.
-int runCommandLine(int argc, char** argv) {
-    std::filesystem::path library = g_folder / "liborva_commands.so";
-    if (!std::filesystem::exists(library))
-        library = g_folder / "../lib/orva/liborva_commands.so";
-    void* handle = ::dlopen(library.c_str(), RTLD_NOW | RTLD_LOCAL);
-    using Entry = int (*)(int, char**, int (*)());
-    const auto entry = handle ? reinterpret_cast<Entry>(::dlsym(handle, "OrvaCommandLine")) : nullptr;
-    if (!entry) {
+// Installed, the libraries are in lib/orva; in the build, beside orva. Nothing when the
+// library or its entry cannot be loaded, having said why.
+void* commandEntry(const char* library, const char* entry) {
+    std::filesystem::path path = g_folder / library;
+    if (!std::filesystem::exists(path))
+        path = g_folder / "../lib/orva" / library;
+    void* handle = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    void* found = handle ? ::dlsym(handle, entry) : nullptr;
+    if (!found)
         std::fprintf(stderr, "Το πρόγραμμα δεν ξεκίνησε: %s\n", ::dlerror());
-        return 1;
-    }
-    return entry(argc, argv, startGraphicalProgram);
+    return found;
+}
+
+// Called by the command line, its application object gone, for a report that has lines.
+int runReportCommands() {
+    using Entry = int (*)(int, char**, int (*)());
+    const auto entry =
+        reinterpret_cast<Entry>(commandEntry("liborva_report_commands.so", "OrvaReportCommands"));
+    return entry ? entry(g_argc, g_arguments, startGraphicalProgram) : 1;
+}
+
+int runCommandLine() {
+    using Entry = int (*)(int, char**, int (*)(), int (*)());
+    const auto entry = reinterpret_cast<Entry>(commandEntry("liborva_commands.so", "OrvaCommandLine"));
+    return entry ? entry(g_argc, g_arguments, startGraphicalProgram, runReportCommands) : 1;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
     g_folder = programFolder(argv[0]);
+    g_argc = argc;
     g_arguments = argv;
-    if (forTheGraphicalProgram(argc, argv))
-        return startGraphicalProgram();
-    return runCommandLine(argc, argv);
+    return forTheWindows(argc, argv) ? startGraphicalProgram() : runCommandLine();
 }

@@ -6,8 +6,8 @@
 
 // The table of Orva's commands ("orva report entries ...", "orva import FILE"): one entry
 // per command, each made by its own subsystem. The three that write a report come as the
-// caller makes them: with their work in the program that has the print engine, or handed to
-// that program by the command line's own, which never loads it.
+// caller makes them: with their work where the print engine is loaded, or, in the command
+// line that never loads it, looking whether the report has lines to hand on.
 QList<Command> OrvaCommands(const Command& reportEntries, const Command& reportEmployees,
                             const Command& history);
 

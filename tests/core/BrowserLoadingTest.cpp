@@ -1,12 +1,14 @@
 #include "AscLines.h"
 #include "OrvaCommand.h"
 #include "RunningMain.h"
+#include "logic/core/commandline/CommandLine.h"
 #include "windows/core/ChildWindow.h"
 #include "windows/core/MdiHost.h"
 #include "windows/core/WindowModules.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QOpenGLContext>
 #include <QRegularExpression>
 #include <QSet>
@@ -40,6 +42,8 @@ QSet<QString> mappedLibraries() {
 // news'), none of which a command that writes no report calls.
 const QRegularExpression GraphicsOrLateLibrary(
     u"^lib(Qt6(Gui|Widgets|PrintSupport|OpenGL)|curl|pq|odbc|archive|X11|xcb|fontconfig|freetype)\\.so"_s);
+
+const QRegularExpression Widgets(u"^libQt6(Widgets|PrintSupport)\\.so"_s);
 
 QStringList matching(const QSet<QString>& names, const QRegularExpression& pattern) {
     QStringList found;
@@ -91,15 +95,15 @@ bool hostsBrowser(const QWidget* window) {
 
 // The program and its commands start without the browser engine and Qt PDF; the window that
 // first needs them loads them, from the libraries beside the program. A command that writes
-// no report loads no graphics at all: the reports are handed to orva-gui, which has the
-// print engine.
+// no report, or a report with nothing to show, loads no graphics at all; a report with lines
+// loads Qt's GUI library with the print engine, and no widget.
 class BrowserLoadingTest : public QObject {
     Q_OBJECT
 private slots:
     void commandsNeverLoadTheEngine_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("exitCode");
-        QTest::addColumn<bool>("report");
+        QTest::addColumn<bool>("report"); // one with lines to draw
         QTest::newRow("version") << QStringList{u"--version"_s} << 0 << false;
         QTest::newRow("help") << QStringList{u"--help"_s} << 0 << false;
         QTest::newRow("a command's help")
@@ -109,6 +113,8 @@ private slots:
                                     << true;
         QTest::newRow("xlsx report") << QStringList{u"report"_s, u"employees"_s, u"--out"_s, u"e.xlsx"_s} << 0
                                      << true;
+        QTest::newRow("report with nothing to show")
+            << QStringList{u"history"_s, u"--out"_s, u"h.pdf"_s} << int(NothingFound) << false;
         QTest::newRow("backup") << QStringList{u"backup"_s} << 0 << false;
         QTest::newRow("check") << QStringList{u"check"_s} << 0 << false;
     }
@@ -130,7 +136,7 @@ private slots:
         else if (arguments.first() == u"backup") {
             QVERIFY(QDir().mkpath(folder.file(u"copies"_s)));
             arguments << folder.file(u"copies"_s);
-        } else if (arguments.first() == u"report")
+        } else if (report)
             QCOMPARE(RunOrva({u"import"_s, asc, u"--data-dir"_s, folder.path()}).exitCode, 0);
         if (arguments.contains(u"--out"_s))
             arguments.last() = folder.file(arguments.last());
@@ -140,9 +146,11 @@ private slots:
         QVERIFY2(run.finished && run.exitCode == exitCode, qPrintable(run.out + run.err.right(2000)));
         QVERIFY2(loaded.contains(u"libQt6Core.so.6"_s), "the loader did not tell what it loaded");
         QCOMPARE(heavyLibraries(loaded), QStringList());
-        if (report) // written by orva-gui, the one that links the widgets
-            QVERIFY(loaded.contains(u"libQt6Widgets.so.6"_s));
-        else
+        if (report) {
+            QVERIFY(loaded.contains(u"libQt6Gui.so.6"_s));
+            QCOMPARE(matching(loaded, Widgets), QStringList());
+            QVERIFY(QFileInfo(arguments.at(arguments.indexOf(u"--out"_s) + 1)).size() > 0);
+        } else
             QCOMPARE(matching(loaded, GraphicsOrLateLibrary), QStringList());
     }
 

@@ -157,9 +157,10 @@ private slots:
     }
 
     // orva links nothing of Qt: it starts orva-gui or loads the commands' library of
-    // usr/lib/orva, which links no graphics. orva-gui, which shows the windows and writes the
-    // reports, links neither the browser engine nor Qt PDF: the windows that need them are in
-    // the libraries of usr/lib/orva, which find each other there and take the engine along.
+    // usr/lib/orva, which links no graphics; a report with lines loads the report library
+    // beside it, which links Qt's GUI library and no widget. orva-gui, which shows the windows,
+    // links neither the browser engine nor Qt PDF: the windows that need them are in the
+    // libraries of usr/lib/orva, which find each other there and take the engine along.
     void theProgramLoadsTheBrowserAndPdfWindowsFromItsLibraries() {
         const QRegularExpression heavy(QStringLiteral("Qt6(WebEngine|Quick|Qml|Pdf)"));
         const Run chooser = run(QStringLiteral("readelf"), {"-d", root("usr/bin/orva")});
@@ -170,6 +171,14 @@ private slots:
         QVERIFY2(commands.output.contains(QStringLiteral("[libQt6Core.so.6]")), qPrintable(commands.output));
         QVERIFY2(!commands.output.contains(QRegularExpression(QStringLiteral("Qt6(Gui|Widgets)|curl|libpq"))),
                  qPrintable(commands.output));
+        const Run reports =
+            run(QStringLiteral("readelf"), {"-d", root("usr/lib/orva/liborva_report_commands.so")});
+        QCOMPARE(reports.exitCode, 0);
+        QVERIFY2(reports.output.contains(QStringLiteral("[libQt6Gui.so.6]")), qPrintable(reports.output));
+        QVERIFY2(!reports.output.contains(
+                     QRegularExpression(QStringLiteral("Qt6(Widgets|PrintSupport)|curl|libpq"))),
+                 qPrintable(reports.output));
+        QVERIFY2(!reports.output.contains(heavy), qPrintable(reports.output));
         // Installed, orva finds the commands' library in usr/lib/orva.
         const Run version = run(root("usr/bin/orva"), {"--version"});
         QVERIFY2(version.exitCode == 0 && version.output == QStringLiteral("Orva " ORVA_VERSION "\n"),
@@ -280,6 +289,17 @@ private slots:
         QVERIFY(tool.waitForFinished(60000));
         const QString output = QString::fromUtf8(tool.readAll());
         QVERIFY2(tool.exitCode() == 0 && output.trimmed() == QStringLiteral("ok"), qPrintable(output));
+    }
+
+    // The installed orva writes a report of that database: the report library is found in
+    // usr/lib/orva too.
+    void theInstalledCommandLineWritesAReport() {
+        const QString out = work(QStringLiteral("employees.txt"));
+        const Run report =
+            run(root("usr/bin/orva"), {"report", "employees", "--out", out, "--data-dir", work("data")},
+                {{QStringLiteral("HOME"), work("home")}});
+        QVERIFY2(report.exitCode == 0, qPrintable(report.output));
+        QVERIFY2(readFile(out).contains("123456789"), readFile(out).constData());
     }
 
     void theMediaHoldsTheLauncherWithItsLibrariesTheInstallerThePackageAndTheRecord() {

@@ -2,49 +2,35 @@
 
 #include "logic/core/database/Database.h"
 #include "logic/core/program/Messages.h"
-#include "logic/core/program/ProgramValues.h"
-#include "logic/core/text/DateHelpers.h"
 #include "logic/print/HistoryReport.h"
 #include "logic/print/PrintJob.h"
+#include "logic/print/ReportCalls.h"
 #include "logic/print/ReportCommandLines.h"
 #include "logic/print/ReportFile.h"
-#include "logic/records/RecordKeys.h"
 
-using namespace Qt::StringLiterals;
-using namespace ReportOption;
+#include <memory>
+#include <utility>
 
 namespace {
 
 int runHistory(const CommandCall& call) {
     int status = CommandDone;
-    const std::optional<ReportFile> file = ReadReportFile(call, &status);
-    if (!file)
+    const std::optional<HistoryCall> read = ReadHistoryCall(call, &status);
+    if (!read)
         return status;
-    SubmissionFilter filter;
-    for (const QString& option : {From, To}) {
-        if (!call.parser.isSet(option))
-            continue;
-        QString text = call.parser.value(option);
-        if (!CompleteDate(text, Program.WorkDate))
-            return call.badArgument(u"Λανθασμένη ημερομηνία «%1» στο --%2 (ηη/μμ/εεεε)."_s.arg(
-                call.parser.value(option), option));
-        (option == From ? filter.fromDate : filter.toDate) = ScreenToStoredDate(text);
-    }
-    filter.afm = call.parser.value(Afm).trimmed();
-    filter.protocol = call.parser.value(Protocol).trimmed();
     if (!OpenDatabase())
         return CannotOpenDatabase;
-    PrintJob job;
-    DbStatus read;
-    if (!PrepareHistoryReport(job, filter, &read)) {
-        if (!read.ok()) {
-            ShowDatabaseError(read);
+    auto job = std::make_shared<PrintJob>();
+    DbStatus selected;
+    if (!FillHistoryReport(*job, read->filter, &selected)) {
+        if (!selected.ok()) {
+            ShowDatabaseError(selected);
             return CommandFailed;
         }
         ShowMsg(18);
         return NothingFound;
     }
-    return WriteReportFile(job, *file);
+    return WriteReportWhenDrawn(std::move(job), SetHistoryReportPages, read->file);
 }
 
 } // namespace

@@ -55,7 +55,7 @@ QString HistoryReportLine(const SubmissionRow& row, const QString& name) {
     return text.leftJustified(HistoryReportWidth, u' ', true) + u"2    "_s;
 }
 
-bool PrepareHistoryReport(PrintJob& job, const SubmissionFilter& filter, DbStatus* status) {
+bool FillHistoryReport(PrintJob& job, const SubmissionFilter& filter, DbStatus* status) {
     DbStatus read;
     QSqlQuery query = SelectSubmissionHistory(filter, &read);
     ReportStatus(status, read);
@@ -69,6 +69,16 @@ bool PrepareHistoryReport(PrintJob& job, const SubmissionFilter& filter, DbStatu
     job.FixTitles(u"Ιστορικό Υποβολών"_s + DateRange(filter), 0, 0);
     job.FixTitles(QString(HistoryReportWidth, u' ') + u'|', 1, 1);
     job.FixTitles(Heading.leftJustified(HistoryReportWidth, u' ') + u'|', 2, 1);
+    return true;
+}
+
+void SetHistoryReportPages(PrintJob& job) {
     job.Initprint(HistoryReportWidth, 3, 7.5, 0, true, true, false, {}, ReportCompany, {});
+}
+
+bool PrepareHistoryReport(PrintJob& job, const SubmissionFilter& filter, DbStatus* status) {
+    if (!FillHistoryReport(job, filter, status))
+        return false;
+    SetHistoryReportPages(job);
     return true;
 }

@@ -21,6 +21,11 @@ QString SubmissionSentText(const SubmissionRow& row);
 // One line of the report (its suffix included).
 QString HistoryReportLine(const SubmissionRow& row, const QString& name);
 
-// Fills and lays out the report of the filter; false, leaving the job alone, when no
-// submission qualifies or the table cannot be read (*status then says so).
+// Fills the report of the filter; false, leaving the job alone, when no submission qualifies
+// or the table cannot be read (*status then says so).
+bool FillHistoryReport(PrintJob& job, const SubmissionFilter& filter, DbStatus* status = nullptr);
+// The page settings of the filled report: a landscape page of 161 columns at 7.5 points. They
+// measure the report font.
+void SetHistoryReportPages(PrintJob& job);
+// Both, for the history window's print.
 bool PrepareHistoryReport(PrintJob& job, const SubmissionFilter& filter, DbStatus* status = nullptr);

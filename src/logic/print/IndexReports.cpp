@@ -1,7 +1,5 @@
 #include "logic/print/IndexReports.h"
 
-#include "logic/core/database/ReportStatements.h"
-#include "logic/core/text/FieldRules.h"
 #include "logic/print/PrintJob.h"
 #include "logic/records/RecordKeys.h"
 #include "logic/records/RecordPrinting.h"
@@ -14,16 +12,10 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-constexpr int AfmWidth = 14;
 const QString ReportCompany = u"Tavrinex SA"_s;
 
 QString Padded(const QString& text, int width) {
     return text.leftJustified(width, u' ', true);
-}
-
-// "dd/mm/yyyy" as stored, "yyyymmdd".
-QString StoredDate(const QString& screenDate) {
-    return screenDate.mid(6, 4) + screenDate.mid(3, 2) + screenDate.left(2);
 }
 } // namespace
 
@@ -97,11 +89,7 @@ QString EntryIndexKeys(const QString& afm, const QString& kdate) {
 }
 
 bool FillEntryIndex(PrintJob& job, const EntryIndexRequest& request) {
-    AfmRange afms{request.afmFrom, request.afmTo, request.mask};
-    PrepareRange(afms.from, afms.to, afms.mask, AfmWidth);
-    afms.mask = afms.mask.trimmed();
-    QSqlQuery query = SelectEntryIndex(afms, StoredDate(request.fromDate), StoredDate(request.toDate),
-                                       request.sort != 0 ? EntryOrder::ByAfm : EntryOrder::ByDate);
+    QSqlQuery query = SelectEntryIndexLines(request);
     if (!query.next())
         return false;
 
@@ -131,17 +119,25 @@ bool FillEntryIndex(PrintJob& job, const EntryIndexRequest& request) {
     return true;
 }
 
+void SetEntryIndexPages(PrintJob& job) {
+    job.Initprint(EntryIndexWidth, 3, 7.5, 0, true, true, false, {}, ReportCompany, {});
+}
+
+void SetEmployeeIndexPages(PrintJob& job) {
+    job.Initprint(EmployeeIndexWidth, 2, 0, 0, true, true, false, {}, ReportCompany, {});
+}
+
 bool PrepareEntryIndex(PrintJob& job, const EntryIndexRequest& request) {
     if (!FillEntryIndex(job, request))
         return false;
-    job.Initprint(EntryIndexWidth, 3, 7.5, 0, true, true, false, {}, ReportCompany, {});
+    SetEntryIndexPages(job);
     return true;
 }
 
 bool PrepareEmployeeIndex(PrintJob& job, const QList<Employee>& employees) {
     if (!FillEmployeeIndex(job, employees))
         return false;
-    job.Initprint(EmployeeIndexWidth, 2, 0, 0, true, true, false, {}, ReportCompany, {});
+    SetEmployeeIndexPages(job);
     return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "logic/core/database/EmployeeStatements.h"
+#include "logic/print/ReportSelections.h"
 
 #include <QList>
 #include <QString>
@@ -9,17 +10,6 @@ class PrintJob;
 
 // The two index reports of the records: the lines, titles and drill-down keys they hand to
 // the report engine. Each fills a job only when its selection holds rows.
-
-// The selection of the index of schedule entries, as the user typed it: AFM bounds and mask
-// (prepared here), dates as "dd/mm/yyyy", sort 0 by date, anything else by AFM.
-struct EntryIndexRequest {
-    QString afmFrom;
-    QString afmTo;
-    QString mask;
-    QString fromDate;
-    QString toDate;
-    int sort = 0;
-};
 
 // Every entry line is 161 characters wide.
 constexpr int EntryIndexWidth = 161;
@@ -34,10 +24,14 @@ bool FillEntryIndex(PrintJob& job, const EntryIndexRequest& request);
 // table); each line leads back to the employee.
 bool FillEmployeeIndex(PrintJob& job, const QList<Employee>& employees);
 
-// The two reports ready to lay out, for the preview and the command line alike: filled as
-// above and given their page settings. The entries take a landscape page of 161 columns at
-// 7.5 points; the employees a portrait page at the size their 52 columns allow; both show
-// the work date and the page number.
+// The page settings of the two reports once filled: the entries take a landscape page of 161
+// columns at 7.5 points; the employees a portrait page at the size their 52 columns allow;
+// both show the work date and the page number. They measure the report font.
+void SetEntryIndexPages(PrintJob& job);
+void SetEmployeeIndexPages(PrintJob& job);
+
+// The two reports ready to lay out, for the preview and the command line alike: filled and
+// given their page settings as above.
 bool PrepareEntryIndex(PrintJob& job, const EntryIndexRequest& request);
 bool PrepareEmployeeIndex(PrintJob& job, const QList<Employee>& employees);
 

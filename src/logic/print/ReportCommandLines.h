@@ -4,9 +4,8 @@
 
 // The commands that write a report, as the command line knows them: their words, texts and
 // options, without their work. The work needs the print engine and the graphics libraries
-// under it, which the program's own command line never loads: it lists these commands in
-// its help and hands them to the program that has the engine, where ReportCommands.h and
-// HistoryCommand.h add the work.
+// under it, which the command line loads only for a report with lines (ReportCalls.h looks
+// for them); ReportCommands.h and HistoryCommand.h add the work.
 
 // The names of the options the work reads back.
 namespace ReportOption {

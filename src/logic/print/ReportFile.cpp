@@ -2,12 +2,12 @@
 
 #include "logic/core/commandline/CommandOutput.h"
 #include "logic/core/commandline/Console.h"
+#include "logic/core/commandline/GraphicalWork.h"
 #include "logic/core/program/Messages.h"
 #include "logic/print/ExcelExport.h"
 #include "logic/print/ExportFiles.h"
 #include "logic/print/PdfExport.h"
 #include "logic/print/PrintJob.h"
-#include "logic/print/ReportCommandLines.h"
 #include "logic/print/TextExport.h"
 #include "logic/print/WordExport.h"
 
@@ -16,83 +16,6 @@
 #include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
-using namespace ReportOption;
-
-namespace {
-
-struct FormatName {
-    QString name;
-    ReportFile::Format format;
-    bool fromSuffix; // "asc" names the import file and the paged one alike: it is asked for
-};
-const FormatName Formats[] = {
-    {u"pdf"_s, ReportFile::Pdf, true},   {u"xlsx"_s, ReportFile::Xlsx, true},
-    {u"docx"_s, ReportFile::Docx, true}, {u"txt"_s, ReportFile::Txt, true},
-    {u"asc"_s, ReportFile::Asc, false},
-};
-
-QStringList formatNames() {
-    QStringList names;
-    for (const FormatName& f : Formats)
-        names << f.name;
-    return names;
-}
-
-std::optional<ReportFile::Format> formatNamed(const QString& name, bool bySuffix) {
-    for (const FormatName& f : Formats) {
-        if (f.name == name.toLower() && (!bySuffix || f.fromSuffix))
-            return f.format;
-    }
-    return std::nullopt;
-}
-
-bool isText(ReportFile::Format format) {
-    return format == ReportFile::Txt || format == ReportFile::Asc;
-}
-
-} // namespace
-
-std::optional<ReportFile> ReadReportFile(const CommandCall& call, int* status) {
-    const auto refuse = [&](const QString& reason) {
-        *status = call.badArgument(reason);
-        return std::nullopt;
-    };
-    ReportFile file;
-    file.path = call.parser.value(Out);
-    if (file.path.isEmpty())
-        return refuse(u"Λείπει το αρχείο εξόδου (--out αρχείο)."_s);
-    std::optional<ReportFile::Format> format;
-    if (call.parser.isSet(Format)) {
-        format = formatNamed(call.parser.value(Format), false);
-        if (!format)
-            return refuse(u"Άγνωστη μορφή «%1»· υπάρχουν: %2."_s.arg(call.parser.value(Format),
-                                                                     formatNames().join(u", "_s)));
-    } else {
-        format = formatNamed(QFileInfo(file.path).suffix(), true);
-        if (!format)
-            return refuse(u"Δώστε τη μορφή του αρχείου με --format (%1)."_s.arg(formatNames().join(u", "_s)));
-    }
-    file.format = *format;
-    // A name that says another format would mislead whoever opens the file.
-    if (const std::optional<ReportFile::Format> named = formatNamed(QFileInfo(file.path).suffix(), true);
-        named && *named != file.format && !(isText(*named) && isText(file.format)))
-        return refuse(u"Η μορφή %1 δεν ταιριάζει με την κατάληξη .%2 του αρχείου %3· δώστε όνομα με "
-                      u"κατάληξη .%1 ή αφήστε τη μορφή να βγει από την κατάληξη."_s.arg(
-                          call.parser.value(Format).toLower(), QFileInfo(file.path).suffix(), file.path));
-    if (call.parser.isSet(Charset)) {
-        if (!isText(file.format))
-            return refuse(u"Η --charset ισχύει μόνο για τις μορφές txt και asc."_s);
-        const QString charset = call.parser.value(Charset).toLower();
-        if (charset == u"windows"_s)
-            file.charset = WindowsGreek;
-        else if (charset == u"dos"_s)
-            file.charset = DosGreek;
-        else
-            return refuse(
-                u"Άγνωστη κωδικοσελίδα «%1»· υπάρχουν: windows, dos."_s.arg(call.parser.value(Charset)));
-    }
-    return file;
-}
 
 int WriteReportFile(const PrintJob& job, const ReportFile& file) {
     QString error;
@@ -153,4 +76,11 @@ int WriteReportFile(const PrintJob& job, const ReportFile& file) {
     else
         PrintOut(file.path + u": "_s + CatalogueMessage(43)->text);
     return CommandDone;
+}
+
+int WriteReportWhenDrawn(std::shared_ptr<PrintJob> job, void (*setPages)(PrintJob&), const ReportFile& file) {
+    return DoGraphicalWork([job = std::move(job), setPages, file] {
+        setPages(*job);
+        return WriteReportFile(*job, file);
+    });
 }

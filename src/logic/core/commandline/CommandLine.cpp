@@ -195,8 +195,6 @@ int RunCommandLine(const QStringList& arguments, const QList<Command>& commands)
     if (parser.isSet(DataDir) && parser.value(DataDir).trimmed().isEmpty())
         return badLine(u"Η επιλογή --%1 θέλει έναν φάκελο."_s.arg(DataDir), command->words);
 
-    if (command->handedOver)
-        return command->run(CommandCall{parser, command->words, rest});
     prepareRun(parser.value(DataDir));
     const CommandCall call{parser, command->words, rest};
     const int status = command->run(call);

@@ -62,10 +62,6 @@ struct Command {
     // chosen (AppPath), the services are installed and the work date is today; the database
     // is not open yet. Returns a CommandStatus.
     std::function<int(const CommandCall& call)> run;
-    // The command is run by another program, which checks the line again and prepares the
-    // data folder itself: run is called as soon as the line is found sound, before anything
-    // is prepared here.
-    bool handedOver = false;
 };
 
 // Whether a command line (without the program's name) is for a command, the help or the

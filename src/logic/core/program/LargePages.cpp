@@ -8,7 +8,14 @@
 
 namespace {
 constexpr int DefaultTopPad = 128 * 1024;
+constexpr int MapThreshold = 32 * 1024 * 1024;
+constexpr int TrimThreshold = 64 * 1024 * 1024;
 } // namespace
+
+void KeepLargeBlocksInTheHeap() {
+    mallopt(M_MMAP_THRESHOLD, MapThreshold);
+    mallopt(M_TRIM_THRESHOLD, TrimThreshold);
+}
 
 bool AdviseLargePages(char* data, std::size_t size) {
     const long pageSize = sysconf(_SC_PAGESIZE);
