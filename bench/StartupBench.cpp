@@ -4,7 +4,8 @@
 //   - the commands: "orva --version", "--help", a command's own help, and "report" and
 //     "import" on a data folder with nothing to do, each from the start of the process to its
 //     end (their first work, then nothing). The report finds nothing in the command line's
-//     own library and ends there, without the print engine and Qt's GUI library;
+//     own library and ends there, without the print engine and Qt's GUI library. A report of
+//     one line, to its file written, shows what a report with lines adds;
 //   - the window: "orva" on a data folder until the work-date window has painted itself, in
 //     orva-gui, which the process becomes. The program is started with a small library
 //     preloaded that loads libbench_paint_watch.so into orva-gui (PaintWatchLoader.cpp), which
@@ -15,13 +16,16 @@
 //     the same process that loads nothing; the difference is the added wait.
 // With ORVA_BENCH_REFERENCE_ORVA naming an orva executable of an earlier version, every case
 // runs it too, side by side, and reports the ratio (ours over the reference's).
+#include "logic/core/database/Database.h"
 #include "logic/core/files/DataFolder.h"
+#include "logic/core/program/ProgramValues.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLibrary>
 #include <QProcess>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -40,6 +44,14 @@ struct Fixture {
         QFile asc(emptyAsc);
         if (!asc.open(QIODevice::WriteOnly))
             error = QStringLiteral("empty.asc");
+        // One employee, for a report of one line.
+        Program.AppPath = dataFolder;
+        if (!OpenDatabase() ||
+            !QSqlQuery(DbConnection())
+                 .exec(QStringLiteral(
+                     "Insert Into Ergaz (Eafm,Eepon,Eypo) Values ('090000045','ΑΛΕΞΙΟΥ ΜΑΡΙΑ','0')")))
+            error = QStringLiteral("employee");
+        CloseDatabase();
     }
 };
 
@@ -148,6 +160,14 @@ void BM_ReportNothingFound(benchmark::State& state) {
                       QStringLiteral("--out"), out}),
             {3});
 }
+// A report with a line: the look in the command line, the report library loaded, the line
+// read again and its page written as a PDF.
+void BM_ReportOneLine(benchmark::State& state) {
+    const QString out = fixture().dir.filePath(QStringLiteral("one.pdf"));
+    command(state,
+            inFolder({QStringLiteral("report"), QStringLiteral("employees"), QStringLiteral("--out"), out}),
+            {0});
+}
 // An import of a file without employee lines: the lock taken, the database opened, nothing stored.
 void BM_ImportNothing(benchmark::State& state) {
     command(state, inFolder({QStringLiteral("import"), fixture().emptyAsc}), {3});
@@ -186,6 +206,7 @@ BENCHMARK(BM_Version)->Iterations(20)->UseManualTime()->Unit(benchmark::kMillise
 BENCHMARK(BM_Help)->Iterations(20)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CommandHelp)->Iterations(20)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReportNothingFound)->Iterations(20)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReportOneLine)->Iterations(20)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ImportNothing)->Iterations(20)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WorkDateWindow)->Iterations(10)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BrowserLibraryLoad)->Iterations(20)->UseManualTime()->Unit(benchmark::kMillisecond);
