@@ -252,6 +252,13 @@ private slots:
             QCOMPARE(run.exitCode, int(NothingFound));
             QCOMPARE(run.out, QString());
             QCOMPARE(run.err, u"orva: Δεν υπάρχουν εγγραφές.\n"_s);
+            // The command line saw that on its own, without loading the report library.
+            qputenv("LD_DEBUG", "files");
+            const CommandRun traced = orva(arguments);
+            qunsetenv("LD_DEBUG");
+            QCOMPARE(traced.exitCode, int(NothingFound));
+            QVERIFY(traced.err.contains(u"liborva_commands.so"_s));
+            QVERIFY(!traced.err.contains(u"liborva_report_commands.so"_s));
         }
         m_folder->exec(u"Delete From Ergaz"_s);
         const CommandRun run = orva({u"report"_s, u"employees"_s, u"--out"_s, u"employees.pdf"_s});
