@@ -9,6 +9,8 @@
 #include "logic/records/RecordKeys.h"
 
 #include <QFileInfo>
+#include <functional>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 using namespace ReportOption;
@@ -199,39 +201,38 @@ int lookedAt(QSqlQuery query, const DbStatus& read) {
     ShowMsg(18);
     return NothingFound;
 }
+
+// Reads the command's line, opens the database and looks at the selection of what it asks for.
+template <typename Call>
+int lookFor(const CommandCall& call, std::optional<Call> (*read)(const CommandCall&, int*),
+            const std::function<QSqlQuery(const Call&, DbStatus*)>& select) {
+    int status = CommandDone;
+    const std::optional<Call> asked = read(call, &status);
+    if (!asked)
+        return status;
+    if (!OpenDatabase())
+        return CannotOpenDatabase;
+    DbStatus selected;
+    QSqlQuery query = select(*asked, &selected);
+    return lookedAt(std::move(query), selected);
+}
 } // namespace
 
 int LookForEntryIndexLines(const CommandCall& call) {
-    int status = CommandDone;
-    const std::optional<EntryIndexCall> read = ReadEntryIndexCall(call, &status);
-    if (!read)
-        return status;
-    if (!OpenDatabase())
-        return CannotOpenDatabase;
     // The report tells a selection that cannot be read as one without entries.
-    return lookedAt(SelectEntryIndexLines(read->request), DbStatus{});
+    return lookFor<EntryIndexCall>(call, ReadEntryIndexCall, [](const EntryIndexCall& asked, DbStatus*) {
+        return SelectEntryIndexLines(asked.request);
+    });
 }
 
 int LookForEmployeeIndexLines(const CommandCall& call) {
-    int status = CommandDone;
-    const std::optional<EmployeeIndexCall> read = ReadEmployeeIndexCall(call, &status);
-    if (!read)
-        return status;
-    if (!OpenDatabase())
-        return CannotOpenDatabase;
-    DbStatus selected;
-    QSqlQuery employees = SelectEmployees(read->order, &selected);
-    return lookedAt(std::move(employees), selected);
+    return lookFor<EmployeeIndexCall>(
+        call, ReadEmployeeIndexCall,
+        [](const EmployeeIndexCall& asked, DbStatus* read) { return SelectEmployees(asked.order, read); });
 }
 
 int LookForHistoryLines(const CommandCall& call) {
-    int status = CommandDone;
-    const std::optional<HistoryCall> read = ReadHistoryCall(call, &status);
-    if (!read)
-        return status;
-    if (!OpenDatabase())
-        return CannotOpenDatabase;
-    DbStatus selected;
-    QSqlQuery submissions = SelectSubmissionHistory(read->filter, &selected);
-    return lookedAt(std::move(submissions), selected);
+    return lookFor<HistoryCall>(call, ReadHistoryCall, [](const HistoryCall& asked, DbStatus* read) {
+        return SelectSubmissionHistory(asked.filter, read);
+    });
 }
