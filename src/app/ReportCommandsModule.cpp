@@ -14,10 +14,7 @@
 // QCoreApplication; the pages are laid out and the file written once the command line has
 // ended, under a QGuiApplication made in the first one's place.
 
-extern "C" __attribute__((visibility("default"))) int OrvaReportCommands(int argc, char** argv,
-                                                                         int (*startGraphicalProgram)()) {
-    if (!IsCommandLine(argc, argv))
-        return startGraphicalProgram();
+extern "C" __attribute__((visibility("default"))) int OrvaReportCommands(int argc, char** argv) {
     KeepLargeBlocksInTheHeap();
     JoinOrvaSettings();
     PrepareCommandProcess();

@@ -62,10 +62,10 @@ void* commandEntry(const char* library, const char* entry) {
 
 // Called by the command line, its application object gone, for a report that has lines.
 int runReportCommands() {
-    using Entry = int (*)(int, char**, int (*)());
+    using Entry = int (*)(int, char**);
     const auto entry =
         reinterpret_cast<Entry>(commandEntry("liborva_report_commands.so", "OrvaReportCommands"));
-    return entry ? entry(g_argc, g_arguments, startGraphicalProgram) : 1;
+    return entry ? entry(g_argc, g_arguments) : 1;
 }
 
 int runCommandLine() {
